@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs what building, running and testing the program needs on Debian 12.
+set -e
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
+fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi

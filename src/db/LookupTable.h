@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+
+class Connection;
+
+// The five lists of names a movie refers to. Table and column names come only from here, so no
+// name a user typed ever becomes part of a statement.
+enum class LookupTable { Actor, Genre, Location, Media, Rating };
+
+QString TableName(LookupTable table);     // "Actor"
+QString IdColumnName(LookupTable table);  // "ActorId"
+
+// The id of the first row with this name (compared ignoring case, not trimmed); a missing name
+// is added first.
+int LookupOrAddId(Connection& connection, LookupTable table, const QString& name);
+// The id of the first row with this name, or 0 when there is none.
+int FindLookupId(Connection& connection, LookupTable table, const QString& name);
+
+}  // namespace db

@@ -1,0 +1,98 @@
+#include "db/Movies.h"
+
+#include "db/Connection.h"
+#include "db/LookupTable.h"
+#include "db/StoredDate.h"
+#include "db/Transaction.h"
+
+namespace db {
+
+namespace {
+
+const QString CountTitle = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [Title] = ?");
+const QString FindTitle =
+    QStringLiteral("SELECT [MovieId] FROM [Movie] WHERE [Title] = ? ORDER BY [MovieId] LIMIT 1");
+
+const QString InsertRow = QStringLiteral(
+    "INSERT INTO [Movie] ([GenreId], [LocationId], [MediaId], [RatingId], [Title], "
+    "[LabelNumber], [Director], [Producer], [ReleaseYear], [Minutes], [Stars], [AcquireDate], "
+    "[Cost], [LentTo], [LentDate], [Notes]) "
+    "VALUES (0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+
+const QString UpdateRow = QStringLiteral(
+    "UPDATE [Movie] SET [LocationId] = ?, [MediaId] = ?, [RatingId] = ?, [Title] = ?, "
+    "[LabelNumber] = ?, [Director] = ?, [Producer] = ?, [ReleaseYear] = ?, [Minutes] = ?, "
+    "[Stars] = ?, [AcquireDate] = ?, [Cost] = ?, [LentTo] = ?, [LentDate] = ?, [Notes] = ? "
+    "WHERE [MovieId] = ?");
+
+const QString DeleteGenreLinks = QStringLiteral("DELETE FROM [MovieGenre] WHERE [MovieId] = ?");
+const QString InsertGenreLink =
+    QStringLiteral("INSERT INTO [MovieGenre] ([MovieId], [GenreId]) VALUES (?, ?)");
+const QString DeleteCastLinks = QStringLiteral("DELETE FROM [MovieActor] WHERE [MovieId] = ?");
+const QString InsertCastLink =
+    QStringLiteral("INSERT INTO [MovieActor] ([MovieId], [ActorId]) VALUES (?, ?)");
+const QString DeleteMovieRow = QStringLiteral("DELETE FROM [Movie] WHERE [MovieId] = ?");
+
+// Texts are never written as null: the label number may not be, and "nothing typed" is empty.
+QVariant text(const QString& value) {
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+void writeGenreLinks(Connection& connection, int movieId, const QString& genreIds) {
+    connection.execute(DeleteGenreLinks, {movieId});
+    for (QStringView piece : QStringView(genreIds).split(u'/', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int genreId = piece.trimmed().toInt(&ok);
+        if (ok)
+            connection.execute(InsertGenreLink, {movieId, genreId});
+    }
+}
+
+}  // namespace
+
+int InsertMovie(Connection& connection, const MovieRecord& movie) {
+    Transaction transaction(connection);
+    if (connection.scalar(CountTitle, {movie.title}).toInt() > 0)
+        return -1;
+    const int movieId = static_cast<int>(connection.insert(
+        InsertRow,
+        {movie.locationId, movie.mediaId, movie.ratingId, text(movie.title),
+         text(movie.labelNumber), text(movie.director), text(movie.producer), movie.releaseYear,
+         movie.minutes, movie.stars, StoredDateText(movie.acquireDate), movie.cost.toDouble(),
+         text(movie.lentTo), StoredDateText(movie.lentDate), text(movie.notes)}));
+    writeGenreLinks(connection, movieId, movie.genreIds);
+    return movieId;
+}
+
+void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie) {
+    Transaction transaction(connection);
+    connection.execute(
+        UpdateRow,
+        {movie.locationId, movie.mediaId, movie.ratingId, text(movie.title),
+         text(movie.labelNumber), text(movie.director), text(movie.producer), movie.releaseYear,
+         movie.minutes, movie.stars, StoredDateText(movie.acquireDate), movie.cost.toDouble(),
+         text(movie.lentTo), StoredDateText(movie.lentDate), text(movie.notes), movieId});
+    writeGenreLinks(connection, movieId, movie.genreIds);
+}
+
+void SetMovieCast(Connection& connection, int movieId, const QStringList& actorNames) {
+    Transaction transaction(connection);
+    connection.execute(DeleteCastLinks, {movieId});
+    for (const QString& name : actorNames) {
+        if (const int actorId = FindLookupId(connection, LookupTable::Actor, name); actorId > 0)
+            connection.execute(InsertCastLink, {movieId, actorId});
+    }
+}
+
+void DeleteMovieRows(Connection& connection, int movieId) {
+    Transaction transaction(connection);
+    connection.execute(DeleteCastLinks, {movieId});
+    connection.execute(DeleteGenreLinks, {movieId});
+    connection.execute(DeleteMovieRow, {movieId});
+}
+
+int FindMovieByTitle(Connection& connection, const QString& title) {
+    return connection.scalar(FindTitle, {title}).toInt();
+}
+
+}  // namespace db

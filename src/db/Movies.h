@@ -1,0 +1,23 @@
+#pragma once
+
+#include "db/MovieRecord.h"
+
+#include <QStringList>
+
+namespace db {
+
+class Connection;
+
+// Writes a new movie with its genre links; returns its id, or -1 (writing nothing) when a movie
+// of that title (ignoring case) exists.
+int InsertMovie(Connection& connection, const MovieRecord& movie);
+// Rewrites every field of a movie and replaces its genre links. Movie.GenreId is left alone.
+void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie);
+// Makes the movie's cast exactly these actors, in this order; a name with no Actor row is skipped.
+void SetMovieCast(Connection& connection, int movieId, const QStringList& actorNames);
+// Removes a movie with its cast and genre links.
+void DeleteMovieRows(Connection& connection, int movieId);
+// The id of the first movie with this title (ignoring case), or 0.
+int FindMovieByTitle(Connection& connection, const QString& title);
+
+}  // namespace db

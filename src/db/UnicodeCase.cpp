@@ -1,0 +1,131 @@
+#include "db/UnicodeCase.h"
+
+#include "db/DatabaseError.h"
+
+#include <sqlite3.h>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+namespace db {
+
+namespace {
+
+bool isAscii(const char* text, int length) {
+    for (int i = 0; i < length; ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+int collate(void*, int aLength, const void* a, int bLength, const void* b) {
+    return CompareIgnoringCase(static_cast<const char*>(a), aLength, static_cast<const char*>(b),
+                               bLength);
+}
+
+// Case-folded code points, so that one comparison serves every letter.
+std::vector<char32_t> folded(const char* text) {
+    const QString value = QString::fromUtf8(text).toCaseFolded();
+    std::vector<char32_t> result;
+    result.reserve(value.size());
+    for (char32_t c : value.toUcs4())
+        result.push_back(c);
+    return result;
+}
+
+bool matchLike(const std::vector<char32_t>& pattern, const std::vector<char32_t>& text,
+               char32_t escape) {
+    size_t p = 0, t = 0;
+    size_t starPattern = std::string::npos, starText = 0;
+    while (t < text.size()) {
+        if (p < pattern.size()) {
+            char32_t c = pattern[p];
+            if (escape != 0 && c == escape && p + 1 < pattern.size()) {
+                if (pattern[p + 1] == text[t]) {
+                    p += 2;
+                    ++t;
+                    continue;
+                }
+            } else if (c == U'%') {
+                starPattern = ++p;
+                starText = t;
+                continue;
+            } else if (c == U'_' || c == text[t]) {
+                ++p;
+                ++t;
+                continue;
+            }
+        }
+        if (starPattern == std::string::npos)
+            return false;
+        p = starPattern;
+        t = ++starText;
+    }
+    while (p < pattern.size() && pattern[p] == U'%')
+        ++p;
+    return p == pattern.size();
+}
+
+void like(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    const auto* pattern = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    if (pattern == nullptr || text == nullptr)
+        return;  // NULL, as the built-in LIKE gives
+    char32_t escape = 0;
+    if (argc == 3) {
+        const auto* escapeText = reinterpret_cast<const char*>(sqlite3_value_text(argv[2]));
+        const QString escapeValue = QString::fromUtf8(escapeText ? escapeText : "");
+        if (escapeValue.toUcs4().size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = QString(escapeValue).toCaseFolded().toUcs4().front();
+    }
+    sqlite3_result_int(context, LikeIgnoringCase(pattern, text, escape) ? 1 : 0);
+}
+
+}  // namespace
+
+int CompareIgnoringCase(const char* a, int aLength, const char* b, int bLength) {
+    if (isAscii(a, aLength) && isAscii(b, bLength)) {
+        const int common = std::min(aLength, bLength);
+        for (int i = 0; i < common; ++i) {
+            const char x = asciiLower(a[i]);
+            const char y = asciiLower(b[i]);
+            if (x != y)
+                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+        }
+        return aLength == bLength ? 0 : (aLength < bLength ? -1 : 1);
+    }
+    return QString::compare(QString::fromUtf8(a, aLength), QString::fromUtf8(b, bLength),
+                            Qt::CaseInsensitive);
+}
+
+bool LikeIgnoringCase(const char* pattern, const char* text, char32_t escape) {
+    return matchLike(folded(pattern), folded(text), escape);
+}
+
+void InstallUnicodeCase(QSqlDatabase& database) {
+    const QVariant handle = database.driver()->handle();
+    sqlite3* connection = nullptr;
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        connection = *static_cast<sqlite3* const*>(handle.data());
+    if (connection == nullptr)
+        throw Error(QStringLiteral("The catalogue connection has no SQLite handle."));
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    if (sqlite3_create_collation(connection, "NOCASE", SQLITE_UTF8, nullptr, collate) !=
+            SQLITE_OK ||
+        sqlite3_create_function(connection, "like", 2, flags, nullptr, like, nullptr, nullptr) !=
+            SQLITE_OK ||
+        sqlite3_create_function(connection, "like", 3, flags, nullptr, like, nullptr, nullptr) !=
+            SQLITE_OK)
+        throw Error(QString::fromUtf8(sqlite3_errmsg(connection)));
+}
+
+}  // namespace db

@@ -1,0 +1,16 @@
+#pragma once
+
+class QSqlDatabase;
+
+namespace db {
+
+// Makes = (through the columns' NOCASE collation) and LIKE ignore letter case for every letter,
+// not only A-Z, on one of the program's connections. The file names only the built-in NOCASE,
+// so the stock sqlite3 tool still reads and writes it (folding A-Z only).
+void InstallUnicodeCase(QSqlDatabase& database);
+
+// Exposed for tests: the collation and the LIKE match on UTF-8 text.
+int CompareIgnoringCase(const char* a, int aLength, const char* b, int bLength);
+bool LikeIgnoringCase(const char* pattern, const char* text, char32_t escape);
+
+}  // namespace db

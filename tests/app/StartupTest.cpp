@@ -1,0 +1,76 @@
+#include "app/Startup.h"
+#include "db/Upgrade.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestCatalogue.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/MainWindow.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+
+namespace {
+
+TEST(Startup, BuildsTheNamedCatalogueAndShowsTheMainWindow) {
+    test::TestCatalogue files;
+    files.settings().setValue(app::key::DBName, " my movies ");
+    test::ScriptedUserInterface ui;
+    app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
+    ASSERT_NE(started.window, nullptr);
+    EXPECT_EQ(started.exitStatus, 0);
+    EXPECT_TRUE(started.window->isVisible());
+    EXPECT_EQ(started.window->objectName(), "frmWizard");
+    EXPECT_EQ(started.window->windowTitle(), "Tallowmere Movie Database (MYMOVIES)");
+    EXPECT_TRUE(QFile::exists(files.path("MYMOVIES.db")));
+    EXPECT_EQ(db::ReadVersion(files.connection()), 1);
+    EXPECT_TRUE(ui.exchanges().empty());
+}
+
+TEST(Startup, AFailingStepIsNamedAndGivesAFailureStatus) {
+    test::TestCatalogue files;
+    {
+        QFile notes(files.path("KIB.db"));
+        ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+        notes.write("shopping list");
+    }
+    test::ScriptedUserInterface ui;
+    ui.acknowledge();
+    app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
+    EXPECT_EQ(started.window, nullptr);
+    EXPECT_NE(started.exitStatus, 0);
+    ASSERT_EQ(ui.exchanges().size(), 1u);
+    EXPECT_TRUE(ui.exchanges()[0].text.contains("\"Open database\""))
+        << ui.texts().join("").toStdString();
+    EXPECT_TRUE(ui.exchanges()[0].text.contains("KIB.db"));
+}
+
+TEST(Startup, AFolderThatCannotBeWrittenEndsBeforeAnyWindow) {
+    test::TestCatalogue files;
+    QFile blocker(files.path("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    test::ScriptedUserInterface ui;
+    ui.acknowledge();
+    EXPECT_FALSE(app::CheckDataAccess(ui, files.path("not-a-folder/KIB")));
+    ASSERT_EQ(ui.exchanges().size(), 1u);
+    EXPECT_TRUE(ui.exchanges()[0].text.contains("cannot write"));
+}
+
+TEST(Startup, TheMenuBarIsCompleteAndEveryItemWaitsForItsCommand) {
+    test::TestCatalogue files;
+    test::ScriptedUserInterface ui;
+    app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
+    ASSERT_NE(started.window, nullptr);
+    ui::MainMenus& menus = started.window->menus();
+    EXPECT_EQ(menus.allItems().size(), 39);
+    for (QAction* item : menus.allItems())
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_EQ(menus.item("mnuSearchTitle").shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(menus.item("mnuSearchClear").shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(menus.item("mnuSetupGenres").text(), "&Genres (types)..");
+    EXPECT_FALSE(menus.item("mnuSearchMovieId").isVisible());
+    EXPECT_EQ(started.window->menuBar()->actions().size(), 6);
+}
+
+}  // namespace

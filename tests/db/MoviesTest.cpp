@@ -1,0 +1,155 @@
+#include "db/Genres.h"
+#include "db/LookupTable.h"
+#include "db/Movies.h"
+#include "db/StoredDate.h"
+#include "support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+#include <QLocale>
+
+namespace {
+
+db::MovieRecord movie(const QString& title, const QString& genreIds = {}) {
+    db::MovieRecord record;
+    record.title = title;
+    record.genreIds = genreIds;
+    record.locationId = 2;
+    record.mediaId = 3;
+    record.ratingId = 4;
+    record.labelNumber = QStringLiteral("A-17");
+    record.releaseYear = 1977;
+    record.minutes = 121;
+    record.stars = 4.5;
+    record.acquireDate = db::CatalogueDateTime(QDate(2004, 3, 15), QTime(10, 20, 30));
+    record.cost = db::Currency::fromDouble(12.5);
+    record.notes = QStringLiteral("first line\nsecond line");
+    return record;
+}
+
+class Movies : public testing::Test {
+protected:
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+};
+
+TEST_F(Movies, InsertWritesEveryFieldAndTheGenreLinks) {
+    const int id = db::InsertMovie(connection, movie(QStringLiteral("Star Wars"), "13/4"));
+    ASSERT_GT(id, 0);
+    QSqlQuery row = connection.query("SELECT * FROM [Movie] WHERE [MovieId] = ?", {id});
+    ASSERT_TRUE(row.next());
+    EXPECT_EQ(row.value("GenreId").toInt(), 0);
+    EXPECT_EQ(row.value("LocationId").toInt(), 2);
+    EXPECT_EQ(row.value("LabelNumber").toString(), "A-17");
+    EXPECT_EQ(row.value("Stars").toDouble(), 4.5);
+    EXPECT_EQ(row.value("Cost").toDouble(), 12.5);
+    EXPECT_EQ(row.value("AcquireDate").toString(), "2004-03-15 10:20:30");
+    EXPECT_EQ(row.value("LentDate").toString(), db::EmptyDateText);
+    EXPECT_EQ(row.value("Notes").toString(), "first line\nsecond line");
+    EXPECT_EQ(db::GetMovieGenres(connection, id).ids, "13/4");
+    EXPECT_EQ(db::GetGenreText(connection, id), "Science Fiction / Comedy");
+}
+
+TEST_F(Movies, NumbersAreStoredAsNumbersWhateverTheLocale) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const int id = db::InsertMovie(connection, movie(QStringLiteral("Metropolis")));
+    QLocale::setDefault(previous);
+    EXPECT_EQ(connection
+                  .scalar("SELECT typeof([Stars]) || typeof([Cost]) FROM [Movie] "
+                          "WHERE [MovieId] = ?",
+                          {id})
+                  .toString(),
+              "realreal");
+    EXPECT_EQ(
+        connection.scalar("SELECT [Stars] * 2 FROM [Movie] WHERE [MovieId] = ?", {id}).toDouble(),
+        9.0);
+}
+
+TEST_F(Movies, ADuplicateTitleInOtherCaseIsRefusedAndNothingWritten) {
+    ASSERT_GT(db::InsertMovie(connection, movie(QStringLiteral("Amélie"), "7")), 0);
+    EXPECT_EQ(db::InsertMovie(connection, movie(QStringLiteral("AMÉLIE"), "4")), -1);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Movie]").toInt(), 1);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [MovieGenre]").toInt(), 1);
+}
+
+TEST_F(Movies, TitlesWithApostrophesAreStoredAndFoundAgain) {
+    const QString title = QStringLiteral("Schindler's List");
+    const int id = db::InsertMovie(connection, movie(title));
+    EXPECT_EQ(db::FindMovieByTitle(connection, QStringLiteral("schindler's list")), id);
+    EXPECT_EQ(connection.scalar("SELECT [Title] FROM [Movie] WHERE [MovieId] = ?", {id}), title);
+}
+
+TEST_F(Movies, TheNewIdIsTheRowJustWrittenEvenWhenOthersWrite) {
+    // Triggers stand in for another writer whose rows land right after ours with higher ids.
+    connection.execute(
+        "CREATE TRIGGER [elsewhere] AFTER INSERT ON [Movie] WHEN NEW.[Title] <> 'Elsewhere' "
+        "BEGIN INSERT INTO [Movie] ([GenreId], [LocationId], [MediaId], [RatingId], [Title], "
+        "[LabelNumber], [ReleaseYear], [Minutes], [Stars], [AcquireDate], [Cost], [LentDate]) "
+        "VALUES (0, 1, 1, 1, 'Elsewhere', '', 0, 0, 0, '', 0, ''); END");
+    connection.execute(
+        "CREATE TRIGGER [otherActor] AFTER INSERT ON [Actor] WHEN NEW.[Name] <> "
+        "'Other' BEGIN INSERT INTO [Actor] ([Name]) VALUES ('Other'); END");
+    const int id = db::InsertMovie(connection, movie(QStringLiteral("Ours"), "4"));
+    EXPECT_EQ(connection.scalar("SELECT [Title] FROM [Movie] WHERE [MovieId] = ?", {id}), "Ours");
+    EXPECT_EQ(db::GetGenreText(connection, id), "Comedy");
+    const int actor = db::LookupOrAddId(connection, db::LookupTable::Actor, "New Face");
+    EXPECT_EQ(connection.scalar("SELECT [Name] FROM [Actor] WHERE [ActorId] = ?", {actor}),
+              "New Face");
+}
+
+TEST_F(Movies, UpdateRewritesFieldsAndReplacesGenres) {
+    const int id = db::InsertMovie(connection, movie(QStringLiteral("Alien"), "9/13"));
+    db::MovieRecord changed = movie(QStringLiteral("Aliens"), "3//7/");
+    changed.acquireDate = QDateTime();
+    changed.stars = 3;
+    db::UpdateMovie(connection, id, changed);
+    EXPECT_EQ(db::GetMovieGenres(connection, id).ids, "3/7");
+    EXPECT_EQ(connection.scalar("SELECT [Title] FROM [Movie] WHERE [MovieId] = ?", {id}), "Aliens");
+    EXPECT_EQ(connection.scalar("SELECT [AcquireDate] FROM [Movie] WHERE [MovieId] = ?", {id}),
+              db::EmptyDateText);
+    db::UpdateMovie(connection, id, movie(QStringLiteral("Aliens")));
+    EXPECT_EQ(db::GetGenreText(connection, id), db::NoGenreText);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [MovieGenre] WHERE [MovieId] = ?", {id}), 0);
+}
+
+TEST_F(Movies, CastIsExactlyTheNamedActorsThatExist) {
+    const int id = db::InsertMovie(connection, movie(QStringLiteral("Casablanca")));
+    db::SetMovieCast(connection, id, {"humphrey bogart", "Nobody Known", "Ingrid Bergman"});
+    db::SetMovieCast(connection, id, {"Humphrey Bogart", "Ingrid Bergman"});
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = ?", {id}), 2);
+    db::DeleteMovieRows(connection, id);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [MovieActor]").toInt(), 0);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [MovieGenre]").toInt(), 0);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Movie]").toInt(), 0);
+}
+
+TEST_F(Movies, LookupFindsANameInOtherCaseAndAddsOnlyMissingOnes) {
+    EXPECT_EQ(db::LookupOrAddId(connection, db::LookupTable::Media, "dvd"), 3);
+    const int before = connection.scalar("SELECT COUNT(*) FROM [Media]").toInt();
+    const int added = db::LookupOrAddId(connection, db::LookupTable::Media, "Blu-ray");
+    EXPECT_EQ(added, 5);
+    EXPECT_EQ(db::LookupOrAddId(connection, db::LookupTable::Media, "BLU-RAY"), added);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Media]").toInt(), before + 1);
+    EXPECT_EQ(db::LookupOrAddId(connection, db::LookupTable::Location, "O'Brien's shelf"), 7);
+}
+
+TEST_F(Movies, GenreNamesBecomeIdsAndMissingOnesAreAdded) {
+    db::AddMissingGenres(connection, " Comedy / Film Noir // (None) / film noir ");
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Genre] WHERE [Name] = 'Film Noir'"), 1);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Genre] WHERE [Name] = '(none)'"), 0);
+    const int noir = db::FindLookupId(connection, db::LookupTable::Genre, "Film Noir");
+    EXPECT_EQ(db::GenreNamesToIds(connection, "comedy/ Film Noir /Unheard Of"),
+              QStringLiteral("4/%1").arg(noir));
+}
+
+TEST_F(Movies, AllGenreTextsInOneQueryMatchTheTextOfEachMovie) {
+    const int a = db::InsertMovie(connection, movie(QStringLiteral("A"), "13/4"));
+    const int b = db::InsertMovie(connection, movie(QStringLiteral("B")));
+    const int c = db::InsertMovie(connection, movie(QStringLiteral("C"), "7/99"));
+    const QHash<int, QString> texts = db::GetAllGenreTexts(connection);
+    for (int id : {a, b, c})
+        EXPECT_EQ(texts.value(id, db::NoGenreText), db::GetGenreText(connection, id)) << id;
+    EXPECT_EQ(texts.value(c), "Drama") << "a link to a genre that is gone drops out";
+}
+
+}  // namespace

@@ -39,4 +39,13 @@ int LookupOrAddId(Connection& connection, LookupTable table, const QString& name
     return static_cast<int>(connection.insert(sql, {name}));
 }
 
+QStringList LookupNames(Connection& connection, LookupTable table) {
+    QStringList names;
+    QSqlQuery query = connection.query(
+        QStringLiteral("SELECT [Name] FROM [%1] ORDER BY [Name]").arg(TableName(table)));
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
 }  // namespace db

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace db {
 
@@ -18,5 +19,7 @@ QString IdColumnName(LookupTable table);  // "ActorId"
 int LookupOrAddId(Connection& connection, LookupTable table, const QString& name);
 // The id of the first row with this name, or 0 when there is none.
 int FindLookupId(Connection& connection, LookupTable table, const QString& name);
+// Every name of the table in name order (ignoring case); a null name reads as empty.
+QStringList LookupNames(Connection& connection, LookupTable table);
 
 }  // namespace db

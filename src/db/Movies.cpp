@@ -91,6 +91,10 @@ void DeleteMovieRows(Connection& connection, int movieId) {
     connection.execute(DeleteMovieRow, {movieId});
 }
 
+int CountMovies(Connection& connection) {
+    return connection.scalar(QStringLiteral("SELECT COUNT(*) FROM [Movie]")).toInt();
+}
+
 int FindMovieByTitle(Connection& connection, const QString& title) {
     return connection.scalar(FindTitle, {title}).toInt();
 }

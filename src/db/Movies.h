@@ -17,6 +17,8 @@ void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie);
 void SetMovieCast(Connection& connection, int movieId, const QStringList& actorNames);
 // Removes a movie with its cast and genre links.
 void DeleteMovieRows(Connection& connection, int movieId);
+// Every movie in the file, including any that the main list cannot show.
+int CountMovies(Connection& connection);
 // The id of the first movie with this title (ignoring case), or 0.
 int FindMovieByTitle(Connection& connection, const QString& title);
 

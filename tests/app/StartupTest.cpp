@@ -57,15 +57,19 @@ TEST(Startup, AFolderThatCannotBeWrittenEndsBeforeAnyWindow) {
     EXPECT_TRUE(ui.exchanges()[0].text.contains("cannot write"));
 }
 
-TEST(Startup, TheMenuBarIsCompleteAndEveryItemWaitsForItsCommand) {
+TEST(Startup, TheMenuBarIsCompleteAndItemsWithoutTheirCommandWait) {
     test::TestCatalogue files;
     test::ScriptedUserInterface ui;
     app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
     ASSERT_NE(started.window, nullptr);
     ui::MainMenus& menus = started.window->menus();
     EXPECT_EQ(menus.allItems().size(), 39);
+    const QStringList working = {"mnuFileOpen",      "mnuFileAddMovie",      "mnuFileDeleteMovie",
+                                 "mnuFileNextMovie", "mnuFilePreviousMovie", "mnuFileExit",
+                                 "mnuSearchClear",   "mnuPopupAdd",          "mnuPopupDelete"};
     for (QAction* item : menus.allItems())
-        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+        EXPECT_EQ(item->isEnabled(), working.contains(item->objectName()))
+            << item->objectName().toStdString();
     EXPECT_EQ(menus.item("mnuSearchTitle").shortcut(), QKeySequence(Qt::Key_F3));
     EXPECT_EQ(menus.item("mnuSearchClear").shortcut(), QKeySequence("Ctrl+Q"));
     EXPECT_EQ(menus.item("mnuSetupGenres").text(), "&Genres (types)..");

@@ -2,30 +2,162 @@
 
 #include "app/Settings.h"
 #include "db/Catalogue.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/MovieListModel.h"
+#include "ui/main/MovieListView.h"
+#include "ui/main/RecordView.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace ui {
 
 MainWindow::MainWindow(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue)
-    : ui_(ui), settings_(settings), catalogue_(catalogue) {
+    : ui_(ui),
+      settings_(settings),
+      catalogue_(catalogue),
+      model_(new MovieListModel(this)),
+      list_(new MovieListView),
+      record_(new RecordView),
+      lblCount_(new QLabel(QStringLiteral("Movies in list: 0"))),
+      lblClearSearch_(new QLabel(QStringLiteral(
+          "You are currently in search mode.  Press CTRL+Q to clear your current search."))),
+      splitter_(new QSplitter(Qt::Horizontal)),
+      timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWizard"));
     menus_ = std::make_unique<MainMenus>(*this);
-    resize(1100, 700);
+    list_->setModel(model_);
+    layOut();
+    connectCommands();
+    timer_->setObjectName(QStringLiteral("timer"));
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, [] { QCoreApplication::processEvents(); });
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::layOut() {
+    lblCount_->setObjectName(QStringLiteral("lblCount"));
+    lblClearSearch_->setObjectName(QStringLiteral("lblClearSearch"));
+    lblClearSearch_->setWordWrap(true);
+    lblClearSearch_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
+    lblClearSearch_->hide();
+    auto* listSide = new QWidget;
+    auto* listLayout = new QVBoxLayout(listSide);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(list_, 1);
+    listLayout->addWidget(lblCount_);
+    listLayout->addWidget(lblClearSearch_);
+    splitter_->addWidget(listSide);
+    splitter_->addWidget(record_);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
+    splitter_->setChildrenCollapsible(false);
+    setCentralWidget(splitter_);
+    resize(1280, 760);
+    splitter_->setSizes({740, 540});
+}
+
+void MainWindow::connectCommands() {
+    auto command = [this](auto member) {
+        return [this, member] { RunCommand(ui_, this, [this, member] { (this->*member)(); }); };
+    };
+    auto menu = [this, command](const char* name, auto member) {
+        QAction& item = menus_->item(QString::fromLatin1(name));
+        item.setEnabled(true);
+        connect(&item, &QAction::triggered, this, command(member));
+    };
+    menu("mnuFileOpen", &MainWindow::openCatalogue);
+    menu("mnuFileAddMovie", &MainWindow::addMovie);
+    menu("mnuFileDeleteMovie", &MainWindow::deleteSelectedMovie);
+    menu("mnuFileNextMovie", &MainWindow::nextMovie);
+    menu("mnuFilePreviousMovie", &MainWindow::previousMovie);
+    menu("mnuFileExit", &MainWindow::exit);
+    menu("mnuSearchClear", &MainWindow::clearSearch);
+    menu("mnuPopupAdd", &MainWindow::addMovie);
+    QAction& popupDelete = menus_->item(QStringLiteral("mnuPopupDelete"));
+    popupDelete.setEnabled(true);
+    connect(&popupDelete, &QAction::triggered, this,
+            [this] { RunCommand(ui_, this, [this] { DeleteMovie(popupMovieId_); }); });
+
+    connect(record_->cmdAddMovie, &QPushButton::clicked, this, command(&MainWindow::addMovie));
+    connect(record_->cmdDeleteMovie, &QPushButton::clicked, this,
+            command(&MainWindow::deleteSelectedMovie));
+    connect(record_->cmdSaveChanges, &QPushButton::clicked, this,
+            command(&MainWindow::saveChanges));
+    connect(record_->cmdNextMovie, &QPushButton::clicked, this, command(&MainWindow::nextMovie));
+    connect(record_->cmdPreviousMovie, &QPushButton::clicked, this,
+            command(&MainWindow::previousMovie));
+    // Close saves first itself and then runs Exit, which finds nothing left to save.
+    connect(record_->cmdClose, &QPushButton::clicked, this, [this] {
+        RunCommand(ui_, this, [this] {
+            if (SaveCurrentMovie())
+                exit();
+        });
+    });
+    // Esc anywhere in the window is the Close button.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, record_->cmdClose, &QPushButton::click);
+    connect(record_, &RecordView::edited, this, &MainWindow::markChanged);
+
+    connect(list_, &MovieListView::insertPressed, this, command(&MainWindow::addMovie));
+    connect(list_, &MovieListView::deletePressed, this, command(&MainWindow::deleteSelectedMovie));
+    connect(list_, &MovieListView::popupRequested, this, &MainWindow::showPopup);
+    connect(list_->header(), &QHeaderView::sectionClicked, this, &MainWindow::headerClicked);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!filling_)
+            RunCommand(ui_, this, [this] { ShowSelectedMovie(); });
+    });
+}
 
 void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
     if (splashStep)
         splashStep(QStringLiteral("Load movies"));
     setCatalogueTitle();
+    timer_->start(100);
+    setUpColumns();
+    PopulateLstMain();
 }
 
 void MainWindow::setCatalogueTitle() {
     setWindowTitle(QStringLiteral("%1 (%2)").arg(QLatin1String(ProductTitle), catalogue_.name()));
+}
+
+db::Connection& MainWindow::connection() {
+    return catalogue_.connection();
+}
+
+void MainWindow::markChanged() {
+    anyChanges_ = true;
+    record_->cmdSaveChanges->setEnabled(true);
+}
+
+void MainWindow::clearChanges() {
+    anyChanges_ = false;
+    record_->cmdSaveChanges->setEnabled(false);
+}
+
+void MainWindow::EnableMovieFields(bool enabled) {
+    record_->EnableMovieFields(enabled);
+}
+
+void MainWindow::afterSaving(const std::function<void()>& command) {
+    RunCommand(ui_, this, [this, &command] {
+        if (SaveCurrentMovie())
+            command();
+    });
 }
 
 void MainWindow::unload() {
@@ -40,6 +172,14 @@ void MainWindow::unload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The title-bar button keeps the pending edits: they are saved first, and a refused save
+    // keeps the window open.
+    bool saved = false;
+    RunCommand(ui_, this, [this, &saved] { saved = unloaded_ || SaveCurrentMovie(); });
+    if (!saved) {
+        event->ignore();
+        return;
+    }
     unload();
     event->accept();
 }

@@ -1,46 +1,115 @@
 #pragma once
 
+#include "db/ActiveSearch.h"
+
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+
+class QLabel;
+class QSplitter;
+class QTimer;
 
 namespace app {
 class Settings;
 }
 namespace db {
 class Catalogue;
-}
+class Connection;
+}  // namespace db
 
 namespace ui {
 
 class MainMenus;
+class MovieListModel;
+class MovieListView;
+class RecordView;
 class UserInterface;
 
-// frmWizard: the program's one main window.
+// frmWizard: the program's one main window, the movie list beside the record view. Every other
+// function is reached from its menus, buttons and keys.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue);
     ~MainWindow() override;
 
-    // Window load: advances the splash with "Load movies", sets the title, fills the window.
+    // Window load: advances the splash with "Load movies", sets the title, fills the list.
     void load(const std::function<void(const QString&)>& splashStep);
     // Window unload: writes the placement and closes the catalogue; errors are ignored.
     void unload();
 
+    // The movie list (refill under the active search, sort, select the first row, show it).
+    void PopulateLstMain();
+    // Shows the movie of the selected row, saving the shown one first when it changed.
+    void ShowSelectedMovie();
+    // Writes the shown movie when it changed. False: the caller must stop and leave the user on
+    // this movie.
+    bool SaveCurrentMovie();
+    // Asks, then deletes the movie with its cast and genre links and refills the list.
+    void DeleteMovie(int movieId);
+    void EnableMovieFields(bool enabled);
+
+    // Commands of the menus, buttons and keys.
+    void addMovie();
+    void deleteSelectedMovie();
+    void nextMovie();
+    void previousMovie();
+    void saveChanges();
+    void clearSearch();
+    void openCatalogue();
+    void exit();
+
+    bool AnyChanges() const { return anyChanges_; }
+    // Marks the shown movie changed: the cast buttons and the genre dialog use it too.
+    void markChanged();
+    // Runs a command that leaves the shown movie: it runs only when the movie could be saved.
+    void afterSaving(const std::function<void()>& command);
+
+    db::ActiveSearch& activeSearch() { return search_; }
     MainMenus& menus() { return *menus_; }
+    RecordView& recordView() { return *record_; }
+    MovieListView& movieList() { return *list_; }
+    MovieListModel& movieListModel() { return *model_; }
+    int popupMovieId() const { return popupMovieId_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void layOut();
+    void connectCommands();
+    void setUpColumns();
     void setCatalogueTitle();
+    void clearChanges();
+    db::Connection& connection();
+    int selectedMovieId() const;
+    void selectRow(int row);
+    void sortBy(int column, Qt::SortOrder order);
+    void headerClicked(int column);
+    void showPopup(const QPoint& position);
+    void moveSelection(int step);
+    bool saveShownMovie();
+    // A drop-down list's text turned into the id to write, asking to add a missing name.
+    enum class Resolution { Found, Refused, Cancelled };
+    Resolution resolveLookup(int& id, int table, const QString& text);
 
     UserInterface& ui_;
     app::Settings& settings_;
     db::Catalogue& catalogue_;
+    db::ActiveSearch search_;
     std::unique_ptr<MainMenus> menus_;
+    MovieListModel* model_;
+    MovieListView* list_;
+    RecordView* record_;
+    QLabel* lblCount_;
+    QLabel* lblClearSearch_;
+    QSplitter* splitter_;
+    QTimer* timer_;
+    bool anyChanges_ = false;
+    bool filling_ = false;  // the list is being refilled: selection changes are not clicks
     bool unloaded_ = false;
+    int popupMovieId_ = -1;
 };
 
 }  // namespace ui

@@ -1,0 +1,100 @@
+// The movie list of the main window: its columns, refill, sorting and popup.
+
+#include "app/Settings.h"
+#include "db/Catalogue.h"
+#include "db/MovieList.h"
+#include "ui/common/UserInterface.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MovieListModel.h"
+#include "ui/main/MovieListView.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QScopedValueRollback>
+
+namespace ui {
+
+void MainWindow::setUpColumns() {
+    const int width = list_->viewport()->width();
+    for (int column = 0; column < MovieListModel::ColumnCount; ++column)
+        list_->setColumnWidth(column, int(width * MovieListModel::widthShare(column)));
+    list_->setColumnHidden(MovieListModel::MovieNumber, true);
+}
+
+void MainWindow::PopulateLstMain() {
+    std::vector<db::MovieListRow> rows = db::ReadMovieList(connection(), search_);
+    lblClearSearch_->setVisible(search_.isActive());
+    if (rows.empty() && search_.isActive() &&
+        ui_.ask(this, QStringLiteral("Clear Search"),
+                QStringLiteral("Your search no longer finds any movies.  Clear your search?"),
+                Buttons::YesNoCancel) == Answer::Yes) {
+        search_.clear();
+        rows = db::ReadMovieList(connection(), search_);
+        lblClearSearch_->hide();
+    }
+    const int count = int(rows.size());
+    {
+        QScopedValueRollback<bool> filling(filling_, true);
+        EnableMovieFields(count > 0);
+        bool ok = false;
+        const int column = settings_.value(app::key::SortCol).toInt(&ok);
+        const int order = settings_.value(app::key::SortOrder).toInt();
+        model_->setRows(std::move(rows), ok ? column : 0,
+                        order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        list_->header()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
+        lblCount_->setText(QStringLiteral("Movies on file: %1").arg(count));
+        if (count > 0)
+            selectRow(0);
+    }
+    ShowSelectedMovie();
+}
+
+void MainWindow::sortBy(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= MovieListModel::ColumnCount)
+        column = 0;
+    model_->sort(column, order);
+    list_->header()->setSortIndicator(column, order);
+}
+
+void MainWindow::headerClicked(int column) {
+    // The same column again turns the order round; another column sorts ascending. The
+    // selection and the shown movie stay.
+    Qt::SortOrder order = Qt::AscendingOrder;
+    if (column == model_->sortColumn() && model_->sortOrder() == Qt::AscendingOrder)
+        order = Qt::DescendingOrder;
+    {
+        QScopedValueRollback<bool> filling(filling_, true);
+        sortBy(column, order);
+    }
+    list_->scrollTo(list_->currentIndex());
+    settings_.setValue(app::key::SortCol, QString::number(column));
+    settings_.setValue(app::key::SortOrder, order == Qt::DescendingOrder ? "1" : "0");
+}
+
+int MainWindow::selectedMovieId() const {
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid() || !list_->selectionModel()->isRowSelected(current.row(), {}))
+        return -1;
+    return model_->movieAt(current.row()).movieId;
+}
+
+void MainWindow::selectRow(int row) {
+    const QModelIndex index = model_->index(row, MovieListModel::Title);
+    list_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list_->scrollTo(index);
+}
+
+void MainWindow::showPopup(const QPoint& position) {
+    const int movieId = selectedMovieId();
+    if (movieId == -1)
+        return;
+    popupMovieId_ = movieId;
+    menus_->item(QStringLiteral("mnuPopupDelete")).setText(QStringLiteral("Delete Movie"));
+    menus_->popup().popup(position);
+}
+
+}  // namespace ui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "db/Currency.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace ui {
+
+// How the record view writes numbers into its fields and reads them back: leniently, never
+// with a message, and never losing the amount a user typed in their own locale.
+
+QString StarsText(double stars);  // "4.0": one decimal
+double StarsFromText(const QString& text);
+QString WholeNumberText(int value);  // minutes and year: empty for 0
+int WholeNumberFromText(const QString& text);
+QString CostText(db::Currency cost, const QLocale& locale = QLocale());  // "$12.50"
+// The locale's own way first ("12,50 €" is 12.5 in Germany); else only digits, "." and "-".
+db::Currency CostFromText(const QString& text, const QLocale& locale = QLocale());
+
+}  // namespace ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace db {
+struct MovieDetails;
+}
+
+namespace ui {
+
+// The record fields and buttons beside the movie list. It only shows and hands back what is
+// typed; the main window decides what to read and write.
+class RecordView : public QWidget {
+    Q_OBJECT
+public:
+    explicit RecordView(QWidget* parent = nullptr);
+
+    struct LookupNames {
+        QStringList locations;
+        QStringList ratings;
+        QStringList media;
+    };
+    // Fills every field without marking the movie changed.
+    void showMovie(const db::MovieDetails& movie, const LookupNames& names);
+    // Empties every field, the drop-down lists and the cast.
+    void clearFields();
+    // EnableMovieFields: the record fields together; the add, delete, next, previous and close
+    // buttons are not touched.
+    void EnableMovieFields(bool enabled);
+    bool fieldsEnabled() const;
+    QStringList castNames() const;
+
+    QLineEdit* const txtMovieId;
+    QLineEdit* const txtTitle;
+    QLineEdit* const txtGenres;
+    QLineEdit* const txtGenreIds;
+    QLineEdit* const txtStars;
+    QComboBox* const cboMedia;
+    QLineEdit* const txtMinutes;
+    QComboBox* const cboRating;
+    QLineEdit* const txtYear;
+    QListWidget* const lstActors;
+    QComboBox* const cboLocation;
+    QLineEdit* const txtLabelNumber;
+    QLineEdit* const txtDirector;
+    QLineEdit* const txtProducer;
+    QLineEdit* const txtCost;
+    QLineEdit* const txtAcquireDate;
+    QLineEdit* const txtLentTo;
+    QLineEdit* const txtLentDate;
+    QPlainTextEdit* const txtNotes;
+
+    QPushButton* const cmdSetGenre;
+    QPushButton* const cmdAddActor;
+    QPushButton* const cmdRemove;
+    QPushButton* const cmdAddMovie;
+    QPushButton* const cmdDeleteMovie;
+    QPushButton* const cmdSaveChanges;
+    QPushButton* const cmdPreviousMovie;
+    QPushButton* const cmdNextMovie;
+    QPushButton* const cmdClose;
+    // Where the film-site picture stands.
+    QWidget* const imgIMDbPlace;
+
+signals:
+    // The user changed a field (typing, a pick in a drop-down list).
+    void edited();
+    // A click on the genres field opens the genre dialog, as Set Genres does.
+    void genresClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layOut();
+    void trackChanges();
+    void limitNotes();
+
+    bool filling_ = false;
+};
+
+}  // namespace ui

@@ -3,8 +3,10 @@
 #include "db/DatabaseError.h"
 #include "db/UnicodeCase.h"
 
+#include <sqlite3.h>
 #include <QAtomicInteger>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlDriver>
 #include <QSqlError>
 
@@ -29,6 +31,7 @@ QString nextConnectionName() {
 
 std::unique_ptr<Connection> Connection::open(const QString& path, Access access) {
     const QString name = nextConnectionName();
+    sqlite3* handle = nullptr;
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         database.setDatabaseName(path);
@@ -42,13 +45,13 @@ std::unique_ptr<Connection> Connection::open(const QString& path, Access access)
             QSqlDatabase::removeDatabase(name);
             fail(error, QStringLiteral("open ") + path);
         }
-        InstallUnicodeCase(database);
+        handle = InstallUnicodeCase(database);
     }
-    return std::unique_ptr<Connection>(new Connection(path, name));
+    return std::unique_ptr<Connection>(new Connection(path, name, handle));
 }
 
-Connection::Connection(QString path, QString connectionName)
-    : path_(std::move(path)), connectionName_(std::move(connectionName)) {}
+Connection::Connection(QString path, QString connectionName, void* handle)
+    : path_(std::move(path)), connectionName_(std::move(connectionName)), handle_(handle) {}
 
 Connection::~Connection() {
     statements_.clear();
@@ -107,6 +110,64 @@ qint64 Connection::insert(const QString& sql, Values values) {
     const qint64 id = query.lastInsertId().toLongLong();
     query.finish();
     return id;
+}
+
+int ScannedRow::integer(int column) const {
+    return sqlite3_column_int(static_cast<sqlite3_stmt*>(statement_), column);
+}
+
+double ScannedRow::real(int column) const {
+    return sqlite3_column_double(static_cast<sqlite3_stmt*>(statement_), column);
+}
+
+QString ScannedRow::text(int column) const {
+    auto* statement = static_cast<sqlite3_stmt*>(statement_);
+    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(statement, column)) : QString();
+}
+
+void Connection::scan(const QString& sql, Values values,
+                      const std::function<void(const ScannedRow&)>& each) {
+    auto* connection = static_cast<sqlite3*>(handle_);
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray text = sql.toUtf8();
+    auto failure = [&] {
+        return DatabaseError(QString::fromUtf8(sqlite3_errmsg(connection)), sql);
+    };
+    if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &statement, nullptr) !=
+        SQLITE_OK)
+        throw failure();
+    const auto finalize = qScopeGuard([statement] { sqlite3_finalize(statement); });
+    int position = 0;
+    for (const QVariant& value : values) {
+        ++position;
+        int bound = SQLITE_OK;
+        switch (value.typeId()) {
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+                bound = sqlite3_bind_int64(statement, position, value.toLongLong());
+                break;
+            case QMetaType::Double:
+                bound = sqlite3_bind_double(statement, position, value.toDouble());
+                break;
+            default:
+                if (value.isNull()) {
+                    bound = sqlite3_bind_null(statement, position);
+                } else {
+                    const QByteArray utf8 = value.toString().toUtf8();
+                    bound = sqlite3_bind_text(statement, position, utf8.constData(),
+                                              int(utf8.size()), SQLITE_TRANSIENT);
+                }
+        }
+        if (bound != SQLITE_OK)
+            throw failure();
+    }
+    const ScannedRow row(statement);
+    int stepped = SQLITE_ROW;
+    while ((stepped = sqlite3_step(statement)) == SQLITE_ROW)
+        each(row);
+    if (stepped != SQLITE_DONE)
+        throw failure();
 }
 
 bool Connection::hasTable(const QString& name) {

@@ -12,9 +12,9 @@ const QString MovieGenresQuery = QStringLiteral(
     "SELECT mg.[GenreId], g.[Name] FROM [MovieGenre] AS mg "
     "INNER JOIN [Genre] AS g ON mg.[GenreId] = g.[GenreId] "
     "WHERE mg.[MovieId] = ? ORDER BY mg.rowid");
-const QString AllGenresQuery = QStringLiteral(
-    "SELECT mg.[MovieId], g.[Name] FROM [MovieGenre] AS mg "
-    "INNER JOIN [Genre] AS g ON mg.[GenreId] = g.[GenreId] ORDER BY mg.rowid");
+const QString GenreNamesQuery = QStringLiteral("SELECT [GenreId], [Name] FROM [Genre]");
+const QString AllLinksQuery =
+    QStringLiteral("SELECT [MovieId], [GenreId] FROM [MovieGenre] ORDER BY rowid");
 
 const QString Separator = QStringLiteral(" / ");
 
@@ -51,14 +51,23 @@ QString GetGenreText(Connection& connection, int movieId) {
 }
 
 QHash<int, QString> GetAllGenreTexts(Connection& connection) {
+    // The genres are few: their names are read once and shared by every movie that has just
+    // one, and a link to a genre that is gone drops out as the join would drop it.
+    QHash<int, QString> names;
+    connection.scan(GenreNamesQuery, {}, [&](const ScannedRow& row) {
+        names.insert(row.integer(0), row.text(1).trimmed());
+    });
     QHash<int, QString> texts;
-    QSqlQuery query = connection.query(AllGenresQuery);
-    while (query.next()) {
-        QString& text = texts[query.value(0).toInt()];
-        if (!text.isEmpty())
-            text += Separator;
-        text += query.value(1).toString().trimmed();
-    }
+    connection.scan(AllLinksQuery, {}, [&](const ScannedRow& row) {
+        const auto name = names.constFind(row.integer(1));
+        if (name == names.constEnd())
+            return;
+        QString& text = texts[row.integer(0)];
+        if (text.isEmpty())
+            text = *name;
+        else
+            text += Separator + *name;
+    });
     return texts;
 }
 

@@ -13,8 +13,9 @@ namespace {
 const QString FromMovies =
     QStringLiteral(" FROM [Movie] m INNER JOIN [Location] l ON m.[LocationId] = l.[LocationId]");
 const QString ListColumns = QStringLiteral(
-    "SELECT m.[MovieId], m.[Title], l.[Name], m.[LabelNumber], m.[Minutes], m.[ReleaseYear], "
-    "m.[Stars]");
+    "SELECT m.[MovieId], m.[Title], m.[LocationId], m.[LabelNumber], m.[Minutes], "
+    "m.[ReleaseYear], m.[Stars] FROM [Movie] m");
+const QString LocationNames = QStringLiteral("SELECT [LocationId], [Name] FROM [Location]");
 
 // The ids of a genre search, rebuilt from numbers so that only numbers reach the statement.
 QString genreIdList(const QString& stored) {
@@ -76,25 +77,45 @@ QSqlQuery run(Connection& connection, const QString& select, const Filter& filte
     return filter.value.isValid() ? connection.query(sql, {filter.value}) : connection.query(sql);
 }
 
+void scan(Connection& connection, const QString& sql, const Filter& filter,
+          const std::function<void(const ScannedRow&)>& each) {
+    if (filter.value.isValid())
+        connection.scan(sql, {filter.value}, each);
+    else
+        connection.scan(sql, {}, each);
+}
+
 }  // namespace
 
 std::vector<MovieListRow> ReadMovieList(Connection& connection, const ActiveSearch& search) {
+    // The location names are few and shared by the rows; a movie whose location is gone is
+    // left out, as the inner join of the count leaves it out.
+    QHash<int, QString> locations;
+    connection.scan(LocationNames, {}, [&](const ScannedRow& row) {
+        if (!locations.contains(row.integer(0)))
+            locations.insert(row.integer(0), row.text(1));
+    });
     const QHash<int, QString> genres = GetAllGenreTexts(connection);
     const QString none = QString::fromLatin1(NoGenreText);
     std::vector<MovieListRow> rows;
-    QSqlQuery query = run(connection, ListColumns, filterOf(search));
-    while (query.next()) {
-        MovieListRow row;
-        row.movieId = query.value(0).toInt();
-        row.title = query.value(1).toString();
-        row.genres = genres.value(row.movieId, none);
-        row.location = query.value(2).toString();
-        row.labelNumber = query.value(3).toString();
-        row.minutes = query.value(4).toInt();
-        row.releaseYear = query.value(5).toInt();
-        row.stars = query.value(6).toDouble();
-        rows.push_back(std::move(row));
-    }
+    rows.reserve(size_t(connection.scalar(QStringLiteral("SELECT COUNT(*) FROM [Movie]")).toInt()));
+    scan(connection, ListColumns + filterOf(search).where, filterOf(search),
+         [&](const ScannedRow& row) {
+             const auto location = locations.constFind(row.integer(2));
+             if (location == locations.constEnd())
+                 return;
+             MovieListRow movie;
+             movie.movieId = row.integer(0);
+             movie.title = row.text(1);
+             movie.genres = genres.value(movie.movieId, none);
+             movie.location = *location;
+             movie.labelNumber = row.text(3);
+             movie.minutes = row.integer(4);
+             movie.releaseYear = row.integer(5);
+             movie.stars = row.real(6);
+             rows.push_back(std::move(movie));
+         });
+    rows.shrink_to_fit();
     return rows;
 }
 

@@ -111,7 +111,7 @@ bool LikeIgnoringCase(const char* pattern, const char* text, char32_t escape) {
     return matchLike(folded(pattern), folded(text), escape);
 }
 
-void InstallUnicodeCase(QSqlDatabase& database) {
+sqlite3* InstallUnicodeCase(QSqlDatabase& database) {
     const QVariant handle = database.driver()->handle();
     sqlite3* connection = nullptr;
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
@@ -126,6 +126,7 @@ void InstallUnicodeCase(QSqlDatabase& database) {
         sqlite3_create_function(connection, "like", 3, flags, nullptr, like, nullptr, nullptr) !=
             SQLITE_OK)
         throw Error(QString::fromUtf8(sqlite3_errmsg(connection)));
+    return connection;
 }
 
 }  // namespace db

@@ -115,7 +115,8 @@ void MainWindow::connectCommands() {
     connect(list_, &MovieListView::insertPressed, this, command(&MainWindow::addMovie));
     connect(list_, &MovieListView::deletePressed, this, command(&MainWindow::deleteSelectedMovie));
     connect(list_, &MovieListView::popupRequested, this, &MainWindow::showPopup);
-    connect(list_->header(), &QHeaderView::sectionClicked, this, &MainWindow::headerClicked);
+    connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &MainWindow::headerClicked);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!filling_)
             RunCommand(ui_, this, [this] { ShowSelectedMovie(); });
@@ -127,7 +128,7 @@ void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
         splashStep(QStringLiteral("Load movies"));
     setCatalogueTitle();
     timer_->start(100);
-    setUpColumns();
+    list_->setColumnHidden(MovieListModel::MovieNumber, true);
     PopulateLstMain();
 }
 
@@ -169,6 +170,15 @@ void MainWindow::unload() {
     } catch (...) {
     }
     catalogue_.close();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The columns take their shares of the list's width once the list has its real size.
+    if (!columnsSetUp_) {
+        columnsSetUp_ = true;
+        setUpColumns();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

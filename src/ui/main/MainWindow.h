@@ -75,6 +75,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void layOut();
@@ -109,6 +110,7 @@ private:
     bool anyChanges_ = false;
     bool filling_ = false;  // the list is being refilled: selection changes are not clicks
     bool unloaded_ = false;
+    bool columnsSetUp_ = false;
     int popupMovieId_ = -1;
 };
 

@@ -44,7 +44,7 @@ void MainWindow::PopulateLstMain() {
         const int order = settings_.value(app::key::SortOrder).toInt();
         model_->setRows(std::move(rows), ok ? column : 0,
                         order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
-        list_->header()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
+        list_->horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
         lblCount_->setText(QStringLiteral("Movies on file: %1").arg(count));
         if (count > 0)
             selectRow(0);
@@ -56,7 +56,7 @@ void MainWindow::sortBy(int column, Qt::SortOrder order) {
     if (column < 0 || column >= MovieListModel::ColumnCount)
         column = 0;
     model_->sort(column, order);
-    list_->header()->setSortIndicator(column, order);
+    list_->horizontalHeader()->setSortIndicator(column, order);
 }
 
 void MainWindow::headerClicked(int column) {

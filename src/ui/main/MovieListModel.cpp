@@ -55,6 +55,9 @@ void MovieListModel::setRows(std::vector<db::MovieListRow> rows, int column, Qt:
     rows_ = std::move(rows);
     sortColumn_ = (column >= 0 && column < ColumnCount) ? column : int(MovieNumber);
     sortOrder_ = order;
+    titleKeys_.resize(rows_.size());
+    for (size_t row = 0; row < rows_.size(); ++row)
+        titleKeys_[row] = rows_[row].title.toCaseFolded();
     sortRows();
     endResetModel();
 }
@@ -71,6 +74,7 @@ void MovieListModel::updateMovie(const db::MovieListRow& movie) {
     if (row < 0)
         return;
     rows_[size_t(row)] = movie;
+    titleKeys_[size_t(row)] = movie.title.toCaseFolded();
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
 }
 
@@ -124,26 +128,31 @@ void MovieListModel::sortRows() {
     // Case-folded keys once per row, so that the comparisons are plain and fast. Ties keep title
     // order, then movie number order, so the list never shuffles between refills.
     const size_t count = rows_.size();
-    std::vector<QString> keys(count), titles(count);
-    for (size_t row = 0; row < count; ++row) {
-        keys[row] = cellText(rows_[row], sortColumn_).toCaseFolded();
-        titles[row] = rows_[row].title.toCaseFolded();
+    std::vector<QString> columnKeys;
+    if (sortColumn_ != Title) {
+        columnKeys.resize(count);
+        for (size_t row = 0; row < count; ++row)
+            columnKeys[row] = cellText(rows_[row], sortColumn_).toCaseFolded();
     }
+    const std::vector<QString>& keys = sortColumn_ == Title ? titleKeys_ : columnKeys;
     std::vector<size_t> order(count);
     std::iota(order.begin(), order.end(), size_t(0));
     const bool descending = sortOrder_ == Qt::DescendingOrder;
     std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
         if (const int byKey = keys[a].compare(keys[b]); byKey != 0)
             return descending ? byKey > 0 : byKey < 0;
-        if (const int byTitle = titles[a].compare(titles[b]); byTitle != 0)
+        if (const int byTitle = titleKeys_[a].compare(titleKeys_[b]); byTitle != 0)
             return byTitle < 0;
         return rows_[a].movieId < rows_[b].movieId;
     });
-    std::vector<db::MovieListRow> sorted;
-    sorted.reserve(count);
-    for (size_t row : order)
-        sorted.push_back(std::move(rows_[row]));
-    rows_ = std::move(sorted);
+    std::vector<db::MovieListRow> sortedRows(count);
+    std::vector<QString> sortedTitles(count);
+    for (size_t row = 0; row < count; ++row) {
+        sortedRows[row] = std::move(rows_[order[row]]);
+        sortedTitles[row] = std::move(titleKeys_[order[row]]);
+    }
+    rows_ = std::move(sortedRows);
+    titleKeys_ = std::move(sortedTitles);
 }
 
 }  // namespace ui

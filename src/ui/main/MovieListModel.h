@@ -41,6 +41,7 @@ private:
     void sortRows();
 
     std::vector<db::MovieListRow> rows_;
+    std::vector<QString> titleKeys_;  // each row's title, case-folded: the key and the tie-break
     int sortColumn_ = Title;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

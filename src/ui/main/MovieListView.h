@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 
 namespace ui {
 
 // lstMain: the report-style list of movies. Typing a letter jumps to the first title that begins
 // with it; Insert and Delete ask for the movie commands; the right button asks for the popup.
-class MovieListView : public QTreeView {
+class MovieListView : public QTableView {
     Q_OBJECT
 public:
     explicit MovieListView(QWidget* parent = nullptr);

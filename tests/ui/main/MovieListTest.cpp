@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, HeaderClicksToggleTheOrderAndTheSortSurvivesARestart) {
     connection().execute("UPDATE [Movie] SET [Minutes] = 120 WHERE [MovieId] = ?", {brazil});
     openWindow();
     selectRow(1);
-    QHeaderView* header = window().movieList().header();
+    QHeaderView* header = window().movieList().horizontalHeader();
     header->sectionClicked(1);
     EXPECT_EQ(listedTitles(), (QStringList{"Brazil", "Alien"}));
     EXPECT_EQ(selectedTitle(), "Brazil") << "the selection stays on its movie";
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, HeaderClicksToggleTheOrderAndTheSortSurvivesARestart) {
 
     openWindow();
     EXPECT_EQ(listedTitles(), (QStringList{"Brazil", "Alien"}));
-    EXPECT_EQ(window().movieList().header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(window().movieList().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 TEST_F(MainWindowTest, TypingALetterSelectsTheFirstTitleBeginningWithIt) {

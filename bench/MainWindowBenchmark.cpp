@@ -1,0 +1,114 @@
+// The main window on the generated catalogue: start-up, refill, sorting, saving, memory.
+
+#include "BenchCatalogue.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "db/Catalogue.h"
+#include "ui/common/UserInterface.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MovieListModel.h"
+#include "ui/main/MovieListView.h"
+#include "ui/main/RecordView.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+namespace {
+
+// Resident memory of this process in MB.
+double residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+// A window over a copy of the shared catalogue, as start-up leaves it.
+struct LoadedWindow {
+    QTemporaryDir folder;
+    ui::QtUserInterface ui;
+    app::Settings settings{folder.filePath(QStringLiteral("KIB.conf"))};
+    db::Catalogue catalogue{folder.path()};
+    std::unique_ptr<ui::MainWindow> window;
+
+    LoadedWindow() {
+        bench::CopyOfSharedCatalogue(folder.path(), QStringLiteral("KIB"));
+        window = app::Main(ui, settings, catalogue).window;
+    }
+    ~LoadedWindow() { window->unload(); }
+};
+
+void BM_StartupToTheFilledList(benchmark::State& state) {
+    QTemporaryDir folder;
+    bench::CopyOfSharedCatalogue(folder.path(), QStringLiteral("KIB"));
+    ui::QtUserInterface ui;
+    app::Settings settings(folder.filePath(QStringLiteral("KIB.conf")));
+    double resident = 0;
+    for (auto _ : state) {
+        db::Catalogue catalogue(folder.path());
+        auto window = app::Main(ui, settings, catalogue).window;
+        QApplication::processEvents();
+        state.PauseTiming();
+        resident = std::max(resident, residentMegabytes());
+        window->unload();
+        window.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rss_MB"] = resident;
+    state.counters["movies"] = bench::BenchMovieCount();
+}
+BENCHMARK(BM_StartupToTheFilledList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PopulateLstMain(benchmark::State& state) {
+    LoadedWindow loaded;
+    for (auto _ : state)
+        loaded.window->PopulateLstMain();
+    state.counters["rows"] = loaded.window->movieListModel().rowCount();
+}
+BENCHMARK(BM_PopulateLstMain)->Unit(benchmark::kMillisecond);
+
+// A click on a column's header: the list re-sorted with the selection kept.
+void BM_SortByColumn(benchmark::State& state) {
+    LoadedWindow loaded;
+    QHeaderView* header = loaded.window->movieList().horizontalHeader();
+    const int column = int(state.range(0));
+    for (auto _ : state) {
+        emit header->sectionClicked(column);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SortByColumn)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+
+// Save Changes on a movie whose title did not change: the row is rewritten in place.
+void BM_SaveMovieWithTheSameTitle(benchmark::State& state) {
+    LoadedWindow loaded;
+    QLineEdit* director = loaded.window->recordView().txtDirector;
+    int number = 0;
+    for (auto _ : state) {
+        director->setText(QStringLiteral("Director %1").arg(++number));
+        if (!loaded.window->SaveCurrentMovie())
+            state.SkipWithError("the save was refused");
+    }
+}
+BENCHMARK(BM_SaveMovieWithTheSameTitle)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("KIB"));
+    bench::SharedCatalogue();  // generated before any timing starts
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,77 @@
+#include "db/LookupLists.h"
+#include "db/Movies.h"
+#include "support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LookupLists : public testing::Test {
+protected:
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+
+    int addMovie(const QString& title, const QString& genreIds = {}, int ratingId = 1) {
+        db::MovieRecord record;
+        record.title = title;
+        record.genreIds = genreIds;
+        record.locationId = 1;
+        record.mediaId = 1;
+        record.ratingId = ratingId;
+        return db::InsertMovie(connection, record);
+    }
+    int count(const QString& sql, db::Values values = {}) {
+        return connection.scalar(sql, values).toInt();
+    }
+};
+
+TEST_F(LookupLists, AddRefusesAnEqualNameInOtherCaseButNotOneWithBlanks) {
+    EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Rating, "pg-13"));
+    EXPECT_TRUE(db::AddLookupName(connection, db::LookupTable::Rating, "PG-13 "));
+    EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Location, "LIVING ROOM"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Rating] WHERE [Name] = 'PG-13 '"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Location]"), 6);
+}
+
+TEST_F(LookupLists, AnEmptyNameIsStoredAsEmptyAndFoundAgain) {
+    EXPECT_TRUE(db::AddLookupName(connection, db::LookupTable::Media, QString()));
+    EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Media, QStringLiteral("")));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] IS NULL"), 0);
+}
+
+TEST_F(LookupLists, RenameAndDeleteReachEveryRowOfTheName) {
+    connection.execute("INSERT INTO [Media] ([Name]) VALUES ('DVD')");
+    db::RenameLookupName(connection, db::LookupTable::Media, "dvd", "Disc");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] = 'Disc'"), 2);
+    db::DeleteLookupName(connection, db::LookupTable::Media, "Disc");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] = 'Disc'"), 0);
+}
+
+TEST_F(LookupLists, AGenreIsInUseByTheDistinctMoviesLinkedToIt) {
+    // Genre 7 (Drama) twice for one movie, once for another; the old column says nothing.
+    const int first = addMovie("First", "7/7/4");
+    addMovie("Second", "7");
+    addMovie("Third", "4");
+    connection.execute("UPDATE [Movie] SET [GenreId] = 9");
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 7), 2);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 4), 2);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 9), 0);
+
+    // Links left behind by a movie that is gone hold nothing in use.
+    connection.execute("DELETE FROM [Movie] WHERE [MovieId] = ?", {first});
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 7), 1);
+}
+
+TEST_F(LookupLists, OtherListsCountTheirOwnColumnOrTheCast) {
+    const int movie = addMovie("Casablanca", {}, 5);
+    addMovie("Brazil", {}, 5);
+    db::SetMovieCast(connection, movie, {"Humphrey Bogart", "Ingrid Bergman"});
+    const int bogart = db::FindLookupId(connection, db::LookupTable::Actor, "Humphrey Bogart");
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Rating, 5), 2);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Rating, 4), 0);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Media, 1), 2);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Location, 2), 0);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Actor, bogart), 1);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#include "Widgets.h"
+#include "db/Connection.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestCatalogue.h"
+#include "ui/lists/CastEditing.h"
+#include "ui/lists/CastList.h"
+#include "ui/lists/SetGenreDialog.h"
+
+namespace {
+
+using test::child;
+using test::click;
+using test::entries;
+using test::selectedEntries;
+
+class CastAndGenres : public testing::Test {
+protected:
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+    test::ScriptedUserInterface ui;
+
+    void TearDown() override { EXPECT_TRUE(ui.scriptUsedUp()); }
+
+    // The genres frmSetGenre shows selected for genreIds; the dialog is cancelled.
+    QStringList preselected(const QString& genreIds) {
+        QStringList shown;
+        ui.inDialog([&](QDialog& frmSetGenre) {
+            shown = selectedEntries(child<QListWidget>(frmSetGenre, "lstGenre"));
+            click(frmSetGenre, "cmdCancel");
+            return frmSetGenre.result();
+        });
+        EXPECT_FALSE(ui::lists::ChooseGenres(ui, connection, genreIds, nullptr));
+        return shown;
+    }
+};
+
+TEST(Cast, AddingComparesTrimmedAndIgnoringCaseButKeepsTheNameAsGiven) {
+    QListWidget lstActors;
+    lstActors.addItems({" Amélie Poulain", "Cher"});
+    ui::lists::ListWidgetCast cast(lstActors);
+    EXPECT_FALSE(ui::lists::AddToCast(cast, "AMÉLIE POULAIN  "));
+    EXPECT_FALSE(ui::lists::AddToCast(cast, "cher"));
+    EXPECT_TRUE(ui::lists::AddToCast(cast, " Kevin Bacon "));
+    EXPECT_EQ(entries(lstActors), QStringList({" Amélie Poulain", "Cher", " Kevin Bacon "}));
+}
+
+TEST_F(CastAndGenres, RemoveActorNeedsASelectionButMarksTheMovieChangedEitherWay) {
+    QListWidget lstActors;
+    lstActors.addItems({"Cher", "Kevin Bacon", "Kevin Kline"});
+    int marked = 0;
+    ui.acknowledge();
+    ui::lists::RemoveActor(
+        ui, lstActors, [&] { ++marked; }, nullptr);
+    EXPECT_EQ(marked, 1);
+    ASSERT_EQ(ui.exchanges().size(), 1u);
+    EXPECT_EQ(ui.exchanges()[0].title, "Information");
+    EXPECT_EQ(ui.exchanges()[0].text, "Click on an actor to remove.");
+    EXPECT_EQ(lstActors.count(), 3);
+
+    lstActors.setCurrentRow(1);
+    ui::lists::RemoveActor(
+        ui, lstActors, [&] { ++marked; }, nullptr);
+    EXPECT_EQ(marked, 2);
+    EXPECT_EQ(entries(lstActors), QStringList({"Cher", "Kevin Kline"}));
+}
+
+TEST_F(CastAndGenres, TheDialogSelectsExactlyTheMoviesGenres) {
+    // 2 Animation, 3 Classic Hollywood, 4 Comedy, 12 Organized Crime, 13 Science Fiction;
+    // id 1 was "(none)", which the upgrade removes, so ids 10 to 19 are the only ones with a 1.
+    EXPECT_EQ(preselected("12/2"), QStringList({"Animation", "Organized Crime"}));
+    EXPECT_EQ(preselected("1"), QStringList());
+    EXPECT_EQ(preselected("3"), QStringList({"Classic Hollywood"}));
+    EXPECT_EQ(preselected(" 4 / 13/"), QStringList({"Comedy", "Science Fiction"}));
+    EXPECT_EQ(preselected(""), QStringList());
+}
+
+TEST_F(CastAndGenres, OKGivesTheChosenIdsAndNamesInListOrder) {
+    ui.inDialog([&](QDialog& frmSetGenre) {
+        EXPECT_EQ(frmSetGenre.windowTitle(), "Set Genres");
+        auto& lstGenre = child<QListWidget>(frmSetGenre, "lstGenre");
+        click(frmSetGenre, "cmdClear");
+        EXPECT_TRUE(lstGenre.selectedItems().isEmpty());
+        EXPECT_TRUE(frmSetGenre.isVisible());
+        lstGenre.findItems("Drama", Qt::MatchExactly).constFirst()->setSelected(true);
+        lstGenre.findItems("Comedy", Qt::MatchExactly).constFirst()->setSelected(true);
+        click(frmSetGenre, "cmdOK");
+        return frmSetGenre.result();
+    });
+    const auto choice = ui::lists::ChooseGenres(ui, connection, "9", nullptr);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->ids, "4/7");
+    EXPECT_EQ(choice->names, "Comedy, Drama");
+}
+
+TEST_F(CastAndGenres, NoGenreChosenGivesEmptyTextsAndAGenreGoneMeanwhileIsLeftOut) {
+    ui.inDialog([&](QDialog& frmSetGenre) {
+        click(frmSetGenre, "cmdClear");
+        click(frmSetGenre, "cmdOK");
+        return frmSetGenre.result();
+    });
+    auto choice = ui::lists::ChooseGenres(ui, connection, "4/7", nullptr);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->ids, "");
+    EXPECT_EQ(choice->names, "");
+
+    ui.inDialog([&](QDialog& frmSetGenre) {
+        connection.execute("DELETE FROM [Genre] WHERE [GenreId] = 4");
+        click(frmSetGenre, "cmdOK");
+        return frmSetGenre.result();
+    });
+    choice = ui::lists::ChooseGenres(ui, connection, "4/7", nullptr);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->ids, "7");
+    EXPECT_EQ(choice->names, "Drama");
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+#include "Widgets.h"
+#include "db/Connection.h"
+#include "db/LookupTable.h"
+#include "db/Movies.h"
+#include "db/Transaction.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestCatalogue.h"
+#include "ui/lists/ListDialog.h"
+
+#include <QLineEdit>
+#include <QLocale>
+
+namespace {
+
+using db::LookupTable;
+using test::child;
+using test::click;
+using test::entries;
+
+class ListDialogs : public testing::Test {
+protected:
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+    test::ScriptedUserInterface ui;
+    const QLocale previousLocale;
+
+    void TearDown() override {
+        QLocale::setDefault(previousLocale);
+        EXPECT_TRUE(ui.scriptUsedUp());
+    }
+    int count(const QString& sql, db::Values values = {}) {
+        return connection.scalar(sql, values).toInt();
+    }
+    // Movies that each name this rating, or link this genre.
+    void addMovies(int number, int ratingId, const QString& genreIds = {}) {
+        db::Transaction transaction(connection);
+        for (int index = 0; index < number; ++index) {
+            db::MovieRecord movie;
+            movie.title = QStringLiteral("Movie %1 %2").arg(ratingId).arg(index);
+            movie.ratingId = ratingId;
+            movie.genreIds = genreIds;
+            db::InsertMovie(connection, movie);
+        }
+    }
+    // Plays the user in the edit dialog: checks its caption and name, types a new name, saves.
+    test::ScriptedUserInterface::ModalScript typeAndSave(const QString& caption,
+                                                         const QString& shownName,
+                                                         const QString& newName) {
+        return [=](QDialog& edit) {
+            EXPECT_EQ(edit.windowTitle(), caption);
+            auto& txtName = child<QLineEdit>(edit, "txtName");
+            EXPECT_EQ(txtName.text(), shownName);
+            txtName.clear();
+            QTest::keyClicks(&txtName, newName);
+            click(edit, "cmdSave");
+            return edit.result();
+        };
+    }
+};
+
+TEST_F(ListDialogs, EachListShowsItsNamesInOrderWithTheFirstSelected) {
+    ui::lists::ListDialog frmLocations(ui, connection, files.settings(), LookupTable::Location);
+    EXPECT_EQ(frmLocations.objectName(), "frmLocations");
+    EXPECT_EQ(frmLocations.windowTitle(), "Storage Locations");
+    EXPECT_EQ(
+        entries(frmLocations.lstData()),
+        QStringList({"(none)", "Living Room", "Personal Library - Shelf 1",
+                     "Personal Library - Shelf 2", "Personal Library - Shelf 3", "Theater Room"}));
+    EXPECT_EQ(frmLocations.lstData().currentRow(), 0);
+    EXPECT_TRUE(frmLocations.lstData().item(0)->isSelected());
+    EXPECT_EQ(child<QAbstractButton>(frmLocations, "cmdAdd").text(), "&Add");
+    EXPECT_EQ(child<QAbstractButton>(frmLocations, "cmdClose").text(), "Close");
+}
+
+TEST_F(ListDialogs, AnEmptyListAsksForAnItemToEditOrDelete) {
+    connection.execute("DELETE FROM [Media]");
+    ui::lists::ListDialog frmMedias(ui, connection, files.settings(), LookupTable::Media);
+    EXPECT_EQ(frmMedias.windowTitle(), "Medias");
+    EXPECT_EQ(frmMedias.lstData().count(), 0);
+    ui.acknowledge().acknowledge();
+    click(frmMedias, "cmdEdit");
+    QTest::keyClick(&frmMedias.lstData(), Qt::Key_Delete);
+    EXPECT_EQ(ui.texts(),
+              QStringList({"Click on an item to edit.", "Click on an item to delete."}));
+    EXPECT_EQ(ui.exchanges()[1].title, "Information");
+}
+
+TEST_F(ListDialogs, ANameWithAnApostropheIsAddedRenamedAndDeletedByKeys) {
+    ui::lists::ListDialog frmActors(ui, connection, files.settings(), LookupTable::Actor);
+    QListWidget& lstData = frmActors.lstData();
+
+    ui.inDialog(typeAndSave("Add Actor", "", "Conan O'Brien"));
+    QTest::keyClick(&lstData, Qt::Key_Insert);
+    EXPECT_TRUE(lstData.findItems("Conan O'Brien", Qt::MatchExactly).size() == 1);
+
+    test::choose(lstData, "Conan O'Brien");
+    ui.inDialog(typeAndSave("Edit Actor", "Conan O'Brien", "Pat O'Brien"));
+    QTest::keyClick(&lstData, Qt::Key_Return);
+    EXPECT_TRUE(lstData.findItems("Conan O'Brien", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(db::FindLookupId(connection, LookupTable::Actor, "Conan O'Brien"), 0);
+
+    test::choose(lstData, "Pat O'Brien");
+    ui.answer(ui::Answer::Yes);
+    QTest::keyClick(&lstData, Qt::Key_Delete);
+    EXPECT_EQ(ui.exchanges().back().title, "Warning");
+    EXPECT_EQ(ui.exchanges().back().text, "Delete 'Pat O'Brien'?");
+    EXPECT_TRUE(lstData.findItems("Pat O'Brien", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(db::FindLookupId(connection, LookupTable::Actor, "Pat O'Brien"), 0);
+    EXPECT_EQ(lstData.count(), 184);
+}
+
+TEST_F(ListDialogs, AnExistingNameIsRefusedAndTheEditDialogStaysOpen) {
+    ui::lists::ListDialog frmRatings(ui, connection, files.settings(), LookupTable::Rating);
+    ui.inDialog([&](QDialog& edit) {
+        EXPECT_EQ(edit.objectName(), "frmRating");
+        QTest::keyClicks(&child<QLineEdit>(edit, "txtName"), "pg");
+        ui.acknowledge();
+        click(edit, "cmdSave");
+        EXPECT_TRUE(edit.isVisible());
+        EXPECT_EQ(child<QLineEdit>(edit, "txtName").text(), "pg");
+        click(edit, "cmdCancel");
+        return edit.result();
+    });
+    click(frmRatings, "cmdAdd");
+    ASSERT_EQ(ui.exchanges().size(), 2u);
+    EXPECT_EQ(ui.exchanges()[1].title, "Warning");
+    EXPECT_EQ(ui.exchanges()[1].text,
+              "Rating 'pg' already exists.  Please enter a unique name to add.");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Rating]"), 7);
+    EXPECT_EQ(frmRatings.lstData().count(), 7);
+}
+
+TEST_F(ListDialogs, ARatingInUseIsKeptAndTheCountIsGrouped) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    addMovies(1234, 3);  // PG
+    ui::lists::ListDialog frmRatings(ui, connection, files.settings(), LookupTable::Rating);
+    test::choose(frmRatings.lstData(), "PG");
+    ui.answer(ui::Answer::No).answer(ui::Answer::Cancel).answer(ui::Answer::Yes).acknowledge();
+    click(frmRatings, "cmdDelete");
+    click(frmRatings, "cmdDelete");
+    click(frmRatings, "cmdDelete");
+    ASSERT_EQ(ui.exchanges().size(), 4u);
+    EXPECT_EQ(ui.exchanges()[3].title, "Warning");
+    EXPECT_EQ(ui.exchanges()[3].text, "Cannot delete this rating.  It is used in 1,234 movies.");
+    EXPECT_EQ(db::FindLookupId(connection, LookupTable::Rating, "PG"), 3);
+    EXPECT_EQ(frmRatings.lstData().count(), 7);
+}
+
+TEST_F(ListDialogs, AGenreIsInUseThroughTheMoviesGenresNotTheOldColumn) {
+    addMovies(2, 1, "7/4");                                  // Drama and Comedy
+    connection.execute("UPDATE [Movie] SET [GenreId] = 9");  // Horror, in the old column only
+    ui::lists::ListDialog frmGenres(ui, connection, files.settings(), LookupTable::Genre);
+
+    test::choose(frmGenres.lstData(), "Drama");
+    ui.answer(ui::Answer::Yes).acknowledge();
+    click(frmGenres, "cmdDelete");
+    EXPECT_EQ(ui.exchanges().back().title, "Information");
+    EXPECT_EQ(ui.exchanges().back().text, "Cannot delete this genre.  It is used in 2 movies.");
+    EXPECT_EQ(db::FindLookupId(connection, LookupTable::Genre, "Drama"), 7);
+
+    test::choose(frmGenres.lstData(), "Horror");
+    ui.answer(ui::Answer::Yes);
+    click(frmGenres, "cmdDelete");
+    EXPECT_EQ(db::FindLookupId(connection, LookupTable::Genre, "Horror"), 0);
+    EXPECT_TRUE(frmGenres.lstData().findItems("Horror", Qt::MatchExactly).isEmpty());
+}
+
+TEST_F(ListDialogs, ADoubleClickEditsAndARenameOntoAnExistingNameIsAllowed) {
+    ui::lists::ListDialog frmMedias(ui, connection, files.settings(), LookupTable::Media);
+    frmMedias.show();
+    QListWidget& lstData = frmMedias.lstData();
+    ui.inDialog(typeAndSave("Edit Media", "VHS", "dvd"));
+    test::doubleClick(lstData, "VHS");
+    const QStringList names = entries(lstData);
+    EXPECT_EQ(names.size(), 4);
+    EXPECT_TRUE(names.contains("dvd") && names.contains("DVD") && !names.contains("VHS"));
+}
+
+TEST_F(ListDialogs, AFailingStatementIsReportedAndTheEditDialogStaysOpen) {
+    ui::lists::ListDialog frmLocations(ui, connection, files.settings(), LookupTable::Location);
+    connection.execute("DROP TABLE [Location]");
+    ui.inDialog([&](QDialog& edit) {
+        QTest::keyClicks(&child<QLineEdit>(edit, "txtName"), "Attic");
+        ui.acknowledge();
+        click(edit, "cmdSave");
+        EXPECT_TRUE(edit.isVisible());
+        click(edit, "cmdCancel");
+        return edit.result();
+    });
+    click(frmLocations, "cmdAdd");
+    ASSERT_EQ(ui.exchanges().size(), 2u);
+    EXPECT_EQ(ui.exchanges()[1].title, "Error");
+}
+
+TEST_F(ListDialogs, TheActorsFilmSiteLinkSearchesTheNameGivenNameFirst) {
+    ui::lists::ListDialog frmActors(ui, connection, files.settings(), LookupTable::Actor);
+    test::choose(frmActors.lstData(), "Kevin Bacon");
+    ui.inDialog([&](QDialog& edit) {
+        child<QLineEdit>(edit, "txtName").setText("Bacon, Kevin");
+        ui.openUrlSucceeds(true);
+        click(edit, "imgIMDb");
+        click(edit, "cmdCancel");
+        return edit.result();
+    });
+    click(frmActors, "cmdEdit");
+    EXPECT_EQ(QUrl(ui.exchanges().back().text).toEncoded(),
+              "https://www.imdb.com/find/?q=Kevin+Bacon&s=nm");
+    EXPECT_GT(db::FindLookupId(connection, LookupTable::Actor, "Kevin Bacon"), 0)
+        << "nothing is written";
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+#include "Widgets.h"
+#include "db/Connection.h"
+#include "db/LookupTable.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestCatalogue.h"
+#include "ui/lists/CastEditing.h"
+#include "ui/lists/CastList.h"
+#include "ui/lists/LookupDialog.h"
+#include "ui/lists/SelectActorDialog.h"
+
+#include <QLineEdit>
+
+namespace {
+
+using db::LookupTable;
+using test::child;
+using test::click;
+using test::entries;
+
+class Pickers : public testing::Test {
+protected:
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+    test::ScriptedUserInterface ui;
+    QListWidget lstActors;
+    ui::lists::ListWidgetCast cast{lstActors};
+    bool changed = false;
+
+    Pickers() { lstActors.addItems({"  kevin BACON ", "Cher"}); }
+    void TearDown() override { EXPECT_TRUE(ui.scriptUsedUp()); }
+
+    // Add Actor with the user playing the picker.
+    void addActor(test::ScriptedUserInterface::ModalScript inPicker) {
+        ui.inDialog(std::move(inPicker));
+        ui::lists::AddActor(
+            ui, connection, files.settings(), cast, [this] { changed = true; }, nullptr);
+    }
+};
+
+TEST_F(Pickers, AnActorAlreadyInTheCastIsNotAddedAgain) {
+    addActor([&](QDialog& picker) {
+        EXPECT_TRUE(changed) << "marked before the picker opens";
+        EXPECT_EQ(picker.objectName(), "frmSelectActor");
+        EXPECT_EQ(picker.windowTitle(), "Select Actor");
+        test::choose(child<QListWidget>(picker, "lstData"), "Kevin Bacon");
+        click(picker, "cmdSelect");
+        return picker.result();
+    });
+    EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher"}));
+    EXPECT_EQ(ui.exchanges().size(), 1u);
+}
+
+TEST_F(Pickers, ANewCastMemberIsAppendedAsListedAndThePickerCloses) {
+    addActor([&](QDialog& picker) {
+        auto& lstData = child<QListWidget>(picker, "lstData");
+        EXPECT_EQ(lstData.count(), 184);
+        EXPECT_EQ(lstData.currentRow(), 0);
+        test::doubleClick(lstData, "Kevin Kline");
+        EXPECT_EQ(picker.result(), QDialog::Accepted);
+        return picker.result();
+    });
+    EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher", "Kevin Kline"}));
+}
+
+TEST_F(Pickers, CancelStillLeavesTheMovieMarkedChanged) {
+    addActor([&](QDialog& picker) {
+        click(picker, "cmdClose");
+        return picker.result();
+    });
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(lstActors.count(), 2);
+}
+
+TEST_F(Pickers, ARefusedNewActorLeavesThePickerOpenAndTheCastAsItWas) {
+    addActor([&](QDialog& picker) {
+        ui.inDialog([&](QDialog& frmActor) {
+            EXPECT_EQ(frmActor.objectName(), "frmActor");
+            EXPECT_EQ(frmActor.windowTitle(), "Add Actor");
+            QTest::keyClicks(&child<QLineEdit>(frmActor, "txtName"), "CHER");
+            ui.acknowledge();
+            click(frmActor, "cmdSave");
+            click(frmActor, "cmdCancel");
+            return frmActor.result();
+        });
+        click(picker, "cmdAdd");
+        EXPECT_TRUE(picker.isVisible());
+        EXPECT_EQ(picker.result(), QDialog::Rejected);
+        click(picker, "cmdClose");
+        return picker.result();
+    });
+    ASSERT_EQ(ui.exchanges().size(), 3u);
+    EXPECT_EQ(ui.exchanges()[2].title, "Information");
+    EXPECT_EQ(ui.exchanges()[2].text,
+              "Actor 'CHER' already exists.  Please enter a unique name to add.");
+    EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher"}));
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Actor]").toInt(), 184);
+}
+
+TEST_F(Pickers, ANewActorIsStoredListedAndJoinsTheCast) {
+    addActor([&](QDialog& picker) {
+        ui.inDialog([&](QDialog& frmActor) {
+            QTest::keyClicks(&child<QLineEdit>(frmActor, "txtName"), "Conan O'Brien ");
+            click(frmActor, "cmdSave");
+            return frmActor.result();
+        });
+        QTest::keyClick(&child<QListWidget>(picker, "lstData"), Qt::Key_Insert);
+        EXPECT_EQ(picker.result(), QDialog::Accepted);
+        EXPECT_EQ(child<QListWidget>(picker, "lstData").count(), 185) << "refreshed by frmActor";
+        return picker.result();
+    });
+    EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher", "Conan O'Brien "}));
+    EXPECT_GT(db::FindLookupId(connection, LookupTable::Actor, "Conan O'Brien "), 0);
+}
+
+TEST_F(Pickers, ALookupWritesItsChoiceIntoTheSearchTextOnlyOnSelect) {
+    QLineEdit txtSearch("Attic");
+    ui::lists::LookupDialog frmLookupLocation(ui, connection, LookupTable::Location, txtSearch);
+    EXPECT_EQ(frmLookupLocation.objectName(), "frmLookupLocation");
+    EXPECT_EQ(frmLookupLocation.windowTitle(), "Lookup Location");
+    test::choose(frmLookupLocation.lstData(), "Theater Room");
+    click(frmLookupLocation, "cmdClose");
+    EXPECT_EQ(txtSearch.text(), "Attic");
+
+    ui::lists::LookupDialog frmLookupActor(ui, connection, LookupTable::Actor, txtSearch);
+    EXPECT_EQ(frmLookupActor.objectName(), "frmLookupActor");
+    frmLookupActor.show();
+    test::doubleClick(frmLookupActor.lstData(), "Peter O'Toole");
+    EXPECT_EQ(txtSearch.text(), "Peter O'Toole");
+    EXPECT_EQ(frmLookupActor.result(), QDialog::Accepted);
+}
+
+TEST_F(Pickers, SelectWithNothingChosenDoesNothing) {
+    connection.execute("DELETE FROM [Location]");
+    QLineEdit txtSearch("Attic");
+    ui::lists::LookupDialog frmLookupLocation(ui, connection, LookupTable::Location, txtSearch);
+    click(frmLookupLocation, "cmdSelect");
+    EXPECT_EQ(txtSearch.text(), "Attic");
+    EXPECT_NE(frmLookupLocation.result(), QDialog::Accepted);
+}
+
+}  // namespace

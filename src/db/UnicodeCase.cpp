@@ -7,6 +7,8 @@
 #include <QSqlDriver>
 #include <QString>
 #include <QVariant>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace db {
@@ -39,8 +41,10 @@ std::vector<char32_t> folded(const char* text) {
     return result;
 }
 
-bool matchLike(const std::vector<char32_t>& pattern, const std::vector<char32_t>& text,
-               char32_t escape) {
+// LIKE's matching on any sequence of case-folded code points: "%" any run, "_" any one, the
+// escape character makes the next one literal.
+template <typename Folded>
+bool matchLike(const Folded& pattern, const Folded& text, char32_t escape) {
     size_t p = 0, t = 0;
     size_t starPattern = std::string::npos, starText = 0;
     while (t < text.size()) {
@@ -72,6 +76,27 @@ bool matchLike(const std::vector<char32_t>& pattern, const std::vector<char32_t>
     return p == pattern.size();
 }
 
+// ASCII text folded as it is read: most titles and names are plain ASCII, and a search scans
+// every row, so this path must not allocate.
+class AsciiFolded {
+public:
+    AsciiFolded(const char* text, size_t length) : text_(text), length_(length) {}
+    size_t size() const { return length_; }
+    char32_t operator[](size_t i) const { return static_cast<unsigned char>(asciiLower(text_[i])); }
+
+private:
+    const char* text_;
+    size_t length_;
+};
+
+bool likeIgnoringCase(const char* pattern, int patternLength, const char* text, int textLength,
+                      char32_t escape) {
+    if (isAscii(pattern, patternLength) && isAscii(text, textLength))
+        return matchLike(AsciiFolded(pattern, size_t(patternLength)),
+                         AsciiFolded(text, size_t(textLength)), escape);
+    return matchLike(folded(pattern), folded(text), escape);
+}
+
 void like(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const auto* pattern = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
@@ -87,7 +112,9 @@ void like(sqlite3_context* context, int argc, sqlite3_value** argv) {
         }
         escape = QString(escapeValue).toCaseFolded().toUcs4().front();
     }
-    sqlite3_result_int(context, LikeIgnoringCase(pattern, text, escape) ? 1 : 0);
+    const bool matches = likeIgnoringCase(pattern, sqlite3_value_bytes(argv[0]), text,
+                                          sqlite3_value_bytes(argv[1]), escape);
+    sqlite3_result_int(context, matches ? 1 : 0);
 }
 
 }  // namespace
@@ -108,7 +135,7 @@ int CompareIgnoringCase(const char* a, int aLength, const char* b, int bLength) 
 }
 
 bool LikeIgnoringCase(const char* pattern, const char* text, char32_t escape) {
-    return matchLike(folded(pattern), folded(text), escape);
+    return likeIgnoringCase(pattern, int(strlen(pattern)), text, int(strlen(text)), escape);
 }
 
 sqlite3* InstallUnicodeCase(QSqlDatabase& database) {

@@ -27,6 +27,24 @@ TEST(UnicodeCase, LikeMatchesWildcardsIgnoringCaseForEveryLetter) {
     EXPECT_FALSE(db::LikeIgnoringCase("100!%", "1000", U'!'));
 }
 
+// Plain ASCII takes a path of its own; both must agree with the rules above.
+TEST(UnicodeCase, LikeFoldsOnlyLettersAndCountsCodePointsNotBytes) {
+    EXPECT_TRUE(like("%DRAGON%", "Return of the Dragon's Revenge"));
+    EXPECT_TRUE(like("%dragon%", "Café Dragon"));
+    EXPECT_TRUE(like("CAFÉ%", "café dragon"));
+    EXPECT_FALSE(like("@[\\", "`{|"));  // these differ from each other only by the case bit
+    EXPECT_FALSE(like("`{|", "@[\\"));
+    EXPECT_TRUE(like("caf_", "CAFÉ"));
+    EXPECT_FALSE(like("caf__", "Café"));
+    EXPECT_FALSE(like("caf_", "Cafe2"));
+    EXPECT_TRUE(like("o'brien", "O'BRIEN"));
+    EXPECT_FALSE(like("o'brien", "O'BRIEN "));
+    EXPECT_TRUE(like("", ""));
+    EXPECT_FALSE(like("", "a"));
+    EXPECT_TRUE(db::LikeIgnoringCase("100X%", "100%", U'x'));
+    EXPECT_FALSE(db::LikeIgnoringCase("100X%", "1000", U'x'));
+}
+
 TEST(UnicodeCase, CollationOrdersIgnoringCase) {
     auto compare = [](const char* a, const char* b) {
         return db::CompareIgnoringCase(a, int(strlen(a)), b, int(strlen(b)));

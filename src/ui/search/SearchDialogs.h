@@ -1,0 +1,46 @@
+#pragma once
+
+#include "db/ActiveSearch.h"
+
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QLineEdit;
+class QWidget;
+
+namespace app {
+class Settings;
+}
+namespace db {
+class Connection;
+}
+
+namespace ui {
+
+class UserInterface;
+
+// What a search dialog needs from its opener. The dialog sets the active search, then asks the
+// opener to refill its list; it looks nothing up by itself.
+struct SearchDialogContext {
+    UserInterface& ui;
+    app::Settings& settings;
+    db::Connection& connection;
+    db::ActiveSearch& search;
+    QWidget* parent = nullptr;  // the main window: the dialog centres on it and takes its icon
+    std::function<void()> populateLstMain;
+    // Show the actor or location picker modally; the picker writes the chosen name into the
+    // text box it is given. Without one the dialog's Lookup button is disabled.
+    std::function<void(QLineEdit& txtSearch)> lookupActor;
+    std::function<void(QLineEdit& txtSearch)> lookupLocation;
+};
+
+// The search dialog of one kind (frmSearchTitle ... frmSearchNotes), loaded and ready to show.
+// Throws when its list cannot be read; SearchType::None has no dialog.
+std::unique_ptr<QDialog> MakeSearchDialog(db::SearchType type, const SearchDialogContext& context);
+
+// Loads the dialog of the kind and shows it modally. True when it set a new active search (and
+// refilled the list); a dialog that could not be loaded is reported as an "Error".
+bool ShowSearchDialog(db::SearchType type, const SearchDialogContext& context);
+
+}  // namespace ui

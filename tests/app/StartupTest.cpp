@@ -64,11 +64,15 @@ TEST(Startup, TheMenuBarIsCompleteAndItemsWithoutTheirCommandWait) {
     ASSERT_NE(started.window, nullptr);
     ui::MainMenus& menus = started.window->menus();
     EXPECT_EQ(menus.allItems().size(), 39);
-    const QStringList working = {"mnuFileOpen",      "mnuFileAddMovie",      "mnuFileDeleteMovie",
-                                 "mnuFileNextMovie", "mnuFilePreviousMovie", "mnuFileExit",
-                                 "mnuSearchClear",   "mnuPopupAdd",          "mnuPopupDelete"};
+    // Items whose commands come with the reports and the maintenance tools wait, disabled.
+    const QStringList waiting = {
+        "mnuFilePrinterSetup",        "mnuReportsMovieListing", "mnuReportListLabelNumber",
+        "mnuReportsListRating",       "mnuReportsListMedia",    "mnuReportDetailed",
+        "mnuReportsInventoryReport",  "mnuReportsCostReport",   "mnuReportsMoviesLentOut",
+        "mnuSetupDeleteUnusedActors", "mnuToolsExport",         "mnuToolsImport",
+        "mnuToolsCheckData",          "mnuToolsStartOver"};
     for (QAction* item : menus.allItems())
-        EXPECT_EQ(item->isEnabled(), working.contains(item->objectName()))
+        EXPECT_EQ(item->isEnabled(), !waiting.contains(item->objectName()))
             << item->objectName().toStdString();
     EXPECT_EQ(menus.item("mnuSearchTitle").shortcut(), QKeySequence(Qt::Key_F3));
     EXPECT_EQ(menus.item("mnuSearchClear").shortcut(), QKeySequence("Ctrl+Q"));

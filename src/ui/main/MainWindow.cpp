@@ -40,6 +40,7 @@ MainWindow::MainWindow(UserInterface& ui, app::Settings& settings, db::Catalogue
     list_->setModel(model_);
     layOut();
     connectCommands();
+    connectDialogs();
     timer_->setObjectName(QStringLiteral("timer"));
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [] { QCoreApplication::processEvents(); });

@@ -80,6 +80,10 @@ protected:
 private:
     void layOut();
     void connectCommands();
+    void connectDialogs();
+    // A setup list may have renamed what the list and the record view show: refill, and keep the
+    // movie that was selected.
+    void refillKeepingSelection();
     void setUpColumns();
     void setCatalogueTitle();
     void clearChanges();

@@ -2,6 +2,7 @@
 
 #include "db/MovieDetails.h"
 #include "db/StoredDate.h"
+#include "ui/common/FilmSitePicture.h"
 #include "ui/main/RecordFieldText.h"
 
 #include <QComboBox>
@@ -87,7 +88,7 @@ RecordView::RecordView(QWidget* parent)
       cmdPreviousMovie(button("cmdPreviousMovie", "&Previous")),
       cmdNextMovie(button("cmdNextMovie", "&Next")),
       cmdClose(button("cmdClose", "Close")),
-      imgIMDbPlace(named(new QWidget, "imgIMDbPlace")) {
+      imgIMDb(new FilmSitePicture) {
     setObjectName(QStringLiteral("recordView"));
     txtMovieId->hide();
     txtGenreIds->hide();
@@ -152,7 +153,7 @@ void RecordView::layOut() {
          {cmdAddMovie, cmdDeleteMovie, cmdSaveChanges, cmdPreviousMovie, cmdNextMovie, cmdClose})
         buttons->addWidget(each);
     buttons->addStretch();
-    buttons->addWidget(imgIMDbPlace);
+    buttons->addWidget(imgIMDb);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(txtMovieId);

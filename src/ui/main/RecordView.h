@@ -15,6 +15,8 @@ struct MovieDetails;
 
 namespace ui {
 
+class FilmSitePicture;
+
 // The record fields and buttons beside the movie list. It only shows and hands back what is
 // typed; the main window decides what to read and write.
 class RecordView : public QWidget {
@@ -66,8 +68,8 @@ public:
     QPushButton* const cmdPreviousMovie;
     QPushButton* const cmdNextMovie;
     QPushButton* const cmdClose;
-    // Where the film-site picture stands.
-    QWidget* const imgIMDbPlace;
+    // Looks the shown title up on the film web site; greyed while the fields are disabled.
+    FilmSitePicture* const imgIMDb;
 
 signals:
     // The user changed a field (typing, a pick in a drop-down list).

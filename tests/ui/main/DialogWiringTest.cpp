@@ -1,0 +1,124 @@
+#include "MainWindowFixture.h"
+
+#include "db/MovieDetails.h"
+#include "db/Movies.h"
+#include "ui/common/FilmSitePicture.h"
+#include "ui/lists/Widgets.h"
+#include "ui/main/RecordView.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+using test::child;
+using test::MainWindowTest;
+
+TEST_F(MainWindowTest, F3SearchesTheTitleAndCtrlQClearsTheSearch) {
+    addMovie("Alien");
+    addMovie("Aliens");
+    addMovie("Brazil");
+    openWindow();
+    ui.inDialog([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "frmSearchTitle");
+        child<QLineEdit>(dialog, "txtTitle").setText("alien*");
+        test::click(dialog, "cmdSearch");
+        return dialog.result();
+    });
+    QTest::keyClick(&window(), Qt::Key_F3);
+    EXPECT_EQ(listedTitles(), (QStringList{"Alien", "Aliens"}));
+    EXPECT_TRUE(find<QLabel>("lblClearSearch")->isVisible());
+    QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(listedTitles().size(), 3);
+    EXPECT_FALSE(find<QLabel>("lblClearSearch")->isVisible());
+}
+
+TEST_F(MainWindowTest, TheActorSearchLooksTheNameUpInThePicker) {
+    const int heat = addMovie("Heat");
+    addMovie("Other");
+    db::SetMovieCast(connection(), heat, {"Al Pacino"});
+    openWindow();
+    ui.inDialog([this](QDialog& search) {
+        ui.inDialog([](QDialog& picker) {
+            EXPECT_EQ(picker.objectName(), "frmLookupActor");
+            test::choose(child<QListWidget>(picker, "lstData"), "Al Pacino");
+            test::click(picker, "cmdSelect");
+            return picker.result();
+        });
+        test::click(search, "cmdLookup");
+        EXPECT_EQ(child<QLineEdit>(search, "txtSearch").text(), "Al Pacino");
+        test::click(search, "cmdSearch");
+        return search.result();
+    });
+    trigger("mnuSearchActor");
+    EXPECT_EQ(listedTitles(), QStringList{"Heat"});
+}
+
+TEST_F(MainWindowTest, ThePickedActorAndTheChosenGenresAreSavedWithTheMovie) {
+    const int alien = addMovie("Alien", "9");
+    openWindow();
+    ui.inDialog([](QDialog& picker) {
+        EXPECT_EQ(picker.objectName(), "frmSelectActor");
+        test::choose(child<QListWidget>(picker, "lstData"), "Sigourney Weaver");
+        test::click(picker, "cmdSelect");
+        return picker.result();
+    });
+    click("cmdAddActor");
+    EXPECT_TRUE(window().AnyChanges());
+    ui.inDialog([](QDialog& genres) {
+        QListWidget& list = child<QListWidget>(genres, "lstGenre");
+        EXPECT_EQ(test::selectedEntries(list), QStringList{"Horror"});
+        test::click(genres, "cmdClear");
+        for (const char* name : {"Comedy", "Drama"})
+            list.findItems(name, Qt::MatchExactly).constFirst()->setSelected(true);
+        test::click(genres, "cmdOK");
+        return genres.result();
+    });
+    click("cmdSetGenre");
+    EXPECT_EQ(field("txtGenres").text(), "Comedy, Drama");
+    click("cmdSaveChanges");
+    const db::MovieDetails saved = *db::ReadMovie(connection(), alien);
+    EXPECT_EQ(saved.cast, QStringList{"Sigourney Weaver"});
+    EXPECT_EQ(saved.genres.names, "Comedy / Drama");
+    window().ShowSelectedMovie();
+    EXPECT_EQ(field("txtGenres").text(), "Comedy / Drama");
+}
+
+TEST_F(MainWindowTest, ARenamedLocationReachesTheShownMovieAndTheList) {
+    const int alien = addMovie("Alien");
+    addMovie("Brazil", {}, 3);
+    openWindow();
+    selectRow(1);
+    ui.inDialog([this](QDialog& locations) {
+        EXPECT_EQ(locations.objectName(), "frmLocations");
+        test::choose(child<QListWidget>(locations, "lstData"), "Theater Room");
+        ui.inDialog([](QDialog& edit) {
+            child<QLineEdit>(edit, "txtName").setText("Cinema");
+            test::click(edit, "cmdSave");
+            return edit.result();
+        });
+        test::click(locations, "cmdEdit");
+        test::click(locations, "cmdClose");
+        return locations.result();
+    });
+    trigger("mnuSetupStorageLocations");
+    EXPECT_EQ(selectedTitle(), "Brazil") << "the selection stays";
+    EXPECT_EQ(find<QComboBox>("cboLocation")->currentText(), "Cinema");
+    type("txtDirector", "Terry Gilliam");
+    EXPECT_TRUE(window().SaveCurrentMovie());
+    EXPECT_EQ(ui.exchanges().size(), 2u) << "no question about the old name";
+    EXPECT_EQ(db::ReadMovie(connection(), alien)->locationName, "Living Room");
+}
+
+TEST_F(MainWindowTest, TheFilmSitePictureLooksUpTheShownTitle) {
+    addMovie("Fast & Furious");
+    openWindow();
+    ui.openUrlSucceeds(true);
+    QTest::mouseClick(window().recordView().imgIMDb, Qt::LeftButton);
+    ASSERT_EQ(ui.exchanges().size(), 1u);
+    EXPECT_EQ(ui.exchanges()[0].text, "https://www.imdb.com/find/?q=Fast+%26+Furious&s=tt");
+}
+
+}  // namespace

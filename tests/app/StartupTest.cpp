@@ -71,9 +71,12 @@ TEST(Startup, TheMenuBarIsCompleteAndItemsWithoutTheirCommandWait) {
         "mnuReportsInventoryReport",  "mnuReportsCostReport",   "mnuReportsMoviesLentOut",
         "mnuSetupDeleteUnusedActors", "mnuToolsExport",         "mnuToolsImport",
         "mnuToolsCheckData",          "mnuToolsStartOver"};
-    for (QAction* item : menus.allItems())
-        EXPECT_EQ(item->isEnabled(), !waiting.contains(item->objectName()))
-            << item->objectName().toStdString();
+    for (QAction* item : menus.allItems()) {
+        if (item->isVisible()) {  // a hidden item is disabled with it
+            EXPECT_EQ(item->isEnabled(), !waiting.contains(item->objectName()))
+                << item->objectName().toStdString();
+        }
+    }
     EXPECT_EQ(menus.item("mnuSearchTitle").shortcut(), QKeySequence(Qt::Key_F3));
     EXPECT_EQ(menus.item("mnuSearchClear").shortcut(), QKeySequence("Ctrl+Q"));
     EXPECT_EQ(menus.item("mnuSetupGenres").text(), "&Genres (types)..");

@@ -111,6 +111,10 @@ void MainWindow::connectCommands() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, record_->cmdClose, &QPushButton::click);
+    // Alt+S is both the Search menu's and Save Changes' letter, so Save has Ctrl+S as well.
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    save->setContext(Qt::WindowShortcut);
+    connect(save, &QShortcut::activated, record_->cmdSaveChanges, &QPushButton::click);
     connect(record_, &RecordView::edited, this, &MainWindow::markChanged);
 
     connect(list_, &MovieListView::insertPressed, this, command(&MainWindow::addMovie));

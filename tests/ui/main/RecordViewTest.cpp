@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, AnEditMarksTheMovieAndSaveChangesWritesItInPlace) {
     EXPECT_TRUE(find<QPushButton>("cmdSaveChanges")->isEnabled());
     type("txtAcquireDate", "");
     type("txtCost", "12.5");
-    click("cmdSaveChanges");
+    QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(window().AnyChanges());
     const db::MovieDetails stored = *db::ReadMovie(connection(), alien);
     EXPECT_EQ(stored.record.stars, 4.5);

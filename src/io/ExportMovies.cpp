@@ -3,12 +3,10 @@
 #include "db/Connection.h"
 #include "db/Genres.h"
 #include "db/Movies.h"
-#include "db/StoredDate.h"
 #include "db/TextRoutines.h"
 #include "io/MovieFileError.h"
 #include "io/MovieFileFormat.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
@@ -28,10 +26,11 @@ const QString MoviesQuery = QStringLiteral(
     "INNER JOIN [Media] AS mm ON mm.[MediaId] = m.[MediaId] "
     "ORDER BY m.[Title], m.[MovieId]");
 
-// Every cast in one query, in the order the actors were linked.
-const QString CastsQuery = QStringLiteral(
-    "SELECT ma.[MovieId], a.[Name] FROM [MovieActor] AS ma "
-    "INNER JOIN [Actor] AS a ON a.[ActorId] = ma.[ActorId] ORDER BY ma.rowid");
+// Every cast in two queries: the links in the order they were made, and the actors' names. The
+// names are joined here, which spares the database a lookup per link.
+const QString CastLinksQuery =
+    QStringLiteral("SELECT [MovieId], [ActorId] FROM [MovieActor] ORDER BY rowid");
+const QString ActorNamesQuery = QStringLiteral("SELECT [ActorId], [Name] FROM [Actor]");
 
 enum Column {
     MovieId,
@@ -63,14 +62,47 @@ double numberOf(const QVariant& value) {
     return value.toDouble();
 }
 
+// The day of a stored date ("yyyy-MM-dd HH:mm:ss"), read as DateFromStored reads it but
+// without its general parser, which would cost more than the rest of a movie's line.
+QDate storedDay(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    const QString text = value.toString().trimmed();
+    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-')
+        return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int part = 0; part < 3; ++part) {
+        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return {};
+            parts[part] = parts[part] * 10 + (c - u'0');
+        }
+    }
+    const QDate day(parts[0], parts[1], parts[2]);
+    return day.isValid() && day.year() >= 1900 ? day : QDate();
+}
+
+// The actors text of every movie that has a cast; a link to an actor that no longer exists
+// drops out, as it would through a join.
 QHash<int, QString> allCasts(db::Connection& connection) {
+    QHash<int, QString> names;
+    QSqlQuery actors = connection.query(ActorNamesQuery);
+    while (actors.next())
+        names.insert(actors.value(0).toInt(), actors.value(1).toString());
+
     QHash<int, QString> casts;
-    QSqlQuery query = connection.query(CastsQuery);
-    while (query.next()) {
-        QString& cast = casts[query.value(0).toInt()];
+    QSqlQuery links = connection.query(CastLinksQuery);
+    while (links.next()) {
+        const auto name = names.constFind(links.value(1).toInt());
+        if (name == names.constEnd())
+            continue;
+        QString& cast = casts[links.value(0).toInt()];
         if (!cast.isEmpty())
             cast += u'/';
-        cast += query.value(1).toString();
+        cast += *name;
     }
     return casts;
 }
@@ -82,7 +114,8 @@ MovieFileEntry entryOf(const QSqlQuery& row, const QHash<int, QString>& genres,
     movie.movieId = numberOf(row.value(MovieId));
     movie.title = row.value(Title).toString();
     movie.stars = numberOf(row.value(Stars));
-    movie.genres = genres.value(id, QString::fromLatin1(db::NoGenreText));
+    static const QString noGenre = QString::fromLatin1(db::NoGenreText);
+    movie.genres = genres.value(id, noGenre);
     movie.media = row.value(MediaName).toString();
     movie.minutes = numberOf(row.value(Minutes));
     movie.rating = row.value(RatingName).toString();
@@ -92,10 +125,10 @@ MovieFileEntry entryOf(const QSqlQuery& row, const QHash<int, QString>& genres,
     movie.actors = casts.value(id);
     movie.location = row.value(LocationName).toString();
     movie.label = row.value(LabelNumber).toString();
-    movie.acquireDate = db::DateFromStored(row.value(AcquireDate));
+    movie.acquireDate = storedDay(row.value(AcquireDate));
     movie.cost = db::Currency::fromDouble(numberOf(row.value(Cost)));
     movie.lentTo = row.value(LentTo).toString();
-    movie.lentDate = db::DateFromStored(row.value(LentDate));
+    movie.lentDate = storedDay(row.value(LentDate));
     movie.notes = row.value(Notes).toString();
     return movie;
 }
@@ -123,6 +156,7 @@ FileError writeError(const QString& path, const QFileDevice& file) {
 class MovieFileWriter {
 public:
     explicit MovieFileWriter(const QString& path) : path_(path), file_(path) {
+        buffer_.reserve(FlushSize + 64 * 1024);
         if (!file_.open(QIODevice::WriteOnly))
             throw writeError(path_, file_);
     }
@@ -144,7 +178,7 @@ private:
     void flush() {
         if (file_.write(buffer_) != buffer_.size())
             throw writeError(path_, file_);
-        buffer_.clear();
+        buffer_.resize(0);  // keeps the allocation for the next lines
     }
 
     QString path_;
@@ -167,9 +201,10 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
             const MovieFileEntry movie = entryOf(movies, genres, casts);
             if (progress)
                 progress(movie.title);
-            writer.writeLine(MovieLineText(movie));
+            bool unchanged = true;
+            writer.writeLine(MovieLineText(movie, &unchanged));
             ++result.exported;
-            if (!FitsUnchanged(movie))
+            if (!unchanged)
                 ++result.altered;
         } while (movies.next());
         writer.commit();

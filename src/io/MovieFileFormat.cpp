@@ -1,11 +1,11 @@
 #include "io/MovieFileFormat.h"
 
-#include "db/StoredDate.h"
 #include "db/TextRoutines.h"
 
 #include <QLocale>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace io {
 
@@ -19,10 +19,6 @@ constexpr std::array<const char*, MovieFieldCount> FieldNames = {
 
 bool isLineBreak(QChar c) {
     return c == u'\r' || c == u'\n';
-}
-
-bool hasLineBreak(const QString& text) {
-    return text.contains(u'\r') || text.contains(u'\n');
 }
 
 QStringView trimmedBlanks(QStringView text) {
@@ -49,72 +45,109 @@ bool IsMovieFileHeader(QStringView line) {
     return trimmedBlanks(line).toString().toLower() == header;
 }
 
-QString QuotedField(QStringView text) {
-    QString field;
-    field.reserve(text.size() + 2);
-    field.append(u'"');
+namespace {
+
+// Appends the field to the line in runs between the characters left out: a line is built
+// 100,000 times, and most texts have none of them. Returns false when something was left out.
+bool appendQuoted(QString& line, QStringView text) {
+    line.append(u'"');
+    bool unchanged = true;
+    qsizetype run = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'"')
+        if (c != u'"' && !isLineBreak(c))
             continue;
+        unchanged = false;
+        line.append(text.sliced(run, i - run));
         if (isLineBreak(c)) {
             // A line break would end the movie's line early; CR LF counts once.
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            field.append(u' ');
-            continue;
+            line.append(u' ');
         }
-        field.append(c);
+        run = i + 1;
     }
-    field.append(u'"');
+    line.append(text.sliced(run));
+    line.append(u'"');
+    return unchanged;
+}
+
+}  // namespace
+
+QString QuotedField(QStringView text) {
+    QString field;
+    field.reserve(text.size() + 2);
+    appendQuoted(field, text);
     return field;
 }
 
 QString BareNumber(double value) {
     if (!std::isfinite(value) || value == 0)
         return QStringLiteral("0");
+    if (std::trunc(value) == value && std::fabs(value) < 1e15)
+        return QString::number(static_cast<qint64>(value));
     // The shortest text that reads back as the same number, never with an exponent.
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
-QString DateField(const QDateTime& date) {
-    const QString text = db::SlashDateText(date);
-    return text.isEmpty() ? QString() : u'"' + text + u'"';
+QString DateField(const QDate& date) {
+    if (!date.isValid() || date.year() < 1900 || date.year() > 9999)
+        return {};
+    char text[16];
+    std::snprintf(text, sizeof text, "\"%02d/%02d/%04d\"", date.month(), date.day(), date.year());
+    return QString::fromLatin1(text);
 }
 
-QString MovieLineText(const MovieFileEntry& movie) {
+QString CostField(db::Currency cost) {
+    const qint64 value = cost.tenThousandths();
+    const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    QString text = QString::number(magnitude / 10000);
+    if (const unsigned fraction = unsigned(magnitude % 10000); fraction != 0) {
+        char digits[8];
+        std::snprintf(digits, sizeof digits, ".%04u", fraction);
+        qsizetype length = 5;
+        while (digits[length - 1] == '0')
+            --length;
+        text.append(QLatin1String(digits, length));
+    }
+    return value < 0 ? u'-' + text : text;
+}
+
+QString MovieLineText(const MovieFileEntry& movie, bool* unchanged) {
     const QChar comma = u',';
     QString line;
-    line.reserve(256 + movie.notes.size() + movie.actors.size());
-    line += BareNumber(movie.movieId) + comma;
-    line += QuotedField(movie.title) + comma;
-    line += BareNumber(movie.stars) + comma;
-    line += QuotedField(movie.genres) + comma;
-    line += QuotedField(movie.media) + comma;
-    line += BareNumber(movie.minutes) + comma;
-    line += QuotedField(movie.rating) + comma;
-    line += BareNumber(movie.year) + comma;
-    line += QuotedField(movie.director) + comma;
-    line += QuotedField(movie.producer) + comma;
-    line += QuotedField(movie.actors) + comma;
-    line += QuotedField(movie.location) + comma;
-    line += QuotedField(movie.label) + comma;
-    line += DateField(movie.acquireDate) + comma;
-    line += movie.cost.toPlainText() + comma;
-    line += QuotedField(movie.lentTo) + comma;
-    line += DateField(movie.lentDate) + comma;
-    line += QuotedField(db::EncodeLineBreaks(movie.notes));
+    line.reserve(300 + movie.notes.size() + movie.actors.size());
+    bool kept = true;
+    auto text = [&](const QString& value) {
+        kept &= appendQuoted(line, value);
+        line.append(comma);
+    };
+    auto field = [&](const QString& value) {
+        line.append(value);
+        line.append(comma);
+    };
+    field(BareNumber(movie.movieId));
+    text(movie.title);
+    field(BareNumber(movie.stars));
+    text(movie.genres);
+    text(movie.media);
+    field(BareNumber(movie.minutes));
+    text(movie.rating);
+    field(BareNumber(movie.year));
+    text(movie.director);
+    text(movie.producer);
+    text(movie.actors);
+    text(movie.location);
+    text(movie.label);
+    field(DateField(movie.acquireDate));
+    field(CostField(movie.cost));
+    text(movie.lentTo);
+    field(DateField(movie.lentDate));
+    // The notes are the one text whose line breaks the file carries, as "|".
+    kept &= appendQuoted(line, db::EncodeLineBreaks(movie.notes));
+    if (unchanged)
+        *unchanged = kept;
     return line;
-}
-
-bool FitsUnchanged(const MovieFileEntry& movie) {
-    for (const QString* text :
-         {&movie.title, &movie.genres, &movie.media, &movie.rating, &movie.director,
-          &movie.producer, &movie.actors, &movie.location, &movie.label, &movie.lentTo}) {
-        if (text->contains(u'"') || hasLineBreak(*text))
-            return false;
-    }
-    return !movie.notes.contains(u'"');
 }
 
 QString FieldReader::next() {

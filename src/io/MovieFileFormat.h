@@ -2,7 +2,7 @@
 
 #include "db/Currency.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -35,23 +35,23 @@ struct MovieFileEntry {
     QString actors;  // cast names joined by "/"
     QString location;
     QString label;
-    QDateTime acquireDate;  // invalid or before 1900: no date
+    QDate acquireDate;  // invalid or before 1900: no date
     db::Currency cost;
     QString lentTo;
-    QDateTime lentDate;
+    QDate lentDate;
     QString notes;
 };
 
-// The line of a movie, without the line end.
-QString MovieLineText(const MovieFileEntry& movie);
-// False when the file cannot hold some text of the movie as it stands: a double quote anywhere,
-// or a line break outside the notes. The line then leaves them out.
-bool FitsUnchanged(const MovieFileEntry& movie);
+// The line of a movie, without the line end. The file cannot hold double quotes, nor line
+// breaks outside the notes: the line leaves them out (a line break becomes a blank), and
+// unchanged, when given, tells whether there were any.
+QString MovieLineText(const MovieFileEntry& movie, bool* unchanged = nullptr);
 
 // The pieces of a line.
-QString QuotedField(QStringView text);     // "text", without double quotes or line breaks
-QString BareNumber(double value);          // 120, 4.5, 0: plain decimal, no grouping
-QString DateField(const QDateTime& date);  // "03/15/2004", or nothing
+QString QuotedField(QStringView text);  // "text", without double quotes or line breaks
+QString BareNumber(double value);       // 120, 4.5, 0: plain decimal, no grouping
+QString DateField(const QDate& date);   // "03/15/2004", or nothing
+QString CostField(db::Currency cost);   // 14.99, 12.5, 0: bare, to the ten-thousandth
 
 // Takes the fields of a line one after the other. A comma outside double quotes ends a field;
 // the last field loses its last character (the closing quote); a field is trimmed of blanks and

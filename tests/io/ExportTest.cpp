@@ -104,6 +104,24 @@ TEST_F(Export, WritesTheHeaderAndOneLinePerMovieInTitleOrder) {
     EXPECT_EQ(contentsOf(path), expected);
 }
 
+TEST_F(Export, ReadsStoredDatesAsTheRestOfTheProgramDoes) {
+    db::MovieRecord movie;
+    movie.title = QStringLiteral("Dated");
+    movie.mediaId = movie.ratingId = movie.locationId = 1;
+    const int id = addMovie(movie);
+    for (const char* stored :
+         {"2004-03-15 10:20:30", "2004-03-15", " 2004-03-15 10:20:30 ", "1900-01-01 00:00:00",
+          "1899-12-31 23:59:59", "1899-01-01 00:00:00", "2004-02-30 00:00:00", "2004-3-5 00:00:00",
+          "15.03.2004", "2004/03/15 00:00:00", "2004-03-15 25:99:00", "", "soon"}) {
+        connection.execute("UPDATE [Movie] SET [AcquireDate] = ? WHERE [MovieId] = ?",
+                           {QString::fromLatin1(stored), id});
+        io::ExportMovies(connection, path);
+        const QStringList lines = QString::fromUtf8(contentsOf(path)).split("\r\n");
+        const QString expected = db::SlashDateText(db::DateFromStored(QString::fromLatin1(stored)));
+        EXPECT_EQ(io::ReadMovieFields(lines.value(1)).value(13), expected) << stored;
+    }
+}
+
 TEST_F(Export, TellsEachTitleAsItIsWritten) {
     addThreeMovies();
     QStringList titles;

@@ -1,4 +1,3 @@
-#include "db/StoredDate.h"
 #include "io/MovieFileFormat.h"
 #include "support/QtPrinting.h"
 
@@ -95,11 +94,11 @@ TEST(MovieFileFormat, TextsAreQuotedWithoutQuotesOrLineBreaks) {
 }
 
 TEST(MovieFileFormat, DatesAreMonthDayYearOrNothing) {
-    EXPECT_EQ(io::DateField(db::CatalogueDateTime(QDate(2004, 3, 15), QTime(22, 5))),
-              R"("03/15/2004")");
+    EXPECT_EQ(io::DateField(QDate(2004, 3, 15)), R"("03/15/2004")");
     EXPECT_EQ(io::DateField({}), "");
-    EXPECT_EQ(io::DateField(db::CatalogueDateTime(QDate(1899, 12, 30))), "");
-    EXPECT_EQ(io::DateField(db::CatalogueDateTime(QDate(1900, 1, 1))), R"("01/01/1900")");
+    EXPECT_EQ(io::DateField(QDate(1899, 12, 30)), "");
+    EXPECT_EQ(io::DateField(QDate(1900, 1, 1)), R"("01/01/1900")");
+    EXPECT_EQ(io::DateField(QDate(2025, 12, 31)), R"("12/31/2025")");
 }
 
 io::MovieFileEntry fullMovie() {
@@ -117,7 +116,7 @@ io::MovieFileEntry fullMovie() {
     movie.actors = QStringLiteral("Liam Neeson/Ben Kingsley");
     movie.location = QStringLiteral("Living Room");
     movie.label = QStringLiteral("A-17");
-    movie.acquireDate = db::CatalogueDateTime(QDate(2004, 3, 15));
+    movie.acquireDate = QDate(2004, 3, 15);
     movie.cost = db::Currency::fromDouble(14.99);
     movie.notes = QStringLiteral("Two discs.\r\nBonus: \"making of\".");
     return movie;
@@ -125,22 +124,35 @@ io::MovieFileEntry fullMovie() {
 
 TEST(MovieFileFormat, ALineHasTheEighteenFieldsInOrder) {
     io::MovieFileEntry movie = fullMovie();
-    EXPECT_EQ(io::MovieLineText(movie),
+    bool unchanged = true;
+    EXPECT_EQ(io::MovieLineText(movie, &unchanged),
               R"(42,"Schindler's List",4.5,"Drama / War Movies","DVD",195,"R",1993,)"
               R"("Steven Spielberg","","Liam Neeson/Ben Kingsley","Living Room","A-17",)"
               R"("03/15/2004",14.99,"",,"Two discs.|Bonus: making of.")");
-    EXPECT_FALSE(io::FitsUnchanged(movie)) << "the quotes in the notes are lost";
+    EXPECT_FALSE(unchanged) << "the quotes in the notes are lost";
 
     movie.notes = QStringLiteral("Two discs.\nBonus.");
     movie.lentTo = QStringLiteral("Ann");
-    movie.lentDate = db::CatalogueDateTime(QDate(2025, 12, 1));
+    movie.lentDate = QDate(2025, 12, 1);
     movie.acquireDate = {};
-    EXPECT_TRUE(io::MovieLineText(movie).endsWith(
-        R"("A-17",,14.99,"Ann","12/01/2025","Two discs.|Bonus.")"));
-    EXPECT_TRUE(io::FitsUnchanged(movie)) << "line breaks in the notes are carried";
+    EXPECT_TRUE(io::MovieLineText(movie, &unchanged)
+                    .endsWith(R"("A-17",,14.99,"Ann","12/01/2025","Two discs.|Bonus.")"));
+    EXPECT_TRUE(unchanged) << "line breaks in the notes are carried";
 
-    movie.label = QStringLiteral("A\n17");
-    EXPECT_FALSE(io::FitsUnchanged(movie));
+    movie.label = QStringLiteral("A\r\n17");
+    EXPECT_TRUE(io::MovieLineText(movie, &unchanged).contains(R"("A 17")"));
+    EXPECT_FALSE(unchanged) << "a line break in any other text is not";
+}
+
+TEST(MovieFileFormat, CostsAreBareToTheTenThousandth) {
+    const std::pair<qint64, const char*> cases[] = {
+        {0, "0"},         {149900, "14.99"},    {125000, "12.5"},
+        {10000, "1"},     {12995000, "1299.5"}, {1, "0.0001"},
+        {-25000, "-2.5"}, {-5, "-0.0005"},      {100000000000, "10000000"},
+    };
+    for (const auto& [tenThousandths, text] : cases)
+        EXPECT_EQ(io::CostField(db::Currency::fromTenThousandths(tenThousandths)), text)
+            << tenThousandths;
 }
 
 TEST(MovieFileFormat, ALineReadsBackAsTheFieldsWritten) {

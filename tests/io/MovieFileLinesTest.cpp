@@ -32,16 +32,6 @@ TEST(MovieFileLines, EndsLinesAtCrLfLfOrCrAndNotAfterTheLast) {
         EXPECT_EQ(allLines(bytes), expected) << bytes.toStdString();
 }
 
-TEST(MovieFileLines, CountsLinesFromOne) {
-    io::MovieFileLines lines(QByteArray("one\r\ntwo\r\n"));
-    EXPECT_EQ(lines.lineNumber(), 0);
-    lines.next();
-    lines.next();
-    EXPECT_EQ(lines.lineNumber(), 2);
-    EXPECT_TRUE(lines.atEnd());
-    EXPECT_EQ(lines.next(), "");
-}
-
 TEST(TextDecoding, ValidUtf8IsReadAsUtf8AndAnythingElseAsWindows1252) {
     const QByteArray utf8 = QStringLiteral("Amélie – Zoë €").toUtf8();
     io::MovieFileLines fromUtf8(utf8);

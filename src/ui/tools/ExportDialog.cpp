@@ -64,7 +64,7 @@ void ExportDialog::run() {
     settings_.setValue(QString::fromLatin1(app::key::ExportFilename), file);
 
     io::ExportResult result;
-    Busy busy(*this, buttonsToDisable());
+    Busy busy(*this, controlsToDisable());
     try {
         result = io::ExportMovies(catalogue_.connection(), file,
                                   [this](const QString& title) { followCaption(title); });

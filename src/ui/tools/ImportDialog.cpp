@@ -61,7 +61,7 @@ void ImportDialog::run() {
     settings_.setValue(QString::fromLatin1(app::key::ImportFilename), file);
 
     io::ImportResult result;
-    Busy busy(*this, buttonsToDisable());
+    Busy busy(*this, controlsToDisable());
     try {
         io::MovieFileLines lines(file);
         result = io::ImportMovies(catalogue_.connection(), lines,

@@ -15,6 +15,7 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
       caption_(texts.caption),
       browsePurpose_(texts.browsePurpose),
       txtFilename_(new QLineEdit(filename, this)),
+      browse_(new QPushButton(QStringLiteral("..."), this)),
       action_(new QPushButton(texts.actionCaption, this)),
       close_(new QPushButton(QStringLiteral("Close"), this)) {
     setObjectName(texts.objectName);
@@ -29,10 +30,9 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
     label->setBuddy(txtFilename_);
     txtFilename_->setObjectName(QStringLiteral("txtFilename"));
     txtFilename_->setMinimumWidth(320);
-    auto* browse = new QPushButton(QStringLiteral("..."), this);
-    browse->setObjectName(QStringLiteral("cmdBrowse"));
-    browse->setAccessibleName(QStringLiteral("Browse"));
-    browse->setToolTip(QStringLiteral("Choose the file"));
+    browse_->setObjectName(QStringLiteral("cmdBrowse"));
+    browse_->setAccessibleName(QStringLiteral("Browse"));
+    browse_->setToolTip(QStringLiteral("Choose the file"));
     action_->setObjectName(texts.actionName);
     action_->setDefault(true);
     close_->setObjectName(QStringLiteral("cmdClose"));
@@ -41,20 +41,20 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
     layout->addWidget(help, 0, 0, 1, 3);
     layout->addWidget(label, 1, 0);
     layout->addWidget(txtFilename_, 1, 1);
-    layout->addWidget(browse, 1, 2);
+    layout->addWidget(browse_, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(action_);
     buttons->addWidget(close_);
     layout->addLayout(buttons, 2, 0, 1, 3);
 
-    connect(browse, &QPushButton::clicked, this, &MovieFileDialog::Browse);
+    connect(browse_, &QPushButton::clicked, this, &MovieFileDialog::Browse);
     connect(action_, &QPushButton::clicked, this, [this] { run(); });
     connect(close_, &QPushButton::clicked, this, &MovieFileDialog::reject);
 }
 
-QList<QWidget*> MovieFileDialog::buttonsToDisable() const {
-    return {action_, close_};
+QList<QWidget*> MovieFileDialog::controlsToDisable() const {
+    return {txtFilename_, browse_, action_, close_};
 }
 
 void MovieFileDialog::Browse() {

@@ -33,8 +33,8 @@ protected:
     // The work of the action button.
     virtual void run() = 0;
 
-    // Busy with the action button and Close disabled.
-    QList<QWidget*> buttonsToDisable() const;
+    // What a run disables: nothing the user does may change it half-way.
+    QList<QWidget*> controlsToDisable() const;
     const QString& caption() const { return caption_; }
     UserInterface& ui_;
 
@@ -44,6 +44,7 @@ private:
     QString caption_;
     FileChoice::Purpose browsePurpose_;
     QLineEdit* txtFilename_;
+    QPushButton* browse_;
     QPushButton* action_;
     QPushButton* close_;
 };

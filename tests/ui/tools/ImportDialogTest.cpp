@@ -28,19 +28,6 @@ protected:
     QByteArray header = io::MovieFileHeader().toUtf8() + "\r\n";
 };
 
-TEST_F(ImportDialogTest, ShowsTheStoredFileNameWithLabelledControls) {
-    files.settings().setValue(app::key::ImportFilename, movieFile);
-    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
-                            populateLstMain);
-    EXPECT_EQ(dialog.objectName(), "frmImport");
-    EXPECT_EQ(dialog.windowTitle(), "Import Movies");
-    EXPECT_EQ(dialog.findChild<QLabel*>("lblHelp")->text(),
-              "Import your movies from a comma delimited file.");
-    EXPECT_EQ(dialog.findChild<QLabel*>("lblFilename")->buddy(), &dialog.filename());
-    EXPECT_EQ(dialog.filename().text(), movieFile);
-    EXPECT_EQ(button(dialog, "cmdImport").text(), "Import");
-}
-
 TEST_F(ImportDialogTest, AMissingFileIsNamedAndTheDialogStaysReady) {
     ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
                             populateLstMain);
@@ -51,7 +38,6 @@ TEST_F(ImportDialogTest, AMissingFileIsNamedAndTheDialogStaysReady) {
     EXPECT_EQ(user.exchanges()[0].title, "Tallowmere Movie Database");
     EXPECT_EQ(user.exchanges()[0].text, "'" + movieFile + "' does not exist.");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(files.settings().contains(app::key::ImportFilename));
 }
 
 TEST_F(ImportDialogTest, AFileWithoutTheHeaderIsRefusedAndTheDialogStaysReady) {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace db {
+class Connection;
+}
+
+namespace io {
+
+struct ExportResult {
+    int exported = 0;  // movies written
+    int leftOut = 0;   // movies whose media, rating or location row is missing
+    int altered = 0;   // movies with text the file cannot hold as it stands
+    bool fileWritten = false;
+};
+
+// Told the title of each movie before it is written.
+using ExportProgress = std::function<void(const QString& title)>;
+
+// Writes every movie whose media, rating and location exist to the movie file at path, in title
+// order, as UTF-8. The file is built under a temporary name in the same folder and replaces path
+// only when complete, so a failure (FileError, DatabaseError) leaves an earlier file as it was.
+// With no movie to write, no file is created or changed.
+ExportResult ExportMovies(db::Connection& connection, const QString& path,
+                          const ExportProgress& progress = {});
+
+}  // namespace io

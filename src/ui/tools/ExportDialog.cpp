@@ -1,0 +1,91 @@
+#include "ui/tools/ExportDialog.h"
+
+#include "app/Settings.h"
+#include "db/Catalogue.h"
+#include "io/ExportMovies.h"
+#include "io/MovieFileError.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace ui {
+
+namespace {
+
+const QString Caption = QStringLiteral("Export Movies");
+
+QString completeMessage(const io::ExportResult& result) {
+    QString text = QStringLiteral("%1 movies exported.").arg(result.exported);
+    if (result.leftOut > 0)
+        text += QStringLiteral(
+                    "\n\nNot exported, because their media, rating or storage "
+                    "location no longer exists: %1. Repair data mends that.")
+                    .arg(result.leftOut);
+    if (result.altered > 0)
+        text += QStringLiteral(
+                    "\n\nThe file cannot hold double quotes, nor line breaks outside "
+                    "the notes; they were left out of %1 of the movies.")
+                    .arg(result.altered);
+    return text;
+}
+
+QString failureMessage(const std::exception& error, const QString& file, bool existed) {
+    if (const auto* fileError = dynamic_cast<const io::FileError*>(&error))
+        return fileError->message();
+    const QString reason = dynamic_cast<const db::Error*>(&error)
+                               ? static_cast<const db::Error&>(error).message()
+                               : QString::fromLocal8Bit(error.what());
+    return QStringLiteral("The catalogue could not be read, so the export stopped.\n\n%1\n\n%2")
+        .arg(reason, existed ? QStringLiteral("'%1' has been left as it was.").arg(file)
+                             : QStringLiteral("'%1' has not been created.").arg(file));
+}
+
+}  // namespace
+
+ExportDialog::ExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+                           QWidget* parent)
+    : MovieFileDialog(
+          ui, parent,
+          {QStringLiteral("frmExport"), Caption,
+           QStringLiteral("Export your movies to a comma delimited file."),
+           QStringLiteral("cmdExport"), QStringLiteral("Export"), FileChoice::Purpose::Save},
+          settings.value(app::key::ExportFilename)),
+      settings_(settings),
+      catalogue_(catalogue) {}
+
+void ExportDialog::run() {
+    const QString file = filename().text();
+    const bool existed = QFileInfo::exists(file);
+    if (existed && ui_.ask(this, QStringLiteral("Overwrite Warning"),
+                           QStringLiteral("'%1' already exists. Overwrite?").arg(file),
+                           Buttons::YesNoCancel) != Answer::Yes)
+        return;
+    settings_.setValue(QString::fromLatin1(app::key::ExportFilename), file);
+
+    io::ExportResult result;
+    Busy busy(*this, controlsToDisable());
+    try {
+        result = io::ExportMovies(catalogue_.connection(), file,
+                                  [this](const QString& title) { followCaption(title); });
+    } catch (const std::exception& error) {
+        busy.end();
+        setWindowTitle(Caption);
+        ui_.inform(this, QStringLiteral("Error"), failureMessage(error, file, existed),
+                   Icon::Error);
+        reject();
+        return;
+    }
+    busy.end();
+    setWindowTitle(Caption);
+    ui_.inform(this, QStringLiteral("Export complete"), completeMessage(result), Icon::Information);
+    accept();
+}
+
+void ShowExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+                      QWidget* parent) {
+    ExportDialog dialog(ui, settings, catalogue, parent);
+    ui.runModal(dialog);
+}
+
+}  // namespace ui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/tools/MovieFileDialog.h"
+
+namespace app {
+class Settings;
+}
+namespace db {
+class Catalogue;
+}
+
+namespace ui {
+
+// frmExport: writes the catalogue to a movie file.
+class ExportDialog : public MovieFileDialog {
+    Q_OBJECT
+public:
+    ExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+                 QWidget* parent);
+
+private:
+    void run() override;  // Export
+
+    app::Settings& settings_;
+    db::Catalogue& catalogue_;
+};
+
+// Tools > Export: shows frmExport modally.
+void ShowExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+                      QWidget* parent);
+
+}  // namespace ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/tools/MovieFileDialog.h"
+
+#include <functional>
+
+namespace app {
+class Settings;
+}
+namespace db {
+class Catalogue;
+}
+
+namespace ui {
+
+// frmImport: reads a movie file into the catalogue; refills the main list when done.
+class ImportDialog : public MovieFileDialog {
+    Q_OBJECT
+public:
+    ImportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+                 QWidget* parent, std::function<void()> populateLstMain);
+
+private:
+    void run() override;  // Import
+
+    app::Settings& settings_;
+    db::Catalogue& catalogue_;
+    std::function<void()> populateLstMain_;
+};
+
+// Tools > Import: shows frmImport modally.
+void ShowImportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+                      QWidget* parent, std::function<void()> populateLstMain);
+
+}  // namespace ui

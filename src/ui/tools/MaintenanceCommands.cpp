@@ -1,0 +1,45 @@
+#include "ui/tools/MaintenanceCommands.h"
+
+#include "db/Catalogue.h"
+#include "db/Repair.h"
+#include "db/UnusedActors.h"
+#include "ui/common/ErrorReport.h"
+#include "ui/common/UserInterface.h"
+
+#include <QString>
+
+namespace ui {
+
+void RepairDataCommand(UserInterface& ui, db::Catalogue& catalogue, db::ProgressReporter& progress,
+                       QWidget* parent, const std::function<void()>& populateLstMain) {
+    if (ui.ask(parent, QStringLiteral("Repair"), QStringLiteral("Repair database?"),
+               Buttons::YesNoCancel) != Answer::Yes)
+        return;
+    int problems = 0;
+    if (!RunCommand(ui, parent,
+                    [&] { problems = db::RepairReferences(catalogue.connection(), progress); }))
+        return;
+    if (problems == 0) {
+        ui.inform(parent, QStringLiteral("Repair complete"), QStringLiteral("No problems found."),
+                  Icon::Information);
+        return;
+    }
+    if (populateLstMain)
+        RunCommand(ui, parent, populateLstMain);
+    ui.inform(parent, QStringLiteral("Repair complete"),
+              QStringLiteral("%1 problems repaired.").arg(problems), Icon::Information);
+}
+
+void DeleteUnusedActorsCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget* parent) {
+    if (ui.ask(parent, QStringLiteral("Delete?"),
+               QStringLiteral("Delete all actors that are not currently used?"),
+               Buttons::YesNoCancel) != Answer::Yes)
+        return;
+    int deleted = 0;
+    if (!RunCommand(ui, parent, [&] { deleted = db::DeleteUnusedActors(catalogue.connection()); }))
+        return;
+    ui.inform(parent, QStringLiteral("Done"), QStringLiteral("%1 actors deleted.").arg(deleted),
+              Icon::Information);
+}
+
+}  // namespace ui

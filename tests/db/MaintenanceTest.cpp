@@ -1,0 +1,189 @@
+#include "db/DatabaseError.h"
+#include "db/LookupTable.h"
+#include "db/Movies.h"
+#include "db/ProgressReporter.h"
+#include "db/Repair.h"
+#include "db/StartOver.h"
+#include "db/UnusedActors.h"
+#include "db/Upgrade.h"
+#include "support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+
+namespace {
+
+using db::LookupTable;
+
+// Records what the repair shows and plays a user who presses Cancel at a given step.
+class RecordingProgress final : public db::ProgressReporter {
+public:
+    void ShowProgress(const QString& status, int firstStep, int lastStep) override {
+        calls.append(QStringLiteral("show %1 %2-%3").arg(status).arg(firstStep).arg(lastStep));
+        stop = false;
+    }
+    void ProgressStep(const QString& status) override {
+        ++steps;
+        lastStatus = status;
+        if (steps == cancelAtStep)
+            stop = true;
+    }
+    void CloseProgress() override {
+        calls.append(QStringLiteral("close"));
+        stop = true;
+    }
+    bool stopRequested() const override { return stop; }
+
+    QStringList calls;
+    QString lastStatus;
+    int steps = 0;
+    int cancelAtStep = 0;
+    bool stop = true;
+};
+
+class Maintenance : public testing::Test {
+protected:
+    int addMovie(const QString& title, int locationId = 2, int mediaId = 2, int ratingId = 2) {
+        db::MovieRecord movie;
+        movie.title = title;
+        movie.locationId = locationId;
+        movie.mediaId = mediaId;
+        movie.ratingId = ratingId;
+        return db::InsertMovie(connection, movie);
+    }
+    int column(const char* name, int movieId) {
+        return connection
+            .scalar(QStringLiteral("SELECT [%1] FROM [Movie] WHERE [MovieId] = ?").arg(name),
+                    {movieId})
+            .toInt();
+    }
+    int unknownRows(LookupTable table) {
+        return connection
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Name] = '(unknown)'")
+                        .arg(db::TableName(table)))
+            .toInt();
+    }
+
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+    RecordingProgress progress;
+};
+
+TEST_F(Maintenance, CheckReferenceKeepsASoundIdAndReplacesABrokenOne) {
+    int sound = 3;
+    EXPECT_TRUE(db::CheckReference(connection, sound, LookupTable::Media));
+    EXPECT_EQ(sound, 3);
+    int broken = 99;
+    EXPECT_FALSE(db::CheckReference(connection, broken, LookupTable::Media));
+    EXPECT_EQ(broken, db::FindLookupId(connection, LookupTable::Media, "(unknown)"));
+    EXPECT_GT(broken, 0);
+}
+
+TEST_F(Maintenance, ASoundCatalogueHasNoProblemsThoughMoviesHaveGenreIdZero) {
+    const int id = addMovie(QStringLiteral("Alien"));
+    addMovie(QStringLiteral("Brazil"));
+    ASSERT_EQ(column("GenreId", id), 0);
+    EXPECT_EQ(db::RepairReferences(connection, progress), 0);
+    for (LookupTable table :
+         {LookupTable::Genre, LookupTable::Media, LookupTable::Rating, LookupTable::Location})
+        EXPECT_EQ(unknownRows(table), 0) << db::TableName(table).toStdString();
+    EXPECT_EQ(progress.calls, (QStringList{"show Check database 1-2", "close"}));
+    EXPECT_EQ(progress.steps, 2);
+    EXPECT_EQ(progress.lastStatus, "Check database");
+}
+
+TEST_F(Maintenance, BrokenReferencesPointAtOneUnknownRowPerTable) {
+    const int first = addMovie(QStringLiteral("Alien"), 99);
+    const int sound = addMovie(QStringLiteral("Brazil"));
+    const int second = addMovie(QStringLiteral("Casablanca"), 98, 2, 77);
+    EXPECT_EQ(db::RepairReferences(connection, progress), 3);
+
+    const int unknownLocation = db::FindLookupId(connection, LookupTable::Location, "(unknown)");
+    EXPECT_EQ(column("LocationId", first), unknownLocation);
+    EXPECT_EQ(column("LocationId", second), unknownLocation) << "the second reuses the row";
+    EXPECT_EQ(unknownRows(LookupTable::Location), 1);
+    EXPECT_EQ(column("RatingId", second),
+              db::FindLookupId(connection, LookupTable::Rating, "(unknown)"));
+    EXPECT_EQ(column("LocationId", sound), 2);
+    EXPECT_EQ(unknownRows(LookupTable::Media), 0);
+
+    EXPECT_EQ(db::RepairReferences(connection, progress), 0) << "nothing is left to repair";
+}
+
+TEST_F(Maintenance, CancelAtTheFirstMovieEndsTheRepairAfterItAndKeepsItsRepair) {
+    const int later = addMovie(QStringLiteral("Brazil"), 99);
+    const int first = addMovie(QStringLiteral("alien"), 99);
+    progress.cancelAtStep = 1;
+    EXPECT_EQ(db::RepairReferences(connection, progress), 1);
+    EXPECT_EQ(progress.steps, 1);
+    EXPECT_EQ(progress.calls.last(), "close");
+    EXPECT_NE(column("LocationId", first), 99) << "the first in title order is repaired";
+    EXPECT_EQ(column("LocationId", later), 99);
+}
+
+TEST_F(Maintenance, AFailingRepairClosesTheProgressWindow) {
+    addMovie(QStringLiteral("Alien"), 99);
+    connection.execute(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE INSERT ON [Location] BEGIN SELECT RAISE(ABORT, 'full'); "
+        "END"));
+    EXPECT_THROW(db::RepairReferences(connection, progress), db::DatabaseError);
+    EXPECT_EQ(progress.calls.last(), "close");
+}
+
+TEST_F(Maintenance, DeleteUnusedActorsKeepsEveryActorOfACast) {
+    const int id = addMovie(QStringLiteral("Alien"));
+    const QStringList seeds = db::LookupNames(connection, LookupTable::Actor);
+    db::SetMovieCast(connection, id, {seeds[0], seeds[1]});
+    EXPECT_EQ(db::DeleteUnusedActors(connection), seeds.size() - 2);
+    EXPECT_EQ(db::LookupNames(connection, LookupTable::Actor), (QStringList{seeds[0], seeds[1]}));
+    EXPECT_EQ(db::DeleteUnusedActors(connection), 0);
+
+    db::SetMovieCast(connection, id, {});
+    EXPECT_EQ(db::DeleteUnusedActors(connection), 2) << "with no cast at all every actor goes";
+    EXPECT_TRUE(db::LookupNames(connection, LookupTable::Actor).isEmpty());
+}
+
+TEST_F(Maintenance, StartOverLeavesANewSeededCatalogueAtVersionOne) {
+    addMovie(QStringLiteral("Alien"));
+    db::LookupOrAddId(connection, LookupTable::Actor, QStringLiteral("Someone New"));
+    db::StartOver(files.catalogue());
+
+    db::Connection& fresh = files.connection();
+    EXPECT_EQ(fresh.path(), files.path("KIB.db"));
+    EXPECT_EQ(db::CountMovies(fresh), 0);
+    EXPECT_EQ(db::LookupNames(fresh, LookupTable::Actor).size(), 184);
+    EXPECT_GT(db::FindLookupId(fresh, LookupTable::Genre, "(none)"), 0);
+    EXPECT_EQ(db::ReadVersion(fresh), 1);
+}
+
+TEST_F(Maintenance, AStartOverThatCannotDeleteTheFileReopensItAndStops) {
+    addMovie(QStringLiteral("Alien"));
+    int attempts = 0;
+    try {
+        db::StartOver(files.catalogue(), [&](const QString& path) {
+            ++attempts;
+            throw db::Error(QStringLiteral("'%1' could not be deleted: Device busy").arg(path));
+        });
+        FAIL() << "no error";
+    } catch (const db::Error& error) {
+        EXPECT_TRUE(error.message().contains("Device busy")) << error.message().toStdString();
+    }
+    EXPECT_EQ(attempts, 1) << "nothing is tried again";
+    ASSERT_TRUE(files.catalogue().isOpen());
+    EXPECT_EQ(db::CountMovies(files.connection()), 1) << "the old catalogue is open again";
+}
+
+TEST(RemoveCatalogueFiles, RemovesTheFileAndWhatSqliteKeepsBesideIt) {
+    test::TestCatalogue files;
+    const QString path = files.path("OLD.db");
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        QFile file(path + suffix);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    db::RemoveCatalogueFiles(path);
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        EXPECT_FALSE(QFile::exists(path + suffix)) << suffix;
+    EXPECT_NO_THROW(db::RemoveCatalogueFiles(path)) << "files that are not there are no error";
+}
+
+}  // namespace

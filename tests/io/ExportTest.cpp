@@ -1,0 +1,173 @@
+#include "db/Genres.h"
+#include "db/LookupTable.h"
+#include "db/Movies.h"
+#include "db/StoredDate.h"
+#include "io/ExportMovies.h"
+#include "io/MovieFileError.h"
+#include "io/MovieFileFormat.h"
+#include "support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+using db::LookupTable;
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class Export : public testing::Test {
+protected:
+    int addMovie(db::MovieRecord movie, const QStringList& cast = {}) {
+        const int id = db::InsertMovie(connection, movie);
+        for (const QString& name : cast)
+            db::LookupOrAddId(connection, LookupTable::Actor, name);
+        db::SetMovieCast(connection, id, cast);
+        return id;
+    }
+    int id(LookupTable table, const char* name) {
+        return db::LookupOrAddId(connection, table, QString::fromUtf8(name));
+    }
+
+    // Alien, amélie and Brazil are written; Casablanca's location is gone, so it is not.
+    void addThreeMovies() {
+        db::MovieRecord alien;
+        alien.title = QStringLiteral("Alien");
+        alien.stars = 4.5;
+        alien.genreIds = db::GenreNamesToIds(connection, QStringLiteral("Science Fiction/Horror"));
+        alien.mediaId = id(LookupTable::Media, "DVD");
+        alien.minutes = 117;
+        alien.ratingId = id(LookupTable::Rating, "R");
+        alien.releaseYear = 1979;
+        alien.director = QStringLiteral("Ridley Scott");
+        alien.producer = QStringLiteral("Gordon Carroll");
+        alien.locationId = id(LookupTable::Location, "Living Room");
+        alien.labelNumber = QStringLiteral("A-1");
+        alien.acquireDate = db::CatalogueDateTime(QDate(2004, 3, 15), QTime(10, 20));
+        alien.cost = db::Currency::fromDouble(12.5);
+        alien.notes = QStringLiteral("Line one\nLine \"two\"");
+        addMovie(alien, {QStringLiteral("Tom Skerritt"), QStringLiteral("Sigourney Weaver")});
+
+        db::MovieRecord casablanca = alien;
+        casablanca.title = QStringLiteral("Casablanca");
+        casablanca.locationId = 99;
+        addMovie(casablanca);
+
+        db::MovieRecord amelie;
+        amelie.title = QStringLiteral("amélie");
+        amelie.mediaId = amelie.ratingId = amelie.locationId = 1;
+        amelie.acquireDate = db::CatalogueDateTime(QDate(1899, 12, 30));
+        amelie.lentTo = QStringLiteral("Zoë");
+        amelie.lentDate = db::CatalogueDateTime(QDate(2025, 12, 1));
+        addMovie(amelie);
+
+        db::MovieRecord brazil;
+        brazil.title = QStringLiteral("Brazil");
+        brazil.mediaId = brazil.ratingId = brazil.locationId = 1;
+        addMovie(brazil);
+    }
+
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+    const QString path = files.path(QStringLiteral("Movies.txt"));
+};
+
+TEST_F(Export, WritesTheHeaderAndOneLinePerMovieInTitleOrder) {
+    addThreeMovies();
+    QStringList titles;
+    const io::ExportResult result =
+        io::ExportMovies(connection, path, [&](const QString& title) { titles.append(title); });
+    EXPECT_EQ(titles, (QStringList{"Alien", "amélie", "Brazil"})) << "ignoring case";
+    EXPECT_EQ(result.exported, 3);
+    EXPECT_EQ(result.leftOut, 1);
+    EXPECT_EQ(result.altered, 1) << "the quotes in Alien's notes";
+    EXPECT_TRUE(result.fileWritten);
+    const QByteArray expected =
+        io::MovieFileHeader().toUtf8() + "\r\n" +
+        QByteArray(
+            R"(1,"Alien",4.5,"Science Fiction / Horror","DVD",117,"R",1979,"Ridley Scott",)"
+            R"("Gordon Carroll","Tom Skerritt/Sigourney Weaver","Living Room","A-1","03/15/2004",)"
+            R"(12.5,"",,"Line one|Line two")"
+            "\r\n"
+            R"-(3,"amélie",0,"(none)","(none)",0,"(none)",0,"","","","(none)","",,0,"Zoë",)-"
+            R"("12/01/2025","")"
+            "\r\n"
+            R"-(4,"Brazil",0,"(none)","(none)",0,"(none)",0,"","","","(none)","",,0,"",,"")-"
+            "\r\n");
+    EXPECT_EQ(contentsOf(path), expected);
+}
+
+TEST_F(Export, ReadsStoredDatesAsTheRestOfTheProgramDoes) {
+    db::MovieRecord movie;
+    movie.title = QStringLiteral("Dated");
+    movie.mediaId = movie.ratingId = movie.locationId = 1;
+    const int id = addMovie(movie);
+    for (const char* stored :
+         {"2004-03-15 10:20:30", "2004-03-15", " 2004-03-15 10:20:30 ", "1900-01-01 00:00:00",
+          "1899-12-31 23:59:59", "1899-01-01 00:00:00", "2004-02-30 00:00:00", "2004-3-5 00:00:00",
+          "15.03.2004", "2004/03/15 00:00:00", "2004-03-15 25:99:00", "", "soon"}) {
+        connection.execute("UPDATE [Movie] SET [AcquireDate] = ? WHERE [MovieId] = ?",
+                           {QString::fromLatin1(stored), id});
+        io::ExportMovies(connection, path);
+        const QStringList lines = QString::fromUtf8(contentsOf(path)).split("\r\n");
+        const QString expected = db::SlashDateText(db::DateFromStored(QString::fromLatin1(stored)));
+        EXPECT_EQ(io::ReadMovieFields(lines.value(1)).value(13), expected) << stored;
+    }
+}
+
+TEST_F(Export, WithNothingToWriteNoFileIsCreatedOrChanged) {
+    io::ExportResult result = io::ExportMovies(connection, path);
+    EXPECT_EQ(result.exported, 0);
+    EXPECT_FALSE(result.fileWritten);
+    EXPECT_FALSE(QFile::exists(path));
+
+    writeFile(path, "earlier export");
+    db::MovieRecord lost;
+    lost.title = QStringLiteral("Lost");
+    lost.mediaId = lost.locationId = 1;
+    lost.ratingId = 77;
+    addMovie(lost);
+    result = io::ExportMovies(connection, path);
+    EXPECT_EQ(result.exported, 0);
+    EXPECT_EQ(result.leftOut, 1);
+    EXPECT_EQ(contentsOf(path), "earlier export");
+}
+
+TEST_F(Export, AFailureHalfWayLeavesTheEarlierFileAsItWas) {
+    addThreeMovies();
+    writeFile(path, "earlier export");
+    int movies = 0;
+    EXPECT_THROW(io::ExportMovies(connection, path,
+                                  [&](const QString&) {
+                                      if (++movies == 2)
+                                          throw db::Error(QStringLiteral("disk I/O error"));
+                                  }),
+                 db::Error);
+    EXPECT_EQ(contentsOf(path), "earlier export");
+    EXPECT_EQ(QDir(files.folder()).entryList({"Movies*"}, QDir::Files), QStringList{"Movies.txt"})
+        << "no temporary file is left behind";
+}
+
+TEST_F(Export, AFileThatCannotBeCreatedIsReportedWithItsName) {
+    addThreeMovies();
+    const QString missingFolder = files.path(QStringLiteral("no such folder/Movies.txt"));
+    try {
+        io::ExportMovies(connection, missingFolder);
+        FAIL() << "no error";
+    } catch (const io::FileError& error) {
+        EXPECT_TRUE(error.message().contains(missingFolder)) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains("has not been created"));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+#include "io/MovieFileFormat.h"
+#include "support/QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FieldCase {
+    const char* line;
+    std::vector<const char*> fields;  // the first fields the reader gives
+};
+
+TEST(FieldReader, TakesFieldsAsTheMovieFileWritesThem) {
+    const FieldCase cases[] = {
+        {R"(7,"Title",4.5,"Notes")", {"7", "Title", "4.5", "Notes"}},
+        // A comma inside quotes is part of the field.
+        {R"("Smith, John","A, B, C","x")", {"Smith, John", "A, B, C", "x"}},
+        // Blanks around a field go, then one quote at either end.
+        {R"(  "padded"  , bare ,"last")", {"padded", "bare", "last"}},
+        // Empty and absent dates: two quotes, or nothing between the commas.
+        {R"("",,"03/15/2004","end")", {"", "", "03/15/2004", "end"}},
+        // The last field loses its last character, whatever it is.
+        {R"("a",12345)", {"a", "1234"}},
+        // So a last field without its closing quote loses its own last character.
+        {R"("a","b)", {"a", ""}},
+        // Fields beyond the end of the line are empty.
+        {R"("only")", {"only", "", ""}},
+        {"", {"", ""}},
+        // A quote inside a field flips the flag: the comma after it no longer ends the field.
+        {R"("a"b",c","d")", {"a\"b\",c", "d"}},
+        // One quote is removed at each end, no more.
+        {R"(""x"","y")", {"\"x\"", "y"}},
+        // A trailing comma leaves an empty field after it.
+        {R"("a",)", {"a", ""}},
+    };
+    for (const FieldCase& test : cases) {
+        io::FieldReader reader(QString::fromUtf8(test.line));
+        for (size_t i = 0; i < test.fields.size(); ++i)
+            EXPECT_EQ(reader.next(), QString::fromUtf8(test.fields[i]))
+                << "field " << i + 1 << " of " << test.line;
+    }
+}
+
+TEST(FieldReader, AMovieLineGivesEighteenFieldsAndIgnoresMore) {
+    const QString line =
+        QStringLiteral(R"(1,"T",0,"G","M",0,"R",0,"D","P","A","L","1",,0,"",,"N")");
+    const QStringList fields = io::ReadMovieFields(line);
+    ASSERT_EQ(fields.size(), io::MovieFieldCount);
+    EXPECT_EQ(fields.last(), "N");
+    EXPECT_EQ(io::ReadMovieFields(line + QStringLiteral(R"(,"extra")")).last(), "N");
+    EXPECT_EQ(io::ReadMovieFields(QStringLiteral(R"(1,"Short")")).last(), "");
+}
+
+TEST(MovieFileFormat, HeaderIsAcceptedIgnoringCaseAndOuterBlanks) {
+    const QString header = io::MovieFileHeader();
+    EXPECT_EQ(header, R"("MovieId","Title","Stars","Genre","Media","Minutes","Rating","Year",)"
+                      R"("Director","Producer","Actors","Location","Label","AcquiredDate","Cost",)"
+                      R"("LentTo","LentDate","Notes")");
+    EXPECT_TRUE(io::IsMovieFileHeader(header));
+    EXPECT_TRUE(
+        io::IsMovieFileHeader(QStringLiteral("   ") + header.toUpper() + QStringLiteral("  ")));
+    EXPECT_FALSE(io::IsMovieFileHeader(QString()));
+    EXPECT_FALSE(io::IsMovieFileHeader(QString(header).replace("AcquiredDate", "AcquireDate")));
+    EXPECT_FALSE(io::IsMovieFileHeader(QString(header).replace(",", ", ")));
+}
+
+TEST(MovieFileFormat, NumbersAreBarePlainDecimals) {
+    const std::pair<double, const char*> cases[] = {
+        {120, "120"},
+        {4.5, "4.5"},
+        {0, "0"},
+        {-0.0, "0"},
+        {14.99, "14.99"},
+        {12.50, "12.5"},
+        {1e21, "1000000000000000000000"},
+        {0.0001, "0.0001"},
+        {-3.25, "-3.25"},
+        {0.1 + 0.2, "0.30000000000000004"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(io::BareNumber(value), text) << value;
+}
+
+TEST(MovieFileFormat, TextsAreQuotedWithoutQuotesOrLineBreaks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", R"("")"},
+        {"Plain", R"("Plain")"},
+        {R"(The "Best" Movie)", R"("The Best Movie")"},
+        {"two\r\nlines\nand\rmore", R"("two lines and more")"},
+        {"Amélie, Zoë", R"("Amélie, Zoë")"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(io::QuotedField(QString::fromUtf8(value)), QString::fromUtf8(text)) << value;
+}
+
+TEST(MovieFileFormat, DatesAreMonthDayYearOrNothing) {
+    EXPECT_EQ(io::DateField(QDate(2004, 3, 15)), R"("03/15/2004")");
+    EXPECT_EQ(io::DateField({}), "");
+    EXPECT_EQ(io::DateField(QDate(1899, 12, 30)), "");
+    EXPECT_EQ(io::DateField(QDate(1900, 1, 1)), R"("01/01/1900")");
+    EXPECT_EQ(io::DateField(QDate(2025, 12, 31)), R"("12/31/2025")");
+}
+
+io::MovieFileEntry fullMovie() {
+    io::MovieFileEntry movie;
+    movie.movieId = 42;
+    movie.title = QStringLiteral("Schindler's List");
+    movie.stars = 4.5;
+    movie.genres = QStringLiteral("Drama / War Movies");
+    movie.media = QStringLiteral("DVD");
+    movie.minutes = 195;
+    movie.rating = QStringLiteral("R");
+    movie.year = 1993;
+    movie.director = QStringLiteral("Steven Spielberg");
+    movie.producer = QString();
+    movie.actors = QStringLiteral("Liam Neeson/Ben Kingsley");
+    movie.location = QStringLiteral("Living Room");
+    movie.label = QStringLiteral("A-17");
+    movie.acquireDate = QDate(2004, 3, 15);
+    movie.cost = db::Currency::fromDouble(14.99);
+    movie.notes = QStringLiteral("Two discs.\r\nBonus: \"making of\".");
+    return movie;
+}
+
+TEST(MovieFileFormat, ALineHasTheEighteenFieldsInOrder) {
+    io::MovieFileEntry movie = fullMovie();
+    bool unchanged = true;
+    EXPECT_EQ(io::MovieLineText(movie, &unchanged),
+              R"(42,"Schindler's List",4.5,"Drama / War Movies","DVD",195,"R",1993,)"
+              R"("Steven Spielberg","","Liam Neeson/Ben Kingsley","Living Room","A-17",)"
+              R"("03/15/2004",14.99,"",,"Two discs.|Bonus: making of.")");
+    EXPECT_FALSE(unchanged) << "the quotes in the notes are lost";
+
+    movie.notes = QStringLiteral("Two discs.\nBonus.");
+    movie.lentTo = QStringLiteral("Ann");
+    movie.lentDate = QDate(2025, 12, 1);
+    movie.acquireDate = {};
+    EXPECT_TRUE(io::MovieLineText(movie, &unchanged)
+                    .endsWith(R"("A-17",,14.99,"Ann","12/01/2025","Two discs.|Bonus.")"));
+    EXPECT_TRUE(unchanged) << "line breaks in the notes are carried";
+
+    movie.label = QStringLiteral("A\r\n17");
+    EXPECT_TRUE(io::MovieLineText(movie, &unchanged).contains(R"("A 17")"));
+    EXPECT_FALSE(unchanged) << "a line break in any other text is not";
+}
+
+TEST(MovieFileFormat, CostsAreBareToTheTenThousandth) {
+    const std::pair<qint64, const char*> cases[] = {
+        {0, "0"},         {149900, "14.99"},    {125000, "12.5"},
+        {10000, "1"},     {12995000, "1299.5"}, {1, "0.0001"},
+        {-25000, "-2.5"}, {-5, "-0.0005"},      {100000000000, "10000000"},
+    };
+    for (const auto& [tenThousandths, text] : cases)
+        EXPECT_EQ(io::CostField(db::Currency::fromTenThousandths(tenThousandths)), text)
+            << tenThousandths;
+}
+
+TEST(MovieFileFormat, ALineReadsBackAsTheFieldsWritten) {
+    const io::MovieFileEntry movie = fullMovie();
+    const QStringList fields = io::ReadMovieFields(io::MovieLineText(movie));
+    EXPECT_EQ(fields, (QStringList{"42", "Schindler's List", "4.5", "Drama / War Movies", "DVD",
+                                   "195", "R", "1993", "Steven Spielberg", "",
+                                   "Liam Neeson/Ben Kingsley", "Living Room", "A-17", "03/15/2004",
+                                   "14.99", "", "", "Two discs.|Bonus: making of."}));
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+#include "ToolsFixture.h"
+#include "app/Settings.h"
+#include "io/MovieFileFormat.h"
+#include "ui/tools/ImportDialog.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+class ImportDialogTest : public test::ToolsTest {
+protected:
+    void writeMovieFile(const QByteArray& bytes) {
+        QFile file(movieFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray movieLine(const QString& title) {
+        return QStringLiteral(R"(1,"%1",3,"Drama","DVD",90,"R",1999,"","","Ann Lee","Attic","",)"
+                              R"(,0,"",,"")")
+                   .arg(title)
+                   .toUtf8() +
+               "\r\n";
+    }
+
+    QString movieFile = files.path(QStringLiteral("Movies.txt"));
+    QByteArray header = io::MovieFileHeader().toUtf8() + "\r\n";
+};
+
+TEST_F(ImportDialogTest, AMissingFileIsNamedAndTheDialogStaysReady) {
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    dialog.filename().setText(movieFile);
+    dialog.show();
+    user.acknowledge();
+    button(dialog, "cmdImport").click();
+    EXPECT_EQ(user.exchanges()[0].title, "Tallowmere Movie Database");
+    EXPECT_EQ(user.exchanges()[0].text, "'" + movieFile + "' does not exist.");
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(ImportDialogTest, AFileWithoutTheHeaderIsRefusedAndTheDialogStaysReady) {
+    for (const QByteArray& contents : {QByteArray(), movieLine(QStringLiteral("Alien"))}) {
+        writeMovieFile(contents);
+        ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                                populateLstMain);
+        dialog.filename().setText(movieFile);
+        dialog.show();
+        user.acknowledge();
+        button(dialog, "cmdImport").click();
+        EXPECT_EQ(user.exchanges().back().title, "Error");
+        EXPECT_EQ(user.exchanges().back().text,
+                  "This file is not in the correct format.  To see a valid file layout,\n"
+                  "examine the file created by the Export Movies option.");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(button(dialog, "cmdImport").isEnabled());
+    }
+    EXPECT_EQ(refills, 0);
+    EXPECT_EQ(db::CountMovies(connection), 0);
+}
+
+TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
+    writeMovieFile(header + movieLine("Alien") + "\r\n" + movieLine("Brazil"));
+    user.inDialog([&](QDialog& dialog) {
+            static_cast<ui::ImportDialog&>(dialog).filename().setText(movieFile);
+            test::CaptionRecorder recorder(dialog, "cmdImport");
+            button(dialog, "cmdImport").click();
+            EXPECT_EQ(recorder.captions.value(0), "Alien");
+            EXPECT_TRUE(recorder.busy.value(0));
+            EXPECT_EQ(recorder.captions.last(), "Import Movies");
+            return dialog.result();
+        })
+        .acknowledge();
+    ui::ShowImportDialog(user, files.settings(), files.catalogue(), &mainWindow, populateLstMain);
+
+    EXPECT_EQ(refills, 1);
+    EXPECT_EQ(user.exchanges().back().title, "Import complete");
+    EXPECT_EQ(user.exchanges().back().text,
+              "2 movies imported.\n\nLines skipped because they are too short to hold a movie: 1.");
+    EXPECT_EQ(db::CountMovies(connection), 2);
+    EXPECT_EQ(files.settings().value(app::key::ImportFilename), movieFile);
+}
+
+TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeItStay) {
+    writeMovieFile(header + movieLine("Alien") + movieLine(QString(101, u'x')) +
+                   movieLine("Brazil"));
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    dialog.filename().setText(movieFile);
+    dialog.show();
+    user.acknowledge();
+    button(dialog, "cmdImport").click();
+    EXPECT_EQ(user.exchanges().back().title, "Error");
+    EXPECT_TRUE(user.exchanges().back().text.startsWith("The import stopped at line 3 of '" +
+                                                        movieFile + "':"))
+        << user.exchanges().back().text.toStdString();
+    EXPECT_TRUE(user.exchanges().back().text.contains("Movies imported before that line: 1."));
+    EXPECT_EQ(refills, 1) << "the list shows the movies that were imported";
+    EXPECT_EQ(db::CountMovies(connection), 1);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+#include "ToolsFixture.h"
+#include "db/LookupTable.h"
+#include "db/Upgrade.h"
+#include "ui/tools/StartOverDialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+class StartOverDialogTest : public test::ToolsTest {
+protected:
+    void SetUp() override {
+        addMovie(QStringLiteral("Alien"));
+        addMovie(QStringLiteral("Brazil"));
+    }
+};
+
+TEST_F(StartOverDialogTest, ShowsHowManyMoviesAreOnFile) {
+    ui::StartOverDialog dialog(user, files.catalogue(), &mainWindow, populateLstMain);
+    EXPECT_EQ(dialog.objectName(), "frmStartOver");
+    EXPECT_EQ(dialog.windowTitle(), "Start Over");
+    EXPECT_EQ(dialog.findChild<QLabel*>("lblInfo1")->text(), "2 movies on file");
+    EXPECT_EQ(dialog.findChild<QCheckBox*>("chkStartOver1")->text(),
+              "Start over (delete all data and start again)");
+    EXPECT_FALSE(dialog.findChild<QCheckBox*>("chkStartOver1")->isChecked());
+    EXPECT_EQ(button(dialog, "cmdStartOver").text(), "Start Over");
+    EXPECT_EQ(button(dialog, "cmdCancel").text(), "Cancel");
+}
+
+TEST_F(StartOverDialogTest, ChangesNothingUnlessCheckedAndConfirmed) {
+    ui::StartOverDialog dialog(user, files.catalogue(), &mainWindow, populateLstMain);
+    dialog.show();
+    user.acknowledge();
+    button(dialog, "cmdStartOver").click();
+    EXPECT_EQ(user.exchanges().back().title, "Warning");
+    EXPECT_EQ(user.exchanges().back().text, "You have selected nothing to reset.");
+    EXPECT_TRUE(dialog.isVisible());
+
+    dialog.findChild<QCheckBox*>("chkStartOver1")->setChecked(true);
+    user.answer(ui::Answer::No);
+    button(dialog, "cmdStartOver").click();
+    EXPECT_EQ(user.exchanges().back().text, "Reset database (delete all movies)?");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(db::CountMovies(files.connection()), 2);
+    EXPECT_EQ(refills, 0);
+}
+
+TEST_F(StartOverDialogTest, ResetsToANewSeededCatalogueAndRefillsTheList) {
+    user.inDialog([&](QDialog& dialog) {
+            dialog.findChild<QCheckBox*>("chkStartOver1")->setChecked(true);
+            button(dialog, "cmdStartOver").click();
+            return dialog.result();
+        })
+        .answer(ui::Answer::Yes)
+        .acknowledge();
+    ui::ShowStartOverDialog(user, files.catalogue(), &mainWindow, populateLstMain);
+    EXPECT_EQ(user.exchanges().back().title, "Complete");
+    EXPECT_EQ(user.exchanges().back().text, "System reset.");
+    EXPECT_EQ(refills, 1);
+    db::Connection& fresh = files.connection();
+    EXPECT_EQ(db::CountMovies(fresh), 0);
+    EXPECT_EQ(db::LookupNames(fresh, db::LookupTable::Actor).size(), 184);
+    EXPECT_EQ(db::ReadVersion(fresh), 1);
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "db/Movies.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+#include <QDialog>
+#include <QEvent>
+#include <QPushButton>
+#include <QWidget>
+
+namespace test {
+
+// The captions a window shows while it works, and whether it looked busy at each.
+class CaptionRecorder : public QObject {
+public:
+    explicit CaptionRecorder(QWidget& window, const QString& buttonName) : window_(window) {
+        button_ = window.findChild<QPushButton*>(buttonName);
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::WindowTitleChange) {
+            captions.append(window_.windowTitle());
+            busy.append(window_.cursor().shape() == Qt::WaitCursor && !button_->isEnabled());
+        }
+        return false;
+    }
+    QStringList captions;
+    QList<bool> busy;
+
+private:
+    QWidget& window_;
+    QPushButton* button_;
+};
+
+// A catalogue, the scripted user, and a stand-in for the main window with its list refill.
+class ToolsTest : public testing::Test {
+protected:
+    int addMovie(const QString& title, int locationId = 2) {
+        db::MovieRecord movie;
+        movie.title = title;
+        movie.locationId = locationId;
+        movie.mediaId = movie.ratingId = 2;
+        return db::InsertMovie(connection, movie);
+    }
+    QPushButton& button(QWidget& window, const char* name) {
+        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found ? *found : *new QPushButton(&window);
+    }
+
+    TestCatalogue files;
+    db::Connection& connection = files.open();
+    ScriptedUserInterface user;
+    QWidget mainWindow;
+    int refills = 0;
+    std::function<void()> populateLstMain = [this] { ++refills; };
+};
+
+}  // namespace test

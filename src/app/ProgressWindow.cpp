@@ -92,6 +92,7 @@ Progress::~Progress() {
 
 void Progress::ShowProgress(const QString& status, int firstStep, int lastStep) {
     progressStop_ = false;
+    work_.emplace();
     delete window_.data();
     window_ = new ProgressWindow(parent_, [this] { progressStop_ = true; });
     window_->showCancelButton(true);
@@ -113,6 +114,7 @@ void Progress::CloseProgress() {
         window_->deleteLater();
         window_ = nullptr;
     }
+    work_.reset();
     progressStop_ = true;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "db/ProgressReporter.h"
+#include "ui/common/LongWork.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -68,6 +70,7 @@ public:
 private:
     QWidget* parent_;
     QPointer<ProgressWindow> window_;
+    std::optional<ui::LongWork> work_;
     bool progressStop_ = true;
 };
 

@@ -2,10 +2,13 @@
 #include "app/Startup.h"
 #include "app/TerminationSignals.h"
 #include "db/Catalogue.h"
+#include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <functional>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -21,7 +24,11 @@ int main(int argc, char* argv[]) {
         return started.exitStatus;
 
     ui::MainWindow& window = *started.window;
-    auto end = [&] {
+    std::function<void()> end = [&] {
+        if (ui::LongWork::running()) {  // an import or a repair finishes first
+            QTimer::singleShot(100, &window, end);
+            return;
+        }
         window.unload();
         QCoreApplication::quit();
     };

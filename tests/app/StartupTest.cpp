@@ -64,13 +64,12 @@ TEST(Startup, TheMenuBarIsCompleteAndItemsWithoutTheirCommandWait) {
     ASSERT_NE(started.window, nullptr);
     ui::MainMenus& menus = started.window->menus();
     EXPECT_EQ(menus.allItems().size(), 39);
-    // Items whose commands come with the reports and the maintenance tools wait, disabled.
+    // Items whose commands come with the reports wait, disabled.
     const QStringList waiting = {
-        "mnuFilePrinterSetup",        "mnuReportsMovieListing", "mnuReportListLabelNumber",
-        "mnuReportsListRating",       "mnuReportsListMedia",    "mnuReportDetailed",
-        "mnuReportsInventoryReport",  "mnuReportsCostReport",   "mnuReportsMoviesLentOut",
-        "mnuSetupDeleteUnusedActors", "mnuToolsExport",         "mnuToolsImport",
-        "mnuToolsCheckData",          "mnuToolsStartOver"};
+        "mnuFilePrinterSetup",       "mnuReportsMovieListing", "mnuReportListLabelNumber",
+        "mnuReportsListRating",      "mnuReportsListMedia",    "mnuReportDetailed",
+        "mnuReportsInventoryReport", "mnuReportsCostReport",   "mnuReportsMoviesLentOut",
+    };
     for (QAction* item : menus.allItems()) {
         if (item->isVisible()) {  // a hidden item is disabled with it
             EXPECT_EQ(item->isEnabled(), !waiting.contains(item->objectName()))

@@ -1,9 +1,10 @@
-// The dialogs the main window opens: search, the setup lists, the cast and genres, the film
-// web site and the about box.
+// The dialogs the main window opens: search, the setup lists, the cast and genres, the tools,
+// the film web site and the about box.
 
 #include "app/AboutDialog.h"
 #include "app/FilmSite.h"
 #include "app/FilmSiteDialog.h"
+#include "app/ProgressWindow.h"
 #include "db/Catalogue.h"
 #include "db/LookupTable.h"
 #include "ui/common/ErrorReport.h"
@@ -20,6 +21,10 @@
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
 #include "ui/search/SearchDialogs.h"
+#include "ui/tools/ExportDialog.h"
+#include "ui/tools/ImportDialog.h"
+#include "ui/tools/MaintenanceCommands.h"
+#include "ui/tools/StartOverDialog.h"
 
 #include <QAction>
 #include <QDialog>
@@ -101,6 +106,31 @@ void MainWindow::connectDialogs() {
             refillKeepingSelection();
         });
     }
+    // The tools save the shown movie first: the clean-up must not delete an actor it has just
+    // been given, and a reset must not leave its edits to be written into the new catalogue.
+    auto refill = [this] { PopulateLstMain(); };
+    enable("mnuToolsExport", [this] {
+        if (SaveCurrentMovie())
+            ShowExportDialog(ui_, settings_, catalogue_, this);
+    });
+    enable("mnuToolsImport", [this, refill] {
+        if (SaveCurrentMovie())
+            ShowImportDialog(ui_, settings_, catalogue_, this, refill);
+    });
+    enable("mnuToolsCheckData", [this, refill] {
+        if (!SaveCurrentMovie())
+            return;
+        app::Progress progress(this);
+        RepairDataCommand(ui_, catalogue_, progress, this, refill);
+    });
+    enable("mnuToolsStartOver", [this, refill] {
+        if (SaveCurrentMovie())
+            ShowStartOverDialog(ui_, catalogue_, this, refill);
+    });
+    enable("mnuSetupDeleteUnusedActors", [this] {
+        if (SaveCurrentMovie())
+            DeleteUnusedActorsCommand(ui_, catalogue_, this);
+    });
     enable("mnuSetupIMDb", [this] {
         app::FilmSiteDialog dialog(settings_, this);
         ui_.runModal(dialog);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/LongWork.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QList>
@@ -28,6 +30,7 @@ protected:
 
     private:
         BusyDialog& dialog_;
+        LongWork work_;
         QList<QPointer<QWidget>> disabled_;
         bool ended_ = false;
     };

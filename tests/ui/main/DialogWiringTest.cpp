@@ -6,6 +6,7 @@
 #include "ui/lists/Widgets.h"
 #include "ui/main/RecordView.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -119,6 +120,56 @@ TEST_F(MainWindowTest, TheFilmSitePictureLooksUpTheShownTitle) {
     QTest::mouseClick(window().recordView().imgIMDb, Qt::LeftButton);
     ASSERT_EQ(ui.exchanges().size(), 1u);
     EXPECT_EQ(ui.exchanges()[0].text, "https://www.imdb.com/find/?q=Fast+%26+Furious&s=tt");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheActorCleanUpKeepsAnActorJustGivenToTheShownMovie) {
+    const int alien = addMovie("Alien");
+    openWindow();
+    find<QListWidget>("lstActors")->addItem("Sigourney Weaver");  // picked, not yet saved
+    window().markChanged();
+    ui.answer(ui::Answer::Yes).acknowledge();
+    trigger("mnuSetupDeleteUnusedActors");
+    EXPECT_EQ(ui.exchanges()[1].text, "183 actors deleted.");
+    EXPECT_EQ(db::ReadMovie(connection(), alien)->cast, QStringList{"Sigourney Weaver"});
+}
+
+TEST_F(MainWindowTest, StartOverLeavesNoEditOfTheOldCatalogueBehind) {
+    addMovie("Alien");
+    openWindow();
+    type("txtDirector", "Ridley Scott");
+    ui.inDialog([this](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "frmStartOver");
+        child<QCheckBox>(dialog, "chkStartOver1").setChecked(true);
+        ui.answer(ui::Answer::Yes).acknowledge();
+        test::click(dialog, "cmdStartOver");
+        return dialog.result();
+    });
+    trigger("mnuToolsStartOver");
+    EXPECT_TRUE(listedTitles().isEmpty());
+    EXPECT_EQ(connection().scalar("SELECT COUNT(*) FROM [Movie]").toInt(), 0);
+    EXPECT_EQ(connection().scalar("SELECT COUNT(*) FROM [MovieActor]").toInt(), 0);
+    EXPECT_FALSE(window().AnyChanges());
+    EXPECT_EQ(ui.texts().last(), "System reset.");
+}
+
+TEST_F(MainWindowTest, RepairRunsWithTheProgressWindowAndRefillsTheList) {
+    addMovie("Alien");
+    const int broken = addMovie("Brazil");
+    connection().execute("UPDATE [Movie] SET [MediaId] = 77 WHERE [MovieId] = ?", {broken});
+    openWindow();
+    ui.answer(ui::Answer::Yes).acknowledge();
+    trigger("mnuToolsCheckData");
+    EXPECT_EQ(ui.texts().last(), "1 problems repaired.");
+    EXPECT_EQ(connection()
+                  .scalar("SELECT m.[Name] FROM [Media] m INNER JOIN [Movie] v ON v.[MediaId] = "
+                          "m.[MediaId] WHERE v.[MovieId] = ?",
+                          {broken})
+                  .toString(),
+              "(unknown)");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "ui/search/GenreSearchDialog.h"
 
 #include "app/Settings.h"
-#include "db/LookupRows.h"
+#include "db/LookupLists.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,7 +47,8 @@ QWidget& GenreSearchDialog::input() {
 
 void GenreSearchDialog::fillGenres() {
     const QString saved = u',' + context_.settings.value(app::key::SearchGenreIds) + u',';
-    for (const db::LookupRow& genre : db::LookupRows(context_.connection, db::LookupTable::Genre)) {
+    for (const db::LookupEntry& genre :
+         db::LookupEntries(context_.connection, db::LookupTable::Genre)) {
         auto* item = new QListWidgetItem(genre.name, lstGenre);
         item->setSelected(saved.contains(u',' + QString::number(genre.id) + u','));
     }

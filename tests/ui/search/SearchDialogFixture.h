@@ -25,6 +25,8 @@ protected:
     ui::SearchDialogContext context{ui,      files.settings(),      connection, search,
                                     nullptr, [this] { ++refills; }, {},         {}};
 
+    void TearDown() override { EXPECT_TRUE(ui.scriptUsedUp()); }
+
     // What the user saw after pressing Search.
     bool stayedOpen = false;
     QString boxAfterSearch;

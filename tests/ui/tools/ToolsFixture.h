@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <QDialog>
 #include <QEvent>
+#include <QFile>
 #include <QPushButton>
 #include <QWidget>
 
@@ -43,6 +44,15 @@ protected:
         movie.locationId = locationId;
         movie.mediaId = movie.ratingId = 2;
         return db::InsertMovie(connection, movie);
+    }
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray contentsOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QPushButton& button(QWidget& window, const char* name) {
         auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));

@@ -92,15 +92,7 @@ TEST(MovieFileFormat, TextsAreQuotedWithoutQuotesOrLineBreaks) {
         EXPECT_EQ(io::QuotedField(QString::fromUtf8(value)), QString::fromUtf8(text)) << value;
 }
 
-TEST(MovieFileFormat, DatesAreMonthDayYearOrNothing) {
-    EXPECT_EQ(io::DateField(QDate(2004, 3, 15)), R"("03/15/2004")");
-    EXPECT_EQ(io::DateField({}), "");
-    EXPECT_EQ(io::DateField(QDate(1899, 12, 30)), "");
-    EXPECT_EQ(io::DateField(QDate(1900, 1, 1)), R"("01/01/1900")");
-    EXPECT_EQ(io::DateField(QDate(2025, 12, 31)), R"("12/31/2025")");
-}
-
-// The full line of a movie is checked through the export.
+// The full line of a movie, its dates included, is checked through the export.
 TEST(MovieFileFormat, OnlyLineBreaksInTheNotesAreCarried) {
     io::MovieFileEntry movie;
     bool unchanged = false;

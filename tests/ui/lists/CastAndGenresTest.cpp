@@ -73,9 +73,10 @@ TEST_F(CastAndGenres, TheDialogSelectsExactlyTheMoviesGenres) {
 
 TEST_F(CastAndGenres, OKGivesTheChosenGenresThatStillExistInListOrder) {
     ui.inDialog([&](QDialog& frmSetGenre) {
-        click(frmSetGenre, "cmdClear");
-        EXPECT_TRUE(frmSetGenre.isVisible());
         auto& lstGenre = child<QListWidget>(frmSetGenre, "lstGenre");
+        click(frmSetGenre, "cmdClear");
+        EXPECT_TRUE(lstGenre.selectedItems().isEmpty());
+        EXPECT_TRUE(frmSetGenre.isVisible());
         for (const char* name : {"Horror", "Drama", "Comedy"})
             lstGenre.findItems(name, Qt::MatchExactly).constFirst()->setSelected(true);
         connection.execute("DELETE FROM [Genre] WHERE [Name] = 'Horror'");

@@ -28,9 +28,6 @@ protected:
         QLocale::setDefault(previousLocale);
         EXPECT_TRUE(ui.scriptUsedUp());
     }
-    int count(const QString& sql, db::Values values = {}) {
-        return connection.scalar(sql, values).toInt();
-    }
     // Movies that each name this rating, or link this genre.
     void addMovies(int number, int ratingId, const QString& genreIds = {}) {
         db::Transaction transaction(connection);
@@ -117,7 +114,7 @@ TEST_F(ListDialogs, ARefusedNameIsReportedAndTheEditDialogStaysOpen) {
         const test::Exchange& last = ui.exchanges().back();
         EXPECT_TRUE((last.title + ": " + last.text).startsWith(message)) << last.text.toStdString();
     }
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [Rating]"), 7);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Rating]").toInt(), 7);
 }
 
 // Which movies hold a genre (through their genre links) is tested with the lookup lists.

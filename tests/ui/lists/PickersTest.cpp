@@ -41,8 +41,6 @@ protected:
 TEST_F(Pickers, ANewCastMemberIsAppendedAsListedAndThePickerCloses) {
     addActor([&](QDialog& picker) {
         auto& lstData = child<QListWidget>(picker, "lstData");
-        EXPECT_EQ(lstData.count(), 184);
-        EXPECT_EQ(lstData.currentRow(), 0);
         test::doubleClick(lstData, "Kevin Kline");
         EXPECT_EQ(picker.result(), QDialog::Accepted);
         return picker.result();

@@ -3,6 +3,7 @@
 #include "db/Movies.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "ui/lists/Widgets.h"
 
 #include <gtest/gtest.h>
 #include <QDialog>
@@ -54,10 +55,8 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QPushButton& button(QWidget& window, const char* name) {
-        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found ? *found : *new QPushButton(&window);
+    static QPushButton& button(QWidget& window, const char* name) {
+        return child<QPushButton>(window, name);
     }
 
     TestCatalogue files;

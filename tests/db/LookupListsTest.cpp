@@ -35,7 +35,7 @@ TEST_F(LookupLists, AddRefusesAnEqualNameInOtherCaseButNotOneWithBlanks) {
 
 TEST_F(LookupLists, AnEmptyNameIsStoredAsEmptyAndFoundAgain) {
     EXPECT_TRUE(db::AddLookupName(connection, db::LookupTable::Media, QString()));
-    EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Media, QStringLiteral("")));
+    EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Media, ""));
     EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] IS NULL"), 0);
 }
 

@@ -5,6 +5,7 @@
 #include "db/Movies.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "ui/lists/Widgets.h"
 #include "ui/search/SearchDialogs.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,8 @@ protected:
     ui::SearchDialogContext context{ui,      files.settings(),      connection, search,
                                     nullptr, [this] { ++refills; }, {},         {}};
 
+    void TearDown() override { EXPECT_TRUE(ui.scriptUsedUp()); }
+
     // What the user saw after pressing Search.
     bool stayedOpen = false;
     QString boxAfterSearch;
@@ -39,10 +42,7 @@ protected:
     }
 
     static QPushButton& button(QDialog& dialog, const char* name) {
-        auto* found = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
-        if (found == nullptr)
-            throw std::runtime_error(std::string("no button ") + name);
-        return *found;
+        return child<QPushButton>(dialog, name);
     }
 
     // Opens the dialog of the kind, types text into its box and presses Search; when the dialog

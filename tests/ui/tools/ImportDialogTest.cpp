@@ -3,56 +3,47 @@
 #include "io/MovieFileFormat.h"
 #include "ui/tools/ImportDialog.h"
 
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
 
 class ImportDialogTest : public test::ToolsTest {
 protected:
-    void writeMovieFile(const QByteArray& bytes) {
-        QFile file(movieFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     static QByteArray movieLine(const QString& title) {
         return QStringLiteral(R"(1,"%1",3,"Drama","DVD",90,"R",1999,"","","Ann Lee","Attic","",)"
-                              R"(,0,"",,"")")
-                   .arg(title)
-                   .toUtf8() +
-               "\r\n";
+                              R"(,0,"",,"")"
+                              "\r\n")
+            .arg(title)
+            .toUtf8();
     }
-
-    QString movieFile = files.path(QStringLiteral("Movies.txt"));
-    QByteArray header = io::MovieFileHeader().toUtf8() + "\r\n";
-};
-
-TEST_F(ImportDialogTest, AMissingFileIsNamedAndTheDialogStaysReady) {
-    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
-                            populateLstMain);
-    dialog.filename().setText(movieFile);
-    dialog.show();
-    user.acknowledge();
-    button(dialog, "cmdImport").click();
-    EXPECT_EQ(user.exchanges()[0].title, "Tallowmere Movie Database");
-    EXPECT_EQ(user.exchanges()[0].text, "'" + movieFile + "' does not exist.");
-    EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST_F(ImportDialogTest, AFileWithoutTheHeaderIsRefusedAndTheDialogStaysReady) {
-    for (const QByteArray& contents : {QByteArray(), movieLine(QStringLiteral("Alien"))}) {
-        writeMovieFile(contents);
-        ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
-                                populateLstMain);
+    // Imports the file through a shown dialog, the user acknowledging one message.
+    void importShown(ui::ImportDialog& dialog) {
         dialog.filename().setText(movieFile);
         dialog.show();
         user.acknowledge();
         button(dialog, "cmdImport").click();
-        EXPECT_EQ(user.exchanges().back().title, "Error");
-        EXPECT_EQ(user.exchanges().back().text,
-                  "This file is not in the correct format.  To see a valid file layout,\n"
-                  "examine the file created by the Export Movies option.");
+    }
+
+    QString movieFile = files.path("Movies.txt");
+    QByteArray header = io::MovieFileHeader().toUtf8() + "\r\n";
+};
+
+TEST_F(ImportDialogTest, AMissingEmptyOrHeaderlessFileIsRefusedAndTheDialogStaysReady) {
+    const QString notMovies =
+        "Error: This file is not in the correct format.  To see a valid file layout,\n"
+        "examine the file created by the Export Movies option.";
+    const std::pair<std::optional<QByteArray>, QString> cases[] = {
+        {std::nullopt, "Tallowmere Movie Database: '" + movieFile + "' does not exist."},
+        {QByteArray(), notMovies},
+        {movieLine("Alien"), notMovies},
+    };
+    for (const auto& [contents, message] : cases) {
+        if (contents)
+            writeFile(movieFile, *contents);
+        ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                                populateLstMain);
+        importShown(dialog);
+        EXPECT_EQ(user.exchanges().back().title + ": " + user.exchanges().back().text, message);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_TRUE(button(dialog, "cmdImport").isEnabled());
     }
@@ -61,7 +52,7 @@ TEST_F(ImportDialogTest, AFileWithoutTheHeaderIsRefusedAndTheDialogStaysReady) {
 }
 
 TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
-    writeMovieFile(header + movieLine("Alien") + "\r\n" + movieLine("Brazil"));
+    writeFile(movieFile, header + movieLine("Alien") + "\r\n" + movieLine("Brazil"));
     user.inDialog([&](QDialog& dialog) {
             static_cast<ui::ImportDialog&>(dialog).filename().setText(movieFile);
             test::CaptionRecorder recorder(dialog, "cmdImport");
@@ -83,19 +74,15 @@ TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
 }
 
 TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeItStay) {
-    writeMovieFile(header + movieLine("Alien") + movieLine(QString(101, u'x')) +
-                   movieLine("Brazil"));
+    writeFile(movieFile,
+              header + movieLine("Alien") + movieLine(QString(101, u'x')) + movieLine("Brazil"));
     ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
                             populateLstMain);
-    dialog.filename().setText(movieFile);
-    dialog.show();
-    user.acknowledge();
-    button(dialog, "cmdImport").click();
-    EXPECT_EQ(user.exchanges().back().title, "Error");
-    EXPECT_TRUE(user.exchanges().back().text.startsWith("The import stopped at line 3 of '" +
-                                                        movieFile + "':"))
-        << user.exchanges().back().text.toStdString();
-    EXPECT_TRUE(user.exchanges().back().text.contains("Movies imported before that line: 1."));
+    importShown(dialog);
+    const QString message = user.exchanges().back().text;
+    EXPECT_TRUE(message.startsWith("The import stopped at line 3 of '" + movieFile + "':"))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains("Movies imported before that line: 1."));
     EXPECT_EQ(refills, 1) << "the list shows the movies that were imported";
     EXPECT_EQ(db::CountMovies(connection), 1);
     EXPECT_FALSE(dialog.isVisible());

@@ -3,10 +3,12 @@
 #include "db/Movies.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "ui/lists/Widgets.h"
 
 #include <gtest/gtest.h>
 #include <QDialog>
 #include <QEvent>
+#include <QFile>
 #include <QPushButton>
 #include <QWidget>
 
@@ -44,10 +46,17 @@ protected:
         movie.mediaId = movie.ratingId = 2;
         return db::InsertMovie(connection, movie);
     }
-    QPushButton& button(QWidget& window, const char* name) {
-        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found ? *found : *new QPushButton(&window);
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray contentsOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static QPushButton& button(QWidget& window, const char* name) {
+        return child<QPushButton>(window, name);
     }
 
     TestCatalogue files;

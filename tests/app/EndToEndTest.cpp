@@ -101,15 +101,4 @@ TEST(EndToEnd, ThreeStartsBuildSeedAndUpgradeTheCatalogue) {
     EXPECT_EQ(settings.value("Settings/frmWizard.WindowState").toString(), "0");
 }
 
-TEST(EndToEnd, ACatalogueNameFromTheSettingsNamesTheFile) {
-    QTemporaryDir home;
-    {
-        QSettings settings(home.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
-        settings.setValue("Settings/DBName", "my films");
-    }
-    Program program(home);
-    EXPECT_EQ(program.runUntilVersion(home.filePath("data/KIB/MYFILMS.db"), 1), 0)
-        << program.errors().toStdString();
-}
-
 }  // namespace

@@ -112,13 +112,6 @@ TEST(NewCatalogue, RefusesNullsWhereRequiredAndOverlongTexts) {
     EXPECT_NO_THROW(connection.execute("INSERT INTO [Rating] ([Name]) VALUES ('G')"));
 }
 
-TEST(NewCatalogue, AutoNumbersNeverReuseAnId) {
-    test::TestCatalogue files;
-    db::Connection& connection = files.open();
-    connection.execute("DELETE FROM [Rating] WHERE [RatingId] = 7");
-    EXPECT_EQ(connection.insert("INSERT INTO [Rating] ([Name]) VALUES ('X')"), 8);
-}
-
 TEST(CreateDatabase, LeavesNoCatalogueWhenTheBuildFails) {
     test::TestCatalogue files;
     const QString path = files.path("BROKEN.db");

@@ -110,19 +110,4 @@ TEST_F(MainWindowTest, ASearchThatNoLongerFindsAnythingAsksToClearIt) {
     EXPECT_FALSE(find<QLabel>("lblClearSearch")->isVisible());
 }
 
-TEST_F(MainWindowTest, ClearSearchRefillsOnlyWhenASearchIsActive) {
-    addMovie("Alien");
-    addMovie("Brazil");
-    openWindow();
-    window().activeSearch().type = db::SearchType::Title;
-    window().activeSearch().title = "Alien";
-    window().PopulateLstMain();
-    EXPECT_EQ(listedTitles(), QStringList{"Alien"});
-    trigger("mnuSearchClear");
-    EXPECT_EQ(listedTitles().size(), 2);
-    addMovie("Casablanca");
-    trigger("mnuSearchClear");
-    EXPECT_EQ(listedTitles().size(), 2) << "no search: no refill";
-}
-
 }  // namespace

@@ -76,12 +76,19 @@ void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie) 
 }
 
 void SetMovieCast(Connection& connection, int movieId, const QStringList& actorNames) {
-    Transaction transaction(connection);
-    connection.execute(DeleteCastLinks, {movieId});
+    QList<int> actorIds;
     for (const QString& name : actorNames) {
         if (const int actorId = FindLookupId(connection, LookupTable::Actor, name); actorId > 0)
-            connection.execute(InsertCastLink, {movieId, actorId});
+            actorIds.append(actorId);
     }
+    SetMovieCastIds(connection, movieId, actorIds);
+}
+
+void SetMovieCastIds(Connection& connection, int movieId, const QList<int>& actorIds) {
+    Transaction transaction(connection);
+    connection.execute(DeleteCastLinks, {movieId});
+    for (const int actorId : actorIds)
+        connection.execute(InsertCastLink, {movieId, actorId});
 }
 
 void DeleteMovieRows(Connection& connection, int movieId) {

@@ -15,6 +15,8 @@ int InsertMovie(Connection& connection, const MovieRecord& movie);
 void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie);
 // Makes the movie's cast exactly these actors, in this order; a name with no Actor row is skipped.
 void SetMovieCast(Connection& connection, int movieId, const QStringList& actorNames);
+// The same for actors whose ids the caller has already found.
+void SetMovieCastIds(Connection& connection, int movieId, const QList<int>& actorIds);
 // Removes a movie with its cast and genre links.
 void DeleteMovieRows(Connection& connection, int movieId);
 // Every movie in the file, including any that the main list cannot show.

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <optional>
 
 namespace io {
 
@@ -53,21 +54,10 @@ enum Column {
 
 constexpr qsizetype FlushSize = 1 << 20;
 
-// A number column as the file writes it: a stored text counts by the number it begins with.
-double numberOf(const QVariant& value) {
-    if (value.isNull())
-        return 0;
-    if (value.typeId() == QMetaType::QString)
-        return db::LeadingNumber(value.toString());
-    return value.toDouble();
-}
-
 // The day of a stored date ("yyyy-MM-dd HH:mm:ss"), read as DateFromStored reads it but
 // without its general parser, which would cost more than the rest of a movie's line.
-QDate storedDay(const QVariant& value) {
-    if (value.isNull())
-        return {};
-    const QString text = value.toString().trimmed();
+QDate storedDay(const QString& stored) {
+    const QString text = stored.trimmed();
     if (text.size() < 10 || text[4] != u'-' || text[7] != u'-')
         return {};
     int parts[3] = {0, 0, 0};
@@ -89,47 +79,46 @@ QDate storedDay(const QVariant& value) {
 // drops out, as it would through a join.
 QHash<int, QString> allCasts(db::Connection& connection) {
     QHash<int, QString> names;
-    QSqlQuery actors = connection.query(ActorNamesQuery);
-    while (actors.next())
-        names.insert(actors.value(0).toInt(), actors.value(1).toString());
-
+    connection.scan(ActorNamesQuery, {}, [&](const db::ScannedRow& actor) {
+        names.insert(actor.integer(0), actor.text(1));
+    });
     QHash<int, QString> casts;
-    QSqlQuery links = connection.query(CastLinksQuery);
-    while (links.next()) {
-        const auto name = names.constFind(links.value(1).toInt());
+    connection.scan(CastLinksQuery, {}, [&](const db::ScannedRow& link) {
+        const auto name = names.constFind(link.integer(1));
         if (name == names.constEnd())
-            continue;
-        QString& cast = casts[links.value(0).toInt()];
+            return;
+        QString& cast = casts[link.integer(0)];
         if (!cast.isEmpty())
             cast += u'/';
         cast += *name;
-    }
+    });
     return casts;
 }
 
-MovieFileEntry entryOf(const QSqlQuery& row, const QHash<int, QString>& genres,
+// A number column reads as the number a stored text begins with, as the engine reads it.
+MovieFileEntry entryOf(const db::ScannedRow& row, const QHash<int, QString>& genres,
                        const QHash<int, QString>& casts) {
     MovieFileEntry movie;
-    const int id = row.value(MovieId).toInt();
-    movie.movieId = numberOf(row.value(MovieId));
-    movie.title = row.value(Title).toString();
-    movie.stars = numberOf(row.value(Stars));
+    const int id = row.integer(MovieId);
+    movie.movieId = row.real(MovieId);
+    movie.title = row.text(Title);
+    movie.stars = row.real(Stars);
     static const QString noGenre = QString::fromLatin1(db::NoGenreText);
     movie.genres = genres.value(id, noGenre);
-    movie.media = row.value(MediaName).toString();
-    movie.minutes = numberOf(row.value(Minutes));
-    movie.rating = row.value(RatingName).toString();
-    movie.year = numberOf(row.value(ReleaseYear));
-    movie.director = row.value(Director).toString();
-    movie.producer = row.value(Producer).toString();
+    movie.media = row.text(MediaName);
+    movie.minutes = row.real(Minutes);
+    movie.rating = row.text(RatingName);
+    movie.year = row.real(ReleaseYear);
+    movie.director = row.text(Director);
+    movie.producer = row.text(Producer);
     movie.actors = casts.value(id);
-    movie.location = row.value(LocationName).toString();
-    movie.label = row.value(LabelNumber).toString();
-    movie.acquireDate = storedDay(row.value(AcquireDate));
-    movie.cost = db::Currency::fromDouble(numberOf(row.value(Cost)));
-    movie.lentTo = row.value(LentTo).toString();
-    movie.lentDate = storedDay(row.value(LentDate));
-    movie.notes = row.value(Notes).toString();
+    movie.location = row.text(LocationName);
+    movie.label = row.text(LabelNumber);
+    movie.acquireDate = storedDay(row.text(AcquireDate));
+    movie.cost = db::Currency::fromDouble(row.real(Cost));
+    movie.lentTo = row.text(LentTo);
+    movie.lentDate = storedDay(row.text(LentDate));
+    movie.notes = row.text(Notes);
     return movie;
 }
 
@@ -191,23 +180,28 @@ private:
 ExportResult ExportMovies(db::Connection& connection, const QString& path,
                           const ExportProgress& progress) {
     ExportResult result;
-    QSqlQuery movies = connection.query(MoviesQuery);
-    if (movies.next()) {
-        const QHash<int, QString> genres = db::GetAllGenreTexts(connection);
-        const QHash<int, QString> casts = allCasts(connection);
-        MovieFileWriter writer(path);
-        writer.writeLine(MovieFileHeader());
-        do {
-            const MovieFileEntry movie = entryOf(movies, genres, casts);
-            if (progress)
-                progress(movie.title);
-            bool unchanged = true;
-            writer.writeLine(MovieLineText(movie, &unchanged));
-            ++result.exported;
-            if (!unchanged)
-                ++result.altered;
-        } while (movies.next());
-        writer.commit();
+    // The file is made only when there is a movie to write.
+    std::optional<MovieFileWriter> writer;
+    QHash<int, QString> genres;
+    QHash<int, QString> casts;
+    connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {
+        if (!writer) {
+            genres = db::GetAllGenreTexts(connection);
+            casts = allCasts(connection);
+            writer.emplace(path);
+            writer->writeLine(MovieFileHeader());
+        }
+        const MovieFileEntry movie = entryOf(row, genres, casts);
+        if (progress)
+            progress(movie.title);
+        bool unchanged = true;
+        writer->writeLine(MovieLineText(movie, &unchanged));
+        ++result.exported;
+        if (!unchanged)
+            ++result.altered;
+    });
+    if (writer) {
+        writer->commit();
         result.fileWritten = true;
     }
     result.leftOut = db::CountMovies(connection) - result.exported;

@@ -88,10 +88,10 @@ int ImportMovieLine(db::Connection& connection, const QStringList& fields,
         movieId = db::InsertMovie(connection, movie);
 
     // The line's cast replaces the movie's, as its genres do.
-    const QStringList cast = castNames(fields[Actors]);
-    for (const QString& name : cast)
-        db::LookupOrAddId(connection, LookupTable::Actor, name);
-    db::SetMovieCast(connection, movieId, cast);
+    QList<int> cast;
+    for (const QString& name : castNames(fields[Actors]))
+        cast.append(db::LookupOrAddId(connection, LookupTable::Actor, name));
+    db::SetMovieCastIds(connection, movieId, cast);
     return movieId;
 }
 

@@ -159,13 +159,6 @@ void MainWindow::EnableMovieFields(bool enabled) {
     record_->EnableMovieFields(enabled);
 }
 
-void MainWindow::afterSaving(const std::function<void()>& command) {
-    RunCommand(ui_, this, [this, &command] {
-        if (SaveCurrentMovie())
-            command();
-    });
-}
-
 void MainWindow::unload() {
     if (unloaded_)
         return;

@@ -63,8 +63,6 @@ public:
     bool AnyChanges() const { return anyChanges_; }
     // Marks the shown movie changed: the cast buttons and the genre dialog use it too.
     void markChanged();
-    // Runs a command that leaves the shown movie: it runs only when the movie could be saved.
-    void afterSaving(const std::function<void()>& command);
 
     db::ActiveSearch& activeSearch() { return search_; }
     MainMenus& menus() { return *menus_; }

@@ -98,24 +98,22 @@ std::vector<MovieListRow> ReadMovieList(Connection& connection, const ActiveSear
     const QHash<int, QString> genres = GetAllGenreTexts(connection);
     const QString none = QString::fromLatin1(NoGenreText);
     std::vector<MovieListRow> rows;
-    rows.reserve(size_t(connection.scalar(QStringLiteral("SELECT COUNT(*) FROM [Movie]")).toInt()));
-    scan(connection, ListColumns + filterOf(search).where, filterOf(search),
-         [&](const ScannedRow& row) {
-             const auto location = locations.constFind(row.integer(2));
-             if (location == locations.constEnd())
-                 return;
-             MovieListRow movie;
-             movie.movieId = row.integer(0);
-             movie.title = row.text(1);
-             movie.genres = genres.value(movie.movieId, none);
-             movie.location = *location;
-             movie.labelNumber = row.text(3);
-             movie.minutes = row.integer(4);
-             movie.releaseYear = row.integer(5);
-             movie.stars = row.real(6);
-             rows.push_back(std::move(movie));
-         });
-    rows.shrink_to_fit();
+    const Filter filter = filterOf(search);
+    scan(connection, ListColumns + filter.where, filter, [&](const ScannedRow& row) {
+        const auto location = locations.constFind(row.integer(2));
+        if (location == locations.constEnd())
+            return;
+        MovieListRow movie;
+        movie.movieId = row.integer(0);
+        movie.title = row.text(1);
+        movie.genres = genres.value(movie.movieId, none);
+        movie.location = *location;
+        movie.labelNumber = row.text(3);
+        movie.minutes = row.integer(4);
+        movie.releaseYear = row.integer(5);
+        movie.stars = row.real(6);
+        rows.push_back(std::move(movie));
+    });
     return rows;
 }
 

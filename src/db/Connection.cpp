@@ -19,12 +19,26 @@ QString nextConnectionName() {
     return QStringLiteral("catalogue-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+// The engine's result codes for a file whose pages are damaged.
+bool isDamage(int code) {
+    return (code & 0xFF) == SQLITE_CORRUPT;
+}
+
+DatabaseError refusal(QString text, const QString& sql, int code) {
+    const bool damaged = isDamage(code);
+    if (damaged)
+        text += QStringLiteral(
+            "\n\nThe catalogue file is damaged. Put back a backup copy of it, or save what can "
+            "still be read with the sqlite3 tool's .recover command.");
+    return DatabaseError(text, sql, damaged);
+}
+
 [[noreturn]] void fail(const QSqlError& error, const QString& sql) {
     QString text = error.driverText();
     if (!error.databaseText().isEmpty() && error.databaseText() != text)
         text = text.isEmpty() ? error.databaseText()
                               : text + QStringLiteral(": ") + error.databaseText();
-    throw DatabaseError(text, sql);
+    throw refusal(text, sql, error.nativeErrorCode().toInt());
 }
 
 }  // namespace
@@ -132,7 +146,8 @@ void Connection::scan(const QString& sql, Values values,
     sqlite3_stmt* statement = nullptr;
     const QByteArray text = sql.toUtf8();
     auto failure = [&] {
-        return DatabaseError(QString::fromUtf8(sqlite3_errmsg(connection)), sql);
+        return refusal(QString::fromUtf8(sqlite3_errmsg(connection)), sql,
+                       sqlite3_errcode(connection));
     };
     if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &statement, nullptr) !=
         SQLITE_OK)

@@ -13,6 +13,12 @@ namespace db {
 
 using Values = std::initializer_list<QVariant>;
 
+// Texts are bound as text, never as NULL: "nothing typed" is empty, and an empty name can be
+// found again by name.
+inline QString NotNull(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 // One row of a scan: read by position, valid only inside the scan's callback.
 class ScannedRow {
 public:

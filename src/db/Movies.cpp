@@ -1,29 +1,31 @@
 #include "db/Movies.h"
 
+#include "db/CaseKeys.h"
 #include "db/Connection.h"
 #include "db/LookupTable.h"
 #include "db/StoredDate.h"
 #include "db/Transaction.h"
+#include "db/UnicodeCase.h"
 
 namespace db {
 
 namespace {
 
-const QString CountTitle = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [Title] = ?");
-const QString FindTitle =
-    QStringLiteral("SELECT [MovieId] FROM [Movie] WHERE [Title] = ? ORDER BY [MovieId] LIMIT 1");
+const QString TitleMatch = KeyMatch(QStringLiteral("TitleKey"), QStringLiteral("Title"));
+const QString CountTitle = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE ") + TitleMatch;
+const QString FindTitle = QStringLiteral("SELECT MIN([MovieId]) FROM [Movie] WHERE ") + TitleMatch;
 
 const QString InsertRow = QStringLiteral(
     "INSERT INTO [Movie] ([GenreId], [LocationId], [MediaId], [RatingId], [Title], "
     "[LabelNumber], [Director], [Producer], [ReleaseYear], [Minutes], [Stars], [AcquireDate], "
-    "[Cost], [LentTo], [LentDate], [Notes]) "
-    "VALUES (0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    "[Cost], [LentTo], [LentDate], [Notes], [TitleKey]) "
+    "VALUES (0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 const QString UpdateRow = QStringLiteral(
     "UPDATE [Movie] SET [LocationId] = ?, [MediaId] = ?, [RatingId] = ?, [Title] = ?, "
     "[LabelNumber] = ?, [Director] = ?, [Producer] = ?, [ReleaseYear] = ?, [Minutes] = ?, "
-    "[Stars] = ?, [AcquireDate] = ?, [Cost] = ?, [LentTo] = ?, [LentDate] = ?, [Notes] = ? "
-    "WHERE [MovieId] = ?");
+    "[Stars] = ?, [AcquireDate] = ?, [Cost] = ?, [LentTo] = ?, [LentDate] = ?, [Notes] = ?, "
+    "[TitleKey] = ? WHERE [MovieId] = ?");
 
 const QString DeleteGenreLinks = QStringLiteral("DELETE FROM [MovieGenre] WHERE [MovieId] = ?");
 const QString InsertGenreLink =
@@ -32,11 +34,6 @@ const QString DeleteCastLinks = QStringLiteral("DELETE FROM [MovieActor] WHERE [
 const QString InsertCastLink =
     QStringLiteral("INSERT INTO [MovieActor] ([MovieId], [ActorId]) VALUES (?, ?)");
 const QString DeleteMovieRow = QStringLiteral("DELETE FROM [Movie] WHERE [MovieId] = ?");
-
-// Texts are never written as null: the label number may not be, and "nothing typed" is empty.
-QVariant text(const QString& value) {
-    return value.isNull() ? QStringLiteral("") : value;
-}
 
 void writeGenreLinks(Connection& connection, int movieId, const QString& genreIds) {
     connection.execute(DeleteGenreLinks, {movieId});
@@ -52,14 +49,14 @@ void writeGenreLinks(Connection& connection, int movieId, const QString& genreId
 
 int InsertMovie(Connection& connection, const MovieRecord& movie) {
     Transaction transaction(connection);
-    if (connection.scalar(CountTitle, {movie.title}).toInt() > 0)
+    if (connection.scalar(CountTitle, {CaseFold(movie.title), NotNull(movie.title)}).toInt() > 0)
         return -1;
     const int movieId = static_cast<int>(connection.insert(
-        InsertRow,
-        {movie.locationId, movie.mediaId, movie.ratingId, text(movie.title),
-         text(movie.labelNumber), text(movie.director), text(movie.producer), movie.releaseYear,
-         movie.minutes, movie.stars, StoredDateText(movie.acquireDate), movie.cost.toDouble(),
-         text(movie.lentTo), StoredDateText(movie.lentDate), text(movie.notes)}));
+        InsertRow, {movie.locationId, movie.mediaId, movie.ratingId, NotNull(movie.title),
+                    NotNull(movie.labelNumber), NotNull(movie.director), NotNull(movie.producer),
+                    movie.releaseYear, movie.minutes, movie.stars,
+                    StoredDateText(movie.acquireDate), movie.cost.toDouble(), NotNull(movie.lentTo),
+                    StoredDateText(movie.lentDate), NotNull(movie.notes), CaseFold(movie.title)}));
     writeGenreLinks(connection, movieId, movie.genreIds);
     return movieId;
 }
@@ -68,10 +65,11 @@ void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie) 
     Transaction transaction(connection);
     connection.execute(
         UpdateRow,
-        {movie.locationId, movie.mediaId, movie.ratingId, text(movie.title),
-         text(movie.labelNumber), text(movie.director), text(movie.producer), movie.releaseYear,
-         movie.minutes, movie.stars, StoredDateText(movie.acquireDate), movie.cost.toDouble(),
-         text(movie.lentTo), StoredDateText(movie.lentDate), text(movie.notes), movieId});
+        {movie.locationId, movie.mediaId, movie.ratingId, NotNull(movie.title),
+         NotNull(movie.labelNumber), NotNull(movie.director), NotNull(movie.producer),
+         movie.releaseYear, movie.minutes, movie.stars, StoredDateText(movie.acquireDate),
+         movie.cost.toDouble(), NotNull(movie.lentTo), StoredDateText(movie.lentDate),
+         NotNull(movie.notes), CaseFold(movie.title), movieId});
     writeGenreLinks(connection, movieId, movie.genreIds);
 }
 
@@ -103,7 +101,7 @@ int CountMovies(Connection& connection) {
 }
 
 int FindMovieByTitle(Connection& connection, const QString& title) {
-    return connection.scalar(FindTitle, {title}).toInt();
+    return connection.scalar(FindTitle, {CaseFold(title), NotNull(title)}).toInt();
 }
 
 }  // namespace db

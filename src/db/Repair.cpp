@@ -12,7 +12,7 @@ namespace {
 
 const QString MoviesInTitleOrder = QStringLiteral(
     "SELECT [MovieId], [MediaId], [RatingId], [LocationId] FROM [Movie] "
-    "ORDER BY [Title], [MovieId]");
+    "ORDER BY [Title] COLLATE UNICODE_NOCASE, [MovieId]");
 
 const QString Status = QStringLiteral("Check database");
 

@@ -1,5 +1,6 @@
 #include "db/Schema.h"
 
+#include "db/CaseKeys.h"
 #include "db/Connection.h"
 #include "db/DatabaseError.h"
 #include "db/SeedRows.h"
@@ -51,6 +52,7 @@ void buildAndSeed(Connection& connection) {
     seed(connection, QStringLiteral("Genre"), SeedGenres);
     seed(connection, QStringLiteral("Media"), SeedMedia);
     seed(connection, QStringLiteral("Rating"), SeedRatings);
+    AddCaseKeys(connection);
 }
 
 }  // namespace

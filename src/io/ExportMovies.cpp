@@ -25,7 +25,7 @@ const QString MoviesQuery = QStringLiteral(
     "FROM (([Movie] AS m INNER JOIN [Location] AS l ON l.[LocationId] = m.[LocationId]) "
     "INNER JOIN [Rating] AS r ON r.[RatingId] = m.[RatingId]) "
     "INNER JOIN [Media] AS mm ON mm.[MediaId] = m.[MediaId] "
-    "ORDER BY m.[Title], m.[MovieId]");
+    "ORDER BY m.[Title] COLLATE UNICODE_NOCASE, m.[MovieId]");
 
 // Every cast in two queries: the links in the order they were made, and the actors' names. The
 // names are joined here, which spares the database a lookup per link.

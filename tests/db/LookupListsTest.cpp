@@ -39,12 +39,18 @@ TEST_F(LookupLists, AnEmptyNameIsStoredAsEmptyAndFoundAgain) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] IS NULL"), 0);
 }
 
-TEST_F(LookupLists, RenameAndDeleteReachEveryRowOfTheName) {
+TEST_F(LookupLists, RenameRefusesAnotherEntrysNameAndDeleteKeepsTheRowsInUse) {
+    EXPECT_FALSE(db::RenameLookupName(connection, db::LookupTable::Media, "VHS", "dvd"));
+    EXPECT_TRUE(db::RenameLookupName(connection, db::LookupTable::Media, "vhs", "Vhs"));
+    // Two rows of one name, as another program may leave them: the one in use stays.
     connection.execute("INSERT INTO [Media] ([Name]) VALUES ('DVD')");
+    const int used = connection.scalar("SELECT MAX([MediaId]) FROM [Media]").toInt();
+    connection.execute("UPDATE [Movie] SET [MediaId] = ? WHERE [MovieId] = ?",
+                       {used, addMovie("Alien")});
     db::RenameLookupName(connection, db::LookupTable::Media, "dvd", "Disc");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] = 'Disc'"), 2);
-    db::DeleteLookupName(connection, db::LookupTable::Media, "Disc");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] = 'Disc'"), 0);
+    db::DeleteLookupName(connection, db::LookupTable::Media, "DISC");
+    EXPECT_EQ(count("SELECT [MediaId] FROM [Media] WHERE [Name] IN ('Disc', 'DVD')"), used);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] IN ('Vhs', 'Disc')"), 2);
 }
 
 TEST_F(LookupLists, AGenreIsInUseByTheDistinctMoviesLinkedToIt) {

@@ -75,7 +75,7 @@ TEST(NewCatalogue, DeclaresTheColumnsNullabilityAndIndexes) {
     test::TestCatalogue files;
     db::Connection& connection = files.open();
     const QMap<QString, QString> movie = columns(connection, QStringLiteral("Movie"));
-    EXPECT_EQ(movie.keys().size(), 18);
+    EXPECT_EQ(movie.keys().size(), 19);
     EXPECT_EQ(movie.value("MovieId"), "INTEGER");  // the rowid: never null
     EXPECT_EQ(movie.value("Title"), "TEXT");
     EXPECT_EQ(movie.value("LabelNumber"), "TEXT NOT NULL");
@@ -84,11 +84,12 @@ TEST(NewCatalogue, DeclaresTheColumnsNullabilityAndIndexes) {
     EXPECT_EQ(movie.value("AcquireDate"), "TEXT NOT NULL");
     EXPECT_EQ(movie.value("Notes"), "TEXT");
     EXPECT_EQ(movie.value("ImageFile"), "VARCHAR(255)");
+    EXPECT_EQ(movie.value("TitleKey"), "TEXT");
     EXPECT_EQ(columns(connection, "MovieActor").value("ActorId"), "INTEGER NOT NULL");
     EXPECT_EQ(columns(connection, "Version").value("Version"), "INTEGER NOT NULL");
 
-    EXPECT_EQ(indexes(connection, "Movie"), QStringList{"Movie_Title"});
-    EXPECT_EQ(indexes(connection, "Actor"), QStringList{"Actor_Name"});
+    EXPECT_EQ(indexes(connection, "Movie"), (QStringList{"Movie_Title", "Movie_TitleKey"}));
+    EXPECT_EQ(indexes(connection, "Actor"), (QStringList{"Actor_Name", "Actor_NameKey"}));
     EXPECT_EQ(indexes(connection, "MovieActor"), QStringList{"MovieActor_PrimaryKey"});
     EXPECT_EQ(indexes(connection, "MovieGenre"), QStringList{"MovieGenre_PrimaryKey"});
     EXPECT_EQ(count(connection, "SELECT COUNT(*) FROM sqlite_master WHERE sql LIKE '%UNIQUE%'"), 0);

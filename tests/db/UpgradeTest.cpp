@@ -113,48 +113,47 @@ TEST(UpdateDatabase, LeavesAVersionItDoesNotKnowAlone) {
     EXPECT_EQ(db::ReadVersion(connection), 9);
 }
 
-TEST(OpenDatabase, RefusesAFileThatIsNotACatalogueAndLeavesIt) {
-    test::TestCatalogue files;
-    const QByteArray notes = "These are my notes, not a catalogue.\n";
-    {
-        QFile file(files.path("NOTES.db"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(notes);
-    }
-    {
-        QFile empty(files.path("EMPTY.db"));
-        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    }
-    try {
-        files.catalogue().OpenDatabase(QStringLiteral("NOTES"));
-        FAIL() << "a text file was opened as a catalogue";
-    } catch (const db::Error& error) {
-        EXPECT_TRUE(error.message().contains("NOTES.db")) << error.message().toStdString();
-    }
-    EXPECT_FALSE(files.catalogue().isOpen());
-    QFile file(files.path("NOTES.db"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), notes);
-    EXPECT_THROW(files.catalogue().OpenDatabase(QStringLiteral("EMPTY")), db::Error);
-    EXPECT_EQ(QFile(files.path("EMPTY.db")).size(), 0);
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(OpenDatabase, RefusesAnSqliteFileWithoutVersionTableAndLeavesIt) {
+// Each file is refused in words that say what it is, and left exactly as it was.
+TEST(OpenDatabase, RefusesWhatIsNotASoundCatalogueAndLeavesIt) {
     test::TestCatalogue files;
-    const QString path = files.path("OTHER.db");
     {
-        auto other = db::Connection::open(path);
+        auto other = db::Connection::open(files.path("OTHER.db"));
         other->execute("CREATE TABLE [Recipes] ([Name] TEXT)");
     }
-    const QByteArray before = [&] {
+    files.open("DAMAGED");
+    files.catalogue().close();
+    QByteArray damaged = contentsOf(files.path("DAMAGED.db"));
+    damaged.replace(100, 3900, QByteArray(3900, '\xFF'));  // the table of tables
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"NOTES", "These are my notes, not a catalogue.\n"},
+        {"EMPTY", ""},
+        {"OTHER", contentsOf(files.path("OTHER.db"))},
+        {"DAMAGED", damaged},
+    };
+    for (const auto& [name, bytes] : cases) {
+        const QString path = files.path(QString::fromLatin1(name) + ".db");
         QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }();
-    EXPECT_THROW(files.catalogue().OpenDatabase(QStringLiteral("OTHER")), db::Error);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        try {
+            files.catalogue().OpenDatabase(QString::fromLatin1(name));
+            ADD_FAILURE() << name << " was opened";
+        } catch (const db::Error& error) {
+            const QString expected = bytes == damaged
+                                         ? "is damaged (database disk image is malformed)"
+                                         : "is not a movie catalogue";
+            EXPECT_TRUE(error.message().contains(path) && error.message().contains(expected))
+                << error.message().toStdString();
+        }
+        EXPECT_FALSE(files.catalogue().isOpen());
+        EXPECT_EQ(contentsOf(path), bytes) << name;
+    }
 }
 
 }  // namespace

@@ -104,10 +104,12 @@ QSqlQuery& Connection::cached(const QString& sql) {
     return statements_.emplace(sql, std::move(query)).first->second;
 }
 
-void Connection::execute(const QString& sql, Values values) {
+int Connection::execute(const QString& sql, Values values) {
     QSqlQuery& query = cached(sql);
     bindAndRun(query, sql, values);
+    const int changed = query.numRowsAffected();
     query.finish();
+    return changed;
 }
 
 QVariant Connection::scalar(const QString& sql, Values values) {

@@ -47,8 +47,9 @@ public:
 
     // A read: the caller walks the rows with next().
     QSqlQuery query(const QString& sql, Values values = {});
-    // A statement whose result is not read back. Prepared once and kept for reuse.
-    void execute(const QString& sql, Values values = {});
+    // A statement whose result is not read back; returns how many rows it changed. Prepared
+    // once and kept for reuse.
+    int execute(const QString& sql, Values values = {});
     // The first column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, Values values = {});
     // An INSERT; returns the id of the row it wrote.

@@ -2,6 +2,7 @@
 
 #include "db/CaseKeys.h"
 #include "db/Connection.h"
+#include "db/DatabaseError.h"
 #include "db/LookupTable.h"
 #include "db/StoredDate.h"
 #include "db/Transaction.h"
@@ -34,6 +35,15 @@ const QString DeleteCastLinks = QStringLiteral("DELETE FROM [MovieActor] WHERE [
 const QString InsertCastLink =
     QStringLiteral("INSERT INTO [MovieActor] ([MovieId], [ActorId]) VALUES (?, ?)");
 const QString DeleteMovieRow = QStringLiteral("DELETE FROM [Movie] WHERE [MovieId] = ?");
+const QString MovieExists = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [MovieId] = ?");
+
+// Another window or program deleted the movie while it was shown: writing its links would
+// leave them pointing at nothing.
+Error movieGone() {
+    return Error(
+        QStringLiteral("This movie is no longer in the catalogue: another window or "
+                       "program has deleted it. Your changes to it were not saved."));
+}
 
 void writeGenreLinks(Connection& connection, int movieId, const QString& genreIds) {
     connection.execute(DeleteGenreLinks, {movieId});
@@ -63,13 +73,15 @@ int InsertMovie(Connection& connection, const MovieRecord& movie) {
 
 void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie) {
     Transaction transaction(connection);
-    connection.execute(
+    const int changed = connection.execute(
         UpdateRow,
         {movie.locationId, movie.mediaId, movie.ratingId, NotNull(movie.title),
          NotNull(movie.labelNumber), NotNull(movie.director), NotNull(movie.producer),
          movie.releaseYear, movie.minutes, movie.stars, StoredDateText(movie.acquireDate),
          movie.cost.toDouble(), NotNull(movie.lentTo), StoredDateText(movie.lentDate),
          NotNull(movie.notes), CaseFold(movie.title), movieId});
+    if (changed == 0)
+        throw movieGone();
     writeGenreLinks(connection, movieId, movie.genreIds);
 }
 
@@ -84,6 +96,8 @@ void SetMovieCast(Connection& connection, int movieId, const QStringList& actorN
 
 void SetMovieCastIds(Connection& connection, int movieId, const QList<int>& actorIds) {
     Transaction transaction(connection);
+    if (connection.scalar(MovieExists, {movieId}).toInt() == 0)
+        throw movieGone();
     connection.execute(DeleteCastLinks, {movieId});
     for (const int actorId : actorIds)
         connection.execute(InsertCastLink, {movieId, actorId});

@@ -12,8 +12,10 @@ class Connection;
 // of that title (ignoring case) exists.
 int InsertMovie(Connection& connection, const MovieRecord& movie);
 // Rewrites every field of a movie and replaces its genre links. Movie.GenreId is left alone.
+// A movie that is no longer there is an Error, and nothing is written.
 void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie);
 // Makes the movie's cast exactly these actors, in this order; a name with no Actor row is skipped.
+// A movie that is no longer there is an Error, and nothing is written.
 void SetMovieCast(Connection& connection, int movieId, const QStringList& actorNames);
 // The same for actors whose ids the caller has already found.
 void SetMovieCastIds(Connection& connection, int movieId, const QList<int>& actorIds);

@@ -57,6 +57,17 @@ int repairMovie(Connection& connection, MovieReferences& movie) {
     return problems;
 }
 
+// Cast and genre links of movies that are gone, left by a save that raced a delete.
+int removeOrphanLinks(Connection& connection) {
+    Transaction transaction(connection);
+    int removed = connection.execute(QStringLiteral(
+        "DELETE FROM [MovieActor] WHERE [MovieId] NOT IN (SELECT [MovieId] FROM [Movie])"));
+    if (connection.hasTable(QStringLiteral("MovieGenre")))
+        removed += connection.execute(QStringLiteral(
+            "DELETE FROM [MovieGenre] WHERE [MovieId] NOT IN (SELECT [MovieId] FROM [Movie])"));
+    return removed;
+}
+
 // The progress window closes however the repair ends.
 class ProgressRun {
 public:
@@ -83,9 +94,9 @@ bool CheckReference(Connection& connection, int& id, LookupTable table) {
 }
 
 int RepairReferences(Connection& connection, ProgressReporter& progress) {
+    int problems = removeOrphanLinks(connection);
     std::vector<MovieReferences> movies = moviesInTitleOrder(connection);
     ProgressRun run(progress, static_cast<int>(movies.size()));
-    int problems = 0;
     size_t next = 0;
     bool stopped = false;
     while (next < movies.size() && !stopped) {

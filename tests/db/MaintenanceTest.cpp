@@ -80,7 +80,11 @@ TEST_F(Maintenance, BrokenReferencesPointAtOneUnknownRowPerTable) {
     const int first = addMovie("Alien", 99);
     const int sound = addMovie("Brazil");
     const int second = addMovie("Casablanca", 98, 77);
-    EXPECT_EQ(db::RepairReferences(connection, progress), 3);
+    // Links of a movie that is gone count as problems too.
+    connection.execute("INSERT INTO [MovieActor] VALUES (999, 1)");
+    connection.execute("INSERT INTO [MovieGenre] VALUES (999, 4)");
+    EXPECT_EQ(db::RepairReferences(connection, progress), 5);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = 999"), 0);
 
     const int unknownLocation = db::FindLookupId(connection, LookupTable::Location, "(unknown)");
     EXPECT_EQ(column("LocationId", first), unknownLocation);

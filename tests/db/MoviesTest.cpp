@@ -1,3 +1,4 @@
+#include "db/DatabaseError.h"
 #include "db/Genres.h"
 #include "db/LookupTable.h"
 #include "db/Movies.h"
@@ -110,6 +111,20 @@ TEST_F(Movies, UpdateRewritesFieldsAndReplacesGenres) {
     db::UpdateMovie(connection, id, movie(QStringLiteral("Aliens")));
     EXPECT_EQ(db::GetGenreText(connection, id), db::NoGenreText);
     EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [MovieGenre] WHERE [MovieId] = ?", {id}), 0);
+}
+
+// Another window deleted the movie; this one still saves it.
+TEST_F(Movies, SavingAMovieThatIsGoneWritesNothing) {
+    const int id = db::InsertMovie(connection, movie(QStringLiteral("Alien"), "9"));
+    db::DeleteMovieRows(connection, id);
+    EXPECT_THROW(db::SetMovieCast(connection, id, {"Kevin Bacon"}), db::Error);
+    EXPECT_THROW(db::UpdateMovie(connection, id, movie(QStringLiteral("Alien"), "9/13")),
+                 db::Error);
+    EXPECT_EQ(connection
+                  .scalar("SELECT (SELECT COUNT(*) FROM [MovieActor]) + "
+                          "(SELECT COUNT(*) FROM [MovieGenre]) + (SELECT COUNT(*) FROM [Movie])")
+                  .toInt(),
+              0);
 }
 
 TEST_F(Movies, CastIsExactlyTheNamedActorsThatExist) {

@@ -147,8 +147,9 @@ QString MovieLineText(const MovieFileEntry& movie, bool* unchanged) {
     field(CostField(movie.cost));
     text(movie.lentTo);
     field(DateField(movie.lentDate));
-    // The notes are the one text whose line breaks the file carries, as "|".
-    kept &= appendQuoted(line, db::EncodeLineBreaks(movie.notes));
+    // The notes are the one text whose line breaks the file carries, as "|"; so a "|" of their
+    // own reads back as a line break.
+    kept &= appendQuoted(line, db::EncodeLineBreaks(movie.notes)) && !movie.notes.contains(u'|');
     if (unchanged)
         *unchanged = kept;
     return line;

@@ -46,8 +46,9 @@ struct MovieFileEntry {
 };
 
 // The line of a movie, without the line end. The file cannot hold double quotes, nor line
-// breaks outside the notes: the line leaves them out (a line break becomes a blank), and
-// unchanged, when given, tells whether there were any.
+// breaks outside the notes: the line leaves them out (a line break becomes a blank). A "|" in
+// the notes is written, but reads back as a line break. unchanged, when given, tells whether
+// there was any of these.
 QString MovieLineText(const MovieFileEntry& movie, bool* unchanged = nullptr);
 
 // The pieces of a line.

@@ -4,12 +4,15 @@
 #include "db/Movies.h"
 #include "db/StoredDate.h"
 #include "io/ExportMovies.h"
+#include "io/MovieFileError.h"
 #include "io/MovieFileFormat.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
+#include <csignal>
 
 namespace {
 
@@ -128,6 +131,28 @@ TEST_F(Export, WithNothingToWriteNoFileIsCreatedOrChanged) {
     const io::ExportResult result = io::ExportMovies(connection, path);
     EXPECT_EQ(result.exported, 0);
     EXPECT_EQ(result.leftOut, 1);
+    EXPECT_EQ(contentsOf(path), "earlier export");
+}
+
+// A disk that takes no more (here a file size limit: the system refuses the rest as it would
+// on a full disk) ends the export with the system's reason; nothing is left half written.
+TEST_F(Export, ADiskThatRefusesTheFileGivesTheReason) {
+    addFourMovies();
+    writeFile(path, "earlier export");
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit tiny{100, previous.rlim_max};
+    const auto previousSignal = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    QString message = "no error";
+    try {
+        io::ExportMovies(connection, path);
+    } catch (const io::FileError& error) {
+        message = error.message();
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    signal(SIGXFSZ, previousSignal);
+    EXPECT_TRUE(message.contains("File too large")) << message.toStdString();
     EXPECT_EQ(contentsOf(path), "earlier export");
 }
 

@@ -102,6 +102,9 @@ TEST(MovieFileFormat, OnlyLineBreaksInTheNotesAreCarried) {
     movie.notes = "Bonus: \"making of\".";
     EXPECT_TRUE(io::MovieLineText(movie, &unchanged).endsWith(R"(,"Bonus: making of.")"));
     EXPECT_FALSE(unchanged);
+    movie.notes = "A|B";  // comes back as two lines
+    EXPECT_TRUE(io::MovieLineText(movie, &unchanged).endsWith(R"(,"A|B")"));
+    EXPECT_FALSE(unchanged);
     movie.notes.clear();
     movie.label = "A\r\n17";
     EXPECT_TRUE(io::MovieLineText(movie, &unchanged).contains(R"(,"A 17",)"));

@@ -5,6 +5,7 @@
 #include "io/ImportMovies.h"
 #include "io/MovieFileFormat.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -58,12 +59,7 @@ QString stockTool(const QString& path, const QString& sql) {
 
 class CaseFolding : public testing::Test {
 protected:
-    int addMovie(const QString& title) {
-        db::MovieRecord movie;
-        movie.title = title;
-        movie.locationId = movie.mediaId = movie.ratingId = 2;
-        return db::InsertMovie(files.connection(), movie);
-    }
+    int addMovie(const QString& title) { return test::AddMovie(files.connection(), title); }
     QStringList titlesFound(db::SearchType type, const QString& pattern) {
         db::ActiveSearch search;
         search.type = type;

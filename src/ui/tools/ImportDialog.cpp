@@ -53,9 +53,11 @@ ImportDialog::ImportDialog(UserInterface& ui, app::Settings& settings, db::Catal
 
 void ImportDialog::run() {
     const QString file = filename().text();
-    if (!QFileInfo(file).isFile()) {
+    if (const QFileInfo info(file); !info.isFile()) {
         ui_.inform(this, QString::fromLatin1(ProductTitle),
-                   QStringLiteral("'%1' does not exist.").arg(file), Icon::Information);
+                   info.isDir() ? QStringLiteral("'%1' is a folder, not a movie file.").arg(file)
+                                : QStringLiteral("'%1' does not exist.").arg(file),
+                   Icon::Information);
         return;
     }
     settings_.setValue(QString::fromLatin1(app::key::ImportFilename), file);

@@ -18,10 +18,10 @@ protected:
     }
     // Imports the file through a shown dialog, the user acknowledging one message.
     void importShown(ui::ImportDialog& dialog) {
-        dialog.filename().setText(movieFile);
+        test::typeInto(dialog.filename(), movieFile);
         dialog.show();
         user.acknowledge();
-        button(dialog, "cmdImport").click();
+        test::click(dialog, "cmdImport");
     }
 
     QString movieFile = files.path("Movies.txt");
@@ -54,9 +54,9 @@ TEST_F(ImportDialogTest, AMissingEmptyOrHeaderlessFileIsRefusedAndTheDialogStays
 TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
     writeFile(movieFile, header + movieLine("Alien") + "\r\n" + movieLine("Brazil"));
     user.inDialog([&](QDialog& dialog) {
-            static_cast<ui::ImportDialog&>(dialog).filename().setText(movieFile);
+            test::typeInto(static_cast<ui::ImportDialog&>(dialog).filename(), movieFile);
             test::CaptionRecorder recorder(dialog, "cmdImport");
-            button(dialog, "cmdImport").click();
+            test::click(dialog, "cmdImport");
             EXPECT_EQ(recorder.captions.value(0), "Alien");
             EXPECT_TRUE(recorder.busy.value(0));
             EXPECT_EQ(recorder.captions.last(), "Import Movies");

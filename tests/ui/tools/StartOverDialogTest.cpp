@@ -21,14 +21,14 @@ TEST_F(StartOverDialogTest, ChangesNothingUnlessCheckedAndConfirmed) {
     EXPECT_EQ(dialog.findChild<QLabel*>("lblInfo1")->text(), "2 movies on file");
     dialog.show();
     user.acknowledge();
-    button(dialog, "cmdStartOver").click();
+    test::click(dialog, "cmdStartOver");
     EXPECT_EQ(user.exchanges().back().title, "Warning");
     EXPECT_EQ(user.exchanges().back().text, "You have selected nothing to reset.");
     EXPECT_TRUE(dialog.isVisible());
 
-    dialog.findChild<QCheckBox*>("chkStartOver1")->setChecked(true);
+    QTest::mouseClick(dialog.findChild<QCheckBox*>("chkStartOver1"), Qt::LeftButton);
     user.answer(ui::Answer::No);
-    button(dialog, "cmdStartOver").click();
+    test::click(dialog, "cmdStartOver");
     EXPECT_EQ(user.exchanges().back().text, "Reset database (delete all movies)?");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(db::CountMovies(files.connection()), 2);
@@ -38,8 +38,8 @@ TEST_F(StartOverDialogTest, ChangesNothingUnlessCheckedAndConfirmed) {
 TEST_F(StartOverDialogTest, ResetsToANewSeededCatalogueAndRefillsTheList) {
     db::LookupOrAddId(connection, db::LookupTable::Actor, "Someone New");
     user.inDialog([&](QDialog& dialog) {
-            dialog.findChild<QCheckBox*>("chkStartOver1")->setChecked(true);
-            button(dialog, "cmdStartOver").click();
+            QTest::mouseClick(dialog.findChild<QCheckBox*>("chkStartOver1"), Qt::LeftButton);
+            test::click(dialog, "cmdStartOver");
             return dialog.result();
         })
         .answer(ui::Answer::Yes)

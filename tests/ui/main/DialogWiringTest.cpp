@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, StartOverLeavesNoEditOfTheOldCatalogueBehind) {
     EXPECT_EQ(connection().scalar("SELECT COUNT(*) FROM [Movie]").toInt(), 0);
     EXPECT_EQ(connection().scalar("SELECT COUNT(*) FROM [MovieActor]").toInt(), 0);
     EXPECT_FALSE(window().AnyChanges());
-    EXPECT_EQ(ui.texts().last(), "System reset.");
+    EXPECT_TRUE(ui.texts().last().startsWith("System reset."));
 }
 
 }  // namespace

@@ -147,6 +147,30 @@ TEST(EndToEnd, ASignalEndsTheProgramUnderTheStartUpErrorBox) {
     }
 }
 
+TEST(EndToEnd, ASecondCopyIsRefusedTheCatalogueAndALeftLockIsTakenOver) {
+    QTemporaryDir home;
+    const char* version = "SELECT Version FROM Version";
+    auto first = std::make_unique<Program>(home, "offscreen");
+    ASSERT_TRUE(waitFor([&] { return readNumber(cataloguePath(home), version) > 0; }));
+    {
+        Program second(home, "offscreen");
+        QString errors;
+        EXPECT_TRUE(waitFor([&] {
+            errors += second.errors();
+            return errors.contains("The catalogue 'KIB' is open in another copy");
+        })) << errors.toStdString();
+        EXPECT_TRUE(second.endWithSignal());
+        EXPECT_NE(second.exitCode(), 0);
+    }
+    first.reset();  // killed, as a crash would end it: its lock stays behind
+    ASSERT_TRUE(QFile::exists(cataloguePath(home) + ".lock"));
+    Program third(home, "offscreen");
+    QThread::msleep(1000);
+    EXPECT_TRUE(third.running()) << third.errors().toStdString();
+    EXPECT_TRUE(third.endWithSignal());
+    EXPECT_EQ(third.exitCode(), 0) << third.errors().toStdString();
+}
+
 // The program on a real X server, driven by xdotool as a user's mouse and keyboard drive it.
 // Skipped where Xvfb or xdotool is missing.
 class Desktop : public testing::Test {

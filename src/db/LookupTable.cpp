@@ -4,6 +4,8 @@
 #include "db/Connection.h"
 #include "db/UnicodeCase.h"
 
+#include <array>
+
 namespace db {
 
 QString TableName(LookupTable table) {
@@ -34,17 +36,39 @@ QString NameOrder(LookupTable table) {
     return QStringLiteral(" ORDER BY [Name] COLLATE UNICODE_NOCASE, [%1]").arg(IdColumnName(table));
 }
 
+namespace {
+
+// The two statements an import runs for every name it reads, written once per table.
+struct NameStatements {
+    QString find;
+    QString add;
+};
+
+const NameStatements& nameStatements(LookupTable table) {
+    static const auto statements = [] {
+        std::array<NameStatements, 5> all;
+        for (LookupTable each : {LookupTable::Actor, LookupTable::Genre, LookupTable::Location,
+                                 LookupTable::Media, LookupTable::Rating})
+            all[size_t(each)] = {
+                QStringLiteral("SELECT MIN([%1]) FROM [%2] WHERE ")
+                        .arg(IdColumnName(each), TableName(each)) +
+                    NameMatch(),
+                QStringLiteral("INSERT INTO [%1] ([Name], [NameKey]) VALUES (?, ?)")
+                    .arg(TableName(each))};
+        return all;
+    }();
+    return statements[size_t(table)];
+}
+
+}  // namespace
+
 int FindLookupId(Connection& connection, LookupTable table, const QString& name) {
-    const QString sql = QStringLiteral("SELECT MIN([%1]) FROM [%2] WHERE ")
-                            .arg(IdColumnName(table), TableName(table)) +
-                        NameMatch();
-    return connection.scalar(sql, {CaseFold(name), NotNull(name)}).toInt();
+    return connection.scalar(nameStatements(table).find, {CaseFold(name), NotNull(name)}).toInt();
 }
 
 int AddLookupRow(Connection& connection, LookupTable table, const QString& name) {
-    const QString sql =
-        QStringLiteral("INSERT INTO [%1] ([Name], [NameKey]) VALUES (?, ?)").arg(TableName(table));
-    return static_cast<int>(connection.insert(sql, {NotNull(name), CaseFold(name)}));
+    return static_cast<int>(
+        connection.insert(nameStatements(table).add, {NotNull(name), CaseFold(name)}));
 }
 
 int LookupOrAddId(Connection& connection, LookupTable table, const QString& name) {

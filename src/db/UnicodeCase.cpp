@@ -129,8 +129,16 @@ void fold(sqlite3_context* context, int, sqlite3_value** argv) {
 }  // namespace
 
 QString CaseFold(const QString& text) {
-    QString folded = text.toCaseFolded();
-    return folded.isNull() ? QStringLiteral("") : folded;
+    // Most titles and names are plain ASCII, and an import folds several per line.
+    QString folded(text.size(), Qt::Uninitialized);
+    QChar* out = folded.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return text.toCaseFolded();
+        out[i] = QChar(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
+    }
+    return folded;
 }
 
 int CompareIgnoringCase(const char* a, int aLength, const char* b, int bLength) {

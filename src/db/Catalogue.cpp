@@ -33,12 +33,14 @@ Error damagedCatalogue(const QString& path, const DatabaseError& error) {
     const QString recovered =
         file.absolutePath() + u'/' + file.completeBaseName() + QStringLiteral("RECOVERED.db");
     return Error(QStringLiteral("The catalogue '%1' is damaged (%2). It has been left as it is.\n\n"
-                                "Put back a backup copy of it, or save what can still be read "
-                                "with the sqlite3 tool:\n\nsqlite3 '%1' .recover | sqlite3 '%3'"
-                                "\n\nand then open the catalogue %4.")
+                                "Put back a backup copy of it (the newest are kept in '%3'), or "
+                                "save what can still be read with the sqlite3 tool:\n\n"
+                                "sqlite3 '%1' .recover | sqlite3 '%4'\n\n"
+                                "and then open the catalogue %5.")
                      .arg(file.absoluteFilePath(),
                           error.message().section(u'\n', 0, 0).section(QStringLiteral(": "), -1),
-                          recovered, file.completeBaseName() + QStringLiteral("RECOVERED")));
+                          file.absolutePath() + QStringLiteral("/Backups"), recovered,
+                          file.completeBaseName() + QStringLiteral("RECOVERED")));
 }
 
 // A catalogue written before titles and names kept their case folds gets them, in one

@@ -39,8 +39,8 @@ const QString MovieExists = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [
 
 // Another window or program deleted the movie while it was shown: writing its links would
 // leave them pointing at nothing.
-Error movieGone() {
-    return Error(
+MovieGone movieGone() {
+    return MovieGone(
         QStringLiteral("This movie is no longer in the catalogue: another window or "
                        "program has deleted it. Your changes to it were not saved."));
 }

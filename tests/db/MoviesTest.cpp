@@ -86,9 +86,9 @@ TEST_F(Movies, UpdateRewritesFieldsAndReplacesGenres) {
 TEST_F(Movies, SavingAMovieThatIsGoneWritesNothing) {
     const int id = db::InsertMovie(connection, movie(QStringLiteral("Alien"), "9"));
     db::DeleteMovieRows(connection, id);
-    EXPECT_THROW(db::SetMovieCast(connection, id, {"Kevin Bacon"}), db::Error);
+    EXPECT_THROW(db::SetMovieCast(connection, id, {"Kevin Bacon"}), db::MovieGone);
     EXPECT_THROW(db::UpdateMovie(connection, id, movie(QStringLiteral("Alien"), "9/13")),
-                 db::Error);
+                 db::MovieGone);
     EXPECT_EQ(connection
                   .scalar("SELECT (SELECT COUNT(*) FROM [MovieActor]) + "
                           "(SELECT COUNT(*) FROM [MovieGenre]) + (SELECT COUNT(*) FROM [Movie])")

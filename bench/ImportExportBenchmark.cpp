@@ -3,7 +3,6 @@
 // tool's.
 
 #include "BenchCatalogue.h"
-#include "app/ProgressWindow.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
 #include "db/ProgressReporter.h"
@@ -11,6 +10,7 @@
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
+#include "ui/shell/ProgressWindow.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -240,7 +240,7 @@ void BM_RepairData_WithProgressWindow(benchmark::State& state) {
     static char* argv[] = {name, nullptr};
     static QApplication application(argc, argv);
     QWidget owner;
-    app::Progress progress(&owner);
+    ui::Progress progress(&owner);
     repairBenchmark(state, progress);
 }
 BENCHMARK(BM_RepairData_WithProgressWindow)->Unit(benchmark::kMillisecond)->Iterations(3);

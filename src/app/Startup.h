@@ -11,9 +11,11 @@ class MainWindow;
 class UserInterface;
 }  // namespace ui
 
-namespace app {
-
+namespace settings {
 class Settings;
+}
+
+namespace app {
 
 // Where the catalogues live: ~/.local/share/KIB (honours XDG_DATA_HOME).
 QString CatalogueFolder();
@@ -30,6 +32,6 @@ struct StartupResult {
 // Main: picks the catalogue, checks data access, opens (building when missing) and upgrades it
 // behind the splash window, then loads and shows the main window. A failing step is named to
 // the user and on standard error, and gives a non-zero exit status.
-StartupResult Main(ui::UserInterface& ui, Settings& settings, db::Catalogue& catalogue);
+StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue);
 
 }  // namespace app

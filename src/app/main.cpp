@@ -1,7 +1,7 @@
-#include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/TerminationSignals.h"
 #include "db/Catalogue.h"
+#include "settings/Settings.h"
 #include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
                      [&] { endWhenIdle(); });
 
     ui::QtUserInterface ui;
-    app::Settings settings;
+    settings::Settings settings;
     db::Catalogue catalogue(app::CatalogueFolder());
     app::StartupResult started = app::Main(ui, settings, catalogue);
     if (!started.window)

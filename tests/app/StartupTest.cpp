@@ -14,7 +14,7 @@ namespace {
 
 TEST(Startup, BuildsTheNamedCatalogueAndShowsTheMainWindow) {
     test::TestCatalogue files;
-    files.settings().setValue(app::key::DBName, " my movies ");
+    files.settings().setValue(settings::key::DBName, " my movies ");
     test::ScriptedUserInterface ui;
     app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
     ASSERT_NE(started.window, nullptr);

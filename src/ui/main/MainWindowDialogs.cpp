@@ -1,10 +1,6 @@
 // The dialogs the main window opens: search, the setup lists, the cast and genres, the tools,
 // the film web site and the about box.
 
-#include "app/AboutDialog.h"
-#include "app/FilmSite.h"
-#include "app/FilmSiteDialog.h"
-#include "app/ProgressWindow.h"
 #include "db/Catalogue.h"
 #include "db/LookupTable.h"
 #include "ui/common/ErrorReport.h"
@@ -21,6 +17,10 @@
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
 #include "ui/search/SearchDialogs.h"
+#include "ui/shell/AboutDialog.h"
+#include "ui/shell/FilmSiteDialog.h"
+#include "ui/shell/FilmSiteSearch.h"
+#include "ui/shell/ProgressWindow.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
 #include "ui/tools/MaintenanceCommands.h"
@@ -119,7 +119,7 @@ void MainWindow::connectDialogs() {
     enable("mnuToolsCheckData", [this, refill] {
         if (!SaveCurrentMovie())
             return;
-        app::Progress progress(this);
+        ui::Progress progress(this);
         RepairDataCommand(ui_, catalogue_, progress, this, refill);
     });
     enable("mnuToolsStartOver", [this, refill] {
@@ -131,11 +131,11 @@ void MainWindow::connectDialogs() {
             DeleteUnusedActorsCommand(ui_, catalogue_, this);
     });
     enable("mnuSetupIMDb", [this] {
-        app::FilmSiteDialog dialog(settings_, this);
+        ui::FilmSiteDialog dialog(settings_, this);
         ui_.runModal(dialog);
     });
     enable("mnuHelpAbout", [this] {
-        app::AboutDialog dialog(ui_, catalogue_, this);
+        ui::AboutDialog dialog(ui_, catalogue_, this);
         ui_.runModal(dialog);
     });
 
@@ -165,7 +165,8 @@ void MainWindow::connectDialogs() {
     connect(record_->cmdSetGenre, &QPushButton::clicked, this, setGenres);
     connect(record_, &RecordView::genresClicked, this, setGenres);
     connect(record_->imgIMDb, &FilmSitePicture::clicked, this, [this] {
-        app::SearchFilmSite(ui_, settings_, app::FilmSiteSearch::Title, record_->txtTitle->text());
+        ui::SearchFilmSite(ui_, settings_, settings::FilmSiteSearch::Title,
+                           record_->txtTitle->text());
     });
 }
 

@@ -1,12 +1,11 @@
-#include "app/FilmSite.h"
+#include "settings/FilmSiteAddress.h"
 
-#include "app/Settings.h"
-#include "ui/common/UserInterface.h"
+#include "settings/Settings.h"
 
 #include <QUrl>
 #include <string_view>
 
-namespace app {
+namespace settings {
 
 static_assert(std::string_view(FilmSiteHosts[0]) == DefaultFilmSiteHost,
               "the first host is the default of IMDbSite");
@@ -29,13 +28,9 @@ QString SwapAroundComma(const QString& name) {
     return name.mid(comma + 1) + u' ' + name.left(comma);
 }
 
-void SearchFilmSite(ui::UserInterface& ui, const Settings& settings, FilmSiteSearch kind,
-                    const QString& text) {
-    QString host = settings.value(key::IMDbSite).trimmed();
-    if (host.isEmpty())
-        host = QString::fromLatin1(DefaultFilmSiteHost);
-    const QString address = FilmSiteAddress(host, kind, text);
-    ui.openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode));
+QString FilmSiteHost(const Settings& settings) {
+    const QString host = settings.value(key::IMDbSite).trimmed();
+    return host.isEmpty() ? QString::fromLatin1(DefaultFilmSiteHost) : host;
 }
 
-}  // namespace app
+}  // namespace settings

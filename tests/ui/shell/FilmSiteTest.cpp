@@ -1,8 +1,9 @@
-#include "app/FilmSite.h"
-#include "app/FilmSiteDialog.h"
-#include "app/Settings.h"
+#include "settings/FilmSiteAddress.h"
+#include "settings/Settings.h"
 #include "support/ScriptedUserInterface.h"
 #include "ui/common/FilmSitePicture.h"
+#include "ui/shell/FilmSiteDialog.h"
+#include "ui/shell/FilmSiteSearch.h"
 
 #include <gtest/gtest.h>
 #include <QEnterEvent>
@@ -14,8 +15,8 @@
 
 namespace {
 
-using app::FilmSiteAddress;
-using app::FilmSiteSearch;
+using settings::FilmSiteAddress;
+using settings::FilmSiteSearch;
 
 // "&" and letters beyond ASCII are checked through SearchFilmSite, as the browser gets them.
 TEST(FilmSiteAddress, WordsAreJoinedByOnePlusWhateverTheBlanksAndSignsAreEncoded) {
@@ -28,26 +29,26 @@ TEST(FilmSiteAddress, WordsAreJoinedByOnePlusWhateverTheBlanksAndSignsAreEncoded
 }
 
 TEST(FilmSiteAddress, ANameWithACommaIsSearchedGivenNameFirst) {
-    EXPECT_EQ(app::SwapAroundComma("Bacon, Kevin"), " Kevin Bacon");
-    EXPECT_EQ(app::SwapAroundComma("Bacon,Kevin, Jr."), "Kevin, Jr. Bacon");
-    EXPECT_EQ(app::SwapAroundComma("Kevin Bacon"), "Kevin Bacon");
-    EXPECT_EQ(
-        FilmSiteAddress("www.imdb.com", FilmSiteSearch::Name, app::SwapAroundComma("Bacon, Kevin")),
-        "https://www.imdb.com/find/?q=Kevin+Bacon&s=nm");
+    EXPECT_EQ(settings::SwapAroundComma("Bacon, Kevin"), " Kevin Bacon");
+    EXPECT_EQ(settings::SwapAroundComma("Bacon,Kevin, Jr."), "Kevin, Jr. Bacon");
+    EXPECT_EQ(settings::SwapAroundComma("Kevin Bacon"), "Kevin Bacon");
+    EXPECT_EQ(FilmSiteAddress("www.imdb.com", FilmSiteSearch::Name,
+                              settings::SwapAroundComma("Bacon, Kevin")),
+              "https://www.imdb.com/find/?q=Kevin+Bacon&s=nm");
 }
 
 class FilmSiteSetting : public testing::Test {
 protected:
     QTemporaryDir directory;
-    app::Settings settings{directory.filePath("KIB.conf")};
+    settings::Settings settings{directory.filePath("KIB.conf")};
     test::ScriptedUserInterface ui;
 };
 
 TEST_F(FilmSiteSetting, SearchOpensTheAddressOnTheChosenHostAndSaysNothingOnFailure) {
     ui.openUrlSucceeds(false).openUrlSucceeds(true);
-    app::SearchFilmSite(ui, settings, FilmSiteSearch::Title, "Fast & Furious");
-    settings.setValue(app::key::IMDbSite, " m.imdb.com ");
-    app::SearchFilmSite(ui, settings, FilmSiteSearch::Name, "Amélie Poulain");
+    ui::SearchFilmSite(ui, settings, FilmSiteSearch::Title, "Fast & Furious");
+    settings.setValue(settings::key::IMDbSite, " m.imdb.com ");
+    ui::SearchFilmSite(ui, settings, FilmSiteSearch::Name, "Amélie Poulain");
     ASSERT_EQ(ui.exchanges().size(), 2u);
     EXPECT_EQ(QUrl(ui.exchanges()[0].text).toEncoded(),
               "https://www.imdb.com/find/?q=Fast+%26+Furious&s=tt");
@@ -72,14 +73,14 @@ TEST_F(FilmSiteSetting, TheStoredHostSelectsItsOptionAndOnlyOKStoresTheChoice) {
     for (const Case& test : cases) {
         SCOPED_TRACE(test.button);
         if (test.stored)
-            settings.setValue(app::key::IMDbSite, test.stored);
-        app::FilmSiteDialog dialog(settings);
+            settings.setValue(settings::key::IMDbSite, test.stored);
+        ui::FilmSiteDialog dialog(settings);
         for (int index = 0; index < 4; ++index)
             EXPECT_EQ(dialog.optIMDb(index)->isChecked(), index == test.checked) << index;
         if (test.clicked >= 0)
             QTest::mouseClick(dialog.optIMDb(test.clicked), Qt::LeftButton);
         QTest::mouseClick(dialog.findChild<QPushButton*>(test.button), Qt::LeftButton);
-        const QString key = QString::fromLatin1(app::key::IMDbSite);
+        const QString key = QString::fromLatin1(settings::key::IMDbSite);
         EXPECT_EQ(settings.contains(key) ? settings.value(key, {}) : "(nothing)", test.kept);
     }
 }

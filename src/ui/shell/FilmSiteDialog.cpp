@@ -1,7 +1,7 @@
-#include "app/FilmSiteDialog.h"
+#include "ui/shell/FilmSiteDialog.h"
 
-#include "app/FilmSite.h"
-#include "app/Settings.h"
+#include "settings/FilmSiteAddress.h"
+#include "settings/Settings.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -10,9 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace app {
+namespace ui {
 
-FilmSiteDialog::FilmSiteDialog(Settings& settings, QWidget* parent)
+FilmSiteDialog::FilmSiteDialog(settings::Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmIMDb"));
     setWindowTitle(QStringLiteral("IMDb Settings"));
@@ -30,7 +30,7 @@ FilmSiteDialog::FilmSiteDialog(Settings& settings, QWidget* parent)
     // An exclusive group may start with nothing chosen, which is how an unknown host shows.
     auto* group = new QButtonGroup(this);
     for (size_t index = 0; index < options_.size(); ++index) {
-        auto* option = new QRadioButton(QString::fromLatin1(FilmSiteHosts[index]), this);
+        auto* option = new QRadioButton(QString::fromLatin1(settings::FilmSiteHosts[index]), this);
         option->setObjectName(QStringLiteral("optIMDb%1").arg(index));
         group->addButton(option, static_cast<int>(index));
         layout->addWidget(option);
@@ -48,7 +48,7 @@ FilmSiteDialog::FilmSiteDialog(Settings& settings, QWidget* parent)
     connect(cmdOK_, &QPushButton::clicked, this, &FilmSiteDialog::OK);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QString stored = settings_.value(key::IMDbSite).trimmed().toLower();
+    const QString stored = settings_.value(settings::key::IMDbSite).trimmed().toLower();
     for (QRadioButton* option : options_) {
         if (option->text().trimmed().toLower() == stored) {
             option->setChecked(true);
@@ -60,11 +60,11 @@ FilmSiteDialog::FilmSiteDialog(Settings& settings, QWidget* parent)
 void FilmSiteDialog::OK() {
     for (QRadioButton* option : options_) {
         if (option->isChecked()) {
-            settings_.setValue(QString::fromLatin1(key::IMDbSite), option->text());
+            settings_.setValue(QString::fromLatin1(settings::key::IMDbSite), option->text());
             break;
         }
     }
     accept();
 }
 
-}  // namespace app
+}  // namespace ui

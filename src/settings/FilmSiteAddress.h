@@ -3,11 +3,7 @@
 #include <QString>
 #include <array>
 
-namespace ui {
-class UserInterface;
-}
-
-namespace app {
+namespace settings {
 
 class Settings;
 
@@ -32,9 +28,7 @@ QString FilmSiteAddress(const QString& host, FilmSiteSearch kind, const QString&
 // after it kept exactly. A name without a comma is returned unchanged.
 QString SwapAroundComma(const QString& name);
 
-// Opens the site's search for text in the browser, on the host of the setting IMDbSite. Whether
-// a browser started is not reported.
-void SearchFilmSite(ui::UserInterface& ui, const Settings& settings, FilmSiteSearch kind,
-                    const QString& text);
+// The host of the setting IMDbSite, or the main host when it is empty.
+QString FilmSiteHost(const Settings& settings);
 
-}  // namespace app
+}  // namespace settings

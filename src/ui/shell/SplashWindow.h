@@ -5,7 +5,7 @@
 
 class QLabel;
 
-namespace app {
+namespace ui {
 
 class StepBar;
 
@@ -34,4 +34,4 @@ private:
     StepBar* bar_;
 };
 
-}  // namespace app
+}  // namespace ui

@@ -1,20 +1,14 @@
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QWidget>
 
-namespace app {
+namespace settings {
 
 namespace {
 
 const QString Group = QStringLiteral("Settings");
-
-// The screen has 15 twips to a pixel at 96 dots per inch.
-QString twips(int pixels) {
-    return QString::number(static_cast<float>(pixels * 15));
-}
 
 }  // namespace
 
@@ -78,22 +72,4 @@ QString LoadDatabaseName(const Settings& settings) {
     return name.isEmpty() ? QString::fromLatin1(DefaultDatabaseName) : name;
 }
 
-void SaveFormPosition(Settings& settings, const QWidget& window, const QString& prefix) {
-    const QString name = prefix.isEmpty() ? window.objectName() : prefix;
-    const Qt::WindowStates state = window.windowState();
-    int stateNumber = 0;
-    if (state & Qt::WindowMinimized)
-        stateNumber = 1;
-    else if (state & Qt::WindowMaximized)
-        stateNumber = 2;
-    if (stateNumber == 0) {
-        const QRect frame = window.frameGeometry();
-        settings.setValue(name + QStringLiteral(".Top"), twips(frame.top()));
-        settings.setValue(name + QStringLiteral(".Left"), twips(frame.left()));
-        settings.setValue(name + QStringLiteral(".Height"), twips(frame.height()));
-        settings.setValue(name + QStringLiteral(".Width"), twips(frame.width()));
-    }
-    settings.setValue(name + QStringLiteral(".WindowState"), QString::number(stateNumber));
-}
-
-}  // namespace app
+}  // namespace settings

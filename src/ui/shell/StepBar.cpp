@@ -1,9 +1,9 @@
-#include "app/StepBar.h"
+#include "ui/shell/StepBar.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace app {
+namespace ui {
 
 StepBar::StepBar(int frameWidth, int height, QWidget* parent)
     : QFrame(parent), foreground_(new QFrame(this)) {
@@ -41,4 +41,4 @@ int StepBar::barWidth() const {
     return foreground_->width();
 }
 
-}  // namespace app
+}  // namespace ui

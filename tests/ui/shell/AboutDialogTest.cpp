@@ -1,8 +1,8 @@
-#include "app/AboutDialog.h"
 #include "db/Movies.h"
 #include "db/Transaction.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "ui/shell/AboutDialog.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -22,20 +22,20 @@ protected:
         QLocale::setDefault(previousLocale);
         EXPECT_TRUE(ui.scriptUsedUp());
     }
-    QLabel& label(app::AboutDialog& dialog, const char* name) {
+    QLabel& label(ui::AboutDialog& dialog, const char* name) {
         auto* found = dialog.findChild<QLabel*>(name);
         EXPECT_NE(found, nullptr) << name;
         return *found;
     }
     QString countShown() {
-        app::AboutDialog dialog(ui, files.catalogue());
+        ui::AboutDialog dialog(ui, files.catalogue());
         return label(dialog, "lblPgCnt").text();
     }
 };
 
 TEST(Version, TheRevisionHasAtLeastTwoDigits) {
-    EXPECT_EQ(app::VersionText(1, 2, 5), "Tallowmere Movie Database 1.2.05");
-    EXPECT_EQ(app::VersionText(10, 0, 123), "Tallowmere Movie Database 10.0.123");
+    EXPECT_EQ(ui::VersionText(1, 2, 5), "Tallowmere Movie Database 1.2.05");
+    EXPECT_EQ(ui::VersionText(10, 0, 123), "Tallowmere Movie Database 10.0.123");
 }
 
 TEST_F(AboutBox, CountsEveryMovieWithTheLocalesDigitGrouping) {
@@ -59,7 +59,7 @@ TEST_F(AboutBox, CountsEveryMovieWithTheLocalesDigitGrouping) {
 
 TEST_F(AboutBox, TheLinkAsksFirstAndReportsABrowserThatWouldNotStart) {
     files.open();
-    app::AboutDialog dialog(ui, files.catalogue());
+    ui::AboutDialog dialog(ui, files.catalogue());
     QLabel& lblWeb = label(dialog, "lblWeb");
     ui.answer(ui::Answer::No);
     QTest::mouseClick(&lblWeb, Qt::LeftButton);
@@ -82,12 +82,12 @@ TEST_F(AboutBox, TheLinkAsksFirstAndReportsABrowserThatWouldNotStart) {
 TEST_F(AboutBox, TheInstalledReadmeIsPreferredWhenItExists) {
     const QString installed = files.path("share/doc/tallowmere/README.md");
     const QString source = files.path("README.md");
-    EXPECT_EQ(app::MakerWebAddress(installed, source), QUrl::fromLocalFile(source));
+    EXPECT_EQ(ui::MakerWebAddress(installed, source), QUrl::fromLocalFile(source));
     ASSERT_TRUE(QDir().mkpath(files.path("share/doc/tallowmere")));
     QFile file(installed);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    EXPECT_EQ(app::MakerWebAddress(installed, source), QUrl::fromLocalFile(installed));
+    EXPECT_EQ(ui::MakerWebAddress(installed, source), QUrl::fromLocalFile(installed));
 }
 
 }  // namespace

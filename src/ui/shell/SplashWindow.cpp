@@ -1,11 +1,11 @@
-#include "app/SplashWindow.h"
+#include "ui/shell/SplashWindow.h"
 
-#include "app/StepBar.h"
+#include "ui/shell/StepBar.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 
-namespace app {
+namespace ui {
 
 SplashWindow::SplashWindow() : status_(new QLabel(this)), bar_(new StepBar(241, 17, this)) {
     setObjectName(QStringLiteral("frmSplash"));
@@ -41,4 +41,4 @@ void SplashWindow::SetProgress(int value) {
     QCoreApplication::processEvents();
 }
 
-}  // namespace app
+}  // namespace ui

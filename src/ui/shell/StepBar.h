@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-namespace app {
+namespace ui {
 
 // The bar of the splash and progress windows: a grey frame (shpBackground) and a filled bar
 // (shpForeground) as wide as the share of steps reached.
@@ -27,4 +27,4 @@ private:
     int value_ = 0;
 };
 
-}  // namespace app
+}  // namespace ui

@@ -4,9 +4,8 @@
 #include <memory>
 
 class QSettings;
-class QWidget;
 
-namespace app {
+namespace settings {
 
 // The keys of the settings store, exactly as the program has always named them.
 namespace key {
@@ -66,8 +65,5 @@ inline constexpr int MaxDatabaseNameLength = 100;
 QString CleanDatabaseName(const QString& text);
 // gDBName from "DBName"; a name that cleans to nothing becomes "KIB".
 QString LoadDatabaseName(const Settings& settings);
-// Writes the window's placement in twips under prefix (the window's object name when empty);
-// the size keys only while the window is neither minimised nor maximised.
-void SaveFormPosition(Settings& settings, const QWidget& window, const QString& prefix = {});
 
-}  // namespace app
+}  // namespace settings

@@ -1,4 +1,4 @@
-#include "app/AboutDialog.h"
+#include "ui/shell/AboutDialog.h"
 
 #include "db/Catalogue.h"
 #include "db/Movies.h"
@@ -15,7 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -136,4 +136,4 @@ void AboutDialog::lblWeb_Click() {
                    QStringLiteral("Could not launch browser."), ui::Icon::Error);
 }
 
-}  // namespace app
+}  // namespace ui

@@ -1,13 +1,13 @@
-#include "app/ProgressWindow.h"
+#include "ui/shell/ProgressWindow.h"
 
-#include "app/StepBar.h"
+#include "ui/shell/StepBar.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -118,4 +118,4 @@ void Progress::CloseProgress() {
     progressStop_ = true;
 }
 
-}  // namespace app
+}  // namespace ui

@@ -1,6 +1,6 @@
-#include "app/ProgressWindow.h"
-#include "app/SplashWindow.h"
-#include "app/StepBar.h"
+#include "ui/shell/ProgressWindow.h"
+#include "ui/shell/SplashWindow.h"
+#include "ui/shell/StepBar.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -10,7 +10,7 @@
 namespace {
 
 TEST(SplashWindow, FillsTheBarStepByStepAndStopsAtTheLastStep) {
-    auto splash = app::SplashWindow::ShowSplash("Starting", 1, 4);
+    auto splash = ui::SplashWindow::ShowSplash("Starting", 1, 4);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->windowTitle(), "Starting");
     EXPECT_EQ(splash->bar().barWidth(), 0);
@@ -28,7 +28,7 @@ TEST(SplashWindow, FillsTheBarStepByStepAndStopsAtTheLastStep) {
 
 TEST(StepBar, RangesWithoutStepsShowAnEmptyBar) {
     QWidget parent;
-    app::StepBar bar(241, 17, &parent);
+    ui::StepBar bar(241, 17, &parent);
     bar.SetProgress(0);  // before Minimum and Maximum are set
     EXPECT_EQ(bar.barWidth(), 0);
     bar.setRange(1, 0);  // the repair of an empty catalogue
@@ -45,11 +45,11 @@ TEST(StepBar, RangesWithoutStepsShowAnEmptyBar) {
 
 TEST(ProgressWindow, CancelRaisesTheStopFlagAndTheWindowWaitsForTheWork) {
     QWidget owner;
-    app::Progress progress(&owner);
+    ui::Progress progress(&owner);
     EXPECT_TRUE(progress.stopRequested()) << "no run is going on";
     progress.ShowProgress("Check database", 1, 3);
     EXPECT_FALSE(progress.stopRequested());
-    app::ProgressWindow* window = progress.window();
+    ui::ProgressWindow* window = progress.window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->cancelButton().isVisible());
     EXPECT_FALSE(window->findChild<QLabel*>("lblPct")->isVisible());
@@ -64,9 +64,9 @@ TEST(ProgressWindow, CancelRaisesTheStopFlagAndTheWindowWaitsForTheWork) {
 
 TEST(ProgressWindow, TheCloseBoxAndEscDoNothingDuringARun) {
     QWidget owner;
-    app::Progress progress(&owner);
+    ui::Progress progress(&owner);
     progress.ShowProgress("Check database", 1, 100);
-    app::ProgressWindow* window = progress.window();
+    ui::ProgressWindow* window = progress.window();
     window->close();
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
@@ -78,7 +78,7 @@ TEST(ProgressWindow, TheCloseBoxAndEscDoNothingDuringARun) {
 }
 
 TEST(ProgressWindow, StopProgressFillsTheBarAndAllowsTheClose) {
-    app::ProgressWindow window(nullptr, nullptr);
+    ui::ProgressWindow window(nullptr, nullptr);
     window.bar().setRange(1, 5);
     window.show();
     window.Increment("one");

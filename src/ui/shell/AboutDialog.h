@@ -14,7 +14,7 @@ class LinkLabel;
 class UserInterface;
 }  // namespace ui
 
-namespace app {
+namespace ui {
 
 // "Tallowmere Movie Database 1.2.05": the revision has at least two digits.
 QString VersionText(int major, int minor, int revision);
@@ -45,4 +45,4 @@ private:
     QPushButton* cmdOK_ = nullptr;
 };
 
-}  // namespace app
+}  // namespace ui

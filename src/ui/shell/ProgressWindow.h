@@ -11,7 +11,7 @@
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace ui {
 
 class StepBar;
 
@@ -74,4 +74,4 @@ private:
     bool progressStop_ = true;
 };
 
-}  // namespace app
+}  // namespace ui

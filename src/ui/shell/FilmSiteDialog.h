@@ -7,16 +7,18 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-namespace app {
-
+namespace settings {
 class Settings;
+}
+
+namespace ui {
 
 // frmIMDb: which host of the film web site the film-site pictures link to (setting IMDbSite).
 // The options are optIMDb0 to optIMDb3, captioned with the hosts of FilmSiteHosts in order.
 class FilmSiteDialog : public QDialog {
     Q_OBJECT
 public:
-    FilmSiteDialog(Settings& settings, QWidget* parent = nullptr);
+    FilmSiteDialog(settings::Settings& settings, QWidget* parent = nullptr);
 
     QRadioButton* optIMDb(int index) const { return options_.at(index); }
 
@@ -24,11 +26,11 @@ public:
     void OK();
 
 private:
-    Settings& settings_;
+    settings::Settings& settings_;
     std::array<QRadioButton*, 4> options_{};
     QLabel* lblnfo_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
 };
 
-}  // namespace app
+}  // namespace ui

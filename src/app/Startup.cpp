@@ -58,8 +58,10 @@ bool CheckDataAccess(ui::UserInterface& ui, const QString& catalogueFolder) {
     return false;
 }
 
-StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue) {
-    const QString name = LoadDatabaseName(settings);
+StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
+                   const QString& catalogueName) {
+    const QString name =
+        catalogueName.isEmpty() ? settings::LoadDatabaseName(settings) : catalogueName;
     if (!CheckDataAccess(ui, catalogue.folder()))
         return {nullptr, 1};
 

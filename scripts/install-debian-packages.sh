@@ -2,7 +2,7 @@
 # Installs what building, running and testing the program needs on Debian 12.
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
-fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev"
+fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

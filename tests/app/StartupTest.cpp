@@ -66,9 +66,9 @@ TEST(Startup, TheMenuBarIsCompleteAndItemsWithoutTheirCommandWait) {
     EXPECT_EQ(menus.allItems().size(), 39);
     // Items whose commands come with the reports wait, disabled.
     const QStringList waiting = {
-        "mnuFilePrinterSetup",       "mnuReportsMovieListing", "mnuReportListLabelNumber",
-        "mnuReportsListRating",      "mnuReportsListMedia",    "mnuReportDetailed",
-        "mnuReportsInventoryReport", "mnuReportsCostReport",   "mnuReportsMoviesLentOut",
+        "mnuReportsMovieListing", "mnuReportListLabelNumber", "mnuReportsListRating",
+        "mnuReportsListMedia",    "mnuReportDetailed",        "mnuReportsInventoryReport",
+        "mnuReportsCostReport",   "mnuReportsMoviesLentOut",
     };
     for (QAction* item : menus.allItems()) {
         if (item->isVisible()) {  // a hidden item is disabled with it

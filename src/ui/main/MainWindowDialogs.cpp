@@ -20,6 +20,7 @@
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
+#include "ui/report/ReportCommands.h"
 #include "ui/search/SearchDialogs.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
@@ -139,6 +140,8 @@ void MainWindow::connectDialogs() {
         app::AboutDialog dialog(ui_, catalogue_, this);
         ui_.runModal(dialog);
     });
+    ConnectReportCommands(*menus_, ui_, settings_, catalogue_, *this,
+                          [this] { return SaveCurrentMovie(); });
 
     auto markChanged = [this] { this->markChanged(); };
     connect(record_->cmdAddActor, &QPushButton::clicked, this, [this, markChanged] {

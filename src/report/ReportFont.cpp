@@ -8,11 +8,12 @@ namespace report {
 
 namespace {
 
-// Short texts repeat from row to row (ratings, media, numbers) and are measured once; long ones
-// (titles, names) are mostly unique and are measured each time.
-constexpr qsizetype MaxCachedLength = 24;
-// The cache of one font is emptied when it grows beyond this, so memory stays small.
-constexpr qsizetype MaxCachedWidths = 20000;
+// Letters whose width does not depend on their neighbours once kerning is off: Latin, Greek,
+// Cyrillic, general punctuation and currency signs, without combining marks and controls.
+bool standsAlone(char16_t letter) {
+    return (letter >= 0x20 && letter < 0x300) || (letter >= 0x370 && letter < 0x530) ||
+           (letter >= 0x2000 && letter < 0x2070) || (letter >= 0x20A0 && letter < 0x20D0);
+}
 
 }  // namespace
 
@@ -23,6 +24,7 @@ QFont SpoolFont::toQFont() const {
     font.setItalic(italic);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    font.setKerning(false);
     return font;
 }
 
@@ -39,21 +41,63 @@ void ScreenMetrics::setFont(const SpoolFont& font) {
     font_ = font;
     const QFont resolved = font.toQFont();
     metrics_.emplace(resolved, &surface_);
-    currentWidths_ = &widths_[resolved.key()];
+    currentWidths_ = &letterWidths_[resolved.key()];
+}
+
+double ScreenMetrics::letterWidth(QChar letter) {
+    if (!standsAlone(letter.unicode()))
+        return -1;
+    if (const auto found = currentWidths_->constFind(letter.unicode());
+        found != currentWidths_->constEnd())
+        return *found;
+    const double width = metrics_->horizontalAdvance(letter);
+    currentWidths_->insert(letter.unicode(), width);
+    return width;
+}
+
+double ScreenMetrics::laidOutWidth(const QString& text) const {
+    return metrics_->horizontalAdvance(text) * TwipsPerPixel;
 }
 
 double ScreenMetrics::width(const QString& text) {
-    if (text.isEmpty())
-        return 0;
-    if (text.size() > MaxCachedLength)
-        return metrics_->horizontalAdvance(text) * TwipsPerPixel;
-    if (const auto found = currentWidths_->constFind(text); found != currentWidths_->constEnd())
-        return *found;
-    if (currentWidths_->size() >= MaxCachedWidths)
-        currentWidths_->clear();
-    const double twips = metrics_->horizontalAdvance(text) * TwipsPerPixel;
-    currentWidths_->insert(text, twips);
-    return twips;
+    double pixels = 0;
+    for (QChar letter : text) {
+        const double width = letterWidth(letter);
+        if (width < 0)
+            return laidOutWidth(text);
+        pixels += width;
+    }
+    return pixels * TwipsPerPixel;
+}
+
+qsizetype ScreenMetrics::fittingLength(const QString& text, double width) {
+    double used = 0;  // pixels
+    for (qsizetype length = 0; length < text.size(); ++length) {
+        const double letter = letterWidth(text[length]);
+        if (letter < 0)
+            break;
+        used += letter;
+        if (used * TwipsPerPixel > width)
+            return length;
+        if (length + 1 == text.size())
+            return text.size();
+    }
+    // Text that must be laid out: the longest beginning that fits, found by halving, as a text
+    // only grows wider as it grows longer.
+    if (laidOutWidth(text) <= width)
+        return text.size();
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (laidOutWidth(text.left(middle)) <= width)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits;  // never half a character
+    return fits;
 }
 
 int ScreenMetrics::lineHeight() const {

@@ -31,22 +31,32 @@ struct SpoolFont {
 };
 
 // Text measured as the preview's page surface shows it: at 96 dots per inch, in twips. The
-// writer cuts its columns with it and the preview aligns with it, so both agree.
+// writer cuts its columns with it and the preview aligns with it, so both agree. Text is set
+// without kerning, as the drawing does it, so that a text is as wide as its letters: most texts
+// are then measured from a table of letter widths instead of being laid out.
 class ScreenMetrics {
 public:
     ScreenMetrics();
     void setFont(const SpoolFont& font);
     const SpoolFont& font() const { return font_; }
     double width(const QString& text);
+    // How many characters of the text fit in the width (twips): the longest beginning that is
+    // no wider, never ending inside a character.
+    qsizetype fittingLength(const QString& text, double width);
     // The height of "X": the line height of the font.
     int lineHeight() const;
 
 private:
+    // The width of a letter in pixels, or -1 for one that needs laying out with its neighbours
+    // (marks, joining scripts, controls).
+    double letterWidth(QChar letter);
+    double laidOutWidth(const QString& text) const;
+
     QImage surface_;
     SpoolFont font_;
     std::optional<QFontMetricsF> metrics_;
-    QHash<QString, QHash<QString, double>> widths_;  // by font, then by text
-    QHash<QString, double>* currentWidths_ = nullptr;
+    QHash<QString, QHash<char16_t, double>> letterWidths_;  // by font
+    QHash<char16_t, double>* currentWidths_ = nullptr;
 };
 
 // Twips from a length on a device of that many dots per inch, and back.

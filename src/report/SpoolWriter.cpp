@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <charconv>
 
 namespace report {
 
@@ -34,6 +35,8 @@ QString slashDate(const QDateTime& when) {
 
 // Line breaks of any kind shown as blanks, so that a text stays on its one line.
 QString withBreaksAsBlanks(QString text) {
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
@@ -209,6 +212,10 @@ void SpoolWriter::flush() {
 void SpoolWriter::writeLine(QByteArrayView line, bool scramble) {
     const qsizetype start = buffer_.size();
     buffer_.append(line);
+    endLine(start, scramble);
+}
+
+void SpoolWriter::endLine(qsizetype start, bool scramble) {
     buffer_.append("\r\n", 2);
     const qsizetype size = buffer_.size() - start;
     if (scramble)
@@ -223,11 +230,18 @@ void SpoolWriter::writeNumber(double value) {
 }
 
 void SpoolWriter::writeNumber(int value) {
-    writeLine(QByteArray::number(value));
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    writeLine(QByteArrayView(digits, written.ptr - digits));
 }
 
 void SpoolWriter::WriteSpoolLine(const QString& text) {
-    writeLine(text.toUtf8());
+    // Encoded straight into the buffer: a report writes millions of these lines.
+    const qsizetype start = buffer_.size();
+    buffer_.resize(start + utf8_.requiredSpace(text.size()));
+    char* end = utf8_.appendToBuffer(buffer_.data() + start, text);
+    buffer_.truncate(end - buffer_.constData());
+    endLine(start, true);
 }
 
 void SpoolWriter::letEventsRun() {
@@ -335,25 +349,6 @@ double SpoolWriter::columnLimit(int tab) const {
     return 0;
 }
 
-qsizetype SpoolWriter::fittingLength(const QString& text, double limit) {
-    limit += WidthTolerance;
-    if (metrics_.width(text) <= limit)
-        return text.size();
-    // The longest beginning that fits: a text only grows wider as it grows longer.
-    qsizetype fits = 0;
-    qsizetype tooLong = text.size();
-    while (tooLong - fits > 1) {
-        const qsizetype middle = fits + (tooLong - fits) / 2;
-        if (metrics_.width(text.left(middle)) <= limit)
-            fits = middle;
-        else
-            tooLong = middle;
-    }
-    if (fits > 0 && text[fits - 1].isHighSurrogate())
-        --fits;  // never half a character
-    return fits;
-}
-
 void SpoolWriter::PrintText(const QString& value, int tab, int style) {
     const int rememberedStyle = fontStyle_;
     if (style > 0)
@@ -365,7 +360,7 @@ void SpoolWriter::PrintText(const QString& value, int tab, int style) {
         QString text = std::move(rest);
         rest.clear();
         if (limit >= 1) {
-            const qsizetype kept = fittingLength(text, limit);
+            const qsizetype kept = metrics_.fittingLength(text, limit + WidthTolerance);
             if (kept > 0)
                 rest = text.mid(kept);
             text.truncate(kept);

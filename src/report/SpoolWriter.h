@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QString>
+#include <QStringEncoder>
 #include <functional>
 #include <memory>
 
@@ -80,6 +81,8 @@ private:
     QString candidateName(const QString& extension, int step) const;
     void openSpoolFile();
     void writeLine(QByteArrayView line, bool scramble = true);
+    // Ends the line begun at start in the buffer, scrambles it and passes it on to the file.
+    void endLine(qsizetype start, bool scramble);
     void writeNumber(double value);
     void writeNumber(int value);
     void flush();
@@ -87,7 +90,6 @@ private:
     void closeAndRemove();
     void letEventsRun();
     double columnLimit(int tab) const;
-    qsizetype fittingLength(const QString& text, double limit);
     QDateTime now() const;
 
     QString folder_;
@@ -100,6 +102,7 @@ private:
     QString fileName_;
     QString finishedFile_;
     QByteArray buffer_;
+    QStringEncoder utf8_{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
     qint64 written_ = 0;  // bytes of the file so far, buffered ones included
     Scrambler scrambler_;
     bool cancelled_ = false;

@@ -226,17 +226,6 @@ TEST_F(SpoolWriterTest, ASpoolNameInUseIsPassedForTheNextSecond) {
     EXPECT_EQ(taken.size(), 0);
 }
 
-TEST_F(SpoolWriterTest, ASecondReportIsRefusedWhileTheFirstIsWritten) {
-    ScriptedReport second(writer, QStringLiteral("Second"), [](SpoolWriter&) {});
-    const QStringList lines = run([&](SpoolWriter& writer) {
-        EXPECT_THROW(report::RunReport(second, writer), report::ReportError);
-        writer.NewLine();
-        writer.PrintText(QStringLiteral("still here"), 1);
-    });
-    EXPECT_TRUE(lines.contains(QStringLiteral("still here")));
-    EXPECT_EQ(lines.last(3), (QStringList{"/PAGEBYTEOFFSETS", "1", "1"}));
-}
-
 TEST_F(SpoolWriterTest, ASpoolFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     const QString spoolFolder = folder.filePath(QStringLiteral("Temp"));
     {

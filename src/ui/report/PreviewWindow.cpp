@@ -381,12 +381,8 @@ void PreviewWindow::saveCopy() {
 }
 
 void PreviewWindow::savePdf() {
-    FileChoice choice;
-    choice.purpose = FileChoice::Purpose::Save;
-    choice.title = QStringLiteral("Save as PDF");
-    choice.proposedFile = ProposedPdfFile(header_.reportName);
-    choice.filters = {QStringLiteral("PDF files (*.pdf)")};
-    const std::optional<QString> target = ui_.chooseFile(this, choice);
+    const std::optional<QString> target =
+        ChoosePdfFile(ui_, this, QStringLiteral("Save as PDF"), header_.reportName);
     if (!target)
         return;
     setBusy(true);

@@ -28,12 +28,18 @@ void reportFailure(UserInterface& ui, QWidget* parent, const QString& printer) {
 
 }  // namespace
 
-QString ProposedPdfFile(const QString& reportName) {
+std::optional<QString> ChoosePdfFile(UserInterface& ui, QWidget* parent, const QString& title,
+                                     const QString& reportName) {
     QString name = reportName.trimmed();
     name.replace(u'/', u'-');
     if (name.isEmpty())
         name = QStringLiteral("Report");
-    return QDir::homePath() + u'/' + name + QStringLiteral(".pdf");
+    FileChoice choice;
+    choice.purpose = FileChoice::Purpose::Save;
+    choice.title = title;
+    choice.proposedFile = QDir::homePath() + u'/' + name + QStringLiteral(".pdf");
+    choice.filters = {QStringLiteral("PDF files (*.pdf)")};
+    return ui.chooseFile(parent, choice);
 }
 
 PrintOutcome PrintSpoolFile(UserInterface& ui, const app::Settings& settings,
@@ -46,12 +52,8 @@ PrintOutcome PrintSpoolFile(UserInterface& ui, const app::Settings& settings,
     QPrinter printer(QPrinter::HighResolution);
     QString pdfFile;
     if (printerName == QLatin1String(PdfPrinterName)) {
-        FileChoice choice;
-        choice.purpose = FileChoice::Purpose::Save;
-        choice.title = QStringLiteral("Print to File");
-        choice.proposedFile = ProposedPdfFile(header.reportName);
-        choice.filters = {QStringLiteral("PDF files (*.pdf)")};
-        const std::optional<QString> file = ui.chooseFile(parent, choice);
+        const std::optional<QString> file =
+            ChoosePdfFile(ui, parent, QStringLiteral("Print to File"), header.reportName);
         if (!file)
             return PrintOutcome::NotStarted;
         pdfFile = *file;

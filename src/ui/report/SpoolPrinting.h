@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -26,7 +27,9 @@ PrintOutcome PrintSpoolFile(UserInterface& ui, const app::Settings& settings,
                             report::SpoolReader& reader, report::DrawingState state,
                             report::PrintingProgress& progress, QWidget* parent);
 
-// <home>/<report name>.pdf, proposed wherever a report is saved as PDF.
-QString ProposedPdfFile(const QString& reportName);
+// Asks where a report goes as PDF, proposing <home>/<report name>.pdf. Nothing when the user
+// cancelled.
+std::optional<QString> ChoosePdfFile(UserInterface& ui, QWidget* parent, const QString& title,
+                                     const QString& reportName);
 
 }  // namespace ui

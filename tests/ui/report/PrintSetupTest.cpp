@@ -1,4 +1,4 @@
-#include "MenuClicks.h"
+#include "UserActions.h"
 #include "app/Settings.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"

@@ -59,6 +59,9 @@ private:
     std::unique_ptr<QSettings> store_;
 };
 
+// A longer name would make a file name the file system refuses (its "-wal" and build files too).
+inline constexpr int MaxDatabaseNameLength = 100;
+
 // "  my movies 2 " gives "MYMOVIES2": upper case, only A-Z and 0-9.
 QString CleanDatabaseName(const QString& text);
 // gDBName from "DBName"; a name that cleans to nothing becomes "KIB".

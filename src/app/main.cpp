@@ -14,7 +14,20 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // The catalogue folder and the settings are named after the application "KIB".
     QCoreApplication::setApplicationName(QStringLiteral("KIB"));
+
+    // A signal ends every event loop, those of dialogs and message boxes included, in any state
+    // (the start-up error box too); the shown movie is saved once they have all returned. Long
+    // work (an import, a repair) is let finish first.
     app::TerminationSignals termination;
+    std::function<void()> endWhenIdle = [&] {
+        if (ui::LongWork::running()) {
+            QTimer::singleShot(100, &termination, endWhenIdle);
+            return;
+        }
+        QCoreApplication::exit(0);
+    };
+    QObject::connect(&termination, &app::TerminationSignals::requested, &termination,
+                     [&] { endWhenIdle(); });
 
     ui::QtUserInterface ui;
     app::Settings settings;
@@ -24,18 +37,8 @@ int main(int argc, char* argv[]) {
         return started.exitStatus;
 
     ui::MainWindow& window = *started.window;
-    std::function<void()> end = [&] {
-        if (ui::LongWork::running()) {  // an import or a repair finishes first
-            QTimer::singleShot(100, &window, end);
-            return;
-        }
-        window.unload();
-        QCoreApplication::quit();
-    };
-    if (termination.wasRequested()) {
-        window.unload();
-        return 0;
-    }
-    QObject::connect(&termination, &app::TerminationSignals::requested, &window, end);
-    return application.exec();
+    const int status = termination.wasRequested() ? 0 : application.exec();
+    if (termination.wasRequested())
+        window.endOnSignal();
+    return status;
 }

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace db {
 
@@ -23,6 +24,26 @@ Error notACatalogue(const QString& path) {
                      .arg(QFileInfo(path).absoluteFilePath()));
 }
 
+// A lock file beside the catalogue, <name>.db.lock. A lock left by a copy that has ended (a
+// crash) is taken over; a running copy's lock is never taken, however old.
+std::unique_ptr<QLockFile> lockCatalogue(const QString& path, const QString& name) {
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    qint64 process = 0;
+    QString host, program;
+    if (lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&process, &host, &program))
+        throw Error(QStringLiteral("The catalogue '%1' is open in another copy of the program "
+                                   "(process %2 on %3).  Close it there first.")
+                        .arg(name)
+                        .arg(process)
+                        .arg(host));
+    throw Error(QStringLiteral("The catalogue '%1' could not be locked for this window: '%2' "
+                               "cannot be written.")
+                    .arg(name, lock->fileName()));
+}
+
 }  // namespace
 
 Catalogue::Catalogue(QString folder) : folder_(std::move(folder)) {}
@@ -33,8 +54,13 @@ QString Catalogue::FilePath(const QString& folder, const QString& name) {
     return folder + QStringLiteral("/") + name + QStringLiteral(".db");
 }
 
-void Catalogue::OpenDatabase(const QString& name) {
+void Catalogue::OpenDatabase(const QString& name, Sharing sharing) {
     close();
+    if (sharing == Sharing::Exclusive && !(lock_ && lockedName_ == name)) {
+        lock_.reset();
+        lock_ = lockCatalogue(FilePath(folder_, name), name);
+        lockedName_ = name;
+    }
     name_ = name;
     const QString path = filePath();
     if (!QFileInfo::exists(path))

@@ -3,6 +3,8 @@
 #include <QString>
 #include <memory>
 
+class QLockFile;
+
 namespace db {
 
 class Connection;
@@ -21,10 +23,16 @@ public:
     QString filePath() const { return FilePath(folder_, name_); }
     static QString FilePath(const QString& folder, const QString& name);
 
+    // Exclusive: the window and the commands that write hold the catalogue's lock while it is
+    // open, so that a second copy of the program cannot write it too. Shared: a reader.
+    enum class Sharing { Exclusive, Shared };
+
     // Opens the named catalogue, building and seeding it first when its file is missing. A file
-    // that is not a catalogue is refused with an Error naming it, and is never modified. On
-    // failure the catalogue that was open stays closed.
-    void OpenDatabase(const QString& name);
+    // that is not a catalogue is refused with an Error naming it, and is never modified; so is a
+    // catalogue another running copy holds. On failure the catalogue that was open stays closed.
+    void OpenDatabase(const QString& name, Sharing sharing = Sharing::Exclusive);
+    // Closes the connection; the lock stays until another catalogue is opened or this object
+    // ends, so that Start over keeps the catalogue to itself while it rebuilds the file.
     void close();
     bool isOpen() const { return connection_ != nullptr; }
     // Throws Error when no catalogue is open.
@@ -34,6 +42,8 @@ private:
     QString folder_;
     QString name_;
     std::unique_ptr<Connection> connection_;
+    std::unique_ptr<QLockFile> lock_;
+    QString lockedName_;
 };
 
 }  // namespace db

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <compare>
+#include <optional>
 
 namespace db {
 
@@ -11,8 +12,11 @@ class Currency {
 public:
     constexpr Currency() = default;
     static constexpr Currency fromTenThousandths(qint64 value) { return Currency(value); }
-    // Rounds to the nearest ten-thousandth.
+    // Rounds to the nearest ten-thousandth; the value must be one that fromAmount accepts.
     static Currency fromDouble(double value);
+    // The amount rounded to the nearest ten-thousandth, or nothing when the number is not an
+    // amount the type can hold (NaN, infinite, beyond +-922,337,203,685,477.5807).
+    static std::optional<Currency> fromAmount(double value);
 
     constexpr qint64 tenThousandths() const { return value_; }
     double toDouble() const { return static_cast<double>(value_) / 10000.0; }

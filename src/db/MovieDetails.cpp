@@ -18,9 +18,12 @@ const QString MovieQuery = QStringLiteral(
     "FROM [Movie] m INNER JOIN [Location] l ON m.[LocationId] = l.[LocationId] "
     "WHERE m.[MovieId] = ?");
 
+// Each actor once, in the order first given to the movie: a repeated link is shown (and so
+// written back) only once.
 const QString CastQuery = QStringLiteral(
-    "SELECT a.[Name] FROM [MovieActor] ma INNER JOIN [Actor] a ON a.[ActorId] = ma.[ActorId] "
-    "WHERE ma.[MovieId] = ? ORDER BY ma.rowid");
+    "SELECT a.[Name] FROM (SELECT [ActorId], MIN(rowid) AS [First] FROM [MovieActor] "
+    "WHERE [MovieId] = ? GROUP BY [ActorId]) ma "
+    "INNER JOIN [Actor] a ON a.[ActorId] = ma.[ActorId] ORDER BY ma.[First]");
 
 }  // namespace
 

@@ -1,104 +1,254 @@
+#include "app/Settings.h"
+#include "db/Catalogue.h"
+#include "db/Connection.h"
+#include "db/Movies.h"
+#include "db/Upgrade.h"
+#include "io/ExportMovies.h"
+
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <memory>
 
 namespace {
 
-// The version the file records, read with the stock library; -1 while it cannot be read. The
-// program has the file open in WAL mode, so the reader opens it for writing, and writes nothing.
-int recordedVersion(const QString& path) {
+// A number read with the stock library; -1 while it cannot be read. The program has the file
+// open in WAL mode, so the reader opens it for writing, and writes nothing.
+int readNumber(const QString& path, const char* sql) {
     if (!QFile::exists(path))
         return -1;
     sqlite3* file = nullptr;
-    int version = -1;
+    int number = -1;
     if (sqlite3_open_v2(path.toUtf8().constData(), &file, SQLITE_OPEN_READWRITE, nullptr) ==
         SQLITE_OK) {
         sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(file, "SELECT Version FROM Version", -1, &statement, nullptr) ==
-            SQLITE_OK) {
-            version = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int(statement, 0) : 0;
-            sqlite3_finalize(statement);
-        }
+        if (sqlite3_prepare_v2(file, sql, -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW)
+            number = sqlite3_column_int(statement, 0);
+        sqlite3_finalize(statement);
     }
     sqlite3_close(file);
-    return version;
+    return number;
 }
 
-int countRows(const QString& path, const char* sql) {
-    sqlite3* file = nullptr;
-    int count = -1;
-    sqlite3_open_v2(path.toUtf8().constData(), &file, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(file, sql, -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW)
-        count = sqlite3_column_int(statement, 0);
-    sqlite3_finalize(statement);
-    sqlite3_close(file);
-    return count;
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 30000) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!condition() && !deadline.hasExpired())
+        QThread::msleep(20);
+    return condition();
 }
 
-// Starts the built program as a user would, on a home of its own, waits until the catalogue
-// has reached the version, and ends it the way a logout does.
+// The built program as a user starts it, on a home of its own.
 class Program {
 public:
-    explicit Program(const QTemporaryDir& home) {
+    Program(const QTemporaryDir& home, const QString& platform, const QString& display = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home.path());
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("QT_QPA_PLATFORM", platform);
+        if (!display.isEmpty())
+            environment.insert("DISPLAY", display);
         process_.setProcessEnvironment(environment);
         process_.setProgram(QStringLiteral(TALLOWMERE_PROGRAM));
-    }
-
-    // The exit status after SIGTERM, or -1 when the version was never reached.
-    int runUntilVersion(const QString& catalogue, int version) {
         process_.start();
-        if (!process_.waitForStarted(10000))
-            return -1;
-        QDeadlineTimer deadline(30000);
-        while (recordedVersion(catalogue) != version && !deadline.hasExpired() &&
-               process_.state() == QProcess::Running)
-            QThread::msleep(20);
-        const bool reached = recordedVersion(catalogue) == version;
-        ::kill(static_cast<pid_t>(process_.processId()), SIGTERM);
-        process_.waitForFinished(15000);
-        return reached && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+        started_ = process_.waitForStarted(10000);
+    }
+    ~Program() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
     }
 
-    QString errors() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
+    bool running() const { return started_ && process_.state() == QProcess::Running; }
+    // Ends the program the way a logout does. True when it ended by itself within the time.
+    bool endWithSignal(int signalNumber = SIGTERM, int milliseconds = 5000) {
+        ::kill(static_cast<pid_t>(process_.processId()), signalNumber);
+        return process_.waitForFinished(milliseconds) &&
+               process_.exitStatus() == QProcess::NormalExit;
+    }
+    int exitCode() const { return process_.exitCode(); }
+    QString errors() {
+        process_.waitForReadyRead(20);
+        return QString::fromLocal8Bit(process_.readAllStandardError());
+    }
 
 private:
     QProcess process_;
+    bool started_ = false;
 };
+
+QString cataloguePath(const QTemporaryDir& home) {
+    return home.filePath("data/KIB/KIB.db");
+}
+
+// A catalogue of three movies in the home's catalogue folder.
+void writeThreeMovies(const QTemporaryDir& home) {
+    db::Catalogue catalogue(home.filePath("data/KIB"));
+    QDir().mkpath(catalogue.folder());
+    catalogue.OpenDatabase(QStringLiteral("KIB"));
+    db::UpdateDatabase(catalogue.connection());
+    for (const char* title : {"Alien", "Brazil", "Casablanca"}) {
+        db::MovieRecord movie;
+        movie.title = QString::fromLatin1(title);
+        movie.locationId = 2;
+        movie.mediaId = 1;
+        movie.ratingId = 1;
+        db::InsertMovie(catalogue.connection(), movie);
+    }
+}
 
 TEST(EndToEnd, ThreeStartsBuildSeedAndUpgradeTheCatalogue) {
     QTemporaryDir home;
-    const QString catalogue = home.filePath("data/KIB/KIB.db");
-
+    const QString catalogue = cataloguePath(home);
+    const char* version = "SELECT Version FROM Version";
     for (int start = 1; start <= 3; ++start) {
-        Program program(home);
-        EXPECT_EQ(program.runUntilVersion(catalogue, start), 0)
-            << "start " << start << ": " << program.errors().toStdString();
+        Program program(home, "offscreen");
+        EXPECT_TRUE(waitFor([&] { return readNumber(catalogue, version) == start; }));
+        EXPECT_TRUE(program.endWithSignal()) << "start " << start;
+        EXPECT_EQ(program.exitCode(), 0) << program.errors().toStdString();
     }
     EXPECT_FALSE(QFile::exists(catalogue + "-wal")) << "the catalogue was closed cleanly";
-    EXPECT_EQ(countRows(catalogue, "SELECT COUNT(*) FROM Actor"), 184);
-    EXPECT_EQ(countRows(catalogue, "SELECT COUNT(*) FROM Genre WHERE Name = '(none)'"), 0);
-    EXPECT_EQ(countRows(catalogue,
-                        "SELECT COUNT(*) FROM pragma_table_info('Movie') "
-                        "WHERE name = 'ImageFile'"),
-              1);
-
+    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Actor"), 184);
+    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Genre WHERE Name = '(none)'"), 0);
+    EXPECT_EQ(
+        readNumber(catalogue,
+                   "SELECT COUNT(*) FROM pragma_table_info('Movie') WHERE name = 'ImageFile'"),
+        1);
     QSettings settings(home.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
     EXPECT_EQ(settings.value("Settings/frmWizard.WindowState").toString(), "0");
+}
+
+TEST(EndToEnd, ASignalEndsTheProgramUnderTheStartUpErrorBox) {
+    QTemporaryDir home;
+    QDir().mkpath(home.filePath("data/KIB"));
+    QFile garbage(cataloguePath(home));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(8192, '\x5a'));
+    garbage.close();
+    for (int signalNumber : {SIGTERM, SIGINT}) {
+        Program program(home, "offscreen");
+        QString errors;
+        ASSERT_TRUE(waitFor([&] {
+            errors += program.errors();
+            return errors.contains("Open database");
+        })) << "the start-up error box never came";
+        EXPECT_TRUE(program.endWithSignal(signalNumber)) << "still running under the error box";
+    }
+}
+
+TEST(EndToEnd, ASecondCopyIsRefusedTheCatalogueAndALeftLockIsTakenOver) {
+    QTemporaryDir home;
+    const char* version = "SELECT Version FROM Version";
+    auto first = std::make_unique<Program>(home, "offscreen");
+    ASSERT_TRUE(waitFor([&] { return readNumber(cataloguePath(home), version) > 0; }));
+    {
+        Program second(home, "offscreen");
+        QString errors;
+        EXPECT_TRUE(waitFor([&] {
+            errors += second.errors();
+            return errors.contains("The catalogue 'KIB' is open in another copy");
+        })) << errors.toStdString();
+        EXPECT_TRUE(second.endWithSignal());
+        EXPECT_NE(second.exitCode(), 0);
+    }
+    first.reset();  // killed, as a crash would end it: its lock stays behind
+    ASSERT_TRUE(QFile::exists(cataloguePath(home) + ".lock"));
+    Program third(home, "offscreen");
+    QThread::msleep(1000);
+    EXPECT_TRUE(third.running()) << third.errors().toStdString();
+    EXPECT_TRUE(third.endWithSignal());
+    EXPECT_EQ(third.exitCode(), 0) << third.errors().toStdString();
+}
+
+// The program on a real X server, driven by xdotool as a user's mouse and keyboard drive it.
+// Skipped where Xvfb or xdotool is missing.
+class Desktop : public testing::Test {
+protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+            QStandardPaths::findExecutable("xdotool").isEmpty())
+            GTEST_SKIP() << "Xvfb and xdotool are needed";
+        const int number = 90 + int(QCoreApplication::applicationPid() % 100);
+        display_ = QStringLiteral(":%1").arg(number);
+        server_.start("Xvfb", {display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        ASSERT_TRUE(
+            waitFor([&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); },
+                    10000));
+    }
+    void TearDown() override {
+        server_.terminate();
+        server_.waitForFinished();
+    }
+
+    std::unique_ptr<Program> start() {
+        auto program = std::make_unique<Program>(home_, "xcb", display_);
+        EXPECT_TRUE(xdotool(
+            {"search", "--sync", "--onlyvisible", "--name", "Tallowmere Movie Database \\(KIB\\)"}))
+            << program->errors().toStdString();
+        return program;
+    }
+    bool xdotool(const QStringList& arguments) {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display_);
+        tool.setProcessEnvironment(environment);
+        tool.start("xdotool", arguments);
+        return tool.waitForFinished(20000) && tool.exitCode() == 0;
+    }
+
+    QTemporaryDir home_;
+    QString display_;
+    QProcess server_;
+};
+
+TEST_F(Desktop, AClickShowsTheMovieAndASignalKeepsItsEdits) {
+    writeThreeMovies(home_);
+    auto program = start();
+    // Below the first row (Alien, shown at start), on the second or third whatever the font.
+    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "80", "click", "1"}));
+    ASSERT_TRUE(xdotool({"key", "--delay", "50", "Tab"}));  // into the title, all of it selected
+    ASSERT_TRUE(xdotool({"type", "--delay", "30", "Renamed"}));
+    QThread::msleep(300);
+    EXPECT_TRUE(program->endWithSignal()) << program->errors().toStdString();
+    const QString catalogue = cataloguePath(home_);
+    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Movie WHERE Title = 'Renamed'"), 1);
+    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Movie WHERE Title = 'Alien'"), 1)
+        << "the edit went to the movie shown before the click";
+}
+
+TEST_F(Desktop, ASignalEndsTheProgramUnderTheImportResultBox) {
+    writeThreeMovies(home_);
+    const QString movieFile = home_.filePath("Movies.txt");
+    {
+        db::Catalogue catalogue(home_.filePath("data/KIB"));
+        catalogue.OpenDatabase(QStringLiteral("KIB"));
+        io::ExportMovies(catalogue.connection(), movieFile);
+        catalogue.connection().execute(QStringLiteral("DELETE FROM [Movie]"));
+    }
+    QSettings settings(home_.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
+    settings.setValue("Settings/ImportFilename", movieFile);
+    settings.sync();
+    auto program = start();
+    // Without a window manager the keyboard follows the pointer or an explicit focus.
+    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "45", "click", "1"}));
+    ASSERT_TRUE(xdotool({"key", "--delay", "200", "alt+t", "i"}));
+    ASSERT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Movies",
+                         "windowfocus", "--sync", "key", "Return"}));
+    ASSERT_TRUE(waitFor(
+        [&] { return readNumber(cataloguePath(home_), "SELECT COUNT(*) FROM Movie") == 3; }));
+    QThread::msleep(500);  // the result box is up
+    EXPECT_TRUE(program->endWithSignal()) << "still running under the result box";
 }
 
 }  // namespace

@@ -37,7 +37,12 @@ Answer QtUserInterface::ask(QWidget* parent, const QString& title, const QString
     QMessageBox box(QMessageBox::Question, title, text, choices, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::No);
-    switch (box.exec()) {
+    const int button = box.exec();
+    // A box closed with no button pressed: the program is ending. No does nothing and drops
+    // nothing that is pending (Cancel on an add-it question would drop the edits).
+    if (box.clickedButton() == nullptr)
+        return Answer::No;
+    switch (button) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:

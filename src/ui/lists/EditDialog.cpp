@@ -4,6 +4,7 @@
 #include "db/LookupLists.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FilmSitePicture.h"
+#include "ui/common/TypingLimit.h"
 #include "ui/common/UserInterface.h"
 #include "ui/lists/ListMember.h"
 #include "ui/lists/NameList.h"
@@ -39,7 +40,7 @@ EditDialog::EditDialog(UserInterface& ui, db::Connection& connection, app::Setti
     lblName_->setObjectName(QStringLiteral("lblName"));
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
-    txtName_->setMaxLength(NameLength);
+    LimitTyping(txtName_, NameLength);
     txtName_->setMinimumWidth(260);
     lblName_->setBuddy(txtName_);
 
@@ -79,7 +80,7 @@ void EditDialog::openForRename(const QString& name, NameListForm* caller) {
     CallingForm = caller;
     Mode = EditMode::Rename;
     OldName = name;
-    txtName_->setText(name);
+    SetTextWithinLimit(txtName_, name);
     setWindowTitle(QLatin1String(member_.renameCaption));
 }
 

@@ -13,13 +13,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cstdio>
 
 namespace ui {
 
@@ -122,10 +123,7 @@ void MainWindow::connectCommands() {
     connect(list_, &MovieListView::popupRequested, this, &MainWindow::showPopup);
     connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &MainWindow::headerClicked);
-    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (!filling_)
-            RunCommand(ui_, this, [this] { ShowSelectedMovie(); });
-    });
+    connect(list_, &MovieListView::rowChosen, this, command(&MainWindow::ShowSelectedMovie));
 }
 
 void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
@@ -168,6 +166,14 @@ void MainWindow::unload() {
     } catch (...) {
     }
     catalogue_.close();
+}
+
+void MainWindow::endOnSignal() {
+    ending_ = true;
+    if (!unloaded_ && !SaveCurrentMovie())
+        std::fprintf(stderr, "The changes to the movie '%s' were not saved.\n",
+                     qPrintable(record_->txtTitle->text()));
+    unload();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -38,6 +38,9 @@ public:
     void load(const std::function<void(const QString&)>& splashStep);
     // Window unload: writes the placement and closes the catalogue; errors are ignored.
     void unload();
+    // The program is ending on a signal: the shown movie's edits are saved as the close box
+    // saves them, but with no one to answer a question; what cannot be saved is said on stderr.
+    void endOnSignal();
 
     // The movie list (refill under the active search, sort, select the first row, show it).
     void PopulateLstMain();
@@ -82,12 +85,15 @@ private:
     // A setup list may have renamed what the list and the record view show: refill, and keep the
     // movie that was selected.
     void refillKeepingSelection();
+    void reopen(const QString& previous);
     void setUpColumns();
     void setCatalogueTitle();
     void clearChanges();
     db::Connection& connection();
     int selectedMovieId() const;
     void selectRow(int row);
+    // Selects the movie's row when it is listed.
+    bool selectMovie(int movieId);
     void sortBy(int column, Qt::SortOrder order);
     void headerClicked(int column);
     void showPopup(const QPoint& position);
@@ -110,8 +116,8 @@ private:
     QSplitter* splitter_;
     QTimer* timer_;
     bool anyChanges_ = false;
-    bool filling_ = false;  // the list is being refilled: selection changes are not clicks
     bool unloaded_ = false;
+    bool ending_ = false;  // ending on a signal: nothing may wait for the user
     bool columnsSetUp_ = false;
     int popupMovieId_ = -1;
 };

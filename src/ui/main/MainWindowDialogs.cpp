@@ -31,7 +31,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 
 namespace ui {
 
@@ -176,13 +175,8 @@ void MainWindow::connectDialogs() {
 void MainWindow::refillKeepingSelection() {
     const int movieId = selectedMovieId();
     PopulateLstMain();
-    if (const int row = model_->rowOfMovie(movieId); movieId != -1 && row >= 0) {
-        {
-            QScopedValueRollback<bool> filling(filling_, true);
-            selectRow(row);
-        }
+    if (selectMovie(movieId))
         ShowSelectedMovie();
-    }
 }
 
 }  // namespace ui

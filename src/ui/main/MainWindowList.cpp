@@ -13,7 +13,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QScopedValueRollback>
 
 namespace ui {
 
@@ -36,19 +35,16 @@ void MainWindow::PopulateLstMain() {
         lblClearSearch_->hide();
     }
     const int count = int(rows.size());
-    {
-        QScopedValueRollback<bool> filling(filling_, true);
-        EnableMovieFields(count > 0);
-        bool ok = false;
-        const int column = settings_.value(app::key::SortCol).toInt(&ok);
-        const int order = settings_.value(app::key::SortOrder).toInt();
-        model_->setRows(std::move(rows), ok ? column : 0,
-                        order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
-        list_->horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
-        lblCount_->setText(QStringLiteral("Movies on file: %1").arg(count));
-        if (count > 0)
-            selectRow(0);
-    }
+    EnableMovieFields(count > 0);
+    bool ok = false;
+    const int column = settings_.value(app::key::SortCol).toInt(&ok);
+    const int order = settings_.value(app::key::SortOrder).toInt();
+    model_->setRows(std::move(rows), ok ? column : 0,
+                    order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    list_->horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
+    lblCount_->setText(QStringLiteral("Movies on file: %1").arg(count));
+    if (count > 0)
+        selectRow(0);
     ShowSelectedMovie();
 }
 
@@ -65,10 +61,7 @@ void MainWindow::headerClicked(int column) {
     Qt::SortOrder order = Qt::AscendingOrder;
     if (column == model_->sortColumn() && model_->sortOrder() == Qt::AscendingOrder)
         order = Qt::DescendingOrder;
-    {
-        QScopedValueRollback<bool> filling(filling_, true);
-        sortBy(column, order);
-    }
+    sortBy(column, order);
     list_->scrollTo(list_->currentIndex());
     settings_.setValue(app::key::SortCol, QString::number(column));
     settings_.setValue(app::key::SortOrder, order == Qt::DescendingOrder ? "1" : "0");
@@ -86,6 +79,13 @@ void MainWindow::selectRow(int row) {
     list_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list_->scrollTo(index);
+}
+
+bool MainWindow::selectMovie(int movieId) {
+    const int row = movieId > 0 ? model_->rowOfMovie(movieId) : -1;
+    if (row >= 0)
+        selectRow(row);
+    return row >= 0;
 }
 
 void MainWindow::showPopup(const QPoint& position) {

@@ -6,48 +6,25 @@
 #include "db/MovieDetails.h"
 #include "db/Movies.h"
 #include "db/StoredDate.h"
-#include "db/TextRoutines.h"
 #include "db/Transaction.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
-#include "ui/main/RecordFieldText.h"
 #include "ui/main/RecordView.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScopedValueRollback>
+#include <cstdio>
 
 namespace ui {
 
 namespace {
 
 const QString NewMovieTitle = QStringLiteral("New Movie");
-
-// The values typed into the record view, read leniently: numbers as their leading number,
-// dates through the lenient reader, and nothing refused.
-db::MovieRecord typedRecord(const RecordView& view) {
-    db::MovieRecord record;
-    record.genreIds = view.txtGenreIds->text();
-    record.title = view.txtTitle->text();
-    record.minutes = WholeNumberFromText(view.txtMinutes->text());
-    record.releaseYear = WholeNumberFromText(view.txtYear->text());
-    record.stars = StarsFromText(view.txtStars->text());
-    record.cost = CostFromText(view.txtCost->text());
-    record.acquireDate = db::SafeDate(view.txtAcquireDate->text());
-    record.lentDate = db::SafeDate(view.txtLentDate->text());
-    record.director = view.txtDirector->text();
-    record.producer = view.txtProducer->text();
-    record.labelNumber = view.txtLabelNumber->text();
-    record.lentTo = view.txtLentTo->text();
-    record.notes = view.txtNotes->toPlainText();
-    return record;
-}
 
 struct LookupQuestion {
     db::LookupTable table;
@@ -63,8 +40,18 @@ const LookupQuestion LookupQuestions[] = {
 }  // namespace
 
 void MainWindow::ShowSelectedMovie() {
-    if (anyChanges_ && !SaveCurrentMovie())
-        return;  // the fields keep the unsaved movie although the selection has moved
+    const int chosen = selectedMovieId();
+    if (anyChanges_) {
+        if (!SaveCurrentMovie()) {
+            // The fields keep the unsaved movie, and so does the selection: what is highlighted
+            // is always what is shown.
+            selectMovie(record_->txtMovieId->text().toInt());
+            return;
+        }
+        // A new title refills the list; the movie the user went to is still the one to show.
+        if (selectedMovieId() != chosen)
+            selectMovie(chosen);
+    }
     if (model_->rowCount() == 0) {
         record_->clearFields();
         clearChanges();
@@ -92,6 +79,11 @@ MainWindow::Resolution MainWindow::resolveLookup(int& id, int table, const QStri
     if (id > 0)
         return Resolution::Found;
     const QString kind = QString::fromLatin1(question.kind);
+    if (ending_) {
+        std::fprintf(stderr, "%s '%s' does not exist, and there is no one left to ask.\n",
+                     qPrintable(kind), qPrintable(text));
+        return Resolution::Refused;
+    }
     switch (ui_.ask(this, QStringLiteral("Add %1?").arg(kind),
                     QStringLiteral("%1 '%2' does not exist.  Add it?").arg(kind, text),
                     Buttons::YesNoCancel)) {
@@ -117,14 +109,29 @@ bool MainWindow::SaveCurrentMovie() {
         return saveShownMovie();
     } catch (const std::exception& error) {
         markChanged();  // the edits stay, to be saved once the cause is mended
-        ReportError(ui_, this, error);
+        if (ending_)
+            std::fprintf(stderr, "%s\n", error.what());
+        else
+            ReportError(ui_, this, error);
         return false;
     }
 }
 
 bool MainWindow::saveShownMovie() {
     const int movieId = record_->txtMovieId->text().toInt();
-    db::MovieRecord movie = typedRecord(*record_);
+    if (!record_->costIsAmount()) {
+        const QString refusal =
+            QStringLiteral(
+                "The cost '%1' is not an amount of money.  Type an amount of at most "
+                "922,337,203,685,477.58.")
+                .arg(record_->txtCost->text());
+        if (ending_)
+            std::fprintf(stderr, "%s\n", qPrintable(refusal));
+        else
+            ui_.inform(this, QStringLiteral("Information"), refusal, Icon::Information);
+        return false;
+    }
+    db::MovieRecord movie = record_->typedRecord();
     clearChanges();
 
     // The add-it questions come before any writing, so that the cast and the movie row are
@@ -145,7 +152,7 @@ bool MainWindow::saveShownMovie() {
         markChanged();
         return false;
     }
-    if (resolution == Resolution::Cancelled)
+    if (resolution == Resolution::Cancelled || ending_)
         return true;
 
     const int row = model_->rowOfMovie(movieId);
@@ -165,13 +172,8 @@ bool MainWindow::saveShownMovie() {
             // A new title moves the movie: refill (re-sorted, under the active search) and keep
             // it selected when it is still listed.
             PopulateLstMain();
-            if (const int moved = model_->rowOfMovie(movieId); moved >= 0) {
-                {
-                    QScopedValueRollback<bool> filling(filling_, true);
-                    selectRow(moved);
-                }
+            if (selectMovie(movieId))
                 ShowSelectedMovie();
-            }
         }
     }
     list_->setFocus();
@@ -180,6 +182,7 @@ bool MainWindow::saveShownMovie() {
 
 void MainWindow::saveChanges() {
     SaveCurrentMovie();
+    record_->cmdSaveChanges->setEnabled(false);
 }
 
 void MainWindow::addMovie() {
@@ -200,13 +203,8 @@ void MainWindow::addMovie() {
         movieId = db::InsertMovie(connection(), movie);
     }
     PopulateLstMain();
-    if (const int row = model_->rowOfMovie(movieId); row >= 0) {
-        {
-            QScopedValueRollback<bool> filling(filling_, true);
-            selectRow(row);
-        }
+    if (selectMovie(movieId))
         ShowSelectedMovie();
-    }
     list_->setFocus();
     record_->txtTitle->setFocus();
     record_->txtTitle->selectAll();
@@ -251,10 +249,7 @@ void MainWindow::moveSelection(int step) {
     const int row = movieId == -1 ? -1 : model_->rowOfMovie(movieId);
     const int target = row + step;
     if (row >= 0 && target >= 0 && target < model_->rowCount()) {
-        {
-            QScopedValueRollback<bool> filling(filling_, true);
-            selectRow(target);
-        }
+        selectRow(target);
         ShowSelectedMovie();
     }
     list_->setFocus();

@@ -7,6 +7,9 @@
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MovieListModel.h"
+#include "ui/main/RecordView.h"
+
+#include <QLabel>
 
 namespace ui {
 
@@ -33,6 +36,25 @@ void MainWindow::exit() {
     close();
 }
 
+void MainWindow::reopen(const QString& previous) {
+    // The catalogue that was open comes back, so the window stays usable; when it cannot, the
+    // window shows no movie and File > Open still works.
+    try {
+        catalogue_.OpenDatabase(previous);
+        db::UpdateDatabase(catalogue_.connection());
+        PopulateLstMain();
+    } catch (const std::exception& error) {
+        catalogue_.close();
+        model_->setRows({}, model_->sortColumn(), model_->sortOrder());
+        record_->clearFields();
+        EnableMovieFields(false);
+        clearChanges();
+        lblCount_->setText(QStringLiteral("Movies on file: 0"));
+        setWindowTitle(QString::fromLatin1(ProductTitle));
+        ReportError(ui_, this, error);
+    }
+}
+
 void MainWindow::openCatalogue() {
     if (!SaveCurrentMovie())
         return;
@@ -44,6 +66,13 @@ void MainWindow::openCatalogue() {
                       catalogue_.name(), nearCorner);
     if (!answer || answer->isEmpty())
         return;
+    if (app::CleanDatabaseName(*answer).size() > app::MaxDatabaseNameLength) {
+        ui_.inform(this, QStringLiteral("Information"),
+                   QStringLiteral("A catalogue name can have at most %1 letters and digits.")
+                       .arg(app::MaxDatabaseNameLength),
+                   Icon::Information);
+        return;
+    }
     const QString previous = catalogue_.name();
     settings_.setValue(app::key::DBName, *answer);
     const QString name = app::LoadDatabaseName(settings_);
@@ -52,10 +81,9 @@ void MainWindow::openCatalogue() {
         catalogue_.OpenDatabase(name);
         db::UpdateDatabase(catalogue_.connection());
     } catch (const std::exception& error) {
-        // The catalogue that was open comes back, so the window stays usable.
         ReportError(ui_, this, error);
         settings_.setValue(app::key::DBName, previous);
-        catalogue_.OpenDatabase(previous);
+        reopen(previous);
         return;
     }
     PopulateLstMain();

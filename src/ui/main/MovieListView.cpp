@@ -28,6 +28,23 @@ MovieListView::MovieListView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+// A press makes a row current before it selects it, and a Ctrl+click can leave the current row
+// unselected. The main window hears of the move only after the view is done, with the current
+// row selected, so that what is highlighted is what gets shown, deleted or stepped from.
+template <typename Handler>
+void MovieListView::followInput(Handler&& handle) {
+    const int before = currentIndex().row();
+    handle();
+    const QModelIndex now = currentIndex();
+    if (!now.isValid())
+        return;
+    if (!selectionModel()->isRowSelected(now.row(), {}))
+        selectionModel()->select(now,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (now.row() != before)
+        emit rowChosen();
+}
+
 void MovieListView::keyboardSearch(const QString& search) {
     // The walk always starts at the first row, so the same letter again stays where it is.
     if (search.isEmpty() || model() == nullptr)
@@ -43,6 +60,25 @@ void MovieListView::keyboardSearch(const QString& search) {
     }
 }
 
+QModelIndex MovieListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // A list of movies, not a sheet: Home and End go to the first and the last movie.
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
+void MovieListView::mousePressEvent(QMouseEvent* event) {
+    followInput([&] { QTableView::mousePressEvent(event); });
+}
+
+void MovieListView::mouseMoveEvent(QMouseEvent* event) {
+    followInput([&] { QTableView::mouseMoveEvent(event); });
+}
+
+void MovieListView::mouseReleaseEvent(QMouseEvent* event) {
+    followInput([&] { QTableView::mouseReleaseEvent(event); });
+}
+
 void MovieListView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Insert) {
         emit insertPressed();
@@ -52,7 +88,7 @@ void MovieListView::keyPressEvent(QKeyEvent* event) {
         emit deletePressed();
         return;
     }
-    QTableView::keyPressEvent(event);
+    followInput([&] { QTableView::keyPressEvent(event); });
 }
 
 void MovieListView::contextMenuEvent(QContextMenuEvent* event) {

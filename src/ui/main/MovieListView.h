@@ -14,13 +14,24 @@ public:
     void keyboardSearch(const QString& search) override;
 
 signals:
+    // The user moved to another row (a click, a key, type-ahead). Sent once the view has
+    // finished with the input, so the current row and the selection already agree.
+    void rowChosen();
     void insertPressed();
     void deletePressed();
     void popupRequested(const QPoint& globalPosition);
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    template <typename Handler>
+    void followInput(Handler&& handle);
 };
 
 }  // namespace ui

@@ -24,7 +24,7 @@ QString CostText(db::Currency cost, const QLocale& locale) {
     return locale.toCurrencyString(cost.toDouble());
 }
 
-db::Currency CostFromText(const QString& text, const QLocale& locale) {
+std::optional<db::Currency> CostFromText(const QString& text, const QLocale& locale) {
     QString bare = text;
     for (const QLocale::CurrencySymbolFormat format :
          {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode, QLocale::CurrencyDisplayName}) {
@@ -36,9 +36,7 @@ db::Currency CostFromText(const QString& text, const QLocale& locale) {
     bare = bare.simplified().remove(u' ');
     bool ok = false;
     const double value = locale.toDouble(bare, &ok);
-    if (ok)
-        return db::Currency::fromDouble(value);
-    return db::Currency::fromDouble(db::LeadingNumber(db::NumericOnly(text)));
+    return db::Currency::fromAmount(ok ? value : db::LeadingNumber(db::NumericOnly(text)));
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 namespace ui {
 
@@ -16,6 +17,8 @@ QString WholeNumberText(int value);  // minutes and year: empty for 0
 int WholeNumberFromText(const QString& text);
 QString CostText(db::Currency cost, const QLocale& locale = QLocale());  // "$12.50"
 // The locale's own way first ("12,50 €" is 12.5 in Germany); else only digits, "." and "-".
-db::Currency CostFromText(const QString& text, const QLocale& locale = QLocale());
+// Text without a number reads as 0; nothing when the number is no amount of money (NaN,
+// infinite, too large for the currency type).
+std::optional<db::Currency> CostFromText(const QString& text, const QLocale& locale = QLocale());
 
 }  // namespace ui

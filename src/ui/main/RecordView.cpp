@@ -2,10 +2,13 @@
 
 #include "db/MovieDetails.h"
 #include "db/StoredDate.h"
+#include "db/TextRoutines.h"
 #include "ui/common/FilmSitePicture.h"
+#include "ui/common/TypingLimit.h"
 #include "ui/main/RecordFieldText.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,10 +33,10 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
-QLineEdit* lineEdit(const char* name, int maxLength) {
+QLineEdit* lineEdit(const char* name, int typingLimit) {
     auto* edit = named(new QLineEdit, name);
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+    if (typingLimit > 0)
+        LimitTyping(edit, typingLimit);
     return edit;
 }
 
@@ -41,6 +44,9 @@ QComboBox* comboBox(const char* name) {
     auto* combo = named(new QComboBox, name);
     combo->setEditable(true);  // a new name may be typed; saving asks whether to add it
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Names are offered in a list below, never written into the field: "Living" must stay
+    // "Living" even where "Living Room" exists.
+    combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
     return combo;
 }
 
@@ -193,6 +199,8 @@ void RecordView::trackChanges() {
 }
 
 void RecordView::limitNotes() {
+    if (filling_)
+        return;  // a stored note is shown whole
     const QString text = txtNotes->toPlainText();
     if (text.size() <= NotesLimit)
         return;
@@ -225,18 +233,53 @@ void RecordView::showMovie(const db::MovieDetails& movie, const LookupNames& nam
     txtGenres->setText(movie.genres.names);
     txtGenreIds->setText(movie.genres.ids);
     txtMovieId->setText(QString::number(movie.movieId));
-    txtStars->setText(StarsText(record.stars));
-    txtTitle->setText(record.title);
-    txtMinutes->setText(WholeNumberText(record.minutes));
-    txtYear->setText(WholeNumberText(record.releaseYear));
-    txtDirector->setText(record.director);
-    txtProducer->setText(record.producer);
-    txtLabelNumber->setText(record.labelNumber);
-    txtAcquireDate->setText(db::SlashDateText(record.acquireDate));
-    txtCost->setText(CostText(record.cost));
-    txtLentTo->setText(record.lentTo);
-    txtLentDate->setText(db::SlashDateText(record.lentDate));
+    SetTextWithinLimit(txtStars, StarsText(record.stars));
+    SetTextWithinLimit(txtTitle, record.title);
+    SetTextWithinLimit(txtMinutes, WholeNumberText(record.minutes));
+    SetTextWithinLimit(txtYear, WholeNumberText(record.releaseYear));
+    SetTextWithinLimit(txtDirector, record.director);
+    SetTextWithinLimit(txtProducer, record.producer);
+    SetTextWithinLimit(txtLabelNumber, record.labelNumber);
+    SetTextWithinLimit(txtAcquireDate, db::SlashDateText(record.acquireDate));
+    SetTextWithinLimit(txtCost, CostText(record.cost));
+    SetTextWithinLimit(txtLentTo, record.lentTo);
+    SetTextWithinLimit(txtLentDate, db::SlashDateText(record.lentDate));
     txtNotes->setPlainText(record.notes);
+    shown_ = record;
+    shownNotes_ = txtNotes->toPlainText();
+}
+
+db::MovieRecord RecordView::typedRecord() const {
+    // A field the user did not touch keeps its stored value exactly: what is shown is rounded
+    // (stars to one decimal, costs to cents, dates to the day), and a save must not change it.
+    auto typed = [](const QLineEdit* edit) { return edit->isModified(); };
+    db::MovieRecord record = shown_;
+    record.genreIds = txtGenreIds->text();
+    record.title = txtTitle->text();
+    record.director = txtDirector->text();
+    record.producer = txtProducer->text();
+    record.labelNumber = txtLabelNumber->text();
+    record.lentTo = txtLentTo->text();
+    if (typed(txtMinutes))
+        record.minutes = WholeNumberFromText(txtMinutes->text());
+    if (typed(txtYear))
+        record.releaseYear = WholeNumberFromText(txtYear->text());
+    if (typed(txtStars))
+        record.stars = StarsFromText(txtStars->text());
+    if (typed(txtCost))
+        record.cost = CostFromText(txtCost->text()).value_or(db::Currency());
+    if (typed(txtAcquireDate))
+        record.acquireDate = db::SafeDate(txtAcquireDate->text());
+    if (typed(txtLentDate))
+        record.lentDate = db::SafeDate(txtLentDate->text());
+    const QString notes = txtNotes->toPlainText();
+    if (notes != shownNotes_)
+        record.notes = notes;
+    return record;
+}
+
+bool RecordView::costIsAmount() const {
+    return !txtCost->isModified() || CostFromText(txtCost->text()).has_value();
 }
 
 void RecordView::clearFields() {
@@ -244,11 +287,13 @@ void RecordView::clearFields() {
     for (QLineEdit* edit : {txtMovieId, txtTitle, txtGenres, txtGenreIds, txtStars, txtMinutes,
                             txtYear, txtLabelNumber, txtDirector, txtProducer, txtCost,
                             txtAcquireDate, txtLentTo, txtLentDate})
-        edit->clear();
+        SetTextWithinLimit(edit, {});
     txtNotes->clear();
     for (QComboBox* combo : {cboRating, cboMedia, cboLocation})
         combo->clear();
     lstActors->clear();
+    shown_ = {};
+    shownNotes_.clear();
 }
 
 void RecordView::EnableMovieFields(bool enabled) {
@@ -258,6 +303,7 @@ void RecordView::EnableMovieFields(bool enabled) {
              cmdRemove,   cboLocation, txtLabelNumber, txtAcquireDate, txtCost,   txtLentTo,
              txtLentDate, txtNotes,    cmdSaveChanges})
         widget->setEnabled(enabled);
+    imgIMDb->setGreyed(!enabled);
 }
 
 bool RecordView::fieldsEnabled() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/MovieRecord.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -37,6 +39,11 @@ public:
     // buttons are not touched.
     void EnableMovieFields(bool enabled);
     bool fieldsEnabled() const;
+    // The movie as the fields now hold it, read leniently; the ids of the drop-down lists are
+    // left to the caller.
+    db::MovieRecord typedRecord() const;
+    // False when the typed cost is a number but no amount of money (NaN, infinite, too large).
+    bool costIsAmount() const;
     QStringList castNames() const;
 
     QLineEdit* const txtMovieId;
@@ -86,6 +93,8 @@ private:
     void limitNotes();
 
     bool filling_ = false;
+    db::MovieRecord shown_;
+    QString shownNotes_;
 };
 
 }  // namespace ui

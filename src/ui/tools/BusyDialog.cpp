@@ -25,6 +25,7 @@ void BusyDialog::Busy::end() {
     if (ended_)
         return;
     ended_ = true;
+    work_.reset();  // the work is over: the program may end, even under a result box
     for (const QPointer<QWidget>& widget : disabled_)
         if (widget)
             widget->setEnabled(true);
@@ -35,7 +36,10 @@ void BusyDialog::Busy::end() {
 void BusyDialog::followCaption(const QString& text) {
     if (sinceEvents_.isValid() && sinceEvents_.elapsed() < EventInterval)
         return;
-    setWindowTitle(text);
+    // A caption is no place for a whole line of a file: a title of megabytes has ended the
+    // window system's connection.
+    constexpr int CaptionLength = 80;
+    setWindowTitle(text.size() > CaptionLength ? text.left(CaptionLength) + QChar(0x2026) : text);
     QCoreApplication::processEvents();
     sinceEvents_.start();
 }

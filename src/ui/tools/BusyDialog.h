@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
+#include <optional>
 
 namespace ui {
 
@@ -30,7 +31,7 @@ protected:
 
     private:
         BusyDialog& dialog_;
-        LongWork work_;
+        std::optional<LongWork> work_{std::in_place};
         QList<QPointer<QWidget>> disabled_;
         bool ended_ = false;
     };

@@ -2,9 +2,11 @@
 
 #include "app/Settings.h"
 #include "db/Catalogue.h"
+#include "db/Movies.h"
 #include "io/ImportMovies.h"
 #include "io/MovieFileLines.h"
 #include "ui/common/ErrorReport.h"
+#include "ui/tools/BackupFirst.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -53,12 +55,23 @@ ImportDialog::ImportDialog(UserInterface& ui, app::Settings& settings, db::Catal
 
 void ImportDialog::run() {
     const QString file = filename().text();
-    if (!QFileInfo(file).isFile()) {
+    if (const QFileInfo info(file); !info.isFile()) {
         ui_.inform(this, QString::fromLatin1(ProductTitle),
-                   QStringLiteral("'%1' does not exist.").arg(file), Icon::Information);
+                   info.isDir() ? QStringLiteral("'%1' is a folder, not a movie file.").arg(file)
+                                : QStringLiteral("'%1' does not exist.").arg(file),
+                   Icon::Information);
         return;
     }
     settings_.setValue(QString::fromLatin1(app::key::ImportFilename), file);
+
+    // An import updates movies by title: what it overwrites is kept in a backup first.
+    std::optional<QString> backup;
+    bool hasMovies = false;
+    if (!RunCommand(ui_, this, [&] { hasMovies = db::CountMovies(catalogue_.connection()) > 0; }))
+        return;
+    if (hasMovies && !(backup = BackUpFirst(ui_, catalogue_, this)))
+        return;
+    const QString backupNote = backup ? BackupNote(*backup) : QString();
 
     io::ImportResult result;
     Busy busy(*this, controlsToDisable());
@@ -86,9 +99,10 @@ void ImportDialog::run() {
     if (populateLstMain_)
         RunCommand(ui_, this, populateLstMain_);
     if (result.failedLine > 0)
-        ui_.inform(this, QStringLiteral("Error"), failureMessage(result, file), Icon::Error);
+        ui_.inform(this, QStringLiteral("Error"), failureMessage(result, file) + backupNote,
+                   Icon::Error);
     else
-        ui_.inform(this, QStringLiteral("Import complete"), completeMessage(result),
+        ui_.inform(this, QStringLiteral("Import complete"), completeMessage(result) + backupNote,
                    Icon::Information);
     accept();
 }

@@ -5,6 +5,7 @@
 #include "db/UnusedActors.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
+#include "ui/tools/BackupFirst.h"
 
 #include <QString>
 
@@ -15,19 +16,23 @@ void RepairDataCommand(UserInterface& ui, db::Catalogue& catalogue, db::Progress
     if (ui.ask(parent, QStringLiteral("Repair"), QStringLiteral("Repair database?"),
                Buttons::YesNoCancel) != Answer::Yes)
         return;
+    const std::optional<QString> backup = BackUpFirst(ui, catalogue, parent);
+    if (!backup)
+        return;
     int problems = 0;
     if (!RunCommand(ui, parent,
                     [&] { problems = db::RepairReferences(catalogue.connection(), progress); }))
         return;
     if (problems == 0) {
-        ui.inform(parent, QStringLiteral("Repair complete"), QStringLiteral("No problems found."),
-                  Icon::Information);
+        ui.inform(parent, QStringLiteral("Repair complete"),
+                  QStringLiteral("No problems found.") + BackupNote(*backup), Icon::Information);
         return;
     }
     if (populateLstMain)
         RunCommand(ui, parent, populateLstMain);
     ui.inform(parent, QStringLiteral("Repair complete"),
-              QStringLiteral("%1 problems repaired.").arg(problems), Icon::Information);
+              QStringLiteral("%1 problems repaired.").arg(problems) + BackupNote(*backup),
+              Icon::Information);
 }
 
 void DeleteUnusedActorsCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget* parent) {

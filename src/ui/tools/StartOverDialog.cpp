@@ -5,6 +5,7 @@
 #include "db/StartOver.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
+#include "ui/tools/BackupFirst.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -64,6 +65,9 @@ void StartOverDialog::StartOver() {
                 Buttons::YesNo) != Answer::Yes)
         return;
 
+    const std::optional<QString> backup = BackUpFirst(ui_, catalogue_, this);
+    if (!backup)
+        return;
     Busy busy(*this, {cmdStartOver_, cmdCancel_, chkStartOver1_});
     const bool reset = RunCommand(ui_, this, [&] { db::StartOver(catalogue_); });
     busy.end();
@@ -74,8 +78,8 @@ void StartOverDialog::StartOver() {
         reject();
         return;
     }
-    ui_.inform(this, QStringLiteral("Complete"), QStringLiteral("System reset."),
-               Icon::Information);
+    ui_.inform(this, QStringLiteral("Complete"),
+               QStringLiteral("System reset.") + BackupNote(*backup), Icon::Information);
     accept();
 }
 

@@ -1,7 +1,7 @@
-#include "Widgets.h"
 #include "db/Connection.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "support/UserInput.h"
 #include "ui/lists/CastEditing.h"
 #include "ui/lists/CastList.h"
 #include "ui/lists/SetGenreDialog.h"
@@ -55,7 +55,8 @@ TEST_F(CastAndGenres, RemoveActorNeedsASelectionButMarksTheMovieChangedEitherWay
     EXPECT_EQ(ui.texts(), QStringList{"Click on an actor to remove."});
     EXPECT_EQ(lstActors.count(), 3);
 
-    lstActors.setCurrentRow(1);
+    lstActors.show();
+    test::choose(lstActors, "Kevin Bacon");
     removeActor();
     EXPECT_EQ(marked, 2);
     EXPECT_EQ(entries(lstActors), QStringList({"Cher", "Kevin Kline"}));
@@ -78,7 +79,7 @@ TEST_F(CastAndGenres, OKGivesTheChosenGenresThatStillExistInListOrder) {
         EXPECT_TRUE(lstGenre.selectedItems().isEmpty());
         EXPECT_TRUE(frmSetGenre.isVisible());
         for (const char* name : {"Horror", "Drama", "Comedy"})
-            lstGenre.findItems(name, Qt::MatchExactly).constFirst()->setSelected(true);
+            test::choose(lstGenre, name);
         connection.execute("DELETE FROM [Genre] WHERE [Name] = 'Horror'");
         click(frmSetGenre, "cmdOK");
         return frmSetGenre.result();

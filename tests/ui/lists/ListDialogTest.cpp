@@ -1,10 +1,10 @@
-#include "Widgets.h"
 #include "db/Connection.h"
 #include "db/LookupTable.h"
 #include "db/Movies.h"
 #include "db/Transaction.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "support/UserInput.h"
 #include "ui/lists/ListDialog.h"
 
 #include <QLineEdit>
@@ -47,8 +47,7 @@ protected:
             EXPECT_EQ(edit.windowTitle(), caption);
             auto& txtName = child<QLineEdit>(edit, "txtName");
             EXPECT_EQ(txtName.text(), shownName);
-            txtName.clear();
-            QTest::keyClicks(&txtName, newName);
+            test::typeInto(txtName, newName);
             click(edit, "cmdSave");
             return edit.result();
         };
@@ -67,6 +66,7 @@ TEST_F(ListDialogs, AnEmptyListAsksForAnItemToEditOrDelete) {
 
 TEST_F(ListDialogs, ANameWithAnApostropheIsAddedRenamedAndDeletedByKeys) {
     ui::lists::ListDialog frmActors(ui, connection, files.settings(), LookupTable::Actor);
+    frmActors.show();
     QListWidget& lstData = frmActors.lstData();
     EXPECT_TRUE(lstData.item(0)->isSelected()) << "the first name is selected on opening";
 
@@ -130,6 +130,7 @@ TEST_F(ListDialogs, ANameInUseIsKeptAndTheCountIsGrouped) {
     };
     for (const auto& [table, name, message] : cases) {
         ui::lists::ListDialog dialog(ui, connection, files.settings(), table);
+        dialog.show();
         test::choose(dialog.lstData(), name);
         ui.answer(ui::Answer::No).answer(ui::Answer::Cancel).answer(ui::Answer::Yes).acknowledge();
         for (int press = 0; press < 3; ++press)
@@ -153,9 +154,10 @@ TEST_F(ListDialogs, ADoubleClickEditsAndARenameOntoAnExistingNameIsAllowed) {
 
 TEST_F(ListDialogs, TheActorsFilmSiteLinkSearchesTheNameGivenNameFirst) {
     ui::lists::ListDialog frmActors(ui, connection, files.settings(), LookupTable::Actor);
+    frmActors.show();
     test::choose(frmActors.lstData(), "Kevin Bacon");
     ui.inDialog([&](QDialog& edit) {
-        child<QLineEdit>(edit, "txtName").setText("Bacon, Kevin");
+        test::typeInto(child<QLineEdit>(edit, "txtName"), "Bacon, Kevin");
         ui.openUrlSucceeds(true);
         click(edit, "imgIMDb");
         click(edit, "cmdCancel");

@@ -1,8 +1,8 @@
-#include "Widgets.h"
 #include "db/Connection.h"
 #include "db/LookupTable.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "support/UserInput.h"
 #include "ui/lists/CastEditing.h"
 #include "ui/lists/CastList.h"
 #include "ui/lists/LookupDialog.h"
@@ -91,6 +91,7 @@ TEST_F(Pickers, ANewActorIsStoredListedAndJoinsTheCast) {
 TEST_F(Pickers, ALookupWritesItsChoiceIntoTheSearchTextOnlyOnSelect) {
     QLineEdit txtSearch("Attic");
     ui::lists::LookupDialog frmLookupLocation(ui, connection, LookupTable::Location, txtSearch);
+    frmLookupLocation.show();
     test::choose(frmLookupLocation.lstData(), "Theater Room");
     click(frmLookupLocation, "cmdClose");
     EXPECT_EQ(txtSearch.text(), "Attic");

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/UserInput.h"
+
 namespace test {
 
 MainWindowTest::MainWindowTest() {
@@ -68,20 +70,30 @@ QString MainWindowTest::selectedTitle() {
     return row < 0 ? QString() : window_->movieListModel().movieAt(row).title;
 }
 
-void MainWindowTest::selectRow(int row) {
+void MainWindowTest::clickRow(int row) {
+    test::clickItem(window_->movieList(),
+                    window_->movieListModel().index(row, ui::MovieListModel::Title));
+}
+
+void MainWindowTest::rightClickRow(int row) {
+    test::rightClickItem(window_->movieList(),
+                         window_->movieListModel().index(row, ui::MovieListModel::Title));
+}
+
+QString MainWindowTest::shownTitle() {
     ui::MovieListView& list = window_->movieList();
-    list.selectionModel()->setCurrentIndex(
-        list.model()->index(row, 1),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const int row = selectedRow();
+    EXPECT_TRUE(row < 0 || list.selectionModel()->isRowSelected(row, {}))
+        << "the current row is not selected";
+    EXPECT_EQ(list.selectionModel()->selectedRows().size(), row < 0 ? 0 : 1);
+    const int shownId = field("txtMovieId").text().toInt();
+    EXPECT_EQ(row < 0 ? 0 : window_->movieListModel().movieAt(row).movieId, shownId)
+        << "the highlighted row is not the movie shown";
+    return field("txtTitle").text();
 }
 
 void MainWindowTest::type(const char* name, const QString& text) {
-    QLineEdit& edit = field(name);
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClicks(&edit, text);
-    if (text.isEmpty())
-        QTest::keyClick(&edit, Qt::Key_Delete);
+    test::typeInto(field(name), text);
 }
 
 void MainWindowTest::click(const char* button) {
@@ -89,7 +101,7 @@ void MainWindowTest::click(const char* button) {
 }
 
 void MainWindowTest::trigger(const char* menuItem) {
-    window_->menus().item(QString::fromLatin1(menuItem)).trigger();
+    test::chooseMenuItem(*window_, menuItem);
 }
 
 QString MainWindowTest::storedTitle(int movieId) {

@@ -35,10 +35,14 @@ public:
     QStringList listedTitles();
     QString selectedTitle();
     int selectedRow();
-    void selectRow(int row);
+    // The user's hand on the list: a click or a right-click on the title of a row.
+    void clickRow(int row);
+    void rightClickRow(int row);
     void type(const char* field, const QString& text);
     void click(const char* button);
     void trigger(const char* menuItem);
+    // The row highlighted, the selection and the shown movie agree: the shown movie's title.
+    QString shownTitle();
     QString storedTitle(int movieId);
     int count(const QString& sql, int movieId);
 

@@ -1,10 +1,11 @@
 #include "MainWindowFixture.h"
 
 #include "app/Settings.h"
+#include "db/MovieDetails.h"
 #include "db/Movies.h"
+#include "support/UserInput.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListView.h"
-#include "ui/main/RecordView.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -32,14 +33,14 @@ TEST_P(LeavingAChangedMovie, SavesFirstAndStopsWhenTheSaveIsRefused) {
     addMovie("Brazil");
     openWindow();
     type("txtLabelNumber", "L-7");
-    find<QComboBox>("cboLocation")->setEditText("Nowhere");
+    test::typeInto(*find<QComboBox>("cboLocation")->lineEdit(), "Nowhere");
     ui.answer(ui::Answer::No);
     GetParam().run(*this);
     ASSERT_EQ(ui.exchanges().size(), 1u) << "nothing after the refused save";
     EXPECT_EQ(ui.exchanges()[0].title, "Add Location?");
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(window().AnyChanges());
-    EXPECT_EQ(field("txtTitle").text(), "Alien");
+    EXPECT_EQ(shownTitle(), "Alien");
     EXPECT_EQ(field("txtLabelNumber").text(), "L-7");
     EXPECT_EQ(listedTitles(), (QStringList{"Alien", "Brazil"}));
     EXPECT_EQ(
@@ -50,14 +51,14 @@ TEST_P(LeavingAChangedMovie, SavesFirstAndStopsWhenTheSaveIsRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, LeavingAChangedMovie,
     testing::Values(
-        LeavingCommand{"Next", [](MainWindowTest& t) { t.window().nextMovie(); }},
-        LeavingCommand{"Previous", [](MainWindowTest& t) { t.window().previousMovie(); }},
-        LeavingCommand{"AddMovie", [](MainWindowTest& t) { t.window().addMovie(); }},
-        LeavingCommand{"DeleteMovie", [](MainWindowTest& t) { t.window().deleteSelectedMovie(); }},
-        LeavingCommand{"Open", [](MainWindowTest& t) { t.window().openCatalogue(); }},
-        LeavingCommand{"Exit", [](MainWindowTest& t) { t.window().exit(); }},
+        LeavingCommand{"Next", [](MainWindowTest& t) { t.click("cmdNextMovie"); }},
+        LeavingCommand{"Previous", [](MainWindowTest& t) { t.trigger("mnuFilePreviousMovie"); }},
+        LeavingCommand{"AddMovie", [](MainWindowTest& t) { t.click("cmdAddMovie"); }},
+        LeavingCommand{"DeleteMovie", [](MainWindowTest& t) { t.click("cmdDeleteMovie"); }},
+        LeavingCommand{"Open", [](MainWindowTest& t) { t.trigger("mnuFileOpen"); }},
+        LeavingCommand{"Exit", [](MainWindowTest& t) { t.trigger("mnuFileExit"); }},
         LeavingCommand{"CloseBox", [](MainWindowTest& t) { t.window().close(); }},
-        LeavingCommand{"OtherRow", [](MainWindowTest& t) { t.window().ShowSelectedMovie(); }}),
+        LeavingCommand{"OtherRow", [](MainWindowTest& t) { t.clickRow(1); }}),
     [](const testing::TestParamInfo<LeavingCommand>& info) { return info.param.name; });
 
 TEST_F(MainWindowTest, TheCloseBoxSavesPendingEditsWithoutAsking) {
@@ -75,12 +76,31 @@ TEST_F(MainWindowTest, TheCloseBoxSavesPendingEditsWithoutAsking) {
     EXPECT_TRUE(files.settings().contains("frmWizard.WindowState"));
 }
 
+TEST_F(MainWindowTest, AnEndingProgramSavesWhatItCanWithoutAsking) {
+    const int alien = addMovie("Alien");
+    addMovie("Brazil");
+    openWindow();
+    type("txtDirector", "Ridley Scott");
+    window().endOnSignal();
+    EXPECT_TRUE(ui.exchanges().empty());
+    EXPECT_FALSE(files.catalogue().isOpen());
+    files.catalogue().OpenDatabase("KIB");
+    EXPECT_EQ(db::ReadMovie(connection(), alien)->record.director, "Ridley Scott");
+
+    openWindow();
+    clickRow(1);
+    test::typeInto(*find<QComboBox>("cboLocation")->lineEdit(), "Nowhere");
+    window().endOnSignal();
+    EXPECT_TRUE(ui.exchanges().empty()) << "a question would wait for no one";
+    EXPECT_FALSE(files.catalogue().isOpen());
+}
+
 TEST_F(MainWindowTest, ExitAsksAndOnlyYesCloses) {
     const int alien = addMovie("Alien");
     openWindow();
     type("txtDirector", "Ridley Scott");
     ui.answer(ui::Answer::No);
-    window().exit();
+    trigger("mnuFileExit");
     EXPECT_EQ(ui.exchanges()[0].text, "Exit Tallowmere Movie Database?");
     EXPECT_EQ(ui.exchanges()[0].title, "Tallowmere Movie Database");
     EXPECT_TRUE(window().isVisible());
@@ -114,13 +134,17 @@ TEST_F(MainWindowTest, OpenCreatesTheNamedCatalogueAndSaysSo) {
     EXPECT_EQ(ui.exchanges()[3].text, "'KIB' database opened.");
     EXPECT_EQ(listedTitles(), QStringList{"Alien"});
 
+    ui.type(QString(300, 'A')).acknowledge();
+    trigger("mnuFileOpen");
+    EXPECT_EQ(ui.exchanges()[5].text, "A catalogue name can have at most 100 letters and digits.");
     ui.type(std::nullopt);
     trigger("mnuFileOpen");
-    EXPECT_EQ(ui.exchanges().size(), 5u) << "Cancel changes nothing";
+    EXPECT_EQ(ui.exchanges().size(), 7u) << "Cancel changes nothing";
     EXPECT_EQ(window().windowTitle(), "Tallowmere Movie Database (KIB)");
+    EXPECT_EQ(files.settings().value(app::key::DBName), "KIB");
 }
 
-TEST_F(MainWindowTest, AFileThatIsNotACatalogueIsRefusedAndTheOpenOneStays) {
+TEST_F(MainWindowTest, AFailedOpenKeepsTheWindowUsable) {
     addMovie("Alien");
     openWindow();
     {
@@ -134,22 +158,38 @@ TEST_F(MainWindowTest, AFileThatIsNotACatalogueIsRefusedAndTheOpenOneStays) {
     EXPECT_TRUE(ui.exchanges()[1].text.contains("NOTES.db"));
     EXPECT_EQ(window().windowTitle(), "Tallowmere Movie Database (KIB)");
     EXPECT_EQ(files.settings().value(app::key::DBName), "KIB");
-    click("cmdNextMovie");  // still usable
+    click("cmdNextMovie");
+    EXPECT_EQ(shownTitle(), "Alien");
+
+    // The one that was open cannot come back either: an empty window in which Open still works.
+    QFile::rename(files.path("KIB.db"), files.path("KIB.db.away"));
+    QFile::copy(files.path("NOTES.db"), files.path("KIB.db"));
+    ui.type(QString("notes")).acknowledge().acknowledge();
+    trigger("mnuFileOpen");
+    EXPECT_EQ(ui.exchanges().size(), 5u);
+    EXPECT_TRUE(ui.exchanges()[4].text.contains("KIB.db"));
+    EXPECT_TRUE(listedTitles().isEmpty());
+    EXPECT_FALSE(field("txtTitle").isEnabled());
+    QFile::remove(files.path("KIB.db"));
+    QFile::rename(files.path("KIB.db.away"), files.path("KIB.db"));
+    ui.type(QString("KIB")).acknowledge();
+    trigger("mnuFileOpen");
     EXPECT_EQ(listedTitles(), QStringList{"Alien"});
 }
 
-TEST_F(MainWindowTest, ThePopupDeletesTheMovieNotedWhenItOpened) {
+TEST_F(MainWindowTest, ThePopupDeletesTheMovieRightClicked) {
     addMovie("Alien");
     const int brazil = addMovie("Brazil");
     openWindow();
-    selectRow(1);
-    window().movieList().popupRequested(QPoint(10, 10));
+    rightClickRow(1);
     EXPECT_EQ(window().popupMovieId(), brazil);
-    window().menus().popup().close();
-    type("txtTitle", "Brazil (director's cut)");
+    EXPECT_EQ(shownTitle(), "Brazil");
+    QMenu& popup = window().menus().popup();
+    ASSERT_TRUE(popup.isVisible());
+    QAction& deleteItem = window().menus().item("mnuPopupDelete");
     ui.answer(ui::Answer::Yes);
-    trigger("mnuPopupDelete");
-    EXPECT_EQ(ui.exchanges()[0].text, "Delete movie 'Brazil'?") << "nothing saved first";
+    QTest::mouseClick(&popup, Qt::LeftButton, {}, popup.actionGeometry(&deleteItem).center());
+    EXPECT_EQ(ui.texts(), QStringList{"Delete movie 'Brazil'?"});
     EXPECT_EQ(listedTitles(), QStringList{"Alien"});
     EXPECT_EQ(count("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = ?", brazil), 0);
 }

@@ -1,7 +1,7 @@
 #include "SearchDialogFixture.h"
 
 #include "app/Settings.h"
-#include "ui/lists/Widgets.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -28,14 +28,14 @@ protected:
     bool searchGenres(const QStringList& names, QStringList& shownSelected, bool answered = false) {
         ui.inDialog([&](QDialog& dialog) {
             shownSelected = selectedNames(dialog);
-            button(dialog, "cmdClear").click();
+            test::click(dialog, "cmdClear");
             for (const QString& name : names)
-                list(dialog).findItems(name, Qt::MatchExactly).at(0)->setSelected(true);
-            button(dialog, "cmdSearch").click();
+                test::choose(list(dialog), name);
+            test::click(dialog, "cmdSearch");
             stayedOpen = dialog.isVisible();
             focusInInput = dialog.focusWidget() == &list(dialog);
             if (stayedOpen)
-                button(dialog, "cmdCancel").click();
+                test::click(dialog, "cmdCancel");
             return dialog.result();
         });
         if (answered)
@@ -80,8 +80,8 @@ TEST_F(GenreSearch, FindsAnyOfTheGenresAndReopensWithTheLastSelectionFoundOrNot)
 
     ui.inDialog([&](QDialog& dialog) {
         EXPECT_EQ(selectedNames(dialog), QStringList{"Drama"});
-        button(dialog, "cmdClear").click();
-        button(dialog, "cmdCancel").click();
+        test::click(dialog, "cmdClear");
+        test::click(dialog, "cmdCancel");
         return dialog.result();
     });
     EXPECT_FALSE(ui::ShowSearchDialog(SearchType::Genres, context));

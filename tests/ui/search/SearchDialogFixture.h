@@ -5,7 +5,7 @@
 #include "db/Movies.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
-#include "ui/lists/Widgets.h"
+#include "support/UserInput.h"
 #include "ui/search/SearchDialogs.h"
 
 #include <gtest/gtest.h>
@@ -51,13 +51,13 @@ protected:
     bool searchFor(db::SearchType type, const QString& text, bool answered = false) {
         ui.inDialog([&](QDialog& dialog) {
             auto* box = dialog.findChild<QLineEdit*>();
-            box->setText(text);
-            button(dialog, "cmdSearch").click();
+            test::typeInto(*box, text);
+            test::click(dialog, "cmdSearch");
             stayedOpen = dialog.isVisible();
             boxAfterSearch = box->text();
             focusInInput = dialog.focusWidget() == box;
             if (stayedOpen)
-                button(dialog, "cmdCancel").click();
+                test::click(dialog, "cmdCancel");
             return dialog.result();
         });
         if (answered)

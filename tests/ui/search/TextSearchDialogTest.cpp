@@ -120,8 +120,8 @@ TEST_F(TextSearch, AFailedSearchRemembersItsInputAndLeavesTheEarlierSearchInPlac
     ui.inDialog([&](QDialog& dialog) {
         auto* box = dialog.findChild<QLineEdit*>();
         EXPECT_EQ(box->selectedText(), "Nobody");
-        box->setText("typed, then cancelled");
-        button(dialog, "cmdCancel").click();
+        test::typeInto(*box, "typed, then cancelled");
+        test::click(dialog, "cmdCancel");
         return dialog.result();
     });
     EXPECT_FALSE(ui::ShowSearchDialog(SearchType::Director, context));
@@ -133,12 +133,12 @@ TEST_F(TextSearch, LookupFillsTheBoxThroughThePickerAndDoesNotSearch) {
     add("Alien");
     context.lookupLocation = [](QLineEdit& txtSearch) {
         EXPECT_EQ(txtSearch.text(), "Liv");
-        txtSearch.setText("Living Room");
+        txtSearch.setText("Living Room");  // what the picker writes
     };
     ui.inDialog([&](QDialog& dialog) {
         auto* box = dialog.findChild<QLineEdit*>("txtSearch");
-        box->setText("Liv");
-        button(dialog, "cmdLookup").click();
+        test::typeInto(*box, "Liv");
+        test::click(dialog, "cmdLookup");
         EXPECT_EQ(dialog.focusWidget(), box);
         EXPECT_TRUE(dialog.isVisible());
         QTest::keyClick(box, Qt::Key_Return);

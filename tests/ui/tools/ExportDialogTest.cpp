@@ -13,11 +13,11 @@ protected:
 
 TEST_F(ExportDialogTest, BrowseProposesTheNameAndKeepsItWhenCancelled) {
     ui::ExportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow);
-    dialog.filename().setText(movieFile);
+    test::typeInto(dialog.filename(), movieFile);
     user.chooseFile(std::nullopt).chooseFile(files.path("Backup.txt"));
-    button(dialog, "cmdBrowse").click();
+    test::click(dialog, "cmdBrowse");
     EXPECT_EQ(dialog.filename().text(), movieFile);
-    button(dialog, "cmdBrowse").click();
+    test::click(dialog, "cmdBrowse");
     EXPECT_EQ(dialog.filename().text(), files.path("Backup.txt"));
     EXPECT_EQ(user.exchanges().at(0).text, movieFile) << "the current name is proposed";
     EXPECT_FALSE(QFile::exists(files.path("Backup.txt"))) << "nothing is written";
@@ -31,7 +31,7 @@ TEST_F(ExportDialogTest, ExportsTheStoredFileFollowingEachTitleAndSaysHowMany) {
     user.inDialog([&](QDialog& dialog) {
             EXPECT_EQ(static_cast<ui::ExportDialog&>(dialog).filename().text(), movieFile);
             test::CaptionRecorder recorder(dialog, "cmdExport");
-            button(dialog, "cmdExport").click();
+            test::click(dialog, "cmdExport");
             EXPECT_EQ(recorder.captions.value(0), "Alien");
             EXPECT_TRUE(recorder.busy.value(0)) << "busy pointer and disabled button";
             EXPECT_EQ(recorder.captions.last(), "Export Movies");
@@ -52,17 +52,17 @@ TEST_F(ExportDialogTest, OverwritesAnExistingFileOnlyOnYes) {
     addMovie("Alien");
     writeFile(movieFile, "earlier");
     ui::ExportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow);
-    dialog.filename().setText(movieFile);
+    test::typeInto(dialog.filename(), movieFile);
     dialog.show();
     for (ui::Answer answer : {ui::Answer::No, ui::Answer::Cancel}) {
         user.answer(answer);
-        button(dialog, "cmdExport").click();
+        test::click(dialog, "cmdExport");
         EXPECT_EQ(contentsOf(movieFile), "earlier");
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_FALSE(files.settings().contains(app::key::ExportFilename));
     }
     user.answer(ui::Answer::Yes).acknowledge();
-    button(dialog, "cmdExport").click();
+    test::click(dialog, "cmdExport");
     EXPECT_EQ(user.exchanges()[0].title, "Overwrite Warning");
     EXPECT_EQ(user.exchanges()[0].text, "'" + movieFile + "' already exists. Overwrite?");
     EXPECT_EQ(user.exchanges().back().text, "1 movies exported.");
@@ -74,10 +74,10 @@ TEST_F(ExportDialogTest, AFailureIsReportedWithTheFileNameAndClosesWithoutTheCou
     addMovie("Alien");
     const QString unreachable = files.path("missing folder/Movies.txt");
     ui::ExportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow);
-    dialog.filename().setText(unreachable);
+    test::typeInto(dialog.filename(), unreachable);
     dialog.show();
     user.acknowledge();
-    button(dialog, "cmdExport").click();
+    test::click(dialog, "cmdExport");
     ASSERT_EQ(user.exchanges().size(), 1u);
     EXPECT_EQ(user.exchanges()[0].title, "Error");
     EXPECT_TRUE(user.exchanges()[0].text.contains(unreachable));

@@ -18,10 +18,10 @@ protected:
     }
     // Imports the file through a shown dialog, the user acknowledging one message.
     void importShown(ui::ImportDialog& dialog) {
-        dialog.filename().setText(movieFile);
+        test::typeInto(dialog.filename(), movieFile);
         dialog.show();
         user.acknowledge();
-        button(dialog, "cmdImport").click();
+        test::click(dialog, "cmdImport");
     }
 
     QString movieFile = files.path("Movies.txt");
@@ -47,17 +47,24 @@ TEST_F(ImportDialogTest, AMissingEmptyOrHeaderlessFileIsRefusedAndTheDialogStays
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_TRUE(button(dialog, "cmdImport").isEnabled());
     }
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    movieFile = files.folder();
+    importShown(dialog);
+    EXPECT_EQ(user.exchanges().back().text, "'" + movieFile + "' is a folder, not a movie file.");
     EXPECT_EQ(refills, 0);
     EXPECT_EQ(db::CountMovies(connection), 0);
 }
 
 TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
-    writeFile(movieFile, header + movieLine("Alien") + "\r\n" + movieLine("Brazil"));
+    const QString longTitle(99, u'y');
+    writeFile(movieFile, header + movieLine(longTitle) + "\r\n" + movieLine("Alien"));
     user.inDialog([&](QDialog& dialog) {
-            static_cast<ui::ImportDialog&>(dialog).filename().setText(movieFile);
+            test::typeInto(static_cast<ui::ImportDialog&>(dialog).filename(), movieFile);
             test::CaptionRecorder recorder(dialog, "cmdImport");
-            button(dialog, "cmdImport").click();
-            EXPECT_EQ(recorder.captions.value(0), "Alien");
+            test::click(dialog, "cmdImport");
+            EXPECT_EQ(recorder.captions.value(0), longTitle.left(80) + QChar(0x2026))
+                << "a caption shows no more than 80 characters of a title";
             EXPECT_TRUE(recorder.busy.value(0));
             EXPECT_EQ(recorder.captions.last(), "Import Movies");
             return dialog.result();

@@ -26,11 +26,12 @@ TEST_F(MaintenanceCommandsTest, RepairRunsOnlyOnYesAndSaysWhatItRepaired) {
 
     user.answer(ui::Answer::Yes).acknowledge().answer(ui::Answer::Yes).acknowledge();
     repair();
-    EXPECT_EQ(user.exchanges().back().text, "1 problems repaired.");
+    EXPECT_TRUE(user.exchanges().back().text.startsWith(
+        "1 problems repaired.\n\nThe catalogue as it was before is kept in '"));
     EXPECT_EQ(refills, 1);
     repair();
     EXPECT_EQ(user.exchanges().back().title, "Repair complete");
-    EXPECT_EQ(user.exchanges().back().text, "No problems found.");
+    EXPECT_TRUE(user.exchanges().back().text.startsWith("No problems found.\n\n"));
     EXPECT_EQ(refills, 1) << "the list stays when nothing was repaired";
     EXPECT_EQ(progress.window(), nullptr) << "the progress window is closed";
 }

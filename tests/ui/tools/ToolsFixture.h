@@ -3,7 +3,7 @@
 #include "db/Movies.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
-#include "ui/lists/Widgets.h"
+#include "support/UserInput.h"
 
 #include <gtest/gtest.h>
 #include <QDialog>

@@ -6,7 +6,7 @@
 #include "support/ScriptedReport.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
-#include "ui/lists/Widgets.h"
+#include "support/UserInput.h"
 #include "ui/report/PageView.h"
 #include "ui/report/PreviewWindow.h"
 

@@ -56,7 +56,7 @@ TEST_F(PrinterSetupMenuTest, FilePrinterSetupOpensTheDialog) {
         test::click(dialog, "cmdOK");
         return dialog.result();
     });
-    test::ChooseMenuItem(window(), "mnuFile", "mnuFilePrinterSetup");
+    test::chooseMenuItem(window(), "mnuFilePrinterSetup");
     EXPECT_TRUE(ui.scriptUsedUp());
     EXPECT_EQ(files.settings().value(app::key::Printer), ui::PrinterNames().first());
     EXPECT_EQ(files.settings().value(app::key::Copies), "1");

@@ -33,13 +33,6 @@ protected:
         return window().findChild<ui::ReportSelectionDialog*>();
     }
 
-    // A click on the entry, as the user makes it in the list of many choices.
-    static void clickEntry(QListWidget& list, const QString& text) {
-        QListWidgetItem* item = list.findItems(text, Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr) << text.toStdString();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
-    }
-
     QStringList spoolFiles() const {
         return QDir(files.folder() + QStringLiteral("/Temp")).entryList(QDir::Files);
     }
@@ -57,7 +50,7 @@ TEST_F(ReportMenuTest, EveryReportOfTheMenuOpensInThePreview) {
         {"mnuReportsMoviesLentOut", "Movies Lent Out"},
     };
     for (const auto& [item, name] : reports) {
-        test::ChooseMenuItem(window(), "mnuReports", item);
+        test::chooseMenuItem(window(), item);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(shownReportName(), name) << item;
         // The preview before took its own file with it, and no other.
@@ -71,7 +64,7 @@ TEST_F(ReportMenuTest, TheRatingDialogRunsTheChosenRatingsAndKeepsThem) {
     addMovie(QStringLiteral("Alien"));  // rated PG-13
     files.settings().setValue(app::key::SearchRatingIds, QStringLiteral("5"));
     openWindow();
-    test::ChooseMenuItem(window(), "mnuReports", "mnuReportsListRating");
+    test::chooseMenuItem(window(), "mnuReportsListRating");
     ui::ReportSelectionDialog* dialog = shownSelection();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->objectName(), "frmReportRating");
@@ -79,7 +72,7 @@ TEST_F(ReportMenuTest, TheRatingDialogRunsTheChosenRatingsAndKeepsThem) {
     EXPECT_FALSE(dialog->isModal());
     auto& ratings = test::child<QListWidget>(*dialog, "lstRatings");
     EXPECT_EQ(test::selectedEntries(ratings), QStringList{"R"});
-    clickEntry(ratings, QStringLiteral("PG-13"));
+    test::choose(ratings, QStringLiteral("PG-13"));
     test::click(*dialog, "cmdOK");
     EXPECT_EQ(files.settings().value(app::key::SearchRatingIds), "4,5");
     EXPECT_EQ(shownReportName(), "Movie Listing by Rating");
@@ -92,7 +85,7 @@ TEST_F(ReportMenuTest, TheRatingDialogRunsTheChosenRatingsAndKeepsThem) {
 
 TEST_F(ReportMenuTest, ChoosingNothingIsRefusedAndTheDialogStays) {
     openWindow();
-    test::ChooseMenuItem(window(), "mnuReports", "mnuReportsListMedia");
+    test::chooseMenuItem(window(), "mnuReportsListMedia");
     ui::ReportSelectionDialog* dialog = shownSelection();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Movie Listing by Media");
@@ -115,7 +108,7 @@ TEST_F(ReportMenuTest, ASecondReportIsRefusedAndCancelLeavesNoSpoolFile) {
     openWindow();
     test::WhileReportIsWritten(
         window(), [](ui::PrintingWindow& progress) { test::click(progress, "cmdCancel"); });
-    test::ChooseMenuItem(window(), "mnuReports", "mnuReportDetailed");
+    test::chooseMenuItem(window(), "mnuReportDetailed");
     EXPECT_EQ(test::ShownPreview(), nullptr);
     EXPECT_TRUE(spoolFiles().isEmpty());
 }

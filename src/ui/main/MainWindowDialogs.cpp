@@ -16,6 +16,7 @@
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
+#include "ui/report/ReportCommands.h"
 #include "ui/search/SearchDialogs.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/FilmSiteDialog.h"
@@ -138,6 +139,8 @@ void MainWindow::connectDialogs() {
         ui::AboutDialog dialog(ui_, catalogue_, this);
         ui_.runModal(dialog);
     });
+    ConnectReportCommands(*menus_, ui_, settings_, catalogue_, *this,
+                          [this] { return SaveCurrentMovie(); });
 
     auto markChanged = [this] { this->markChanged(); };
     connect(record_->cmdAddActor, &QPushButton::clicked, this, [this, markChanged] {

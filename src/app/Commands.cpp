@@ -9,12 +9,20 @@
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
+#include "report/DocumentReplay.h"
+#include "report/PageDrawer.h"
+#include "report/Report.h"
+#include "report/ReportList.h"
+#include "report/RunReport.h"
+#include "report/SpoolReader.h"
+#include "report/SpoolWriter.h"
 #include "settings/Settings.h"
 
 #include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
@@ -142,6 +150,58 @@ int backupCatalogue(const Invocation& invocation) {
     return ExitOk;
 }
 
+// "2,5" as ids; nothing when a part is not a whole number.
+std::optional<QList<int>> idsOf(const QString& text) {
+    QList<int> ids;
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        ids.append(part.trimmed().toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    return ids;
+}
+
+int writeReport(const Invocation& invocation) {
+    const std::optional<report::ReportEntry> entry = report::FindReport(invocation.report);
+    if (!entry) {
+        QStringList names;
+        for (const report::ReportEntry& each : report::ReportEntries())
+            names.append(QString::fromLatin1(each.shortName));
+        say(stderr, QStringLiteral("There is no report '%1'. The reports: %2.")
+                        .arg(invocation.report, names.join(QStringLiteral(", "))));
+        return ExitBadUsage;
+    }
+    const std::optional<QList<int>> ids = idsOf(invocation.ids);
+    if (!ids || entry->takesIds == ids->isEmpty()) {
+        say(stderr, entry->takesIds
+                        ? QStringLiteral("The report '%1' needs --ids: the ids of the ratings or "
+                                         "media to list, such as 2,5.")
+                              .arg(invocation.report)
+                        : QStringLiteral("The report '%1' takes no --ids.").arg(invocation.report));
+        return ExitBadUsage;
+    }
+    OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    report::SpoolWriter writer(open.catalogue().folder() + QStringLiteral("/Temp"));
+    writer.setDatabaseName(open.catalogue().name());
+    const std::unique_ptr<report::Report> made =
+        report::MakeReport(entry->kind, writer, open.connection(), *ids);
+    const std::optional<QString> spool = report::RunReport(*made, writer);
+    if (!spool) {
+        say(stderr, QStringLiteral("The report '%1' could not be made.").arg(invocation.report));
+        return ExitFailure;
+    }
+    const auto removeSpool = qScopeGuard([&] { QFile::remove(*spool); });
+    report::SpoolReader reader(*spool);
+    report::DrawingState state;
+    report::WritePdf(reader, invocation.pdf, state);
+    say(stdout, QStringLiteral("%1: %2 pages written to %3.")
+                    .arg(made->Name())
+                    .arg(reader.pageCount())
+                    .arg(invocation.pdf));
+    return ExitOk;
+}
+
 }  // namespace
 
 int RunCommand(const Invocation& invocation) {
@@ -149,6 +209,7 @@ int RunCommand(const Invocation& invocation) {
         {QStringLiteral("export"), exportMovies},
         {QStringLiteral("import"), importMovies},
         {QStringLiteral("backup"), backupCatalogue},
+        {QStringLiteral("report"), writeReport},
     };
     const auto command = commands.find(invocation.command);
     if (command == commands.end()) {

@@ -4,11 +4,17 @@
 #include "db/Movies.h"
 #include "db/Transaction.h"
 #include "db/Upgrade.h"
+#include "report/Report.h"
+#include "report/ReportList.h"
+#include "report/RunReport.h"
+#include "report/SpoolReader.h"
+#include "report/SpoolWriter.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -145,6 +151,32 @@ TEST_F(Commands, ABackupIsWholeWhileAnotherConnectionWrites) {
     EXPECT_TRUE(import.errors.contains("The catalogue 'KIB' is open in another copy"))
         << "a writer is told the catalogue is busy: " << import.errors.toStdString();
     EXPECT_EQ(run({"export"}).status, 2);
+}
+
+TEST_F(Commands, AReportToPdfHasThePagesOfThePreview) {
+    writeMovies("KIB", 150);
+    const Outcome outcome = run({"report", "list", "--pdf", path("list.pdf")});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors.toStdString();
+
+    // The preview's page count: the same report spooled here.
+    db::Catalogue files(home.filePath("data/KIB"));
+    files.OpenDatabase("KIB", db::Catalogue::Sharing::Shared);
+    report::SpoolWriter writer(path("spool"));
+    auto listing = report::MakeReport(report::ReportKind::List, writer, files.connection());
+    report::SpoolReader preview(*report::RunReport(*listing, writer));
+    ASSERT_GT(preview.pageCount(), 1);
+    EXPECT_EQ(outcome.out.trimmed(), QStringLiteral("Movie Listing: %1 pages written to %2.")
+                                         .arg(preview.pageCount())
+                                         .arg(path("list.pdf")));
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {path("list.pdf")});
+    if (pdfinfo.waitForFinished(10000) && pdfinfo.exitCode() == 0) {
+        EXPECT_TRUE(QString::fromUtf8(pdfinfo.readAllStandardOutput())
+                        .contains(QRegularExpression(
+                            QStringLiteral("Pages:\\s+%1\\n").arg(preview.pageCount()))));
+    }
+    EXPECT_TRUE(QDir(home.filePath("data/KIB/Temp")).isEmpty()) << "no spool file stays";
+    EXPECT_EQ(run({"report", "rating", "--pdf", path("r.pdf")}).status, 2) << "rating needs --ids";
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include "ui/report/ReportCommands.h"
 
 #include "db/Catalogue.h"
-#include "report/DetailedReport.h"
-#include "report/ListingReports.h"
-#include "report/SummaryReports.h"
+#include "report/Report.h"
+#include "report/ReportList.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainMenus.h"
@@ -18,17 +17,9 @@ namespace ui {
 
 namespace {
 
-template <class Report>
-ReportSession::MakeReport make() {
-    return [](report::SpoolWriter& writer, db::Connection& connection) {
-        return std::make_unique<Report>(writer, connection);
-    };
-}
-
-template <class Report>
-ReportSession::MakeReport makeFor(const QList<int>& ids) {
-    return [ids](report::SpoolWriter& writer, db::Connection& connection) {
-        return std::make_unique<Report>(writer, connection, ids);
+ReportSession::MakeReport make(report::ReportKind kind, const QList<int>& ids = {}) {
+    return [kind, ids](report::SpoolWriter& writer, db::Connection& connection) {
+        return report::MakeReport(kind, writer, connection, ids);
     };
 }
 
@@ -56,12 +47,12 @@ void ConnectReportCommands(MainMenus& menus, UserInterface& ui, settings::Settin
     });
 
     const ReportItem reports[] = {
-        {"mnuReportsMovieListing", make<report::clsReportList>()},
-        {"mnuReportListLabelNumber", make<report::clsReportListLabelNumber>()},
-        {"mnuReportDetailed", make<report::clsReportDetailed>()},
-        {"mnuReportsInventoryReport", make<report::clsReportInventory>()},
-        {"mnuReportsCostReport", make<report::clsReportCost>()},
-        {"mnuReportsMoviesLentOut", make<report::clsReportLent>()},
+        {"mnuReportsMovieListing", make(report::ReportKind::List)},
+        {"mnuReportListLabelNumber", make(report::ReportKind::Label)},
+        {"mnuReportDetailed", make(report::ReportKind::Detailed)},
+        {"mnuReportsInventoryReport", make(report::ReportKind::Inventory)},
+        {"mnuReportsCostReport", make(report::ReportKind::Cost)},
+        {"mnuReportsMoviesLentOut", make(report::ReportKind::Lent)},
     };
     for (const ReportItem& item : reports) {
         enable(item.menuItem, [session, saveFirst, make = item.make] {
@@ -84,10 +75,12 @@ void ConnectReportCommands(MainMenus& menus, UserInterface& ui, settings::Settin
         dialog->show();
     };
     enable("mnuReportsListRating", [select] {
-        select(ReportSelectionDialog::Kind::Rating, makeFor<report::clsReportRating>);
+        select(ReportSelectionDialog::Kind::Rating,
+               [](const QList<int>& ids) { return make(report::ReportKind::Rating, ids); });
     });
     enable("mnuReportsListMedia", [select] {
-        select(ReportSelectionDialog::Kind::Media, makeFor<report::clsReportMedia>);
+        select(ReportSelectionDialog::Kind::Media,
+               [](const QList<int>& ids) { return make(report::ReportKind::Media, ids); });
     });
 }
 

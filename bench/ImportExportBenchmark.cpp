@@ -3,7 +3,6 @@
 // tool's.
 
 #include "BenchCatalogue.h"
-#include "app/ProgressWindow.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
 #include "db/ProgressReporter.h"
@@ -11,6 +10,7 @@
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
+#include "ui/shell/ProgressWindow.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -243,7 +243,7 @@ BENCHMARK(BM_RepairData)->Unit(benchmark::kMillisecond)->Iterations(3);
 // The same with the progress window the user sees, on the offscreen platform.
 void BM_RepairData_WithProgressWindow(benchmark::State& state) {
     QWidget owner;
-    app::Progress progress(&owner);
+    ui::Progress progress(&owner);
     repairBenchmark(state, progress);
 }
 BENCHMARK(BM_RepairData_WithProgressWindow)->Unit(benchmark::kMillisecond)->Iterations(3);

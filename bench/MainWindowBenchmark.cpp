@@ -1,9 +1,9 @@
 // The main window on the generated catalogue: start-up, refill, sorting, saving, memory.
 
 #include "BenchCatalogue.h"
-#include "app/Settings.h"
 #include "app/Startup.h"
 #include "db/Catalogue.h"
+#include "settings/Settings.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MovieListModel.h"
@@ -34,7 +34,7 @@ double residentMegabytes() {
 struct LoadedWindow {
     QTemporaryDir folder;
     ui::QtUserInterface ui;
-    app::Settings settings{folder.filePath(QStringLiteral("KIB.conf"))};
+    settings::Settings settings{folder.filePath(QStringLiteral("KIB.conf"))};
     db::Catalogue catalogue{folder.path()};
     std::unique_ptr<ui::MainWindow> window;
 
@@ -49,7 +49,7 @@ void BM_StartupToTheFilledList(benchmark::State& state) {
     QTemporaryDir folder;
     bench::CopyOfSharedCatalogue(folder.path(), QStringLiteral("KIB"));
     ui::QtUserInterface ui;
-    app::Settings settings(folder.filePath(QStringLiteral("KIB.conf")));
+    settings::Settings settings(folder.filePath(QStringLiteral("KIB.conf")));
     double resident = 0;
     for (auto _ : state) {
         db::Catalogue catalogue(folder.path());

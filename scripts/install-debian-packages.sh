@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs what building, running and testing the program needs on Debian 12. Xvfb and xdotool
 # let the end-to-end tests drive the program on a real X server; the desktop and AppStream
-# validators check the install files.
+# validators check the install files; poppler-utils lets the tests read the PDF files the
+# program writes.
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
-fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool \
+fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool \
 desktop-file-utils appstream"
 missing=""
 for p in $packages; do

@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
-#include "app/Settings.h"
-#include "app/SplashWindow.h"
 #include "db/Catalogue.h"
 #include "db/Upgrade.h"
+#include "settings/Settings.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
+#include "ui/shell/SplashWindow.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -58,12 +58,14 @@ bool CheckDataAccess(ui::UserInterface& ui, const QString& catalogueFolder) {
     return false;
 }
 
-StartupResult Main(ui::UserInterface& ui, Settings& settings, db::Catalogue& catalogue) {
-    const QString name = LoadDatabaseName(settings);
+StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
+                   const QString& catalogueName) {
+    const QString name =
+        catalogueName.isEmpty() ? settings::LoadDatabaseName(settings) : catalogueName;
     if (!CheckDataAccess(ui, catalogue.folder()))
         return {nullptr, 1};
 
-    auto splash = SplashWindow::ShowSplash(QStringLiteral("Starting"), 1, 6);
+    auto splash = ui::SplashWindow::ShowSplash(QStringLiteral("Starting"), 1, 6);
     QString step = QStringLiteral("Open database");
     try {
         splash->SplashStep(step);

@@ -11,9 +11,11 @@ class MainWindow;
 class UserInterface;
 }  // namespace ui
 
-namespace app {
-
+namespace settings {
 class Settings;
+}
+
+namespace app {
 
 // Where the catalogues live: ~/.local/share/KIB (honours XDG_DATA_HOME).
 QString CatalogueFolder();
@@ -27,9 +29,11 @@ struct StartupResult {
     int exitStatus = 0;                      // non-zero when start-up failed
 };
 
-// Main: picks the catalogue, checks data access, opens (building when missing) and upgrades it
-// behind the splash window, then loads and shows the main window. A failing step is named to
-// the user and on standard error, and gives a non-zero exit status.
-StartupResult Main(ui::UserInterface& ui, Settings& settings, db::Catalogue& catalogue);
+// Main: picks the catalogue (catalogueName, or the one the settings name), checks data access,
+// opens (building when missing) and upgrades it behind the splash window, then loads and shows
+// the main window. A failing step is named to the user and on standard error, and gives a
+// non-zero exit status.
+StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
+                   const QString& catalogueName = {});
 
 }  // namespace app

@@ -1,16 +1,58 @@
-#include "app/Settings.h"
+#include "app/CommandLine.h"
+#include "app/Commands.h"
 #include "app/Startup.h"
 #include "app/TerminationSignals.h"
 #include "db/Catalogue.h"
+#include "settings/Settings.h"
 #include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
+#include "ui/shell/AboutDialog.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
 
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// The commands need no display: they draw reports on the offscreen platform.
+int runWithoutWindow(int argc, char* argv[], const app::Invocation& invocation) {
+    switch (invocation.kind) {
+        case app::Invocation::Kind::Help:
+            std::fputs(qPrintable(invocation.message), stdout);
+            return app::ExitOk;
+        case app::Invocation::Kind::Version:
+            std::puts(qPrintable(ui::VersionText(TALLOWMERE_VERSION_MAJOR, TALLOWMERE_VERSION_MINOR,
+                                                 TALLOWMERE_VERSION_PATCH)));
+            return app::ExitOk;
+        case app::Invocation::Kind::BadUsage:
+            std::fprintf(stderr, "%s\n", qPrintable(invocation.message));
+            return app::ExitBadUsage;
+        default:
+            break;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("KIB"));
+    return app::RunCommand(invocation);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    const app::Invocation invocation = app::ParseCommandLine(argumentsOf(argc, argv));
+    if (invocation.kind != app::Invocation::Kind::Window)
+        return runWithoutWindow(argc, argv, invocation);
+
     QApplication application(argc, argv);
     // The catalogue folder and the settings are named after the application "KIB".
     QCoreApplication::setApplicationName(QStringLiteral("KIB"));
@@ -30,9 +72,9 @@ int main(int argc, char* argv[]) {
                      [&] { endWhenIdle(); });
 
     ui::QtUserInterface ui;
-    app::Settings settings;
+    settings::Settings settings;
     db::Catalogue catalogue(app::CatalogueFolder());
-    app::StartupResult started = app::Main(ui, settings, catalogue);
+    app::StartupResult started = app::Main(ui, settings, catalogue, invocation.catalogue);
     if (!started.window)
         return started.exitStatus;
 

@@ -64,12 +64,13 @@ std::unique_ptr<QLockFile> lockCatalogue(const QString& path, const QString& nam
     qint64 process = 0;
     QString host, program;
     if (lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&process, &host, &program))
-        throw Error(QStringLiteral("The catalogue '%1' is open in another copy of the program "
-                                   "(process %2 on %3).  Close it there first.")
-                        .arg(name)
-                        .arg(process)
-                        .arg(host));
-    throw Error(QStringLiteral("The catalogue '%1' could not be locked for this window: '%2' "
+        throw CatalogueInUse(
+            QStringLiteral("The catalogue '%1' is open in another copy of the program "
+                           "(process %2 on %3).  Close it there first.")
+                .arg(name)
+                .arg(process)
+                .arg(host));
+    throw Error(QStringLiteral("The catalogue '%1' could not be locked for this program: '%2' "
                                "cannot be written.")
                     .arg(name, lock->fileName()));
 }

@@ -5,9 +5,17 @@
 
 class QLockFile;
 
+#include "db/DatabaseError.h"
+
 namespace db {
 
 class Connection;
+
+// The catalogue is held by another running copy of the program.
+class CatalogueInUse : public Error {
+public:
+    using Error::Error;
+};
 
 // The open catalogue: its name (gDBName) and its connection (gConnection). One file per
 // catalogue, <folder>/<name>.db.

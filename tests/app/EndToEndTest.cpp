@@ -1,9 +1,9 @@
-#include "app/Settings.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
 #include "db/Movies.h"
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -6,7 +6,8 @@ namespace test {
 
 TestCatalogue::TestCatalogue()
     : catalogue_(directory_.path()),
-      settings_(std::make_unique<app::Settings>(directory_.filePath(QStringLiteral("KIB.conf")))) {}
+      settings_(
+          std::make_unique<settings::Settings>(directory_.filePath(QStringLiteral("KIB.conf")))) {}
 
 db::Connection& TestCatalogue::open(const QString& name) {
     catalogue_.OpenDatabase(name);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Settings.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
+#include "settings/Settings.h"
 #include "support/QtPrinting.h"
 
 #include <QTemporaryDir>
@@ -22,12 +22,12 @@ public:
     QString path(const QString& fileName) const { return directory_.filePath(fileName); }
     db::Catalogue& catalogue() { return catalogue_; }
     db::Connection& connection() { return catalogue_.connection(); }
-    app::Settings& settings() { return *settings_; }
+    settings::Settings& settings() { return *settings_; }
 
 private:
     QTemporaryDir directory_;
     db::Catalogue catalogue_;
-    std::unique_ptr<app::Settings> settings_;
+    std::unique_ptr<settings::Settings> settings_;
 };
 
 }  // namespace test

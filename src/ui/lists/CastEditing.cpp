@@ -7,7 +7,7 @@
 
 namespace ui::lists {
 
-void AddActor(UserInterface& ui, db::Connection& connection, app::Settings& settings,
+void AddActor(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
               CastList& cast, const std::function<void()>& markChanged, QWidget* parent) {
     markChanged();
     SelectActorDialog frmSelectActor(ui, connection, settings, cast, parent);

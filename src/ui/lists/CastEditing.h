@@ -5,7 +5,7 @@
 class QListWidget;
 class QWidget;
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -24,7 +24,7 @@ class CastList;
 
 // Add Actor: marks the movie changed first, so that even a cancelled pick leaves it marked, then
 // lets the user pick or add an actor in frmSelectActor.
-void AddActor(UserInterface& ui, db::Connection& connection, app::Settings& settings,
+void AddActor(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
               CastList& cast, const std::function<void()>& markChanged, QWidget* parent);
 
 // Remove Actor: marks the movie changed, then removes the selected cast entry; with none

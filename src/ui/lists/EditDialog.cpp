@@ -1,6 +1,5 @@
 #include "ui/lists/EditDialog.h"
 
-#include "app/FilmSite.h"
 #include "db/LookupLists.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FilmSitePicture.h"
@@ -8,6 +7,7 @@
 #include "ui/common/UserInterface.h"
 #include "ui/lists/ListMember.h"
 #include "ui/lists/NameList.h"
+#include "ui/shell/FilmSiteSearch.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,7 +24,7 @@ constexpr int NameLength = 50;
 
 }  // namespace
 
-EditDialog::EditDialog(UserInterface& ui, db::Connection& connection, app::Settings& settings,
+EditDialog::EditDialog(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
                        db::LookupTable table, QWidget* parent)
     : QDialog(parent),
       ui_(ui),
@@ -113,8 +113,8 @@ void EditDialog::Save() {
 }
 
 void EditDialog::searchFilmSite() {
-    app::SearchFilmSite(ui_, settings_, app::FilmSiteSearch::Name,
-                        app::SwapAroundComma(txtName_->text()));
+    ui::SearchFilmSite(ui_, settings_, settings::FilmSiteSearch::Name,
+                       settings::SwapAroundComma(txtName_->text()));
 }
 
 }  // namespace ui::lists

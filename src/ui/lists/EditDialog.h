@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -32,7 +32,7 @@ enum class EditMode { Add, Rename };
 class EditDialog : public QDialog {
     Q_OBJECT
 public:
-    EditDialog(UserInterface& ui, db::Connection& connection, app::Settings& settings,
+    EditDialog(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
                db::LookupTable table, QWidget* parent = nullptr);
 
     // What the opener sets before showing the dialog.
@@ -60,7 +60,7 @@ private:
 
     UserInterface& ui_;
     db::Connection& connection_;
-    app::Settings& settings_;
+    settings::Settings& settings_;
     const ListMember& member_;
     QString addedName_;
     QLabel* lblName_ = nullptr;

@@ -26,7 +26,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 
 }  // namespace
 
-ListDialog::ListDialog(UserInterface& ui, db::Connection& connection, app::Settings& settings,
+ListDialog::ListDialog(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
                        db::LookupTable table, QWidget* parent)
     : QDialog(parent),
       ui_(ui),

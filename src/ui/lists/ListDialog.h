@@ -8,7 +8,7 @@
 class QListWidget;
 class QPushButton;
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -29,7 +29,7 @@ struct ListMember;
 class ListDialog : public QDialog, public NameListForm {
     Q_OBJECT
 public:
-    ListDialog(UserInterface& ui, db::Connection& connection, app::Settings& settings,
+    ListDialog(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
                db::LookupTable table, QWidget* parent = nullptr);
 
     // Refills lstData from the catalogue and selects the first name.
@@ -46,7 +46,7 @@ private:
 
     UserInterface& ui_;
     db::Connection& connection_;
-    app::Settings& settings_;
+    settings::Settings& settings_;
     const ListMember& member_;
     QListWidget* lstData_ = nullptr;
     QPushButton* cmdAdd_ = nullptr;

@@ -15,7 +15,7 @@
 namespace ui::lists {
 
 SelectActorDialog::SelectActorDialog(UserInterface& ui, db::Connection& connection,
-                                     app::Settings& settings, CastList& cast, QWidget* parent)
+                                     settings::Settings& settings, CastList& cast, QWidget* parent)
     : QDialog(parent), ui_(ui), connection_(connection), settings_(settings), cast_(cast) {
     setObjectName(QStringLiteral("frmSelectActor"));
     setWindowTitle(QStringLiteral("Select Actor"));

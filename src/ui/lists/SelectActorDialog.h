@@ -7,7 +7,7 @@
 class QListWidget;
 class QPushButton;
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -26,7 +26,7 @@ class CastList;
 class SelectActorDialog : public QDialog, public NameListForm {
     Q_OBJECT
 public:
-    SelectActorDialog(UserInterface& ui, db::Connection& connection, app::Settings& settings,
+    SelectActorDialog(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
                       CastList& cast, QWidget* parent = nullptr);
 
     void PopulateLstData() override;
@@ -44,7 +44,7 @@ private:
 
     UserInterface& ui_;
     db::Connection& connection_;
-    app::Settings& settings_;
+    settings::Settings& settings_;
     CastList& cast_;
     QListWidget* lstData_ = nullptr;
     QPushButton* cmdSelect_ = nullptr;

@@ -1,8 +1,9 @@
 #include "ui/main/MainWindow.h"
 
-#include "app/Settings.h"
 #include "db/Catalogue.h"
+#include "settings/Settings.h"
 #include "ui/common/ErrorReport.h"
+#include "ui/common/FormPosition.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListModel.h"
@@ -24,7 +25,7 @@
 
 namespace ui {
 
-MainWindow::MainWindow(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue)
+MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue)
     : ui_(ui),
       settings_(settings),
       catalogue_(catalogue),
@@ -162,7 +163,7 @@ void MainWindow::unload() {
         return;
     unloaded_ = true;
     try {
-        app::SaveFormPosition(settings_, *this);
+        ui::SaveFormPosition(settings_, *this);
     } catch (...) {
     }
     catalogue_.close();

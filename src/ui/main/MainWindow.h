@@ -10,7 +10,7 @@ class QLabel;
 class QSplitter;
 class QTimer;
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -31,7 +31,7 @@ class UserInterface;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue);
+    MainWindow(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue);
     ~MainWindow() override;
 
     // Window load: advances the splash with "Load movies", sets the title, fills the list.
@@ -104,7 +104,7 @@ private:
     Resolution resolveLookup(int& id, int table, const QString& text);
 
     UserInterface& ui_;
-    app::Settings& settings_;
+    settings::Settings& settings_;
     db::Catalogue& catalogue_;
     db::ActiveSearch search_;
     std::unique_ptr<MainMenus> menus_;

@@ -1,10 +1,6 @@
 // The dialogs the main window opens: search, the setup lists, the cast and genres, the tools,
 // the film web site and the about box.
 
-#include "app/AboutDialog.h"
-#include "app/FilmSite.h"
-#include "app/FilmSiteDialog.h"
-#include "app/ProgressWindow.h"
 #include "db/Catalogue.h"
 #include "db/LookupTable.h"
 #include "ui/common/ErrorReport.h"
@@ -20,7 +16,12 @@
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
+#include "ui/report/ReportCommands.h"
 #include "ui/search/SearchDialogs.h"
+#include "ui/shell/AboutDialog.h"
+#include "ui/shell/FilmSiteDialog.h"
+#include "ui/shell/FilmSiteSearch.h"
+#include "ui/shell/ProgressWindow.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
 #include "ui/tools/MaintenanceCommands.h"
@@ -119,7 +120,7 @@ void MainWindow::connectDialogs() {
     enable("mnuToolsCheckData", [this, refill] {
         if (!SaveCurrentMovie())
             return;
-        app::Progress progress(this);
+        ui::Progress progress(this);
         RepairDataCommand(ui_, catalogue_, progress, this, refill);
     });
     enable("mnuToolsStartOver", [this, refill] {
@@ -131,13 +132,15 @@ void MainWindow::connectDialogs() {
             DeleteUnusedActorsCommand(ui_, catalogue_, this);
     });
     enable("mnuSetupIMDb", [this] {
-        app::FilmSiteDialog dialog(settings_, this);
+        ui::FilmSiteDialog dialog(settings_, this);
         ui_.runModal(dialog);
     });
     enable("mnuHelpAbout", [this] {
-        app::AboutDialog dialog(ui_, catalogue_, this);
+        ui::AboutDialog dialog(ui_, catalogue_, this);
         ui_.runModal(dialog);
     });
+    ConnectReportCommands(*menus_, ui_, settings_, catalogue_, *this,
+                          [this] { return SaveCurrentMovie(); });
 
     auto markChanged = [this] { this->markChanged(); };
     connect(record_->cmdAddActor, &QPushButton::clicked, this, [this, markChanged] {
@@ -165,7 +168,8 @@ void MainWindow::connectDialogs() {
     connect(record_->cmdSetGenre, &QPushButton::clicked, this, setGenres);
     connect(record_, &RecordView::genresClicked, this, setGenres);
     connect(record_->imgIMDb, &FilmSitePicture::clicked, this, [this] {
-        app::SearchFilmSite(ui_, settings_, app::FilmSiteSearch::Title, record_->txtTitle->text());
+        ui::SearchFilmSite(ui_, settings_, settings::FilmSiteSearch::Title,
+                           record_->txtTitle->text());
     });
 }
 

@@ -1,8 +1,8 @@
 // The movie list of the main window: its columns, refill, sorting and popup.
 
-#include "app/Settings.h"
 #include "db/Catalogue.h"
 #include "db/MovieList.h"
+#include "settings/Settings.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
@@ -37,8 +37,8 @@ void MainWindow::PopulateLstMain() {
     const int count = int(rows.size());
     EnableMovieFields(count > 0);
     bool ok = false;
-    const int column = settings_.value(app::key::SortCol).toInt(&ok);
-    const int order = settings_.value(app::key::SortOrder).toInt();
+    const int column = settings_.value(settings::key::SortCol).toInt(&ok);
+    const int order = settings_.value(settings::key::SortOrder).toInt();
     model_->setRows(std::move(rows), ok ? column : 0,
                     order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
     list_->horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
@@ -63,8 +63,8 @@ void MainWindow::headerClicked(int column) {
         order = Qt::DescendingOrder;
     sortBy(column, order);
     list_->scrollTo(list_->currentIndex());
-    settings_.setValue(app::key::SortCol, QString::number(column));
-    settings_.setValue(app::key::SortOrder, order == Qt::DescendingOrder ? "1" : "0");
+    settings_.setValue(settings::key::SortCol, QString::number(column));
+    settings_.setValue(settings::key::SortOrder, order == Qt::DescendingOrder ? "1" : "0");
 }
 
 int MainWindow::selectedMovieId() const {

@@ -1,8 +1,8 @@
 // The main window's own commands: another catalogue, clearing the search, exit.
 
-#include "app/Settings.h"
 #include "db/Catalogue.h"
 #include "db/Upgrade.h"
+#include "settings/Settings.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
@@ -66,23 +66,23 @@ void MainWindow::openCatalogue() {
                       catalogue_.name(), nearCorner);
     if (!answer || answer->isEmpty())
         return;
-    if (app::CleanDatabaseName(*answer).size() > app::MaxDatabaseNameLength) {
+    if (settings::CleanDatabaseName(*answer).size() > settings::MaxDatabaseNameLength) {
         ui_.inform(this, QStringLiteral("Information"),
                    QStringLiteral("A catalogue name can have at most %1 letters and digits.")
-                       .arg(app::MaxDatabaseNameLength),
+                       .arg(settings::MaxDatabaseNameLength),
                    Icon::Information);
         return;
     }
     const QString previous = catalogue_.name();
-    settings_.setValue(app::key::DBName, *answer);
-    const QString name = app::LoadDatabaseName(settings_);
-    settings_.setValue(app::key::DBName, name);
+    settings_.setValue(settings::key::DBName, *answer);
+    const QString name = settings::LoadDatabaseName(settings_);
+    settings_.setValue(settings::key::DBName, name);
     try {
         catalogue_.OpenDatabase(name);
         db::UpdateDatabase(catalogue_.connection());
     } catch (const std::exception& error) {
         ReportError(ui_, this, error);
-        settings_.setValue(app::key::DBName, previous);
+        settings_.setValue(settings::key::DBName, previous);
         reopen(previous);
         return;
     }

@@ -1,7 +1,7 @@
 #include "ui/search/GenreSearchDialog.h"
 
-#include "app/Settings.h"
 #include "db/LookupLists.h"
+#include "settings/Settings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,7 +46,7 @@ QWidget& GenreSearchDialog::input() {
 }
 
 void GenreSearchDialog::fillGenres() {
-    const QString saved = u',' + context_.settings.value(app::key::SearchGenreIds) + u',';
+    const QString saved = u',' + context_.settings.value(settings::key::SearchGenreIds) + u',';
     for (const db::LookupEntry& genre :
          db::LookupEntries(context_.connection, db::LookupTable::Genre)) {
         auto* item = new QListWidgetItem(genre.name, lstGenre);
@@ -76,7 +76,7 @@ void GenreSearchDialog::runSearch() {
         refuse(QStringLiteral("Enter a genre to search for."));
         return;
     }
-    context_.settings.setValue(QString::fromLatin1(app::key::SearchGenreIds), ids);
+    context_.settings.setValue(QString::fromLatin1(settings::key::SearchGenreIds), ids);
     db::ActiveSearch candidate = context_.search;
     candidate.type = db::SearchType::Genres;
     candidate.genreIds = ids;

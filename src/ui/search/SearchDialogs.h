@@ -9,7 +9,7 @@ class QDialog;
 class QLineEdit;
 class QWidget;
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -24,7 +24,7 @@ class UserInterface;
 // opener to refill its list; it looks nothing up by itself.
 struct SearchDialogContext {
     UserInterface& ui;
-    app::Settings& settings;
+    settings::Settings& settings;
     db::Connection& connection;
     db::ActiveSearch& search;
     QWidget* parent = nullptr;  // the main window: the dialog centres on it and takes its icon

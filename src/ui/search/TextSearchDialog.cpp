@@ -1,7 +1,7 @@
 #include "ui/search/TextSearchDialog.h"
 
-#include "app/Settings.h"
 #include "db/TextRoutines.h"
+#include "settings/Settings.h"
 #include "ui/common/ErrorReport.h"
 
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "ui/tools/ExportDialog.h"
 
-#include "app/Settings.h"
 #include "db/Catalogue.h"
 #include "io/ExportMovies.h"
 #include "io/MovieFileError.h"
+#include "settings/Settings.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -44,14 +44,14 @@ QString failureMessage(const std::exception& error, const QString& file, bool ex
 
 }  // namespace
 
-ExportDialog::ExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
-                           QWidget* parent)
+ExportDialog::ExportDialog(UserInterface& ui, settings::Settings& settings,
+                           db::Catalogue& catalogue, QWidget* parent)
     : MovieFileDialog(
           ui, parent,
           {QStringLiteral("frmExport"), Caption,
            QStringLiteral("Export your movies to a comma delimited file."),
            QStringLiteral("cmdExport"), QStringLiteral("Export"), FileChoice::Purpose::Save},
-          settings.value(app::key::ExportFilename)),
+          settings.value(settings::key::ExportFilename)),
       settings_(settings),
       catalogue_(catalogue) {}
 
@@ -62,7 +62,7 @@ void ExportDialog::run() {
                            QStringLiteral("'%1' already exists. Overwrite?").arg(file),
                            Buttons::YesNoCancel) != Answer::Yes)
         return;
-    settings_.setValue(QString::fromLatin1(app::key::ExportFilename), file);
+    settings_.setValue(QString::fromLatin1(settings::key::ExportFilename), file);
 
     io::ExportResult result;
     Busy busy(*this, controlsToDisable());
@@ -83,7 +83,7 @@ void ExportDialog::run() {
     accept();
 }
 
-void ShowExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+void ShowExportDialog(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
                       QWidget* parent) {
     ExportDialog dialog(ui, settings, catalogue, parent);
     ui.runModal(dialog);

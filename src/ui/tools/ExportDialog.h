@@ -2,7 +2,7 @@
 
 #include "ui/tools/MovieFileDialog.h"
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -15,18 +15,18 @@ namespace ui {
 class ExportDialog : public MovieFileDialog {
     Q_OBJECT
 public:
-    ExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+    ExportDialog(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
                  QWidget* parent);
 
 private:
     void run() override;  // Export
 
-    app::Settings& settings_;
+    settings::Settings& settings_;
     db::Catalogue& catalogue_;
 };
 
 // Tools > Export: shows frmExport modally.
-void ShowExportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+void ShowExportDialog(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
                       QWidget* parent);
 
 }  // namespace ui

@@ -1,10 +1,10 @@
 #include "ui/tools/ImportDialog.h"
 
-#include "app/Settings.h"
 #include "db/Catalogue.h"
 #include "db/Movies.h"
 #include "io/ImportMovies.h"
 #include "io/MovieFileLines.h"
+#include "settings/Settings.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/tools/BackupFirst.h"
 
@@ -38,14 +38,15 @@ QString failureMessage(const io::ImportResult& result, const QString& file) {
 
 }  // namespace
 
-ImportDialog::ImportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
-                           QWidget* parent, std::function<void()> populateLstMain)
+ImportDialog::ImportDialog(UserInterface& ui, settings::Settings& settings,
+                           db::Catalogue& catalogue, QWidget* parent,
+                           std::function<void()> populateLstMain)
     : MovieFileDialog(
           ui, parent,
           {QStringLiteral("frmImport"), Caption,
            QStringLiteral("Import your movies from a comma delimited file."),
            QStringLiteral("cmdImport"), QStringLiteral("Import"), FileChoice::Purpose::Open},
-          settings.value(app::key::ImportFilename)),
+          settings.value(settings::key::ImportFilename)),
       settings_(settings),
       catalogue_(catalogue),
       populateLstMain_(std::move(populateLstMain)) {}
@@ -59,7 +60,7 @@ void ImportDialog::run() {
                    Icon::Information);
         return;
     }
-    settings_.setValue(QString::fromLatin1(app::key::ImportFilename), file);
+    settings_.setValue(QString::fromLatin1(settings::key::ImportFilename), file);
 
     // An import updates movies by title: what it overwrites is kept in a backup first.
     std::optional<QString> backup;
@@ -104,7 +105,7 @@ void ImportDialog::run() {
     accept();
 }
 
-void ShowImportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+void ShowImportDialog(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
                       QWidget* parent, std::function<void()> populateLstMain) {
     ImportDialog dialog(ui, settings, catalogue, parent, std::move(populateLstMain));
     ui.runModal(dialog);

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace app {
+namespace settings {
 class Settings;
 }
 namespace db {
@@ -17,19 +17,19 @@ namespace ui {
 class ImportDialog : public MovieFileDialog {
     Q_OBJECT
 public:
-    ImportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+    ImportDialog(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
                  QWidget* parent, std::function<void()> populateLstMain);
 
 private:
     void run() override;  // Import
 
-    app::Settings& settings_;
+    settings::Settings& settings_;
     db::Catalogue& catalogue_;
     std::function<void()> populateLstMain_;
 };
 
 // Tools > Import: shows frmImport modally.
-void ShowImportDialog(UserInterface& ui, app::Settings& settings, db::Catalogue& catalogue,
+void ShowImportDialog(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
                       QWidget* parent, std::function<void()> populateLstMain);
 
 }  // namespace ui

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "app/Settings.h"
 #include "db/Movies.h"
+#include "settings/Settings.h"
 #include "support/UserInput.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListModel.h"
@@ -108,8 +108,8 @@ TEST_F(MainWindowTest, HeaderClicksToggleTheOrderAndTheSortSurvivesARestart) {
     clickHeader(1);
     EXPECT_EQ(listedTitles(), (QStringList{"Brazil", "Alien"}));
     EXPECT_EQ(shownTitle(), "Brazil") << "the selection stays on its movie";
-    EXPECT_EQ(files.settings().value(app::key::SortCol), "1");
-    EXPECT_EQ(files.settings().value(app::key::SortOrder), "1");
+    EXPECT_EQ(files.settings().value(settings::key::SortCol), "1");
+    EXPECT_EQ(files.settings().value(settings::key::SortOrder), "1");
     clickHeader(5);
     EXPECT_EQ(listedTitles(), (QStringList{"Alien", "Brazil"})) << "090 before 120";
     clickHeader(1);

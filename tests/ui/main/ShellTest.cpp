@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/Settings.h"
 #include "db/MovieDetails.h"
 #include "db/Movies.h"
+#include "settings/Settings.h"
 #include "support/UserInput.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListView.h"
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, OpenCreatesTheNamedCatalogueAndSaysSo) {
     EXPECT_EQ(ui.exchanges()[1].text, "'MYFILMS2' database opened.  Click on Add Movie to begin.");
     EXPECT_TRUE(QFile::exists(files.path("MYFILMS2.db")));
     EXPECT_EQ(window().windowTitle(), "Tallowmere Movie Database (MYFILMS2)");
-    EXPECT_EQ(files.settings().value(app::key::DBName), "MYFILMS2");
+    EXPECT_EQ(files.settings().value(settings::key::DBName), "MYFILMS2");
     EXPECT_FALSE(field("txtTitle").isEnabled());
 
     ui.type(QString(" -- ")).acknowledge();
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, OpenCreatesTheNamedCatalogueAndSaysSo) {
     trigger("mnuFileOpen");
     EXPECT_EQ(ui.exchanges().size(), 7u) << "Cancel changes nothing";
     EXPECT_EQ(window().windowTitle(), "Tallowmere Movie Database (KIB)");
-    EXPECT_EQ(files.settings().value(app::key::DBName), "KIB");
+    EXPECT_EQ(files.settings().value(settings::key::DBName), "KIB");
 }
 
 TEST_F(MainWindowTest, AFailedOpenKeepsTheWindowUsable) {
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, AFailedOpenKeepsTheWindowUsable) {
     EXPECT_EQ(ui.exchanges()[1].title, "Error");
     EXPECT_TRUE(ui.exchanges()[1].text.contains("NOTES.db"));
     EXPECT_EQ(window().windowTitle(), "Tallowmere Movie Database (KIB)");
-    EXPECT_EQ(files.settings().value(app::key::DBName), "KIB");
+    EXPECT_EQ(files.settings().value(settings::key::DBName), "KIB");
     click("cmdNextMovie");
     EXPECT_EQ(shownTitle(), "Alien");
 

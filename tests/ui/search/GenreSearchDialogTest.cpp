@@ -1,6 +1,6 @@
 #include "SearchDialogFixture.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "support/UserInput.h"
 
 namespace {
@@ -50,12 +50,12 @@ TEST_F(GenreSearch, RefusesNoSelectionAndGenresWithoutMovies) {
     EXPECT_EQ(lastMessage(), "Information: Enter a genre to search for.");
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(focusInInput);
-    EXPECT_FALSE(files.settings().contains(QString::fromLatin1(app::key::SearchGenreIds)));
+    EXPECT_FALSE(files.settings().contains(QString::fromLatin1(settings::key::SearchGenreIds)));
 
     EXPECT_FALSE(searchGenres({"Westerns"}, shown, true));
     EXPECT_EQ(lastMessage(), "Information: No movies have the genres you selected.");
     EXPECT_TRUE(focusInInput);
-    EXPECT_EQ(saved(app::key::SearchGenreIds), "19");
+    EXPECT_EQ(saved(settings::key::SearchGenreIds), "19");
     EXPECT_EQ(search.type, SearchType::None);
     EXPECT_EQ(refills, 0);
 }
@@ -85,7 +85,7 @@ TEST_F(GenreSearch, FindsAnyOfTheGenresAndReopensWithTheLastSelectionFoundOrNot)
         return dialog.result();
     });
     EXPECT_FALSE(ui::ShowSearchDialog(SearchType::Genres, context));
-    EXPECT_EQ(saved(app::key::SearchGenreIds), "7") << "Cancel keeps what was saved";
+    EXPECT_EQ(saved(settings::key::SearchGenreIds), "7") << "Cancel keeps what was saved";
 }
 
 }  // namespace

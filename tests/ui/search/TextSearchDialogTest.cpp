@@ -1,6 +1,6 @@
 #include "SearchDialogFixture.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <QLabel>
 #include <QTest>
@@ -25,7 +25,7 @@ TEST_F(TextSearch, AWordFindsOnlyTheEqualTitleAndStarsFindEveryTitleContainingIt
     ASSERT_TRUE(searchFor(SearchType::Title, "*AMÉLIE*"));
     EXPECT_EQ(listedTitles(),
               (QStringList{"AMÉLIE 2", "Amélie", "Die fabelhafte Welt der Amélie"}));
-    EXPECT_EQ(saved(app::key::SearchTitle), "*AMÉLIE*");
+    EXPECT_EQ(saved(settings::key::SearchTitle), "*AMÉLIE*");
     EXPECT_EQ(refills, 2);
 }
 
@@ -46,13 +46,13 @@ TEST_F(TextSearch, NotesAreTrimmedAndEnclosedInStarsOnce) {
         ASSERT_TRUE(searchFor(SearchType::Notes, QString::fromUtf8(typed)));
         EXPECT_EQ(boxAfterSearch, QString::fromUtf8(searched));
         EXPECT_EQ(search.notes, QString::fromUtf8(searched));
-        EXPECT_EQ(saved(app::key::SearchNotes), QString::fromUtf8(searched));
+        EXPECT_EQ(saved(settings::key::SearchNotes), QString::fromUtf8(searched));
         EXPECT_EQ(listedTitles(), QStringList{"Heidi"});
     }
 
     EXPECT_FALSE(searchFor(SearchType::Notes, " Basel ", true));
     EXPECT_EQ(lastMessage(), "Information: No movies match the notes '*Basel*'.");
-    EXPECT_EQ(saved(app::key::SearchNotes), "*Basel*");
+    EXPECT_EQ(saved(settings::key::SearchNotes), "*Basel*");
 }
 
 TEST_F(TextSearch, AnApostropheIsSearchedForAndBreaksNothing) {
@@ -81,7 +81,7 @@ TEST_F(TextSearch, AMovieNumberKeepsOnlyItsDigitsAndMustBeAboveZero) {
         EXPECT_TRUE(focusInInput);
     }
     EXPECT_EQ(boxAfterSearch, "--7");
-    EXPECT_FALSE(files.settings().contains(QString::fromLatin1(app::key::SearchMovieId)));
+    EXPECT_FALSE(files.settings().contains(QString::fromLatin1(settings::key::SearchMovieId)));
     EXPECT_EQ(refills, 0);
 
     ASSERT_TRUE(searchFor(SearchType::MovieId, QStringLiteral("# %1 please").arg(brazil)));
@@ -96,7 +96,7 @@ TEST_F(TextSearch, AMovieNumberKeepsOnlyItsDigitsAndMustBeAboveZero) {
 
     EXPECT_FALSE(searchFor(SearchType::MovieId, "999", true));
     EXPECT_EQ(lastMessage(), "Information: No movies match the # 999.");
-    EXPECT_EQ(saved(app::key::SearchMovieId), "999");
+    EXPECT_EQ(saved(settings::key::SearchMovieId), "999");
     EXPECT_EQ(search.movieId, brazil);
 }
 
@@ -108,7 +108,7 @@ TEST_F(TextSearch, AFailedSearchRemembersItsInputAndLeavesTheEarlierSearchInPlac
     EXPECT_FALSE(searchFor(SearchType::Director, "Nobody", true));
     EXPECT_EQ(lastMessage(), "Information: No movies match the director 'Nobody'.");
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(saved(app::key::SearchDirector), "Nobody");
+    EXPECT_EQ(saved(settings::key::SearchDirector), "Nobody");
     EXPECT_EQ(search.type, SearchType::Title);
     EXPECT_EQ(listedTitles(), QStringList{"Alien"});
 
@@ -125,7 +125,7 @@ TEST_F(TextSearch, AFailedSearchRemembersItsInputAndLeavesTheEarlierSearchInPlac
         return dialog.result();
     });
     EXPECT_FALSE(ui::ShowSearchDialog(SearchType::Director, context));
-    EXPECT_EQ(saved(app::key::SearchDirector), "Nobody");
+    EXPECT_EQ(saved(settings::key::SearchDirector), "Nobody");
     EXPECT_EQ(refills, 1);
 }
 

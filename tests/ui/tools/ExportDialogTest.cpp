@@ -1,5 +1,5 @@
 #include "ToolsFixture.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "ui/tools/ExportDialog.h"
 
 #include <QLineEdit>
@@ -27,7 +27,7 @@ TEST_F(ExportDialogTest, ExportsTheStoredFileFollowingEachTitleAndSaysHowMany) {
     addMovie("Alien");
     addMovie("Brazil");
     addMovie("Lost", 99);
-    files.settings().setValue(app::key::ExportFilename, movieFile);
+    files.settings().setValue(settings::key::ExportFilename, movieFile);
     user.inDialog([&](QDialog& dialog) {
             EXPECT_EQ(static_cast<ui::ExportDialog&>(dialog).filename().text(), movieFile);
             test::CaptionRecorder recorder(dialog, "cmdExport");
@@ -59,14 +59,14 @@ TEST_F(ExportDialogTest, OverwritesAnExistingFileOnlyOnYes) {
         test::click(dialog, "cmdExport");
         EXPECT_EQ(contentsOf(movieFile), "earlier");
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_FALSE(files.settings().contains(app::key::ExportFilename));
+        EXPECT_FALSE(files.settings().contains(settings::key::ExportFilename));
     }
     user.answer(ui::Answer::Yes).acknowledge();
     test::click(dialog, "cmdExport");
     EXPECT_EQ(user.exchanges()[0].title, "Overwrite Warning");
     EXPECT_EQ(user.exchanges()[0].text, "'" + movieFile + "' already exists. Overwrite?");
     EXPECT_EQ(user.exchanges().back().text, "1 movies exported.");
-    EXPECT_EQ(files.settings().value(app::key::ExportFilename), movieFile);
+    EXPECT_EQ(files.settings().value(settings::key::ExportFilename), movieFile);
     EXPECT_TRUE(contentsOf(movieFile).contains("\"Alien\""));
 }
 

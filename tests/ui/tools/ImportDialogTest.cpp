@@ -1,6 +1,6 @@
 #include "ToolsFixture.h"
-#include "app/Settings.h"
 #include "io/MovieFileFormat.h"
+#include "settings/Settings.h"
 #include "ui/tools/ImportDialog.h"
 
 #include <QLineEdit>
@@ -77,7 +77,7 @@ TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
     EXPECT_EQ(user.exchanges().back().text,
               "2 movies imported.\n\nLines skipped because they are too short to hold a movie: 1.");
     EXPECT_EQ(db::CountMovies(connection), 2);
-    EXPECT_EQ(files.settings().value(app::key::ImportFilename), movieFile);
+    EXPECT_EQ(files.settings().value(settings::key::ImportFilename), movieFile);
 }
 
 TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeItStay) {

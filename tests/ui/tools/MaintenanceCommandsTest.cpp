@@ -1,13 +1,13 @@
 #include "ToolsFixture.h"
-#include "app/ProgressWindow.h"
 #include "db/LookupTable.h"
+#include "ui/shell/ProgressWindow.h"
 #include "ui/tools/MaintenanceCommands.h"
 
 namespace {
 
 class MaintenanceCommandsTest : public test::ToolsTest {
 protected:
-    app::Progress progress{&mainWindow};
+    ui::Progress progress{&mainWindow};
 };
 
 // Cancel in the progress window and the repair itself are tested beside them.

@@ -1,0 +1,129 @@
+#include "app/CommandLine.h"
+
+#include "settings/Settings.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace app {
+
+namespace {
+
+const char* const Description =
+    "Tallowmere Movie Database: a catalogue of your movie collection.\n"
+    "\n"
+    "Without a command the window opens. The commands run without a window or a display:\n"
+    "  export FILE           write every movie to a movie file\n"
+    "  import FILE           read a movie file into the catalogue (backs it up first)\n"
+    "  report NAME --pdf FILE [--ids 2,5]\n"
+    "                        write a report as PDF; NAME as on the Reports menu or one of\n"
+    "                        list, label, rating, media, detailed, inventory, cost, lent\n"
+    "                        (rating and media take the ids of the ratings or media)\n"
+    "  backup FILE           write a consistent copy of the catalogue, also while it is open\n"
+    "  check [--repair]      check the file and the movies' references; --repair mends them\n"
+    "                        (after a backup)\n"
+    "\n"
+    "Exit status: 0 when everything went well, 1 on a failure (a line that could not be\n"
+    "imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.";
+
+struct CommandShape {
+    const char* name;
+    bool takesFile;
+};
+
+const CommandShape Commands[] = {
+    {"export", true}, {"import", true}, {"report", false}, {"backup", true}, {"check", false}};
+
+Invocation badUsage(const QString& message) {
+    Invocation invocation;
+    invocation.kind = Invocation::Kind::BadUsage;
+    invocation.message = message + QStringLiteral("\nTry 'tallowmere --help'.");
+    return invocation;
+}
+
+}  // namespace
+
+Invocation ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption catalogue(QStringLiteral("catalogue"),
+                                       QStringLiteral("Use the catalogue NAME."),
+                                       QStringLiteral("NAME"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("The report's PDF file."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption ids(QStringLiteral("ids"),
+                                 QStringLiteral("Ratings or media of a report, as ids."),
+                                 QStringLiteral("IDS"));
+    const QCommandLineOption repair(QStringLiteral("repair"),
+                                    QStringLiteral("With check: mend what it finds."));
+    parser.addOptions({catalogue, pdf, ids, repair});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("export, import, report, backup or check."),
+                                 QStringLiteral("[command]"));
+    if (!parser.parse(arguments))
+        return badUsage(parser.errorText());
+
+    Invocation invocation;
+    if (parser.isSet(help)) {
+        invocation.kind = Invocation::Kind::Help;
+        // The parser names the program after its file, or not at all without an application.
+        invocation.message =
+            parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                      QStringLiteral("Usage: tallowmere"));
+        return invocation;
+    }
+    if (parser.isSet(version)) {
+        invocation.kind = Invocation::Kind::Version;
+        return invocation;
+    }
+    if (parser.isSet(catalogue)) {
+        invocation.catalogue = settings::CleanDatabaseName(parser.value(catalogue));
+        if (invocation.catalogue.isEmpty())
+            return badUsage(QStringLiteral("A catalogue name needs letters or digits."));
+        if (invocation.catalogue.size() > settings::MaxDatabaseNameLength)
+            return badUsage(QStringLiteral("A catalogue name can have at most %1 letters and "
+                                           "digits.")
+                                .arg(settings::MaxDatabaseNameLength));
+    }
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair))
+            return badUsage(QStringLiteral("--pdf, --ids and --repair belong to a command."));
+        return invocation;
+    }
+    invocation.kind = Invocation::Kind::Command;
+    invocation.command = words.first();
+    const CommandShape* shape = nullptr;
+    for (const CommandShape& each : Commands)
+        if (invocation.command == QLatin1String(each.name))
+            shape = &each;
+    if (shape == nullptr)
+        return badUsage(QStringLiteral("Unknown command '%1'.").arg(invocation.command));
+    const bool isReport = invocation.command == QLatin1String("report");
+    const qsizetype expected = (shape->takesFile || isReport) ? 2 : 1;
+    if (words.size() != expected)
+        return badUsage(QStringLiteral("'%1' takes %2.")
+                            .arg(invocation.command, isReport ? QStringLiteral("a report name")
+                                                     : shape->takesFile
+                                                         ? QStringLiteral("one file name")
+                                                         : QStringLiteral("no file name")));
+    if (shape->takesFile)
+        invocation.file = words.at(1);
+    if (isReport) {
+        invocation.report = words.at(1);
+        if (!parser.isSet(pdf))
+            return badUsage(QStringLiteral("'report' needs --pdf FILE."));
+        invocation.pdf = parser.value(pdf);
+        invocation.ids = parser.value(ids);
+    } else if (parser.isSet(pdf) || parser.isSet(ids)) {
+        return badUsage(QStringLiteral("--pdf and --ids belong to 'report'."));
+    }
+    invocation.repair = parser.isSet(repair);
+    if (invocation.repair && invocation.command != QLatin1String("check"))
+        return badUsage(QStringLiteral("--repair belongs to 'check'."));
+    return invocation;
+}
+
+}  // namespace app

@@ -1,0 +1,239 @@
+#include "app/Commands.h"
+
+#include "app/CommandLine.h"
+#include "app/Startup.h"
+#include "db/Backup.h"
+#include "db/Catalogue.h"
+#include "db/DatabaseError.h"
+#include "db/Movies.h"
+#include "db/Upgrade.h"
+#include "io/ExportMovies.h"
+#include "io/ImportMovies.h"
+#include "report/DocumentReplay.h"
+#include "report/PageDrawer.h"
+#include "report/Report.h"
+#include "report/ReportList.h"
+#include "report/RunReport.h"
+#include "report/SpoolReader.h"
+#include "report/SpoolWriter.h"
+#include "settings/Settings.h"
+
+#include <unistd.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace app {
+
+namespace {
+
+void say(FILE* stream, const QString& text) {
+    std::fputs(qPrintable(text + u'\n'), stream);
+    std::fflush(stream);
+}
+
+// A line of progress on a terminal, rewritten in place a few times a second.
+class TerminalProgress {
+public:
+    TerminalProgress() : shown_(isatty(fileno(stderr)) != 0) {}
+    ~TerminalProgress() {
+        if (shown_ && drawn_)
+            std::fputs("\r\033[K", stderr);
+    }
+    void show(const QString& text) {
+        if (!shown_ || (clock_.isValid() && clock_.elapsed() < 200))
+            return;
+        clock_.start();
+        drawn_ = true;
+        std::fputs(qPrintable(QStringLiteral("\r\033[K") + text.left(70)), stderr);
+        std::fflush(stderr);
+    }
+
+private:
+    bool shown_;
+    bool drawn_ = false;
+    QElapsedTimer clock_;
+};
+
+// The catalogue a command works on. A writer holds the catalogue's lock and brings an older
+// file up to date; a reader opens it beside a window that may have it open.
+class OpenCatalogue {
+public:
+    enum class Purpose { Read, Write };
+
+    OpenCatalogue(const Invocation& invocation, Purpose purpose) : catalogue_(CatalogueFolder()) {
+        settings::Settings settings;
+        const QString name = invocation.catalogue.isEmpty() ? settings::LoadDatabaseName(settings)
+                                                            : invocation.catalogue;
+        const QString path = db::Catalogue::FilePath(catalogue_.folder(), name);
+        if (purpose == Purpose::Read && !QFile::exists(path))
+            throw db::Error(QStringLiteral("There is no catalogue '%1' (%2).").arg(name, path));
+        QDir().mkpath(catalogue_.folder());
+        try {
+            catalogue_.OpenDatabase(name);
+            db::UpdateDatabase(catalogue_.connection());
+        } catch (const db::CatalogueInUse&) {
+            if (purpose == Purpose::Write)
+                throw;
+            // The window has it: it is up to date, and a reader may look.
+            catalogue_.OpenDatabase(name, db::Catalogue::Sharing::Shared);
+        }
+    }
+    db::Catalogue& catalogue() { return catalogue_; }
+    db::Connection& connection() { return catalogue_.connection(); }
+
+private:
+    db::Catalogue catalogue_;
+};
+
+int exportMovies(const Invocation& invocation) {
+    OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    TerminalProgress progress;
+    const io::ExportResult result = io::ExportMovies(
+        open.connection(), invocation.file,
+        [&](const QString& title) { progress.show(QStringLiteral("Exporting ") + title); });
+    say(stdout,
+        QStringLiteral("%1 movies exported to %2.").arg(result.exported).arg(invocation.file));
+    if (result.leftOut > 0)
+        say(stderr, QStringLiteral("Not exported, because their media, rating or storage location "
+                                   "no longer exists: %1 (tallowmere check --repair mends that).")
+                        .arg(result.leftOut));
+    if (result.altered > 0)
+        say(stderr, QStringLiteral("Movies with text the file cannot hold as it stands: %1.")
+                        .arg(result.altered));
+    return result.leftOut > 0 ? ExitFailure : ExitOk;
+}
+
+int importMovies(const Invocation& invocation) {
+    OpenCatalogue open(invocation, OpenCatalogue::Purpose::Write);
+    if (db::CountMovies(open.connection()) > 0)
+        say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
+    TerminalProgress progress;
+    const io::ImportResult result =
+        io::ImportMovies(open.connection(), invocation.file, [&](const QString& title, int line) {
+            progress.show(QStringLiteral("Line %1: %2").arg(line).arg(title));
+        });
+    if (!result.headerAccepted) {
+        say(stderr, QStringLiteral("%1 is not a movie file: its first line is not the header of "
+                                   "one.")
+                        .arg(invocation.file));
+        return ExitFailure;
+    }
+    say(stdout, QStringLiteral("%1 movies imported.").arg(result.imported));
+    bool everything = true;
+    if (result.skipped > 0) {
+        say(stderr, QStringLiteral("Lines skipped because they are too short to hold a movie: %1.")
+                        .arg(result.skipped));
+        everything = false;
+    }
+    for (const io::RefusedLine& line : result.refused)
+        say(stderr, QStringLiteral("%1:%2: %3; not imported.")
+                        .arg(invocation.file)
+                        .arg(line.lineNumber)
+                        .arg(line.reason));
+    if (result.refusedCount > result.refused.size())
+        say(stderr, QStringLiteral("Other lines not imported: %1.")
+                        .arg(result.refusedCount - result.refused.size()));
+    everything = everything && result.refusedCount == 0;
+    if (result.windows1252Lines > 0)
+        say(stdout, QStringLiteral("Lines read as Windows-1252 because they are not UTF-8: %1.")
+                        .arg(result.windows1252Lines));
+    if (result.failedLine > 0) {
+        say(stderr, QStringLiteral("%1:%2: %3 Nothing of that line or the lines after it was "
+                                   "imported.")
+                        .arg(invocation.file)
+                        .arg(result.failedLine)
+                        .arg(result.failure));
+        everything = false;
+    }
+    return everything ? ExitOk : ExitFailure;
+}
+
+int backupCatalogue(const Invocation& invocation) {
+    OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    db::BackupCatalogue(open.catalogue().filePath(), invocation.file);
+    say(stdout,
+        QStringLiteral("%1 backed up to %2.").arg(open.catalogue().name(), invocation.file));
+    return ExitOk;
+}
+
+// "2,5" as ids; nothing when a part is not a whole number.
+std::optional<QList<int>> idsOf(const QString& text) {
+    QList<int> ids;
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        ids.append(part.trimmed().toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    return ids;
+}
+
+int writeReport(const Invocation& invocation) {
+    const std::optional<report::ReportEntry> entry = report::FindReport(invocation.report);
+    if (!entry) {
+        QStringList names;
+        for (const report::ReportEntry& each : report::ReportEntries())
+            names.append(QString::fromLatin1(each.shortName));
+        say(stderr, QStringLiteral("There is no report '%1'. The reports: %2.")
+                        .arg(invocation.report, names.join(QStringLiteral(", "))));
+        return ExitBadUsage;
+    }
+    const std::optional<QList<int>> ids = idsOf(invocation.ids);
+    if (!ids || entry->takesIds == ids->isEmpty()) {
+        say(stderr, entry->takesIds
+                        ? QStringLiteral("The report '%1' needs --ids: the ids of the ratings or "
+                                         "media to list, such as 2,5.")
+                              .arg(invocation.report)
+                        : QStringLiteral("The report '%1' takes no --ids.").arg(invocation.report));
+        return ExitBadUsage;
+    }
+    OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    report::SpoolWriter writer(open.catalogue().folder() + QStringLiteral("/Temp"));
+    writer.setDatabaseName(open.catalogue().name());
+    const std::unique_ptr<report::Report> made =
+        report::MakeReport(entry->kind, writer, open.connection(), *ids);
+    const std::optional<QString> spool = report::RunReport(*made, writer);
+    if (!spool) {
+        say(stderr, QStringLiteral("The report '%1' could not be made.").arg(invocation.report));
+        return ExitFailure;
+    }
+    const auto removeSpool = qScopeGuard([&] { QFile::remove(*spool); });
+    report::SpoolReader reader(*spool);
+    report::DrawingState state;
+    report::WritePdf(reader, invocation.pdf, state);
+    say(stdout, QStringLiteral("%1: %2 pages written to %3.")
+                    .arg(made->Name())
+                    .arg(reader.pageCount())
+                    .arg(invocation.pdf));
+    return ExitOk;
+}
+
+}  // namespace
+
+int RunCommand(const Invocation& invocation) {
+    const std::map<QString, std::function<int(const Invocation&)>> commands = {
+        {QStringLiteral("export"), exportMovies},
+        {QStringLiteral("import"), importMovies},
+        {QStringLiteral("backup"), backupCatalogue},
+        {QStringLiteral("report"), writeReport},
+    };
+    const auto command = commands.find(invocation.command);
+    if (command == commands.end()) {
+        say(stderr, QStringLiteral("'%1' is not available yet.").arg(invocation.command));
+        return ExitFailure;
+    }
+    try {
+        return command->second(invocation);
+    } catch (const std::exception& error) {
+        say(stderr, QString::fromUtf8(error.what()));
+        return ExitFailure;
+    }
+}
+
+}  // namespace app

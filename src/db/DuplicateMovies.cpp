@@ -1,0 +1,100 @@
+#include "db/DuplicateMovies.h"
+
+#include "db/Connection.h"
+#include "db/DatabaseError.h"
+#include "db/Transaction.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace db {
+
+namespace {
+
+const char* const Articles[] = {"the", "a", "an", "der", "die", "das", "le", "la", "les", "el"};
+
+// Case and accents folded: "Amélie" and "AMELIE" become "amelie".
+QString folded(const QString& title) {
+    const QString decomposed = title.toCaseFolded().normalized(QString::NormalizationForm_KD);
+    QString result;
+    result.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            result.append(c);
+    return result.simplified();
+}
+
+QString withoutArticle(QString title) {
+    for (const char* article : Articles) {
+        const QString word = QString::fromLatin1(article);
+        if (title.startsWith(word + u' ') && title.size() > word.size() + 1)
+            return title.mid(word.size() + 1);
+        if (title.endsWith(QStringLiteral(", ") + word) || title.endsWith(u',' + word))
+            return title.left(title.lastIndexOf(u','));
+    }
+    return title;
+}
+
+const QString TitlesAndIds = QStringLiteral("SELECT [MovieId], [Title] FROM [Movie]");
+
+// The other movie's links that the kept one lacks move over in their order; the rest go.
+void moveLinks(Connection& connection, const QString& table, const QString& column, int keptId,
+               int otherId) {
+    connection.execute(
+        QStringLiteral("INSERT INTO [%1] ([MovieId], [%2]) "
+                       "SELECT ?, o.[%2] FROM [%1] o WHERE o.[MovieId] = ? "
+                       "AND o.[%2] NOT IN (SELECT [%2] FROM [%1] WHERE [MovieId] = ?) "
+                       "GROUP BY o.[%2] ORDER BY MIN(o.rowid)")
+            .arg(table, column),
+        {keptId, otherId, keptId});
+    connection.execute(QStringLiteral("DELETE FROM [%1] WHERE [MovieId] = ?").arg(table),
+                       {otherId});
+}
+
+}  // namespace
+
+QString TitleMatchKey(const QString& title) {
+    const QString words = withoutArticle(folded(title));
+    QString key;
+    key.reserve(words.size());
+    for (const QChar c : words)
+        if (c.isLetterOrNumber())
+            key.append(c);
+    return key;
+}
+
+std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection) {
+    QHash<QString, DuplicateGroup> byKey;
+    connection.scan(TitlesAndIds, {}, [&](const ScannedRow& row) {
+        const QString title = row.text(1);
+        byKey[TitleMatchKey(title)].push_back({row.integer(0), title});
+    });
+    std::vector<std::pair<QString, DuplicateGroup>> found;
+    for (auto each = byKey.begin(); each != byKey.end(); ++each)
+        if (each.value().size() > 1)
+            found.emplace_back(each.key(), std::move(each.value()));
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<DuplicateGroup> groups;
+    for (auto& [key, group] : found) {
+        std::sort(group.begin(), group.end(), [](const auto& a, const auto& b) {
+            return a.title.compare(b.title, Qt::CaseInsensitive) < 0;
+        });
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
+void MergeMovies(Connection& connection, int keptId, int otherId) {
+    if (keptId == otherId)
+        throw Error(QStringLiteral("A movie cannot be merged into itself."));
+    Transaction transaction(connection);
+    const QString exists = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [MovieId] IN (?, ?)");
+    if (connection.scalar(exists, {keptId, otherId}).toInt() != 2)
+        throw Error(QStringLiteral("One of the two movies no longer exists."));
+    moveLinks(connection, QStringLiteral("MovieGenre"), QStringLiteral("GenreId"), keptId, otherId);
+    moveLinks(connection, QStringLiteral("MovieActor"), QStringLiteral("ActorId"), keptId, otherId);
+    connection.execute(QStringLiteral("DELETE FROM [Movie] WHERE [MovieId] = ?"), {otherId});
+}
+
+}  // namespace db

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace db {
+
+class Connection;
+
+// What two titles of one movie have in common: letter case and accents folded, a leading
+// article ("The", "A", "An", "Der", "Die", "Das", "Le", "La", "Les", "El"), or one moved behind a
+// comma at the end ("Matrix, The"), left out, and punctuation and blanks removed. "The Matrix",
+// "Matrix, The" and "MATRIX" give "matrix"; "Matrix 2" gives "matrix2".
+QString TitleMatchKey(const QString& title);
+
+struct DuplicateMovie {
+    int movieId;
+    QString title;
+};
+using DuplicateGroup = std::vector<DuplicateMovie>;
+
+// The groups of two or more movies whose titles share a match key, in key order; each group in
+// title order.
+std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection);
+
+// Makes one movie of two: the kept movie keeps all its fields and gains the other's genres and
+// cast it lacks (after its own, in the other's order); the other movie and its links are
+// deleted. One transaction. Throws Error when the two are one movie or either is gone.
+void MergeMovies(Connection& connection, int keptId, int otherId);
+
+}  // namespace db

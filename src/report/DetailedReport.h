@@ -1,0 +1,31 @@
+#pragma once
+
+#include "report/CatalogueReport.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace report {
+
+struct MovieRow;
+
+// Every movie by title as a block of lines: all its fields, its actors and its notes.
+class clsReportDetailed final : public CatalogueReport {
+public:
+    clsReportDetailed(SpoolWriter& writer, db::Connection& connection)
+        : CatalogueReport(writer, connection) {}
+
+    QString Name() const override { return QStringLiteral("Movie Listing (Detailed)"); }
+    void PrintReport() override;
+    void PrintHeading() override;
+
+private:
+    void printMovie(const MovieRow& movie);
+    // The casts of all movies, each sorted by name: one query, not one per movie.
+    void readCasts();
+
+    QHash<int, QString> genres_;
+    QHash<int, QStringList> casts_;
+};
+
+}  // namespace report

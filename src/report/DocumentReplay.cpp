@@ -1,0 +1,94 @@
+#include "report/DocumentReplay.h"
+
+#include "report/PageDrawer.h"
+#include "report/PrintingProgress.h"
+#include "report/ReportError.h"
+#include "report/SpoolReader.h"
+
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace report {
+
+namespace {
+
+constexpr double PaperEdge = 0.25;  // inches
+
+}  // namespace
+
+QPageLayout PaperLayout(const SpoolHeader& header) {
+    const QPageSize size(header.paperSize == 2 ? QPageSize::Legal : QPageSize::Letter);
+    const auto orientation =
+        header.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return QPageLayout(size, orientation, QMarginsF(PaperEdge, PaperEdge, PaperEdge, PaperEdge),
+                       QPageLayout::Inch);
+}
+
+bool ReplayDocument(SpoolReader& reader, QPagedPaintDevice& device, QPainter& painter,
+                    DrawingState& state, int copies, PrintingProgress* progress) {
+    const QString name = reader.header().reportName;
+    if (progress) {
+        progress->ShowProgress(QStringLiteral("Printing"), PageText(name, 1), false);
+        progress->LetEventsRun();
+    }
+    const DrawingState start = state;
+    bool cancelled = progress && progress->cancelRequested();
+    for (int copy = 1; copy <= copies && !cancelled; ++copy) {
+        if (copy > 1)
+            device.newPage();
+        state = start;
+        state.tabs.reset();
+        PageDrawer drawer(painter, Surface::Paper, state);
+        SpoolLines lines = reader.lines(1);
+        int page = 1;
+        while (drawer.drawPage(lines) == PageEnd::NewPage) {
+            device.newPage();
+            ++page;
+            if (progress) {
+                progress->ShowPage(PageText(name, page));
+                progress->LetEventsRun();
+                if (progress->cancelRequested()) {
+                    cancelled = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (progress)
+        progress->CloseProgress();
+    return !cancelled;
+}
+
+bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
+              PrintingProgress* progress) {
+    // Written aside and put in place at the end, so that a failure leaves an older file whole.
+    QSaveFile file(pdfFile);
+    auto failure = [&file] {
+        return ReportError(QStringLiteral("The PDF file '%1' could not be written: %2.")
+                               .arg(file.fileName(), file.errorString()));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        throw failure();
+    const SpoolHeader header = reader.header();
+    QPdfWriter pdf(&file);
+    pdf.setPageLayout(PaperLayout(header));
+    pdf.setTitle(header.reportName);
+    pdf.setCreator(QStringLiteral("Tallowmere Movie Database"));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        throw failure();
+    const bool finished = ReplayDocument(reader, pdf, painter, state, 1, progress);
+    painter.end();
+    if (!finished) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        throw failure();
+    return true;
+}
+
+}  // namespace report

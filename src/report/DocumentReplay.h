@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace report {
+
+struct DrawingState;
+class PrintingProgress;
+struct SpoolHeader;
+class SpoolReader;
+
+// The paper a spool header asks for, letter or legal, in its orientation, with the quarter-inch
+// edge a printer keeps free.
+QPageLayout PaperLayout(const SpoolHeader& header);
+
+// Replays a whole spool file on a printer or a PDF writer that painter has begun: every page on
+// a sheet of its own, copies times over, screen-only commands skipped. The progress window
+// shows the page and hears Cancel at every page. False when Cancel stopped it; the caller then
+// discards the document.
+bool ReplayDocument(SpoolReader& reader, QPagedPaintDevice& device, QPainter& painter,
+                    DrawingState& state, int copies, PrintingProgress* progress);
+
+// The whole report as a PDF file. False when Cancel stopped it; then, as after a failure
+// (thrown as ReportError), no file is left and a file of that name is kept as it was.
+bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
+              PrintingProgress* progress = nullptr);
+
+}  // namespace report

@@ -1,0 +1,182 @@
+#include "app/CommandLine.h"
+#include "db/Catalogue.h"
+#include "db/Connection.h"
+#include "db/Movies.h"
+#include "db/Transaction.h"
+#include "db/Upgrade.h"
+#include "report/Report.h"
+#include "report/ReportList.h"
+#include "report/RunReport.h"
+#include "report/SpoolReader.h"
+#include "report/SpoolWriter.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+using app::Invocation;
+
+Invocation parse(const QString& line) {
+    return app::ParseCommandLine(
+        (QStringLiteral("tallowmere ") + line).split(u' ', Qt::SkipEmptyParts));
+}
+
+TEST(CommandLine, ReadsCommandsAndRefusesWhatDoesNotFit) {
+    EXPECT_EQ(parse("").kind, Invocation::Kind::Window);
+    EXPECT_EQ(parse("--catalogue my-films2").catalogue, "MYFILMS2");
+    EXPECT_EQ(parse("--help").kind, Invocation::Kind::Help);
+    EXPECT_TRUE(parse("--help").message.startsWith("Usage: tallowmere"));
+    EXPECT_EQ(parse("--version").kind, Invocation::Kind::Version);
+    const Invocation report = parse("report rating --pdf out.pdf --ids 2,5");
+    EXPECT_EQ(report.kind, Invocation::Kind::Command);
+    EXPECT_EQ(report.report, "rating");
+    EXPECT_EQ(report.pdf, "out.pdf");
+    EXPECT_EQ(report.ids, "2,5");
+    EXPECT_EQ(parse("export movies.txt").file, "movies.txt");
+    EXPECT_TRUE(parse("check --repair").repair);
+    for (const char* wrong :
+         {"frobnicate", "export", "import a b", "report list", "check x", "export f --repair",
+          "--pdf x.pdf", "--catalogue ---", "--no-such-option", "backup f --ids 3"}) {
+        const Invocation refused = parse(QString::fromLatin1(wrong));
+        EXPECT_EQ(refused.kind, Invocation::Kind::BadUsage) << wrong;
+        EXPECT_TRUE(refused.message.endsWith("Try 'tallowmere --help'.")) << wrong;
+    }
+}
+
+// The built program's commands on a home of their own, with no display.
+class Commands : public testing::Test {
+protected:
+    QTemporaryDir home;
+
+    struct Outcome {
+        int status;
+        QString out;
+        QString errors;
+    };
+    Outcome run(const QStringList& arguments) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_DATA_HOME", home.filePath("data"));
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.remove("DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TALLOWMERE_PROGRAM), arguments);
+        program.waitForFinished(60000);
+        return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                QString::fromUtf8(program.readAllStandardError())};
+    }
+    QString path(const QString& name) { return home.filePath(name); }
+    QString catalogue(const QString& name) { return home.filePath("data/KIB/" + name + ".db"); }
+
+    void writeMovies(const QString& name, int count) {
+        db::Catalogue files(home.filePath("data/KIB"));
+        QDir().mkpath(files.folder());
+        files.OpenDatabase(name);
+        db::UpdateDatabase(files.connection());
+        db::Transaction transaction(files.connection());
+        for (int number = 1; number <= count; ++number) {
+            db::MovieRecord movie;
+            movie.title = QStringLiteral("Movie %1").arg(number);
+            movie.genreIds = QStringLiteral("4/7");
+            movie.locationId = movie.mediaId = movie.ratingId = 2;
+            db::InsertMovie(files.connection(), movie);
+        }
+    }
+    static QByteArray withoutIds(const QString& file) {
+        QFile movies(file);
+        movies.open(QIODevice::ReadOnly);
+        QByteArray kept;
+        for (const QByteArray& line : movies.readAll().split('\n'))
+            kept += line.mid(line.indexOf(',')) + '\n';
+        return kept;
+    }
+};
+
+TEST_F(Commands, AnExportImportedIntoANewCatalogueExportsTheSame) {
+    writeMovies("KIB", 30);
+    const Outcome exported = run({"export", path("one.txt")});
+    EXPECT_EQ(exported.status, 0) << exported.errors.toStdString();
+    EXPECT_EQ(exported.out.trimmed(), "30 movies exported to " + path("one.txt") + ".");
+    EXPECT_EQ(run({"--catalogue", "copy", "import", path("one.txt")}).status, 0);
+    EXPECT_EQ(run({"--catalogue", "copy", "export", path("two.txt")}).status, 0);
+    EXPECT_EQ(withoutIds(path("one.txt")), withoutIds(path("two.txt")));
+
+    const Outcome again = run({"--catalogue", "copy", "import", path("one.txt")});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_TRUE(again.out.startsWith("Backup: " + home.filePath("data/KIB/Backups/COPY-")))
+        << "an import into a catalogue with movies backs it up first";
+}
+
+TEST_F(Commands, AnImportLineThatFailsIsNamedAndTheStatusSaysSo) {
+    QFile file(path("bad.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "\"MovieId\",\"Title\",\"Stars\",\"Genre\",\"Media\",\"Minutes\",\"Rating\",\"Year\","
+        "\"Director\",\"Producer\",\"Actors\",\"Location\",\"Label\",\"AcquiredDate\","
+        "\"Cost\",\"LentTo\",\"LentDate\",\"Notes\"\r\n"
+        "1,\"Alien\",4,\"Horror\",\"DVD\",117,\"R\",1979,\"\",\"\",\"\",\"Attic\",\"\",,0,"
+        "\"\",,\"\"\r\n" +
+        QByteArray("2,\"") + QByteArray(101, 'x') +
+        "\",4,\"Horror\",\"DVD\",117,\"R\",1979,\"\",\"\",\"\",\"Attic\",\"\",,0,\"\",,\"\"\r\n");
+    file.close();
+    const Outcome outcome = run({"import", path("bad.txt")});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.errors.contains(path("bad.txt") + ":3:")) << outcome.errors.toStdString();
+    EXPECT_TRUE(outcome.out.contains("1 movies imported."));
+}
+
+TEST_F(Commands, ABackupIsWholeWhileAnotherConnectionWrites) {
+    writeMovies("KIB", 200);
+    db::Catalogue writer(home.filePath("data/KIB"));
+    writer.OpenDatabase("KIB");  // the window, holding the lock
+    db::Transaction writing(writer.connection());
+    db::MovieRecord movie;
+    movie.title = QStringLiteral("Written meanwhile");
+    db::InsertMovie(writer.connection(), movie);
+    const Outcome backup = run({"backup", path("copy.db")});
+    EXPECT_EQ(backup.status, 0) << backup.errors.toStdString();
+    auto copy = db::Connection::open(path("copy.db"), db::Connection::Access::ReadOnly);
+    EXPECT_EQ(copy->scalar("PRAGMA integrity_check").toString(), "ok");
+    EXPECT_EQ(db::CountMovies(*copy), 200);
+
+    const Outcome import = run({"import", path("nothing.txt")});
+    EXPECT_EQ(import.status, 1);
+    EXPECT_TRUE(import.errors.contains("The catalogue 'KIB' is open in another copy"))
+        << "a writer is told the catalogue is busy: " << import.errors.toStdString();
+    EXPECT_EQ(run({"export"}).status, 2);
+}
+
+TEST_F(Commands, AReportToPdfHasThePagesOfThePreview) {
+    writeMovies("KIB", 150);
+    const Outcome outcome = run({"report", "list", "--pdf", path("list.pdf")});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors.toStdString();
+
+    // The preview's page count: the same report spooled here.
+    db::Catalogue files(home.filePath("data/KIB"));
+    files.OpenDatabase("KIB", db::Catalogue::Sharing::Shared);
+    report::SpoolWriter writer(path("spool"));
+    auto listing = report::MakeReport(report::ReportKind::List, writer, files.connection());
+    report::SpoolReader preview(*report::RunReport(*listing, writer));
+    ASSERT_GT(preview.pageCount(), 1);
+    EXPECT_EQ(outcome.out.trimmed(), QStringLiteral("Movie Listing: %1 pages written to %2.")
+                                         .arg(preview.pageCount())
+                                         .arg(path("list.pdf")));
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {path("list.pdf")});
+    if (pdfinfo.waitForFinished(10000) && pdfinfo.exitCode() == 0) {
+        EXPECT_TRUE(QString::fromUtf8(pdfinfo.readAllStandardOutput())
+                        .contains(QRegularExpression(
+                            QStringLiteral("Pages:\\s+%1\\n").arg(preview.pageCount()))));
+    }
+    EXPECT_TRUE(QDir(home.filePath("data/KIB/Temp")).isEmpty()) << "no spool file stays";
+    EXPECT_EQ(run({"report", "rating", "--pdf", path("r.pdf")}).status, 2) << "rating needs --ids";
+}
+
+}  // namespace

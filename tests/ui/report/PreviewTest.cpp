@@ -1,0 +1,208 @@
+#include "settings/Settings.h"
+#include "report/PageDrawer.h"
+#include "report/PageImage.h"
+#include "report/RunReport.h"
+#include "support/PdfTools.h"
+#include "support/ScriptedReport.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestCatalogue.h"
+#include "support/UserInput.h"
+#include "ui/report/PageView.h"
+#include "ui/report/PreviewWindow.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+class PreviewTest : public testing::Test {
+protected:
+    ~PreviewTest() override { delete preview.data(); }
+
+    QString write(int pages, const QString& password = {}) {
+        test::ReportOptions options = test::RowsHeading();
+        options.password = password;
+        test::ScriptedReport report(writer, QStringLiteral("Three pages"),
+                                    test::RowsUntilPage(pages), options);
+        return *report::RunReport(report, writer);
+    }
+
+    ui::PreviewWindow& open(const QString& spoolFile) {
+        preview = new ui::PreviewWindow(ui, files.settings(), state, spoolFile, nullptr);
+        preview->Init();
+        preview->show();
+        QApplication::setActiveWindow(preview);
+        return *preview;
+    }
+
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(preview->picPPshow, key, modifiers);
+    }
+    QString page() const { return preview->lblPage->text(); }
+    // Windows closed with WA_DeleteOnClose go at the next turn of the event loop.
+    static void letClosedWindowsGo() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    test::TestCatalogue files;
+    test::ScriptedUserInterface ui;
+    report::SpoolWriter writer{files.folder() + QStringLiteral("/Temp")};
+    report::DrawingState state;
+    QPointer<ui::PreviewWindow> preview;
+};
+
+TEST_F(PreviewTest, PagesAreReachedByTheButtonsAndTheKeys) {
+    ui::PreviewWindow& window = open(write(3));
+    EXPECT_EQ(window.pageCount(), 3);
+    EXPECT_EQ(page(), "Page: 1");
+    click(window.cmdNext);
+    EXPECT_EQ(page(), "Page: 2");
+    click(window.cmdLast);
+    EXPECT_EQ(page(), "Page: 3");
+    const qint64 drawn = window.pageImage().cacheKey();
+    click(window.cmdNext);
+    click(window.cmdLast);
+    EXPECT_EQ(window.pageImage().cacheKey(), drawn) << "the last page is not drawn again";
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(page(), "Page: 2");
+    key(Qt::Key_Home);
+    EXPECT_EQ(page(), "Page: 1");
+    key(Qt::Key_End, Qt::AltModifier);
+    EXPECT_EQ(page(), "Page: 1") << "Alt with a key is left to the menus";
+    key(Qt::Key_End);
+    EXPECT_EQ(page(), "Page: 3");
+    key(Qt::Key_PageDown);
+    click(window.cmdPrev);
+    click(window.cmdFirst);
+    EXPECT_EQ(page(), "Page: 1");
+}
+
+TEST_F(PreviewTest, AOnePageReportIsDrawnOnce) {
+    ui::PreviewWindow& window = open(write(1));
+    const qint64 drawn = window.pageImage().cacheKey();
+    for (QPushButton* button : {window.cmdNext, window.cmdPrev, window.cmdFirst, window.cmdLast})
+        click(button);
+    EXPECT_EQ(window.pageImage().cacheKey(), drawn);
+    EXPECT_EQ(page(), "Page: 1");
+}
+
+TEST_F(PreviewTest, TheScrollBarsReachThePartOfThePageThatDoesNotFit) {
+    ui::PreviewWindow& window = open(write(1));
+    window.resize(1400, 1400);
+    for (QScrollBar* bar : {window.hscBar, window.vscBar}) {
+        EXPECT_EQ(bar->maximum(), 0);
+        EXPECT_EQ(bar->singleStep(), 1);
+        EXPECT_EQ(bar->pageStep(), 1);
+    }
+    key(Qt::Key_Down);
+    EXPECT_EQ(window.vscBar->value(), 0);
+
+    window.resize(500, 400);
+    const QSize hidden = QSize(816, 1008) - window.picPPshow->size();
+    EXPECT_EQ(window.hscBar->maximum(), hidden.width());
+    EXPECT_EQ(window.vscBar->maximum(), hidden.height());
+    EXPECT_EQ(window.vscBar->singleStep(), qRound(hidden.height() / 4.0));
+    EXPECT_EQ(window.vscBar->pageStep(), qRound(hidden.height() / 2.0));
+    key(Qt::Key_Down);
+    key(Qt::Key_Right);
+    EXPECT_EQ(window.vscBar->value(), qRound(hidden.height() / 2.0));
+    EXPECT_EQ(window.hscBar->value(), qRound(hidden.width() / 2.0));
+    for (int press = 0; press < 4; ++press)
+        key(Qt::Key_Down);
+    EXPECT_EQ(window.vscBar->value(), hidden.height()) << "kept inside the range";
+}
+
+TEST_F(PreviewTest, AProtectedReportAsksItsPasswordOnce) {
+    ui.type(QStringLiteral("secret"));
+    ui::PreviewWindow& window = open(write(2, QStringLiteral("Secret")));
+    click(window.cmdNext);
+    click(window.cmdPrev);
+    ASSERT_EQ(ui.exchanges().size(), 1u);
+    EXPECT_EQ(ui.exchanges()[0].title, "Protected");
+    EXPECT_EQ(ui.exchanges()[0].text, "This report is password protected.  Please enter password:");
+    EXPECT_GT(test::DarkPixels(window.pageImage(), QRect(10, 10, 110, 20)), 0);
+}
+
+TEST_F(PreviewTest, InfoSaveAndSaveAsPdf) {
+    ui::PreviewWindow& window = open(write(3));
+    ui.acknowledge();
+    click(window.cmdInfo);
+    const QStringList info = ui.exchanges().back().text.split(u'\n');
+    EXPECT_EQ(info.mid(0, 5), (QStringList{"/VERSION=1", "/PAPERSIZE=1", "/ORIENTATION=1",
+                                           "/REPORTNAME=Three pages", "/CREATEDBY=KIB"}));
+    EXPECT_EQ(info.mid(7), (QStringList{"/NOTE=", "Page Count=3"}));
+
+    const QString copy = files.path(QStringLiteral("copy.rpt"));
+    ui.chooseFile(copy);
+    click(window.cmdSave);
+    EXPECT_EQ(ui.exchanges().back().text, QDir::homePath() + "/spool.rpt");
+    EXPECT_EQ(test::SpoolFileLines(copy), test::SpoolFileLines(window.spoolFile()));
+
+    const QString pdf = files.path(QStringLiteral("three.pdf"));
+    ui.chooseFile(pdf);
+    click(window.cmdSavePdf);
+    EXPECT_EQ(ui.exchanges().back().text, QDir::homePath() + "/Three pages.pdf");
+    if (test::HavePdfTools()) {
+        EXPECT_EQ(test::PdfPageCount(pdf), 3);
+    }
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(PreviewTest, PrintingOnThePdfPrinterMakesTheSavedCopiesAndEndsThePreview) {
+    files.settings().setValue(settings::key::Printer, QStringLiteral("PDF file"));
+    files.settings().setValue(settings::key::Copies, QStringLiteral("3"));
+    const QString spoolFile = write(3);
+    ui::PreviewWindow& window = open(spoolFile);
+    const QString pdf = files.path(QStringLiteral("printed.pdf"));
+    ui.chooseFile(pdf);
+    click(window.cmdPrint);
+    letClosedWindowsGo();
+    EXPECT_TRUE(preview.isNull());
+    EXPECT_FALSE(QFile::exists(spoolFile));
+    if (test::HavePdfTools()) {
+        EXPECT_EQ(test::PdfPageCount(pdf), 9);
+    }
+}
+
+TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStays) {
+    ui::PreviewWindow& window = open(write(1));
+    ui.chooseFile(files.folder());  // a folder cannot take a document
+    ui.acknowledge();
+    click(window.cmdPrint);
+    letClosedWindowsGo();
+    ASSERT_FALSE(preview.isNull());
+    EXPECT_EQ(ui.exchanges().back().title, "Error");
+    EXPECT_TRUE(ui.exchanges().back().text.contains(QStringLiteral("could not be printed")));
+    EXPECT_TRUE(QFile::exists(window.spoolFile()));
+}
+
+TEST_F(PreviewTest, CloseDeletesTheSpoolFile) {
+    const QString spoolFile = write(1);
+    click(open(spoolFile).cmdClose);
+    EXPECT_FALSE(QFile::exists(spoolFile));
+}
+
+TEST_F(PreviewTest, ZoomKeysAndFitPage) {
+    ui::PreviewWindow& window = open(write(1));
+    window.resize(700, 500);
+    key(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom(), 1.25);
+    EXPECT_EQ(window.picPPshow->pageSize(), QSize(1020, 1260));
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom(), 0.75);
+    window.cboZoom->setCurrentIndex(window.cboZoom->findText(QStringLiteral("Fit page")));
+    EXPECT_EQ(window.hscBar->maximum(), 0);
+    EXPECT_EQ(window.vscBar->maximum(), 0);
+    EXPECT_EQ(page(), "Page: 1");
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "ui/shell/ProgressWindow.h"
+#include "ui/shell/SplashWindow.h"
+#include "ui/shell/StepBar.h"
+
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+TEST(SplashWindow, FillsTheBarStepByStepAndStopsAtTheLastStep) {
+    auto splash = ui::SplashWindow::ShowSplash("Starting", 1, 4);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(splash->windowTitle(), "Starting");
+    EXPECT_EQ(splash->bar().barWidth(), 0);
+    const int frame = splash->bar().width();
+    splash->SplashStep("Open database");
+    EXPECT_EQ(splash->bar().barWidth(), frame / 4);
+    for (const char* status : {"two", "three", "four"})
+        splash->SplashStep(status);
+    EXPECT_EQ(splash->bar().value(), 4);
+    EXPECT_EQ(splash->bar().barWidth(), frame) << "the last step fills the bar exactly";
+    splash->SplashStep("Beyond");
+    EXPECT_EQ(splash->bar().value(), 4) << "at Maximum only the status changes";
+    EXPECT_EQ(splash->status().text(), "Beyond");
+}
+
+TEST(StepBar, RangesWithoutStepsShowAnEmptyBar) {
+    QWidget parent;
+    ui::StepBar bar(241, 17, &parent);
+    bar.SetProgress(0);  // before Minimum and Maximum are set
+    EXPECT_EQ(bar.barWidth(), 0);
+    bar.setRange(1, 0);  // the repair of an empty catalogue
+    bar.SetProgress(0);
+    EXPECT_EQ(bar.barWidth(), 0);
+    bar.SetProgress(1);
+    EXPECT_EQ(bar.barWidth(), 0);
+    bar.setRange(1, 10);
+    bar.SetProgress(-3);
+    EXPECT_EQ(bar.barWidth(), 0);
+    bar.SetProgress(30);
+    EXPECT_EQ(bar.barWidth(), 241);
+}
+
+TEST(ProgressWindow, CancelRaisesTheStopFlagAndTheWindowWaitsForTheWork) {
+    QWidget owner;
+    ui::Progress progress(&owner);
+    EXPECT_TRUE(progress.stopRequested()) << "no run is going on";
+    progress.ShowProgress("Check database", 1, 3);
+    EXPECT_FALSE(progress.stopRequested());
+    ui::ProgressWindow* window = progress.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->cancelButton().isVisible());
+    EXPECT_FALSE(window->findChild<QLabel*>("lblPct")->isVisible());
+    progress.ProgressStep("Check database");
+    QTest::mouseClick(&window->cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(progress.stopRequested());
+    EXPECT_TRUE(window->isVisible()) << "the window stays until the loop notices";
+    progress.CloseProgress();
+    EXPECT_EQ(progress.window(), nullptr);
+    EXPECT_TRUE(progress.stopRequested());
+}
+
+TEST(ProgressWindow, TheCloseBoxAndEscDoNothingDuringARun) {
+    QWidget owner;
+    ui::Progress progress(&owner);
+    progress.ShowProgress("Check database", 1, 100);
+    ui::ProgressWindow* window = progress.window();
+    window->close();
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(progress.stopRequested());
+    progress.ProgressStep("Check database");
+    EXPECT_EQ(window->bar().value(), 1);
+    progress.CloseProgress();
+    EXPECT_TRUE(progress.stopRequested());
+}
+
+TEST(ProgressWindow, StopProgressFillsTheBarAndAllowsTheClose) {
+    ui::ProgressWindow window(nullptr, nullptr);
+    window.bar().setRange(1, 5);
+    window.show();
+    window.Increment("one");
+    window.Increment("two");
+    window.StopProgress();
+    EXPECT_TRUE(window.stopped());
+    EXPECT_EQ(window.bar().value(), 5);
+    EXPECT_EQ(window.bar().barWidth(), window.bar().width());
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace

@@ -81,6 +81,11 @@ TEST_F(CaseFolding, TheStockToolFindsEveryIndexInOrderAfterTheProgramWrote) {
         db::LookupOrAddId(first, LookupTable::Actor, name);
         db::LookupOrAddId(first, LookupTable::Genre, name.toLower());
     }
+    QStringList ordered = db::LookupNames(first, LookupTable::Actor);
+    ordered.removeIf([](const QString& name) { return !Names.contains(name); });
+    EXPECT_EQ(ordered,
+              (QStringList{"Zorro", "ångström", "éclair", "Émile", "Ñandú", "Øresund", "Über"}))
+        << "ordered ignoring the case of every letter";
     files.catalogue().close();
     EXPECT_EQ(stockTool(path, "PRAGMA integrity_check"), "ok");
 }

@@ -1,0 +1,117 @@
+#include "report/DetailedReport.h"
+
+#include "db/Connection.h"
+#include "db/Genres.h"
+#include "report/MovieRows.h"
+#include "report/ReportValues.h"
+#include "report/SpoolWriter.h"
+
+#include <QSet>
+
+namespace report {
+
+namespace {
+
+const QString CastQuery = QStringLiteral(
+    "SELECT DISTINCT ma.[MovieId], a.[Name] AS [ActorName] FROM [MovieActor] AS ma "
+    "INNER JOIN [Actor] AS a ON ma.[ActorId] = a.[ActorId] ORDER BY ma.[MovieId], a.[Name] COLLATE "
+    "UNICODE_NOCASE");
+
+}  // namespace
+
+void clsReportDetailed::PrintHeading() {
+    writer_.PrintPageHeading();
+    writer_.PrintBox(0.1, 0.85, 7.8, 0.85, 1);
+    const std::pair<int, double> tabs[] = {{1, 0.1}, {2, 0.9}, {3, 3.5},
+                                           {4, 4.3}, {5, 2.3}, {6, 2.9}};
+    for (const auto& [tab, position] : tabs)
+        writer_.SetTab(tab, position, static_cast<int>(Alignment::Left));
+    writer_.NewLine();
+    writer_.NewLine();
+}
+
+void clsReportDetailed::readCasts() {
+    casts_.clear();
+    // Each name is kept once and shared by every movie it plays in.
+    QSet<QString> names;
+    connection_.scan(CastQuery, {}, [this, &names](const db::ScannedRow& row) {
+        const QString name = *names.insert(row.text(1));
+        casts_[row.integer(0)].append(name);
+    });
+}
+
+void clsReportDetailed::PrintReport() {
+    writer_.BeginReport(*this);
+    genres_ = db::GetAllGenreTexts(connection_);
+    readCasts();
+    MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE UNICODE_NOCASE"));
+    if (!rows.next()) {
+        writer_.NewLine();
+        writer_.PrintText(QStringLiteral("No movies found."), 1);
+        writer_.EndReport();
+        return;
+    }
+    qint64 count = 0;
+    for (; !rows.atEnd() && !writer_.cancelled(); rows.next()) {
+        printMovie(rows.row());
+        ++count;
+    }
+    // The count line is wider than the values' column.
+    writer_.SetTab(2, 4.0, static_cast<int>(Alignment::Left));
+    PrintCount(QStringLiteral("Movie count: "), count);
+    writer_.EndReport();
+}
+
+void clsReportDetailed::printMovie(const MovieRow& movie) {
+    using Text = std::pair<QString, int>;
+    auto line = [this](std::initializer_list<Text> texts) {
+        writer_.NewLine();
+        for (const Text& text : texts)
+            writer_.PrintText(text.first, text.second);
+    };
+    line({{QStringLiteral("Stars:"), 1}, {StarsText(movie.stars), 2}});
+    line({{QStringLiteral("Title:"), 1},
+          {movie.title, 2},
+          {QStringLiteral("Location:"), 3},
+          {movie.locationName, 4}});
+    line({{QStringLiteral("Genres:"), 1},
+          {genres_.value(movie.movieId, QString::fromLatin1(db::NoGenreText)), 2},
+          {QStringLiteral("Label #:"), 3},
+          {movie.labelNumber, 4}});
+    line({{QStringLiteral("Media:"), 1},
+          {movie.mediaName, 2},
+          {QStringLiteral("Minutes:"), 5},
+          {QString::number(movie.minutes), 6},
+          {QStringLiteral("Acquired:"), 3},
+          {DateText(movie.acquireDate), 4}});
+    line({{QStringLiteral("Rating:"), 1},
+          {movie.ratingName, 2},
+          {QStringLiteral("Year:"), 5},
+          {QString::number(movie.releaseYear), 6},
+          {QStringLiteral("Cost:"), 3},
+          {CurrencyText(movie.cost), 4}});
+    line({{QStringLiteral("Director:"), 1},
+          {movie.director, 2},
+          {QStringLiteral("Lent To:"), 3},
+          {movie.lentTo, 4}});
+    line({{QStringLiteral("Producer:"), 1},
+          {movie.producer, 2},
+          {QStringLiteral("Lent Date:"), 3},
+          {DateText(movie.lentDate), 4}});
+    const QStringList cast = casts_.value(movie.movieId);
+    for (qsizetype actor = 0; actor < cast.size(); ++actor) {
+        writer_.NewLine();
+        if (actor == 0)
+            writer_.PrintText(QStringLiteral("Actors:"), 1);
+        writer_.PrintText(cast[actor], 2);
+    }
+    if (!movie.notes.isEmpty()) {
+        writer_.NewLine();
+        writer_.PrintText(QStringLiteral("Notes:"), 1);
+        // Style 1 wraps long notes inside their column.
+        writer_.PrintText(movie.notes, 2, NormalStyle);
+    }
+    writer_.NewLine();
+}
+
+}  // namespace report

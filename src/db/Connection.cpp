@@ -109,28 +109,36 @@ void* Connection::cached(const QString& sql) {
     return statements_.emplace(sql, prepare(sql)).first->second;
 }
 
-void Connection::bind(void* prepared, const QString& sql, Values values) {
+void Connection::bind(void* prepared, const QString& sql, Values values, QList<QByteArray>& texts) {
     auto* statement = static_cast<sqlite3_stmt*>(prepared);
     int position = 0;
     for (const QVariant& value : values) {
         ++position;
         int bound = SQLITE_OK;
         switch (value.typeId()) {
-            case QMetaType::Bool:
             case QMetaType::Int:
+                bound = sqlite3_bind_int(statement, position,
+                                         *static_cast<const int*>(value.constData()));
+                break;
+            case QMetaType::Bool:
             case QMetaType::LongLong:
                 bound = sqlite3_bind_int64(statement, position, value.toLongLong());
                 break;
             case QMetaType::Double:
-                bound = sqlite3_bind_double(statement, position, value.toDouble());
+                bound = sqlite3_bind_double(statement, position,
+                                            *static_cast<const double*>(value.constData()));
                 break;
             default:
                 if (value.isNull()) {
                     bound = sqlite3_bind_null(statement, position);
                 } else {
-                    const QByteArray utf8 = value.toString().toUtf8();
+                    const QByteArray& utf8 = texts.emplace_back(value.toString().toUtf8());
+                    // Bound where it stands. Given as ending at its terminator, which it has,
+                    // the engine need not copy it to add one; a text holding NUL characters is
+                    // given by its length, so that it is kept whole.
+                    const bool holdsNul = utf8.contains('\0');
                     bound = sqlite3_bind_text(statement, position, utf8.constData(),
-                                              int(utf8.size()), SQLITE_TRANSIENT);
+                                              holdsNul ? int(utf8.size()) : -1, SQLITE_STATIC);
                 }
         }
         if (bound != SQLITE_OK) {
@@ -148,7 +156,7 @@ public:
         : connection_(static_cast<sqlite3*>(connection.handle_)),
           statement_(static_cast<sqlite3_stmt*>(connection.cached(sql))),
           sql_(sql) {
-        connection.bind(statement_, sql, values);
+        connection.bind(statement_, sql, values, texts_);
     }
     ~Run() {
         sqlite3_reset(statement_);
@@ -185,6 +193,7 @@ private:
     sqlite3* connection_;
     sqlite3_stmt* statement_;
     const QString& sql_;
+    QList<QByteArray> texts_;  // bound until the run ends
 };
 
 int Connection::execute(const QString& sql, Values values) {
@@ -222,9 +231,10 @@ QString ScannedRow::text(int column) const {
 
 void Connection::scan(const QString& sql, Values values,
                       const std::function<void(const ScannedRow&)>& each) {
+    QList<QByteArray> texts;  // bound until the statement is finalized
     auto* statement = static_cast<sqlite3_stmt*>(prepare(sql));
     const auto finalize = qScopeGuard([statement] { sqlite3_finalize(statement); });
-    bind(statement, sql, values);
+    bind(statement, sql, values, texts);
     const ScannedRow row(statement);
     int stepped = SQLITE_ROW;
     while ((stepped = sqlite3_step(statement)) == SQLITE_ROW)

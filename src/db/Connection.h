@@ -11,7 +11,22 @@
 
 namespace db {
 
-using Values = std::initializer_list<QVariant>;
+// The values bound to a statement's "?" in order: a braced list, or a list built as it runs.
+// A view: the values must outlive the call they are given to.
+class Values {
+public:
+    Values() = default;
+    Values(std::initializer_list<QVariant> values) : braced_(values) {}
+    Values(const QVariantList& values) : built_(&values) {}
+    const QVariant* begin() const { return built_ ? built_->constData() : braced_.begin(); }
+    const QVariant* end() const {
+        return built_ ? built_->constData() + built_->size() : braced_.end();
+    }
+
+private:
+    std::initializer_list<QVariant> braced_;
+    const QVariantList* built_ = nullptr;
+};
 
 // Texts are bound as text, never as NULL: "nothing typed" is empty, and an empty name can be
 // found again by name.
@@ -70,7 +85,8 @@ private:
     Connection(QString path, QString connectionName, void* handle);
     void* prepare(const QString& sql);
     void* cached(const QString& sql);
-    void bind(void* statement, const QString& sql, Values values);
+    // Texts are bound as they stand in texts, which must outlive the run of the statement.
+    void bind(void* statement, const QString& sql, Values values, QList<QByteArray>& texts);
 
     QString path_;
     QString connectionName_;

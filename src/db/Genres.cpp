@@ -18,16 +18,6 @@ const QString AllLinksQuery =
 
 const QString Separator = QStringLiteral(" / ");
 
-QList<QString> trimmedNames(const QString& names) {
-    QList<QString> result;
-    for (QStringView piece : QStringView(names).split(u'/')) {
-        const QStringView name = piece.trimmed();
-        if (!name.isEmpty())
-            result.append(name.toString());
-    }
-    return result;
-}
-
 }  // namespace
 
 MovieGenres GetMovieGenres(Connection& connection, int movieId) {
@@ -69,26 +59,6 @@ QHash<int, QString> GetAllGenreTexts(Connection& connection) {
             text += Separator + *name;
     });
     return texts;
-}
-
-QString GenreNamesToIds(Connection& connection, const QString& names) {
-    QList<int> ids;
-    for (const QString& name : trimmedNames(names)) {
-        const int id = FindLookupId(connection, LookupTable::Genre, name);
-        if (id > 0 && !ids.contains(id))
-            ids.append(id);
-    }
-    QStringList texts;
-    for (int id : ids)
-        texts.append(QString::number(id));
-    return texts.join(u'/');
-}
-
-void AddMissingGenres(Connection& connection, const QString& names) {
-    for (const QString& name : trimmedNames(names)) {
-        if (name.toLower() != QLatin1String(NoGenreText))
-            LookupOrAddId(connection, LookupTable::Genre, name);
-    }
 }
 
 }  // namespace db

@@ -27,6 +27,12 @@ void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie);
 void SetMovieCast(Connection& connection, int movieId, const QStringList& actorNames);
 // The same for actors whose ids the caller has already found.
 void SetMovieCastIds(Connection& connection, int movieId, const QList<int>& actorIds);
+// Writes a movie with its genre links and cast, in the caller's transaction: a new movie when
+// movieId is 0, else over that movie, whose genres and cast the new ones replace. Returns the
+// movie's id. For work that writes many movies in a row and has checked them already (an
+// import); a movie that is no longer there is MovieGone.
+int WriteMovie(Connection& connection, int movieId, const MovieRecord& movie,
+               const QList<int>& actorIds);
 // Removes a movie with its cast and genre links.
 void DeleteMovieRows(Connection& connection, int movieId);
 // Every movie in the file, including any that the main list cannot show.

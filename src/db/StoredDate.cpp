@@ -1,6 +1,7 @@
 #include "db/StoredDate.h"
 
 #include <QVariant>
+#include <cstdio>
 
 namespace db {
 
@@ -26,7 +27,14 @@ QDateTime CurrentCatalogueDateTime() {
 QString StoredDateText(const QDateTime& date) {
     if (!isDate(date))
         return QString::fromLatin1(EmptyDateText);
-    return date.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    // Written for every movie an import writes: plainly, without the general formatter.
+    const QDate day = date.date();
+    const QTime time = date.time();
+    char text[32];
+    const int length =
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", day.year(), day.month(),
+                      day.day(), time.hour(), time.minute(), time.second());
+    return QString::fromLatin1(text, length);
 }
 
 QDateTime DateFromStored(const QVariant& value) {

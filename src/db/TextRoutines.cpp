@@ -25,20 +25,31 @@ double LeadingNumber(QStringView text) {
     const qsizetype start = i;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
         ++i;
+    // Up to 15 digits are exact in a double, and so is their quotient by a power of ten: the
+    // number most fields hold is read without the general parser.
+    qint64 digitsValue = 0;
+    int digitCount = 0;
+    int fractionDigits = 0;
     bool digits = false;
-    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
-        ++i;
-        digits = true;
-    }
-    if (i < text.size() && text[i] == u'.') {
-        ++i;
-        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
-            ++i;
+    auto readDigits = [&](bool fraction) {
+        for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) {
+            if (++digitCount <= 15)
+                digitsValue = digitsValue * 10 + (text[i].unicode() - u'0');
+            fractionDigits += fraction ? 1 : 0;
             digits = true;
         }
+    };
+    readDigits(false);
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        readDigits(true);
     }
     if (!digits)
         return 0;
+    if (digitCount <= 15) {
+        const double value = double(digitsValue) / std::pow(10.0, fractionDigits);
+        return text[start] == u'-' ? -value : value;
+    }
     QString number = text.mid(start, i - start).toString();
     if (number.endsWith(u'.'))
         number.chop(1);
@@ -111,7 +122,26 @@ QDateTime SafeDate(QStringView input) {
         QStringLiteral(R"(^([A-Za-z]+)\.?\s+(\d{1,2}),?\s+(\d{2,4}))") + time +
         QStringLiteral("$"));
 
-    const QString text = input.trimmed().toString();
+    // The movie file's own form, "03/15/2004", without the patterns.
+    const QStringView trimmed = input.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    if (trimmed.size() == 10 && trimmed[2] == u'/' && trimmed[5] == u'/') {
+        int parts[3] = {0, 0, 0};
+        const int starts[3] = {0, 3, 6};
+        const int lengths[3] = {2, 2, 4};
+        bool plain = true;
+        for (int part = 0; part < 3 && plain; ++part) {
+            for (int at = starts[part]; at < starts[part] + lengths[part] && plain; ++at) {
+                const char16_t c = trimmed[at].unicode();
+                plain = c >= u'0' && c <= u'9';
+                parts[part] = parts[part] * 10 + (c - u'0');
+            }
+        }
+        if (plain)
+            return dateOf(parts[2], parts[0], parts[1], QTime(0, 0));
+    }
+    const QString text = trimmed.toString();
     QRegularExpressionMatch match = monthFirst.match(text);
     if (match.hasMatch()) {
         const int year = fullYear(match.captured(3).toInt(), int(match.captured(3).size()));

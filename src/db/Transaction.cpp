@@ -26,20 +26,18 @@ Transaction::Transaction(Connection& connection)
 }
 
 Transaction::~Transaction() noexcept(false) {
-    --connection_.transactionDepth();
-    if (std::uncaught_exceptions() > uncaughtAtStart_) {
-        // Already unwinding: undo what this scope wrote and let the first error through.
-        try {
-            if (depth_ == 0) {
-                connection_.execute(QStringLiteral("ROLLBACK"));
-            } else {
-                connection_.execute(QStringLiteral("ROLLBACK TO ") + savepointName(depth_));
-                connection_.execute(QStringLiteral("RELEASE ") + savepointName(depth_));
-            }
-        } catch (...) {
-        }
+    if (ended_)
         return;
-    }
+    // Already unwinding: undo what this scope wrote and let the first error through.
+    if (std::uncaught_exceptions() > uncaughtAtStart_)
+        rollBack();
+    else
+        commit();
+}
+
+void Transaction::commit() {
+    ended_ = true;
+    --connection_.transactionDepth();
     if (depth_ > 0) {
         connection_.execute(QStringLiteral("RELEASE ") + savepointName(depth_));
         return;
@@ -53,6 +51,20 @@ Transaction::~Transaction() noexcept(false) {
         } catch (...) {
         }
         throw;
+    }
+}
+
+void Transaction::rollBack() noexcept {
+    ended_ = true;
+    --connection_.transactionDepth();
+    try {
+        if (depth_ == 0) {
+            connection_.execute(QStringLiteral("ROLLBACK"));
+        } else {
+            connection_.execute(QStringLiteral("ROLLBACK TO ") + savepointName(depth_));
+            connection_.execute(QStringLiteral("RELEASE ") + savepointName(depth_));
+        }
+    } catch (...) {
     }
 }
 

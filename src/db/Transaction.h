@@ -13,10 +13,15 @@ public:
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
+    // End it now rather than with the scope. A commit that fails rolls back and throws.
+    void commit();
+    void rollBack() noexcept;
+
 private:
     Connection& connection_;
     int depth_;
     int uncaughtAtStart_;
+    bool ended_ = false;
 };
 
 }  // namespace db

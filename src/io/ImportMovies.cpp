@@ -2,16 +2,15 @@
 
 #include "db/Connection.h"
 #include "db/DatabaseError.h"
-#include "db/Genres.h"
-#include "db/LookupTable.h"
+#include "db/KnownNames.h"
 #include "db/Movies.h"
-#include "db/TextLimits.h"
-#include "db/TextRoutines.h"
 #include "db/Transaction.h"
+#include "io/ImportedLine.h"
 #include "io/MovieFileFormat.h"
 #include "io/MovieFileLines.h"
 
 #include <optional>
+#include <vector>
 
 namespace io {
 
@@ -19,112 +18,6 @@ namespace {
 
 // Lines per commit: few enough to keep a commit short, many enough that commits cost little.
 constexpr int BatchSize = 1000;
-
-enum Field {
-    MovieId,
-    Title,
-    Stars,
-    Genre,
-    Media,
-    Minutes,
-    Rating,
-    Year,
-    Director,
-    Producer,
-    Actors,
-    Location,
-    Label,
-    AcquiredDate,
-    Cost,
-    LentTo,
-    LentDate,
-    Notes
-};
-
-struct Limit {
-    Field field;
-    int maximum;
-};
-
-// The texts the catalogue takes as they stand, and the lists of names.
-constexpr Limit TextLimits[] = {
-    {Title, db::TitleMaximum},       {Media, db::NameMaximum},        {Rating, db::NameMaximum},
-    {Director, db::DirectorMaximum}, {Producer, db::ProducerMaximum}, {Location, db::NameMaximum},
-    {Label, db::LabelMaximum},       {LentTo, db::LentToMaximum},     {Notes, db::NotesMaximum}};
-constexpr Field NameLists[] = {Genre, Actors};
-
-// A line the import passes over, with the reason the user is told.
-class LineRefused : public db::Error {
-public:
-    using db::Error::Error;
-};
-
-// Characters as the engine counts them: code points, not UTF-16 units.
-qsizetype characters(QStringView text) {
-    qsizetype count = text.size();
-    for (QChar c : text)
-        if (c.isLowSurrogate())
-            --count;
-    return count;
-}
-
-QStringList names(const QString& list) {
-    QStringList result;
-    for (QStringView part : QStringView(list).split(u'/')) {
-        const QStringView name = part.trimmed();
-        if (!name.isEmpty())
-            result.append(name.toString());
-    }
-    return result;
-}
-
-// The cost as the number its text begins with (after NumericOnly), in ten-thousandths, rounded
-// half away from zero. Read digit by digit, not through a double, so that every amount the
-// currency type holds comes in exactly and any larger one is refused.
-db::Currency costOf(const QString& field) {
-    constexpr quint64 Largest = 9223372036854775807ull;  // +-922,337,203,685,477.5807
-    const QString number = db::NumericOnly(field);
-    qsizetype i = 0;
-    const bool negative = number.startsWith(u'-');
-    if (negative)
-        ++i;
-    quint64 whole = 0;
-    bool tooLarge = false;
-    for (; i < number.size() && number[i].isDigit(); ++i) {
-        whole = whole * 10 + quint64(number[i].digitValue());
-        tooLarge = tooLarge || whole > Largest / 10000;
-    }
-    quint64 fraction = 0;
-    if (i < number.size() && number[i] == u'.') {
-        int place = 0;
-        for (++i; i < number.size() && number[i].isDigit() && place < 5; ++i, ++place)
-            fraction = fraction * 10 + quint64(number[i].digitValue());
-        for (; place < 5; ++place)
-            fraction *= 10;
-    }
-    const quint64 magnitude = tooLarge ? 0 : whole * 10000 + (fraction + 5) / 10;
-    if (tooLarge || magnitude > Largest)
-        throw LineRefused(QStringLiteral("the Cost %1 is more than the catalogue can hold (at "
-                                         "most 922,337,203,685,477.5807)")
-                              .arg(field.trimmed()));
-    const auto amount = qint64(magnitude);
-    return db::Currency::fromTenThousandths(negative ? -amount : amount);
-}
-
-void checkLengths(const QStringList& fields) {
-    auto refuse = [](const QString& what, int maximum) {
-        throw LineRefused(QStringLiteral("%1 is longer than %2 characters").arg(what).arg(maximum));
-    };
-    for (const Limit& limit : TextLimits) {
-        const QString& text = fields[limit.field];
-        if (text.size() > limit.maximum && characters(text) > limit.maximum)
-            refuse(QStringLiteral("the ") + MovieFieldName(limit.field), limit.maximum);
-    }
-    for (Field list : NameLists)
-        for (const QString& name : names(fields[list]))
-            if (name.size() > db::NameMaximum && characters(name) > db::NameMaximum)
-                refuse(QStringLiteral("a name in ") + MovieFieldName(list), db::NameMaximum);
-}
 
 QString reasonOf(const std::exception& error) {
     if (const auto* known = dynamic_cast<const db::Error*>(&error))
@@ -138,115 +31,191 @@ void refuse(ImportResult& result, int lineNumber, const QString& reason) {
     ++result.refusedCount;
 }
 
-// Why a line read from the file cannot be imported, before its fields are looked at.
-std::optional<QString> lineRefusal(const MovieFileLines& lines, const QString& line) {
-    if (lines.lastLineTooLong())
-        return QStringLiteral("it is longer than any movie line");
-    return NotAMovieLine(line);
+// Writes the movie of a checked line with its names found, or added, in their lists: the media,
+// rating and location first, so that a new name gets its row even when the movie is an update.
+// A genre or actor named twice counts once.
+void writeLine(db::Connection& connection, db::KnownNames& known, const ImportedLine& line) {
+    using db::LookupTable;
+    db::MovieRecord movie = line.movie;
+    movie.mediaId = known.findOrAdd(LookupTable::Media, line.media);
+    movie.ratingId = known.findOrAdd(LookupTable::Rating, line.rating);
+    movie.locationId = known.findOrAdd(LookupTable::Location, line.location);
+    QList<int> genres;
+    for (const QString& name : line.genres) {
+        const int id = MeansNoGenre(name) ? known.find(LookupTable::Genre, name)
+                                          : known.findOrAdd(LookupTable::Genre, name);
+        if (id > 0 && !genres.contains(id))
+            genres.append(id);
+    }
+    QStringList genreIds;
+    for (int id : genres)
+        genreIds.append(QString::number(id));
+    movie.genreIds = genreIds.join(u'/');
+    const int existing = known.findTitle(movie.title);
+    // The line's cast replaces the movie's, as its genres do.
+    QList<int> cast;
+    for (const QString& name : line.actors) {
+        const int id = known.findOrAdd(LookupTable::Actor, name);
+        if (!cast.contains(id))
+            cast.append(id);
+    }
+    db::WriteMovie(connection, existing, movie, cast);
+    known.addTitle(movie.title);
 }
+
+// Writes checked lines in batches, one transaction each. A line that fails rolls its batch
+// back; the lines before it are then written again, so that they stay and nothing of the failing
+// line does. Nothing is written after a failure.
+class BatchWriter {
+public:
+    BatchWriter(db::Connection& connection, ImportResult& result)
+        : connection_(connection), known_(connection), result_(result) {}
+
+    bool failed() const { return result_.failedLine != 0; }
+
+    void write(ImportedLine line) {
+        batch_.push_back(std::move(line));
+        try {
+            if (!transaction_)
+                transaction_.emplace(connection_);
+            writeLine(connection_, known_, batch_.back());
+        } catch (const std::exception& error) {
+            fail(batch_.back().number, error);
+            batch_.pop_back();
+            rewrite();
+            return;
+        }
+        if (batch_.size() >= size_t(BatchSize))
+            commit();
+    }
+
+    // Commits what has been written.
+    void commit() {
+        if (!transaction_)
+            return;
+        try {
+            transaction_->commit();
+            result_.imported += int(batch_.size());
+        } catch (const std::exception& error) {
+            fail(batch_.front().number, error);  // none of the batch stays
+        }
+        transaction_.reset();
+        batch_.clear();
+    }
+
+    // The file could not be read on at this line.
+    void stopAt(int lineNumber, const std::exception& error) {
+        fail(lineNumber, error);
+        commit();
+    }
+
+private:
+    void fail(int lineNumber, const std::exception& error) {
+        result_.failedLine = lineNumber;
+        result_.failure = reasonOf(error);
+    }
+
+    // After a rollback, the lines of the batch before the failing one again, in a transaction
+    // of their own. Should one of them fail now, the lines before that one are kept instead.
+    void rewrite() {
+        rollBack();
+        while (!batch_.empty()) {
+            size_t written = 0;
+            try {
+                transaction_.emplace(connection_);
+                for (; written < batch_.size(); ++written)
+                    writeLine(connection_, known_, batch_[written]);
+            } catch (const std::exception& error) {
+                fail(batch_[written].number, error);
+                batch_.resize(written);
+                rollBack();
+                continue;
+            }
+            break;
+        }
+        commit();
+    }
+
+    void rollBack() {
+        if (transaction_)
+            transaction_->rollBack();
+        transaction_.reset();
+        known_.forgetAdded();
+    }
+
+    db::Connection& connection_;
+    db::KnownNames known_;
+    ImportResult& result_;
+    std::optional<db::Transaction> transaction_;
+    std::vector<ImportedLine> batch_;  // written since the last commit
+};
 
 }  // namespace
 
-int ImportMovieLine(db::Connection& connection, const QStringList& fields,
-                    const std::function<void(const QString& title)>& showTitle) {
-    using db::LookupTable;
-    checkLengths(fields);
-    db::MovieRecord movie;
-    movie.cost = costOf(fields[Cost]);
-    movie.title = fields[Title];
-    movie.stars = db::LeadingNumber(fields[Stars]);
-    movie.mediaId = db::LookupOrAddId(connection, LookupTable::Media, fields[Media]);
-    movie.minutes = db::LeadingWholeNumber(fields[Minutes]);
-    movie.ratingId = db::LookupOrAddId(connection, LookupTable::Rating, fields[Rating]);
-    movie.releaseYear = db::LeadingWholeNumber(fields[Year]);
-    movie.director = fields[Director];
-    movie.producer = fields[Producer];
-    movie.locationId = db::LookupOrAddId(connection, LookupTable::Location, fields[Location]);
-    movie.labelNumber = fields[Label];
-    movie.acquireDate = db::SafeDate(fields[AcquiredDate]);
-    movie.lentTo = fields[LentTo];
-    movie.lentDate = db::SafeDate(fields[LentDate]);
-    movie.notes = db::DecodeLineBreaks(fields[Notes]);
-    if (showTitle)
-        showTitle(movie.title);
+bool ReadMovieFileHeader(MovieFileLines& lines) {
+    const QString header = lines.next();
+    return !lines.lastLineTooLong() && IsMovieFileHeader(header);
+}
 
-    db::AddMissingGenres(connection, fields[Genre]);
-    movie.genreIds = db::GenreNamesToIds(connection, fields[Genre]);
-
-    int movieId = db::FindMovieByTitle(connection, movie.title);
-    if (movieId > 0)
-        db::UpdateMovie(connection, movieId, movie);
-    else
-        movieId = db::InsertMovie(connection, movie);
-
-    // The line's cast replaces the movie's, as its genres do; a name given twice counts once.
-    QList<int> cast;
-    for (const QString& name : names(fields[Actors])) {
-        const int actorId = db::LookupOrAddId(connection, LookupTable::Actor, name);
-        if (!cast.contains(actorId))
-            cast.append(actorId);
+std::optional<ImportedLine> NextMovieLine(MovieFileLines& lines, ImportResult& result) {
+    while (!lines.atEnd()) {
+        const QString line = lines.next();
+        const int number = lines.lineNumber();
+        result.windows1252Lines = lines.windows1252Lines();
+        if (lines.lastLineTooLong()) {
+            refuse(result, number, QStringLiteral("it is longer than any movie line"));
+            continue;
+        }
+        if (line.size() < MinimumLineLength) {
+            ++result.skipped;
+            continue;
+        }
+        if (const std::optional<QString> reason = NotAMovieLine(line)) {
+            refuse(result, number, *reason);
+            continue;
+        }
+        try {
+            return ReadImportedLine(ReadMovieFields(line), number);
+        } catch (const LineRefused& refusal) {
+            refuse(result, number, refusal.message());
+        }
     }
-    db::SetMovieCastIds(connection, movieId, cast);
-    return movieId;
+    return std::nullopt;
 }
 
 ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
-                          const ImportProgress& progress) {
+                          const ImportProgress& progress, const StopRequested& stop) {
     ImportResult result;
-    const QString header = lines.next();
-    result.headerAccepted = !lines.lastLineTooLong() && IsMovieFileHeader(header);
+    result.headerAccepted = ReadMovieFileHeader(lines);
     if (!result.headerAccepted)
         return result;
-
-    auto showTitle = [&](const QString& title) {
-        if (progress)
-            progress(title, lines.lineNumber());
-    };
-    while (!lines.atEnd() && result.failedLine == 0) {
-        const int batchStart = lines.lineNumber() + 1;
-        int batchImported = 0;
+    BatchWriter writer(connection, result);
+    while (!writer.failed()) {
+        std::optional<ImportedLine> line;
         try {
-            db::Transaction batch(connection);
-            while (!lines.atEnd() && batchImported < BatchSize) {
-                const QString line = lines.next();
-                const int number = lines.lineNumber();
-                if (!lines.lastLineTooLong() && line.size() < MinimumLineLength) {
-                    ++result.skipped;
-                    continue;
-                }
-                if (const std::optional<QString> reason = lineRefusal(lines, line)) {
-                    refuse(result, number, *reason);
-                    continue;
-                }
-                try {
-                    db::Transaction savepoint(connection);
-                    ImportMovieLine(connection, ReadMovieFields(line), showTitle);
-                } catch (const LineRefused& refusal) {
-                    refuse(result, number, refusal.message());
-                    continue;
-                } catch (const std::exception& error) {
-                    result.failedLine = number;
-                    result.failure = reasonOf(error);
-                    break;
-                }
-                ++batchImported;
-            }
+            line = NextMovieLine(lines, result);
         } catch (const std::exception& error) {
-            // The batch itself could not begin or commit: none of its lines stay.
-            result.failedLine = batchStart;
-            result.failure = reasonOf(error);
-            batchImported = 0;
+            writer.stopAt(lines.lineNumber() + 1, error);
+            break;
         }
-        result.imported += batchImported;
+        if (!line)
+            break;
+        if (stop && stop()) {
+            result.stopped = true;
+            break;
+        }
+        if (progress)
+            progress(line->movie.title, line->number);
+        writer.write(std::move(*line));
     }
-    result.windows1252Lines = lines.windows1252Lines();
+    writer.commit();
     return result;
 }
 
 ImportResult ImportMovies(db::Connection& connection, const QString& path,
-                          const ImportProgress& progress) {
+                          const ImportProgress& progress, const StopRequested& stop) {
     MovieFileLines lines(path);
-    return ImportMovies(connection, lines, progress);
+    return ImportMovies(connection, lines, progress, stop);
 }
 
 QString ImportNotes(const ImportResult& result) {

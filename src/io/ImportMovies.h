@@ -1,9 +1,11 @@
 #pragma once
 
+#include "io/ImportedLine.h"
+
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace db {
 class Connection;
@@ -35,28 +37,32 @@ struct ImportResult {
     // line was. Lines before it stay imported, nothing of it is written, later lines are not read.
     int failedLine = 0;
     QString failure;
+    // Stopped on request before the end of the file; the lines before the stop stay.
+    bool stopped = false;
 
     static constexpr int MaximumListed = 10;
 };
 
-// Told the title and line number of each movie line as it is imported.
+// Told the title and line number of each movie line before it is written.
 using ImportProgress = std::function<void(const QString& title, int lineNumber)>;
+// Asked before each line whether to stop there.
+using StopRequested = std::function<bool()>;
 
 // Imports the movie lines after an accepted header: each movie updates the movie of its title or
-// is added, with missing names added to their lists. Lines are committed in batches, each line
-// in its own savepoint. The header is read first, so a file that has none is not read further.
+// is added, with missing names added to their lists. Each line is checked before anything of it
+// is written; lines are committed in batches. The header is read first, so a file that has none
+// is not read further.
 ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
-                          const ImportProgress& progress = {});
+                          const ImportProgress& progress = {}, const StopRequested& stop = {});
 // The same for a file; throws FileError when it cannot be read.
 ImportResult ImportMovies(db::Connection& connection, const QString& path,
-                          const ImportProgress& progress = {});
+                          const ImportProgress& progress = {}, const StopRequested& stop = {});
 
-// Writes the movie of one line's fields and returns its id. Each field is checked against what
-// the catalogue can hold first; a field that it cannot is an Error naming the field, and nothing
-// is written. The media, rating and location are looked up (and added) next, so a new name gets
-// its row even when the movie is an update. Repeated genres and actors count once.
-int ImportMovieLine(db::Connection& connection, const QStringList& fields,
-                    const std::function<void(const QString& title)>& showTitle = {});
+// Reads the first line; whether it is the movie file's header.
+bool ReadMovieFileHeader(MovieFileLines& lines);
+// The next movie line after the header, read and checked; the lines skipped or refused on the
+// way, and those read as Windows-1252, are counted in the result. Nothing at the end of the file.
+std::optional<ImportedLine> NextMovieLine(MovieFileLines& lines, ImportResult& result);
 
 // What the final message adds to the count of movies imported: the lines skipped or refused
 // and the lines read as Windows-1252, each in a paragraph of its own; empty when there are none.

@@ -95,7 +95,6 @@ void MovieFileLines::stepOverLineEnd() {
 QString MovieFileLines::next() {
     if (atEnd())
         return {};
-    ++lineNumber_;
     qsizetype scanned = 0;  // from position_, which readMore() keeps at the line's start
     qsizetype found = -1;
     while ((found = lineEnd(buffer_, position_ + scanned)) < 0) {
@@ -105,6 +104,8 @@ QString MovieFileLines::next() {
         if (!readMore())
             break;
     }
+    // Counted once read, so that a failure to read names the line after the last one read.
+    ++lineNumber_;
     const qsizetype end = found >= 0 ? found : buffer_.size();
     lastLineTooLong_ = end - position_ > MaximumLineBytes;
     if (lastLineTooLong_) {

@@ -4,6 +4,7 @@
 #include "db/UnicodeCase.h"
 #include "io/ImportMovies.h"
 #include "io/MovieFileFormat.h"
+#include "io/MovieFileLines.h"
 #include "support/TestCatalogue.h"
 #include "support/TestData.h"
 
@@ -108,9 +109,10 @@ TEST_F(CaseFolding, RowsWrittenByAnotherProgramAreFoundIgnoringCase) {
         db::Connection& connection = files.connection();
         EXPECT_EQ(db::FindMovieByTitle(connection, "ÜBER BRAZIL"), brazil);
         EXPECT_EQ(addMovie("AMÉLIE"), -1) << "the title check";
-        io::ImportMovieLine(connection, io::ReadMovieFields(R"(1,"AMÉLIE",5,"","DVD",0,"R",0,)"
-                                                            R"("","","ÉLODIE BOUCHEZ","ÉTAGÈRE",)"
-                                                            R"("",,0,"",,"")"));
+        io::MovieFileLines file(io::MovieFileHeader().toUtf8() + "\r\n" +
+                                R"(1,"AMÉLIE",5,"","DVD",0,"R",0,"","","ÉLODIE BOUCHEZ",)"
+                                R"("ÉTAGÈRE","",,0,"",,"")");
+        EXPECT_EQ(io::ImportMovies(connection, file).imported, 1);
         EXPECT_EQ(db::CountMovies(connection), 2) << "the import updates";
         EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Actor]").toInt(), actors);
         EXPECT_EQ(titlesFound(db::SearchType::Title, "amélie"), QStringList{"AMÉLIE"});

@@ -115,15 +115,6 @@ TEST_F(Movies, LookupFindsANameInOtherCaseAndAddsOnlyMissingOnes) {
     EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Media]").toInt(), 5);
 }
 
-TEST_F(Movies, GenreNamesBecomeIdsAndMissingOnesAreAdded) {
-    db::AddMissingGenres(connection, " Comedy / Film Noir // (None) / film noir ");
-    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Genre] WHERE [Name] = 'Film Noir'"), 1);
-    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Genre] WHERE [Name] = '(none)'"), 0);
-    const int noir = db::FindLookupId(connection, db::LookupTable::Genre, "Film Noir");
-    EXPECT_EQ(db::GenreNamesToIds(connection, "comedy/ Film Noir /Unheard Of/COMEDY"),
-              QStringLiteral("4/%1").arg(noir));
-}
-
 TEST_F(Movies, AllGenreTextsInOneQueryMatchTheTextOfEachMovie) {
     const int a = db::InsertMovie(connection, movie(QStringLiteral("A"), "13/4"));
     const int b = db::InsertMovie(connection, movie(QStringLiteral("B")));

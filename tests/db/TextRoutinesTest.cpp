@@ -24,16 +24,20 @@ TEST(TextRoutines, LeadingNumberReadsOnlyTheNumberTheTextBeginsWith) {
         const char* input;
         double expected;
     };
-    for (const NumberCase& c : std::initializer_list<NumberCase>{{"120", 120},
-                                                                 {" 4.5 stars", 4.5},
-                                                                 {"12-3", 12},
-                                                                 {"-7", -7},
-                                                                 {"", 0},
-                                                                 {"abc", 0},
-                                                                 {".5", 0.5},
-                                                                 {"3.", 3},
-                                                                 {"1299.50", 1299.5}})
-        EXPECT_DOUBLE_EQ(db::LeadingNumber(QString::fromUtf8(c.input)), c.expected) << c.input;
+    for (const NumberCase& c :
+         std::initializer_list<NumberCase>{{"120", 120},
+                                           {" 4.5 stars", 4.5},
+                                           {"12-3", 12},
+                                           {"-7", -7},
+                                           {"", 0},
+                                           {"abc", 0},
+                                           {".5", 0.5},
+                                           {"3.", 3},
+                                           {"1299.50", 1299.5},
+                                           {"0.1", 0.1},
+                                           {"987654321.123456", 987654321.123456},
+                                           {"12345678901234567890", 1.2345678901234567e19}})
+        EXPECT_EQ(db::LeadingNumber(QString::fromUtf8(c.input)), c.expected) << c.input;
     EXPECT_EQ(db::LeadingWholeNumber(u"89.6 min"), 90);
     EXPECT_EQ(db::LeadingWholeNumber(u"99999999999999"), 0);
 }

@@ -36,7 +36,9 @@ protected:
         db::MovieRecord alien;
         alien.title = "Alien";
         alien.stars = 4.5;
-        alien.genreIds = db::GenreNamesToIds(connection, "Science Fiction/Horror");
+        alien.genreIds = QStringLiteral("%1/%2")
+                             .arg(id(LookupTable::Genre, "Science Fiction"))
+                             .arg(id(LookupTable::Genre, "Horror"));
         alien.mediaId = id(LookupTable::Media, "DVD");
         alien.minutes = 117;
         alien.ratingId = id(LookupTable::Rating, "R");

@@ -14,9 +14,10 @@ using db::LookupTable;
 
 class Import : public testing::Test {
 protected:
-    io::ImportResult import(const QByteArray& bytes, const io::ImportProgress& progress = {}) {
+    io::ImportResult import(const QByteArray& bytes, const io::ImportProgress& progress = {},
+                            const io::StopRequested& stop = {}) {
         io::MovieFileLines lines(bytes);
-        return io::ImportMovies(connection, lines, progress);
+        return io::ImportMovies(connection, lines, progress, stop);
     }
     int count(const char* sql) { return connection.scalar(QString::fromUtf8(sql)).toInt(); }
 
@@ -74,14 +75,17 @@ TEST_F(Import, AMovieOfTheSameTitleIsUpdatedAndItsCastReplaced) {
     db::SetMovieCast(connection, id, {"Kevin Bacon", "Sigourney Weaver"});
 
     const io::ImportResult result =
-        import(header + R"(9,"ALIEN",5,"Horror/horror/HORROR","Betamax",117,"R",1979,"","",)"
-                        R"("Sigourney Weaver/John Hurt/SIGOURNEY WEAVER","Attic","",,0,"",,"")");
+        import(header + R"(9,"ALIEN",5," Horror/ Film Noir // (None)/film noir/HORROR","Betamax",)"
+                        R"(117,"R",1979,"","","Sigourney Weaver/John Hurt/SIGOURNEY WEAVER",)"
+                        R"("Attic","",,0,"",,"")");
     EXPECT_EQ(result.imported, 1);
     EXPECT_EQ(db::CountMovies(connection), 1);
     const QStringList updated = test::StoredMovies(connection).at("ALIEN");
     EXPECT_EQ(updated.mid(1, 3), (QStringList{"Betamax", "R", "Attic"}));
-    EXPECT_EQ(updated.mid(15), (QStringList{"Horror", "Sigourney Weaver/John Hurt"}))
+    EXPECT_EQ(updated.mid(15), (QStringList{"Horror / Film Noir", "Sigourney Weaver/John Hurt"}))
         << "a name given twice counts once";
+    EXPECT_EQ(db::FindLookupId(connection, LookupTable::Genre, "(none)"), 0)
+        << "(none) stands for no genre";
 }
 
 TEST_F(Import, AFailingLineStopsTheImportAndLeavesTheLinesBeforeIt) {
@@ -108,8 +112,34 @@ TEST_F(Import, AFailingLineStopsTheImportAndLeavesTheLinesBeforeIt) {
     EXPECT_EQ(db::FindLookupId(connection, LookupTable::Media, "Betamax"), 0)
         << "nothing of the failing line stays";
     EXPECT_EQ(db::FindLookupId(connection, LookupTable::Actor, "New Actor 1100"), 0);
+    EXPECT_NE(db::FindLookupId(connection, LookupTable::Actor, "New Actor 1099"), 0)
+        << "the lines before it in its batch are written again, names and all";
+    EXPECT_EQ(connection
+                  .scalar("SELECT COUNT(*) FROM [MovieActor] WHERE [ActorId] NOT IN "
+                          "(SELECT [ActorId] FROM [Actor])")
+                  .toInt(),
+              0);
     EXPECT_EQ(lineNumbers.front(), 2);
     EXPECT_EQ(lineNumbers.back(), 1101) << "no line after it is read";
+}
+
+// A stop between lines keeps the lines before it, across a committed batch and the open one.
+TEST_F(Import, AStopKeepsTheLinesBeforeIt) {
+    QByteArray file = header;
+    for (int number = 1; number <= 1500; ++number)
+        file += QStringLiteral(R"(%1,"Movie %1",0,"Drama","DVD",0,"R",0,"","","Ann Lee",)"
+                               R"("","",,0,"",,"")"
+                               "\r\n")
+                    .arg(number)
+                    .toUtf8();
+    int seen = 0;
+    const io::ImportResult result = import(
+        file, [&](const QString&, int) { ++seen; }, [&] { return seen == 1200; });
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.failedLine, 0);
+    EXPECT_EQ(result.imported, 1200);
+    EXPECT_EQ(db::CountMovies(connection), 1200);
+    EXPECT_EQ(db::FindMovieByTitle(connection, "Movie 1201"), 0);
 }
 
 // Nothing of a refused line is written (its media would be "Betamax"), and the lines after it

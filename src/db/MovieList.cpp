@@ -2,20 +2,25 @@
 
 #include "db/Connection.h"
 #include "db/Genres.h"
+#include "db/Movies.h"
 #include "db/TextRoutines.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <optional>
 
 namespace db {
 
 namespace {
 
-const QString FromMovies =
-    QStringLiteral(" FROM [Movie] m INNER JOIN [Location] l ON m.[LocationId] = l.[LocationId]");
 const QString ListColumns = QStringLiteral(
     "SELECT m.[MovieId], m.[Title], m.[LocationId], m.[LabelNumber], m.[Minutes], "
     "m.[ReleaseYear], m.[Stars] FROM [Movie] m");
 const QString LocationNames = QStringLiteral("SELECT [LocationId], [Name] FROM [Location]");
+const QString GenreNames = QStringLiteral("SELECT [GenreId], [Name] FROM [Genre]");
+// In the order they were made, which is the order the user chose the genres in.
+const QString GenreLinks =
+    QStringLiteral("SELECT [MovieId], [GenreId] FROM [MovieGenre] ORDER BY rowid");
 
 // The ids of a genre search, rebuilt from numbers so that only numbers reach the statement.
 QString genreIdList(const QString& stored) {
@@ -72,11 +77,6 @@ Filter filterOf(const ActiveSearch& search) {
     return {};
 }
 
-QSqlQuery run(Connection& connection, const QString& select, const Filter& filter) {
-    const QString sql = select + FromMovies + filter.where;
-    return filter.value.isValid() ? connection.query(sql, {filter.value}) : connection.query(sql);
-}
-
 void scan(Connection& connection, const QString& sql, const Filter& filter,
           const std::function<void(const ScannedRow&)>& each) {
     if (filter.value.isValid())
@@ -85,41 +85,130 @@ void scan(Connection& connection, const QString& sql, const Filter& filter,
         connection.scan(sql, {}, each);
 }
 
+// Up to four genre ids below 65536, in link order, in one number: the key under which the
+// genre names text of every movie with those genres is built once.
+class GenreKey {
+public:
+    bool add(int genreId) {
+        if (count_ == 4 || genreId <= 0 || genreId > 0xFFFF)
+            return false;
+        key_ |= quint64(genreId) << (16 * count_++);
+        return true;
+    }
+    quint64 value() const { return key_; }
+    bool empty() const { return count_ == 0; }
+    QList<int> ids() const {
+        QList<int> ids;
+        for (int i = 0; i < count_; ++i)
+            ids.append(int((key_ >> (16 * i)) & 0xFFFF));
+        return ids;
+    }
+
+private:
+    quint64 key_ = 0;
+    int count_ = 0;
+};
+
+// The row of a movie in rows ordered by movie number. Links come mostly in that order too, so
+// the row after the last one found is tried first.
+class RowFinder {
+public:
+    explicit RowFinder(const std::vector<MovieListRow>& rows) : rows_(rows) {}
+    std::optional<size_t> operator()(int movieId) {
+        if (next_ >= rows_.size() || rows_[next_].movieId != movieId) {
+            const auto found =
+                std::lower_bound(rows_.begin(), rows_.end(), movieId,
+                                 [](const MovieListRow& row, int id) { return row.movieId < id; });
+            if (found == rows_.end() || found->movieId != movieId)
+                return std::nullopt;
+            next_ = size_t(found - rows_.begin());
+        }
+        return next_++;
+    }
+
+private:
+    const std::vector<MovieListRow>& rows_;
+    size_t next_ = 0;
+};
+
+// The genre names text of each listed movie. Most movies share their genres with many
+// others, so each text is built once and shared; a movie with more genres than a key holds
+// gets its own.
+void attachGenreTexts(Connection& connection, std::vector<MovieListRow>& rows) {
+    QHash<int, QString> names;
+    connection.scan(GenreNames, {}, [&](const ScannedRow& row) {
+        names.insert(row.integer(0), row.text(1).trimmed());
+    });
+    std::vector<GenreKey> keys(rows.size());
+    QHash<size_t, QList<int>> manyGenres;  // by row
+    RowFinder rowOf(rows);
+    // A link to a genre that is gone drops out, as a join would drop it.
+    connection.scan(GenreLinks, {}, [&](const ScannedRow& link) {
+        const std::optional<size_t> row = rowOf(link.integer(0));
+        const int genreId = link.integer(1);
+        if (!row || !names.contains(genreId))
+            return;
+        if (const auto many = manyGenres.find(*row); many != manyGenres.end())
+            many->append(genreId);
+        else if (!keys[*row].add(genreId))
+            manyGenres[*row] = keys[*row].ids() << genreId;
+    });
+    auto textOf = [&](const QList<int>& ids) {
+        QStringList parts;
+        for (int id : ids)
+            parts.append(names.value(id));
+        return parts.join(QStringLiteral(" / "));
+    };
+    const QString none = QString::fromLatin1(NoGenreText);
+    QHash<quint64, QString> shared;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (const auto many = manyGenres.constFind(row); many != manyGenres.constEnd()) {
+            rows[row].genres = textOf(*many);
+        } else if (keys[row].empty()) {
+            rows[row].genres = none;
+        } else {
+            QString& text = shared[keys[row].value()];
+            if (text.isNull())
+                text = textOf(keys[row].ids());
+            rows[row].genres = text;
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<MovieListRow> ReadMovieList(Connection& connection, const ActiveSearch& search) {
     // The location names are few and shared by the rows; a movie whose location is gone is
-    // left out, as the inner join of the count leaves it out.
+    // left out, as an inner join would leave it out.
     QHash<int, QString> locations;
     connection.scan(LocationNames, {}, [&](const ScannedRow& row) {
         if (!locations.contains(row.integer(0)))
             locations.insert(row.integer(0), row.text(1));
     });
-    const QHash<int, QString> genres = GetAllGenreTexts(connection);
-    const QString none = QString::fromLatin1(NoGenreText);
     std::vector<MovieListRow> rows;
+    // No search lists more than every movie: room for them all, never moved as the rows come.
+    rows.reserve(size_t(CountMovies(connection)));
     const Filter filter = filterOf(search);
     scan(connection, ListColumns + filter.where, filter, [&](const ScannedRow& row) {
         const auto location = locations.constFind(row.integer(2));
         if (location == locations.constEnd())
             return;
-        MovieListRow movie;
+        MovieListRow& movie = rows.emplace_back();
         movie.movieId = row.integer(0);
         movie.title = row.text(1);
-        movie.genres = genres.value(movie.movieId, none);
         movie.location = *location;
         movie.labelNumber = row.text(3);
         movie.minutes = row.integer(4);
         movie.releaseYear = row.integer(5);
         movie.stars = row.real(6);
-        rows.push_back(std::move(movie));
     });
+    const auto byNumber = [](const MovieListRow& a, const MovieListRow& b) {
+        return a.movieId < b.movieId;
+    };
+    if (!std::is_sorted(rows.begin(), rows.end(), byNumber))
+        std::sort(rows.begin(), rows.end(), byNumber);
+    attachGenreTexts(connection, rows);
     return rows;
-}
-
-int CountMatchingMovies(Connection& connection, const ActiveSearch& search) {
-    QSqlQuery query = run(connection, QStringLiteral("SELECT COUNT(*)"), filterOf(search));
-    return query.next() ? query.value(0).toInt() : 0;
 }
 
 }  // namespace db

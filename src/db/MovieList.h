@@ -13,8 +13,8 @@ class Connection;
 struct MovieListRow {
     int movieId = 0;
     QString title;
-    QString genres;  // genre names text, "(none)" when the movie has none
-    QString location;
+    QString genres;    // genre names text, "(none)" when the movie has none; shared by movies
+    QString location;  // with the same genres, as the location's name is
     QString labelNumber;
     int minutes = 0;
     int releaseYear = 0;
@@ -22,9 +22,8 @@ struct MovieListRow {
 };
 
 // The movies the active search selects, with their storage location's name. A movie whose
-// location row is gone is in no list and no count. Unordered: the list sorts itself.
+// location row is gone is in no list and no count. Unordered: the list sorts itself. The
+// search's pattern is matched once; the rows are the count.
 std::vector<MovieListRow> ReadMovieList(Connection& connection, const ActiveSearch& search);
-// How many movies the same search would list.
-int CountMatchingMovies(Connection& connection, const ActiveSearch& search);
 
 }  // namespace db

@@ -7,6 +7,7 @@
 #include <QSqlDriver>
 #include <QString>
 #include <QVariant>
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -128,15 +129,25 @@ void fold(sqlite3_context* context, int, sqlite3_value** argv) {
 
 }  // namespace
 
+char16_t CaseFoldLatin1(char16_t c) {
+    static const auto folds = [] {
+        std::array<char16_t, 0x100> table{};
+        for (char16_t each = 0; each < 0x100; ++each)
+            table[each] = QChar(each).toCaseFolded().unicode();
+        return table;
+    }();
+    return folds[c];
+}
+
 QString CaseFold(const QString& text) {
-    // Most titles and names are plain ASCII, and an import folds several per line.
+    // Most titles and names are Latin-1, and an import folds several per line.
     QString folded(text.size(), Qt::Uninitialized);
     QChar* out = folded.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= 0x80)
+        if (c >= 0x100)
             return text.toCaseFolded();
-        out[i] = QChar(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
+        out[i] = QChar(CaseFoldLatin1(c));
     }
     return folded;
 }

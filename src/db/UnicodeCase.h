@@ -17,6 +17,8 @@ sqlite3* InstallUnicodeCase(QSqlDatabase& database);
 // The text with every letter in one case, so that texts that differ only in letter case fold
 // alike ("Straße" and "STRASSE" both give "strasse"). Never null.
 QString CaseFold(const QString& text);
+// The same for one character below U+0100 (which may fold to one above it: µ to μ).
+char16_t CaseFoldLatin1(char16_t c);
 
 // Exposed for tests: the collation and the LIKE match on UTF-8 text.
 int CompareIgnoringCase(const char* a, int aLength, const char* b, int bLength);

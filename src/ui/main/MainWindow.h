@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/ActiveSearch.h"
+#include "db/MovieList.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -44,6 +45,9 @@ public:
 
     // The movie list (refill under the active search, sort, select the first row, show it).
     void PopulateLstMain();
+    // The same with the rows of the active search read already: a search dialog has read them
+    // to see that it finds any.
+    void PopulateLstMain(std::vector<db::MovieListRow> rows);
     // Shows the movie of the selected row, saving the shown one first when it changed.
     void ShowSelectedMovie();
     // Writes the shown movie when it changed. False: the caller must stop and leave the user on

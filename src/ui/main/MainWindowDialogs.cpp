@@ -87,7 +87,10 @@ void MainWindow::connectDialogs() {
                                               connection(),
                                               search_,
                                               this,
-                                              [this] { PopulateLstMain(); },
+                                              [this](std::vector<db::MovieListRow> rows) {
+                                                  model_->clear();
+                                                  PopulateLstMain(std::move(rows));
+                                              },
                                               lookup(db::LookupTable::Actor),
                                               lookup(db::LookupTable::Location)};
             std::unique_ptr<QDialog> dialog = MakeSearchDialog(type, context);

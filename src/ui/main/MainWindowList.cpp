@@ -24,13 +24,19 @@ void MainWindow::setUpColumns() {
 }
 
 void MainWindow::PopulateLstMain() {
-    std::vector<db::MovieListRow> rows = db::ReadMovieList(connection(), search_);
+    // The old rows go first, so that they and the new are never held at once.
+    model_->clear();
+    PopulateLstMain(db::ReadMovieList(connection(), search_));
+}
+
+void MainWindow::PopulateLstMain(std::vector<db::MovieListRow> rows) {
     lblClearSearch_->setVisible(search_.isActive());
     if (rows.empty() && search_.isActive() &&
         ui_.ask(this, QStringLiteral("Clear Search"),
                 QStringLiteral("Your search no longer finds any movies.  Clear your search?"),
                 Buttons::YesNoCancel) == Answer::Yes) {
         search_.clear();
+        model_->clear();
         rows = db::ReadMovieList(connection(), search_);
         lblClearSearch_->hide();
     }

@@ -1,6 +1,9 @@
 #include "ui/main/MovieListModel.h"
 
+#include "ui/main/ListOrder.h"
+
 #include <algorithm>
+#include <bit>
 #include <numeric>
 
 namespace ui {
@@ -55,10 +58,16 @@ void MovieListModel::setRows(std::vector<db::MovieListRow> rows, int column, Qt:
     rows_ = std::move(rows);
     sortColumn_ = (column >= 0 && column < ColumnCount) ? column : int(MovieNumber);
     sortOrder_ = order;
-    titleKeys_.resize(rows_.size());
-    for (size_t row = 0; row < rows_.size(); ++row)
-        titleKeys_[row] = rows_[row].title.toCaseFolded();
+    rankTitles();
     sortRows();
+    endResetModel();
+}
+
+void MovieListModel::clear() {
+    beginResetModel();
+    rows_ = {};
+    titleRanks_ = {};
+    titleOrder_ = {};
     endResetModel();
 }
 
@@ -74,7 +83,6 @@ void MovieListModel::updateMovie(const db::MovieListRow& movie) {
     if (row < 0)
         return;
     rows_[size_t(row)] = movie;
-    titleKeys_[size_t(row)] = movie.title.toCaseFolded();
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
 }
 
@@ -124,35 +132,103 @@ void MovieListModel::sort(int column, Qt::SortOrder order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void MovieListModel::sortRows() {
-    // Case-folded keys once per row, so that the comparisons are plain and fast. Ties keep title
-    // order, then movie number order, so the list never shuffles between refills.
-    const size_t count = rows_.size();
-    std::vector<QString> columnKeys;
-    if (sortColumn_ != Title) {
-        columnKeys.resize(count);
-        for (size_t row = 0; row < count; ++row)
-            columnKeys[row] = cellText(rows_[row], sortColumn_).toCaseFolded();
-    }
-    const std::vector<QString>& keys = sortColumn_ == Title ? titleKeys_ : columnKeys;
-    std::vector<size_t> order(count);
-    std::iota(order.begin(), order.end(), size_t(0));
-    const bool descending = sortOrder_ == Qt::DescendingOrder;
-    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        if (const int byKey = keys[a].compare(keys[b]); byKey != 0)
-            return descending ? byKey > 0 : byKey < 0;
-        if (const int byTitle = titleKeys_[a].compare(titleKeys_[b]); byTitle != 0)
-            return byTitle < 0;
-        return rows_[a].movieId < rows_[b].movieId;
+void MovieListModel::rankTitles() {
+    // In movie number order first, so that equal titles keep it.
+    std::sort(rows_.begin(), rows_.end(), [](const db::MovieListRow& a, const db::MovieListRow& b) {
+        return a.movieId < b.movieId;
     });
-    std::vector<db::MovieListRow> sortedRows(count);
-    std::vector<QString> sortedTitles(count);
-    for (size_t row = 0; row < count; ++row) {
-        sortedRows[row] = std::move(rows_[order[row]]);
-        sortedTitles[row] = std::move(titleKeys_[order[row]]);
+    const size_t count = rows_.size();
+    FoldedKeys keys;
+    keys.reserve(count, qsizetype(count) * 32);
+    for (const db::MovieListRow& row : rows_)
+        keys.append(row.title);
+    std::vector<size_t> order;
+    titleRanks_ = DenseRanks(keys, &order);
+    titleOrder_.resize(count);
+    for (size_t place = 0; place < count; ++place)
+        titleOrder_[order[place]] = int(place);
+}
+
+std::vector<int> MovieListModel::columnRanks(int column) const {
+    const size_t count = rows_.size();
+    auto text = [&](size_t row) { return cellText(rows_[row], column); };
+    switch (column) {
+        case Title:
+            return titleRanks_;
+        case Label: {
+            // Nearly every label is different: all go in order at once.
+            FoldedKeys keys;
+            keys.reserve(count, qsizetype(count) * 8);
+            for (const db::MovieListRow& row : rows_)
+                keys.append(row.labelNumber);
+            return DenseRanks(keys);
+        }
+        // Movies with the same genres or location share one text: told apart by where it is
+        // held, each is put in order once.
+        case Genre:
+            return CellRanks(
+                count, [&](size_t row) { return rows_[row].genres.constData(); }, text);
+        case Location:
+            return CellRanks(
+                count, [&](size_t row) { return rows_[row].location.constData(); }, text);
+        // Numbers are told apart as numbers, and written out once for each different one.
+        case MovieNumber:
+            return CellRanks(
+                count, [&](size_t row) { return rows_[row].movieId; }, text);
+        case Minutes:
+            return CellRanks(
+                count, [&](size_t row) { return rows_[row].minutes; }, text);
+        case Year:
+            return CellRanks(
+                count, [&](size_t row) { return rows_[row].releaseYear; }, text);
+        case Stars:
+            return CellRanks(
+                count, [&](size_t row) { return std::bit_cast<quint64>(rows_[row].stars); }, text);
     }
-    rows_ = std::move(sortedRows);
-    titleKeys_ = std::move(sortedTitles);
+    return std::vector<int>(count, 0);
+}
+
+void MovieListModel::sortRows() {
+    // Ranks once per row, so that the comparisons are of numbers. Ties keep title order, then
+    // movie number order, so the list never shuffles between refills.
+    const size_t count = rows_.size();
+    std::vector<size_t> order(count);
+    const bool descending = sortOrder_ == Qt::DescendingOrder;
+    if (sortColumn_ == Title && !descending) {
+        for (size_t row = 0; row < count; ++row)
+            order[size_t(titleOrder_[row])] = row;
+    } else {
+        const std::vector<int> keys = columnRanks(sortColumn_);
+        std::iota(order.begin(), order.end(), size_t(0));
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            if (keys[a] != keys[b])
+                return descending ? keys[a] > keys[b] : keys[a] < keys[b];
+            return titleOrder_[a] < titleOrder_[b];
+        });
+    }
+    // Moved into place in cycles, so that no second copy of the rows is ever made.
+    std::vector<bool> placed(count, false);
+    for (size_t start = 0; start < count; ++start) {
+        if (placed[start])
+            continue;
+        size_t target = start;
+        db::MovieListRow row = std::move(rows_[start]);
+        const int rank = titleRanks_[start];
+        const int place = titleOrder_[start];
+        for (;;) {
+            placed[target] = true;
+            const size_t source = order[target];
+            if (source == start)
+                break;
+            rows_[target] = std::move(rows_[source]);
+            titleRanks_[target] = titleRanks_[source];
+            titleOrder_[target] = titleOrder_[source];
+            target = source;
+        }
+        rows_[target] = std::move(row);
+        titleRanks_[target] = rank;
+        titleOrder_[target] = place;
+    }
 }
 
 }  // namespace ui

@@ -8,7 +8,8 @@
 namespace ui {
 
 // The rows of lstMain: eight columns of text, kept sorted by one column. Cells compare as text
-// ignoring letter case, which is why the movie number and the running time are zero-padded.
+// ignoring letter case, which is why the movie number and the running time are zero-padded;
+// rows with equal cells stay in title order.
 class MovieListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -18,10 +19,13 @@ public:
 
     // New rows, sorted by the column and order given.
     void setRows(std::vector<db::MovieListRow> rows, int column, Qt::SortOrder order);
+    // No rows: what a refill does first, so that the old rows are gone before the new are read.
+    void clear();
     const db::MovieListRow& movieAt(int row) const { return rows_[size_t(row)]; }
     // The row of the movie, or -1 when it is not listed.
     int rowOfMovie(int movieId) const;
-    // Rewrites one movie's cells in place, where it stands.
+    // Rewrites one movie's cells in place, where it stands. It keeps its place in title order:
+    // a new title needs new rows.
     void updateMovie(const db::MovieListRow& movie);
 
     static QString cellText(const db::MovieListRow& movie, int column);
@@ -38,10 +42,15 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
 private:
+    void rankTitles();
+    std::vector<int> columnRanks(int column) const;
     void sortRows();
 
     std::vector<db::MovieListRow> rows_;
-    std::vector<QString> titleKeys_;  // each row's title, case-folded: the key and the tie-break
+    // For each row: where its title stands among the titles ignoring case, equal ones sharing
+    // a place; and its place in title order, equal titles in movie number order.
+    std::vector<int> titleRanks_;
+    std::vector<int> titleOrder_;
     int sortColumn_ = Title;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

@@ -43,13 +43,15 @@ void SearchDialog::refuse(const QString& message) {
 
 void SearchDialog::activateIfAnyMatch(const db::ActiveSearch& candidate,
                                       const QString& noMatchMessage) {
-    if (db::CountMatchingMovies(context_.connection, candidate) == 0) {
+    // The movies found are the ones listed: the pattern is matched once.
+    std::vector<db::MovieListRow> found = db::ReadMovieList(context_.connection, candidate);
+    if (found.empty()) {
         refuse(noMatchMessage);
         return;
     }
     context_.search = candidate;
     if (context_.populateLstMain)
-        context_.populateLstMain();
+        context_.populateLstMain(std::move(found));
     accept();
 }
 

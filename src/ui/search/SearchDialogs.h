@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/ActiveSearch.h"
+#include "db/MovieList.h"
 
 #include <functional>
 #include <memory>
@@ -20,15 +21,15 @@ namespace ui {
 
 class UserInterface;
 
-// What a search dialog needs from its opener. The dialog sets the active search, then asks the
-// opener to refill its list; it looks nothing up by itself.
+// What a search dialog needs from its opener. The dialog reads the movies the new search
+// lists, sets the active search and hands them to the opener to fill its list with.
 struct SearchDialogContext {
     UserInterface& ui;
     settings::Settings& settings;
     db::Connection& connection;
     db::ActiveSearch& search;
     QWidget* parent = nullptr;  // the main window: the dialog centres on it and takes its icon
-    std::function<void()> populateLstMain;
+    std::function<void(std::vector<db::MovieListRow> rows)> populateLstMain;
     // Show the actor or location picker modally; the picker writes the chosen name into the
     // text box it is given. Without one the dialog's Lookup button is disabled.
     std::function<void(QLineEdit& txtSearch)> lookupActor;

@@ -36,6 +36,46 @@ TEST(MovieListModel, BehavesAsAnItemModelAndFormatsItsCells) {
     EXPECT_EQ(model.movieAt(1).title, "Zulu") << "a rewrite stays where it stands";
 }
 
+// Cells sort as their text ignoring case, the numbers as they are written; equal cells keep
+// title order, and equal titles movie number order, in either direction.
+TEST(MovieListModel, SortsEveryColumnAsTextWithTiesInTitleOrder) {
+    using Model = ui::MovieListModel;
+    const std::vector<db::MovieListRow> rows = {
+        {7, "alien", "Horror", "Shelf", "b-2", 90, 1999, 4.5},
+        {99999, "Brazil", "comedy", "attic", "B-10", 1000, 999, 10},
+        {123456, "ALIEN", "Drama", "Shelf", "a", 120, 0, 4.5},
+        {12, "Casablanca", "comedy", "Attic", "b-2", 90, 2005, -0.0},
+    };
+    const std::pair<int, std::vector<int>> cases[] = {
+        {Model::MovieNumber, {7, 12, 123456, 99999}},  // 00007, 00012, 123456, 99999
+        {Model::Title, {7, 123456, 99999, 12}},       {Model::Genre, {99999, 12, 123456, 7}},
+        {Model::Location, {99999, 12, 7, 123456}},    {Model::Label, {123456, 99999, 7, 12}},
+        {Model::Minutes, {7, 12, 99999, 123456}},  // 090, 090, 1000, 120
+        {Model::Year, {123456, 7, 12, 99999}},     // 0, 1999, 2005, 999
+        {Model::Stars, {12, 99999, 7, 123456}},    // -0, 10, 4.5, 4.5
+    };
+    ui::MovieListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    auto order = [&] {
+        std::vector<int> ids;
+        for (int row = 0; row < model.rowCount(); ++row)
+            ids.push_back(model.movieAt(row).movieId);
+        return ids;
+    };
+    for (const auto& [column, ascending] : cases) {
+        model.setRows(rows, column, Qt::AscendingOrder);
+        EXPECT_EQ(order(), ascending) << "column " << column;
+        model.sort(Model::Title, Qt::AscendingOrder);
+        model.sort(column, Qt::AscendingOrder);
+        EXPECT_EQ(order(), ascending) << "column " << column << " sorted again";
+    }
+    model.sort(Model::Stars, Qt::DescendingOrder);
+    EXPECT_EQ(order(), (std::vector<int>{7, 123456, 99999, 12})) << "ties stay in title order";
+    model.sort(Model::Title, Qt::DescendingOrder);
+    EXPECT_EQ(order(), (std::vector<int>{12, 99999, 7, 123456}))
+        << "equal titles stay in movie number order";
+}
+
 TEST_F(MainWindowTest, ListsMoviesByTitleIgnoringCaseWithCountAndFirstShown) {
     addMovie("star trek");
     addMovie("Alien", "9/13");

@@ -23,8 +23,18 @@ protected:
     ScriptedUserInterface ui;
     db::ActiveSearch search;
     int refills = 0;  // calls of the main window's list refill
-    ui::SearchDialogContext context{ui,      files.settings(),      connection, search,
-                                    nullptr, [this] { ++refills; }, {},         {}};
+    std::vector<db::MovieListRow> refilledWith;
+    ui::SearchDialogContext context{ui,
+                                    files.settings(),
+                                    connection,
+                                    search,
+                                    nullptr,
+                                    [this](std::vector<db::MovieListRow> rows) {
+                                        ++refills;
+                                        refilledWith = std::move(rows);
+                                    },
+                                    {},
+                                    {}};
 
     void TearDown() override { EXPECT_TRUE(ui.scriptUsedUp()); }
 
@@ -73,10 +83,10 @@ protected:
         return last.title + QStringLiteral(": ") + last.text;
     }
 
-    // The titles the main list would show for the active search, sorted.
+    // The titles the dialog handed the main list with its last search, sorted.
     QStringList listedTitles() {
         QStringList titles;
-        for (const db::MovieListRow& row : db::ReadMovieList(connection, search))
+        for (const db::MovieListRow& row : refilledWith)
             titles.append(row.title);
         titles.sort();
         return titles;

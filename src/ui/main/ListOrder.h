@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <vector>
+
+namespace ui {
+
+// Texts in order ignoring letter case: each text's case fold in UTF-8, all in one block, compared
+// byte by byte, which is the order of their code points.
+class FoldedKeys {
+public:
+    void reserve(size_t count, qsizetype bytes);
+    void append(const QString& text);
+    size_t size() const { return ends_.size(); }
+    // Negative, zero or positive as key a comes before, with or after key b.
+    int compare(size_t a, size_t b) const;
+    // Eight bytes of a key, the first eight (part 0) or the next, as a number that orders as
+    // they do; a key that ends before them gives zeros.
+    quint64 prefix(size_t index, int part) const;
+
+private:
+    QByteArrayView key(size_t index) const;
+
+    QByteArray bytes_;
+    std::vector<qsizetype> ends_;
+};
+
+// The place of each key in their order, counting equal keys once: 0 for the first. order, when
+// given, receives the indexes of the keys in their order, equal keys in the order given.
+std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order = nullptr);
+
+// The rank of each of count cells in text order ignoring case, equal cells sharing one. Cells
+// are told apart by valueOf (a number or the text) and put in order by textOf, which is asked
+// once for each different cell: most columns hold few.
+template <typename ValueOf, typename TextOf>
+std::vector<int> CellRanks(size_t count, ValueOf valueOf, TextOf textOf) {
+    using Value = std::decay_t<decltype(valueOf(size_t(0)))>;
+    QHash<Value, int> distinct;
+    FoldedKeys keys;
+    std::vector<int> ranks(count);
+    for (size_t row = 0; row < count; ++row) {
+        const Value value = valueOf(row);
+        auto found = distinct.constFind(value);
+        if (found == distinct.constEnd()) {
+            found = distinct.insert(value, int(keys.size()));
+            keys.append(textOf(row));
+        }
+        ranks[row] = *found;
+    }
+    const std::vector<int> ofDistinct = DenseRanks(keys);
+    for (int& rank : ranks)
+        rank = ofDistinct[size_t(rank)];
+    return ranks;
+}
+
+}  // namespace ui

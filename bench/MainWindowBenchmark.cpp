@@ -1,6 +1,7 @@
-// The main window on the generated catalogue: start-up, refill, sorting, saving, memory.
+// The main window on the generated catalogue: start-up, refill, search, sorting, saving, memory.
 
 #include "BenchCatalogue.h"
+#include "ProcessMemory.h"
 #include "app/Startup.h"
 #include "db/Catalogue.h"
 #include "settings/Settings.h"
@@ -19,16 +20,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// Resident memory of this process in MB.
-double residentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
 
 // A window over a copy of the shared catalogue, as start-up leaves it.
 struct LoadedWindow {
@@ -56,7 +47,7 @@ void BM_StartupToTheFilledList(benchmark::State& state) {
         auto window = app::Main(ui, settings, catalogue).window;
         QApplication::processEvents();
         state.PauseTiming();
-        resident = std::max(resident, residentMegabytes());
+        resident = std::max(resident, bench::ResidentMegabytes());
         window->unload();
         window.reset();
         state.ResumeTiming();
@@ -66,13 +57,43 @@ void BM_StartupToTheFilledList(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupToTheFilledList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// peak_ratio: the most resident during a refill over what is resident with the filled list.
 void BM_PopulateLstMain(benchmark::State& state) {
     LoadedWindow loaded;
-    for (auto _ : state)
+    double steady = 0;
+    double peak = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        steady = std::max(steady, bench::ResidentMegabytes());
+        bench::ResetPeakMemory();
+        state.ResumeTiming();
         loaded.window->PopulateLstMain();
+        peak = std::max(peak, bench::PeakMegabytes());
+    }
     state.counters["rows"] = loaded.window->movieListModel().rowCount();
+    state.counters["rss_MB"] = steady;
+    state.counters["peak_MB"] = peak;
+    state.counters["peak_ratio"] = peak / steady;
 }
 BENCHMARK(BM_PopulateLstMain)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// What Search > Title does once the user presses Search: the movies the pattern finds, read
+// once, become the list.
+void BM_TitleSearchAndRefill(benchmark::State& state) {
+    LoadedWindow loaded;
+    ui::MainWindow& window = *loaded.window;
+    db::ActiveSearch search;
+    search.type = db::SearchType::Title;
+    search.title = QStringLiteral("*star*");
+    for (auto _ : state) {
+        std::vector<db::MovieListRow> rows =
+            db::ReadMovieList(loaded.catalogue.connection(), search);
+        window.activeSearch() = search;
+        window.PopulateLstMain(std::move(rows));
+    }
+    state.counters["listed"] = window.movieListModel().rowCount();
+}
+BENCHMARK(BM_TitleSearchAndRefill)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 // A click on a column's header: the list re-sorted with the selection kept.
 void BM_SortByColumn(benchmark::State& state) {

@@ -10,13 +10,16 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace io {
 
 namespace {
 
-// Only movies whose three names resolve are written; ties in title keep the order of entry.
+// Only movies whose three names resolve are written, in title order ignoring case; ties keep the
+// order of entry. The case fold of a title another program wrote is made here.
 const QString MoviesQuery = QStringLiteral(
     "SELECT m.[MovieId], m.[Title], m.[Stars], m.[Minutes], m.[ReleaseYear], m.[Director], "
     "m.[Producer], m.[LabelNumber], m.[AcquireDate], m.[Cost], m.[LentTo], m.[LentDate], "
@@ -25,13 +28,16 @@ const QString MoviesQuery = QStringLiteral(
     "FROM (([Movie] AS m INNER JOIN [Location] AS l ON l.[LocationId] = m.[LocationId]) "
     "INNER JOIN [Rating] AS r ON r.[RatingId] = m.[RatingId]) "
     "INNER JOIN [Media] AS mm ON mm.[MediaId] = m.[MediaId] "
-    "ORDER BY m.[Title] COLLATE UNICODE_NOCASE, m.[MovieId]");
+    "ORDER BY coalesce(m.[TitleKey], unicode_fold(m.[Title])), m.[MovieId]");
 
-// Every cast in two queries: the links in the order they were made, and the actors' names. The
-// names are joined here, which spares the database a lookup per link.
+// Every cast and every movie's genres in two queries each: the links in the order they were
+// made, and the names. The names are joined here, which spares the database a lookup per link.
 const QString CastLinksQuery =
     QStringLiteral("SELECT [MovieId], [ActorId] FROM [MovieActor] ORDER BY rowid");
 const QString ActorNamesQuery = QStringLiteral("SELECT [ActorId], [Name] FROM [Actor]");
+const QString GenreLinksQuery =
+    QStringLiteral("SELECT [MovieId], [GenreId] FROM [MovieGenre] ORDER BY rowid");
+const QString GenreNamesQuery = QStringLiteral("SELECT [GenreId], [Name] FROM [Genre]");
 
 enum Column {
     MovieId,
@@ -75,43 +81,68 @@ QDate storedDay(const QString& stored) {
     return day.isValid() && day.year() >= 1900 ? day : QDate();
 }
 
-// The actors text of every movie that has a cast; a link to an actor that no longer exists
-// drops out, as it would through a join.
-QHash<int, QString> allCasts(db::Connection& connection) {
-    QHash<int, QString> names;
-    connection.scan(ActorNamesQuery, {}, [&](const db::ScannedRow& actor) {
-        names.insert(actor.integer(0), actor.text(1));
-    });
-    QHash<int, QString> casts;
-    connection.scan(CastLinksQuery, {}, [&](const db::ScannedRow& link) {
-        const auto name = names.constFind(link.integer(1));
-        if (name == names.constEnd())
-            return;
-        QString& cast = casts[link.integer(0)];
-        if (!cast.isEmpty())
-            cast += u'/';
-        cast += *name;
-    });
-    return casts;
-}
+// Each movie's links, in the order they were made, as the ids they link to: a million movies'
+// casts are held as numbers, and joined into text only as each movie is written. A link to a
+// name that is gone drops out, as it would through a join.
+class LinkedNames {
+public:
+    LinkedNames(db::Connection& connection, const QString& linksQuery, const QString& namesQuery,
+                bool trimmed) {
+        connection.scan(namesQuery, {}, [&](const db::ScannedRow& row) {
+            names_.insert(row.integer(0), trimmed ? row.text(1).trimmed() : row.text(1));
+        });
+        connection.scan(linksQuery, {}, [&](const db::ScannedRow& row) {
+            links_.push_back({row.integer(0), row.integer(1)});
+        });
+        // Links come by movie already, unless a movie's were made at different times.
+        const auto byMovie = [](const Link& a, const Link& b) { return a.movieId < b.movieId; };
+        if (!std::is_sorted(links_.begin(), links_.end(), byMovie))
+            std::stable_sort(links_.begin(), links_.end(), byMovie);
+    }
+
+    // The names of a movie's links joined by the separator; empty when it has none.
+    QString text(int movieId, QStringView separator) const {
+        const auto byMovie = [](const Link& link, int id) { return link.movieId < id; };
+        QString text;
+        for (auto link = std::lower_bound(links_.begin(), links_.end(), movieId, byMovie);
+             link != links_.end() && link->movieId == movieId; ++link) {
+            const auto name = names_.constFind(link->nameId);
+            if (name == names_.constEnd())
+                continue;
+            if (!text.isEmpty())
+                text += separator;
+            text += *name;
+        }
+        return text;
+    }
+
+private:
+    struct Link {
+        int movieId;
+        int nameId;
+    };
+    QHash<int, QString> names_;
+    std::vector<Link> links_;
+};
 
 // A number column reads as the number a stored text begins with, as the engine reads it.
-MovieFileEntry entryOf(const db::ScannedRow& row, const QHash<int, QString>& genres,
-                       const QHash<int, QString>& casts) {
+MovieFileEntry entryOf(const db::ScannedRow& row, const LinkedNames& genres,
+                       const LinkedNames& casts) {
     MovieFileEntry movie;
     const int id = row.integer(MovieId);
     movie.movieId = row.real(MovieId);
     movie.title = row.text(Title);
     movie.stars = row.real(Stars);
-    static const QString noGenre = QString::fromLatin1(db::NoGenreText);
-    movie.genres = genres.value(id, noGenre);
+    movie.genres = genres.text(id, u" / ");
+    if (movie.genres.isEmpty())
+        movie.genres = QString::fromLatin1(db::NoGenreText);
     movie.media = row.text(MediaName);
     movie.minutes = row.real(Minutes);
     movie.rating = row.text(RatingName);
     movie.year = row.real(ReleaseYear);
     movie.director = row.text(Director);
     movie.producer = row.text(Producer);
-    movie.actors = casts.value(id);
+    movie.actors = casts.text(id, u"/");
     movie.location = row.text(LocationName);
     movie.label = row.text(LabelNumber);
     movie.acquireDate = storedDay(row.text(AcquireDate));
@@ -191,16 +222,16 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
     ExportResult result;
     // The file is made only when there is a movie to write.
     std::optional<MovieFileWriter> writer;
-    QHash<int, QString> genres;
-    QHash<int, QString> casts;
+    std::optional<LinkedNames> genres;
+    std::optional<LinkedNames> casts;
     connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {
         if (!writer) {
-            genres = db::GetAllGenreTexts(connection);
-            casts = allCasts(connection);
+            genres.emplace(connection, GenreLinksQuery, GenreNamesQuery, true);
+            casts.emplace(connection, CastLinksQuery, ActorNamesQuery, false);
             writer.emplace(path);
             writer->writeLine(MovieFileHeader());
         }
-        const MovieFileEntry movie = entryOf(row, genres, casts);
+        const MovieFileEntry movie = entryOf(row, *genres, *casts);
         if (progress)
             progress(movie.title);
         bool unchanged = true;

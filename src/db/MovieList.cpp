@@ -142,24 +142,25 @@ void attachGenreTexts(Connection& connection, std::vector<MovieListRow>& rows) {
     std::vector<GenreKey> keys(rows.size());
     QHash<size_t, QList<int>> manyGenres;  // by row
     RowFinder rowOf(rows);
-    // A link to a genre that is gone drops out, as a join would drop it.
     connection.scan(GenreLinks, {}, [&](const ScannedRow& link) {
         const std::optional<size_t> row = rowOf(link.integer(0));
-        const int genreId = link.integer(1);
-        if (!row || !names.contains(genreId))
+        if (!row)
             return;
+        const int genreId = link.integer(1);
         if (const auto many = manyGenres.find(*row); many != manyGenres.end())
             many->append(genreId);
         else if (!keys[*row].add(genreId))
             manyGenres[*row] = keys[*row].ids() << genreId;
     });
+    // A link to a genre that is gone drops out, as a join would drop it.
+    const QString none = QString::fromLatin1(NoGenreText);
     auto textOf = [&](const QList<int>& ids) {
         QStringList parts;
         for (int id : ids)
-            parts.append(names.value(id));
-        return parts.join(QStringLiteral(" / "));
+            if (const auto name = names.constFind(id); name != names.constEnd())
+                parts.append(*name);
+        return parts.isEmpty() ? none : parts.join(QStringLiteral(" / "));
     };
-    const QString none = QString::fromLatin1(NoGenreText);
     QHash<quint64, QString> shared;
     for (size_t row = 0; row < rows.size(); ++row) {
         if (const auto many = manyGenres.constFind(row); many != manyGenres.constEnd()) {

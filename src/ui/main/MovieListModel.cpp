@@ -56,6 +56,12 @@ double MovieListModel::widthShare(int column) {
 void MovieListModel::setRows(std::vector<db::MovieListRow> rows, int column, Qt::SortOrder order) {
     beginResetModel();
     rows_ = std::move(rows);
+    // Held in movie number order, so that a movie is found by halving; shown through shown_.
+    const auto byNumber = [](const db::MovieListRow& a, const db::MovieListRow& b) {
+        return a.movieId < b.movieId;
+    };
+    if (!std::is_sorted(rows_.begin(), rows_.end(), byNumber))
+        std::sort(rows_.begin(), rows_.end(), byNumber);
     sortColumn_ = (column >= 0 && column < ColumnCount) ? column : int(MovieNumber);
     sortOrder_ = order;
     rankTitles();
@@ -68,21 +74,29 @@ void MovieListModel::clear() {
     rows_ = {};
     titleRanks_ = {};
     titleOrder_ = {};
+    shown_ = {};
+    place_ = {};
     endResetModel();
 }
 
+const db::MovieListRow& MovieListModel::movieAt(int row) const {
+    return rows_[size_t(shown_[size_t(row)])];
+}
+
 int MovieListModel::rowOfMovie(int movieId) const {
-    for (size_t row = 0; row < rows_.size(); ++row)
-        if (rows_[row].movieId == movieId)
-            return int(row);
-    return -1;
+    const auto found =
+        std::lower_bound(rows_.begin(), rows_.end(), movieId,
+                         [](const db::MovieListRow& row, int id) { return row.movieId < id; });
+    if (found == rows_.end() || found->movieId != movieId)
+        return -1;
+    return place_[size_t(found - rows_.begin())];
 }
 
 void MovieListModel::updateMovie(const db::MovieListRow& movie) {
     const int row = rowOfMovie(movie.movieId);
     if (row < 0)
         return;
-    rows_[size_t(row)] = movie;
+    rows_[size_t(shown_[size_t(row)])] = movie;
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
 }
 
@@ -97,7 +111,7 @@ int MovieListModel::columnCount(const QModelIndex& parent) const {
 QVariant MovieListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    return cellText(rows_[size_t(index.row())], index.column());
+    return cellText(movieAt(index.row()), index.column());
 }
 
 QVariant MovieListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -112,31 +126,24 @@ void MovieListModel::sort(int column, Qt::SortOrder order) {
         column = MovieNumber;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    std::vector<int> movieIds;
-    movieIds.reserve(size_t(before.size()));
+    std::vector<int> held;  // the rows of rows_ the persistent indexes point at
+    held.reserve(size_t(before.size()));
     for (const QModelIndex& index : before)
-        movieIds.push_back(rows_[size_t(index.row())].movieId);
+        held.push_back(shown_[size_t(index.row())]);
 
     sortColumn_ = column;
     sortOrder_ = order;
     sortRows();
 
-    QHash<int, int> rowOf;
-    rowOf.reserve(qsizetype(rows_.size()));
-    for (size_t row = 0; row < rows_.size(); ++row)
-        rowOf.insert(rows_[row].movieId, int(row));
     QModelIndexList after;
     for (qsizetype i = 0; i < before.size(); ++i)
-        after.append(index(rowOf.value(movieIds[size_t(i)]), before[i].column()));
+        after.append(index(place_[size_t(held[size_t(i)])], before[i].column()));
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void MovieListModel::rankTitles() {
-    // In movie number order first, so that equal titles keep it.
-    std::sort(rows_.begin(), rows_.end(), [](const db::MovieListRow& a, const db::MovieListRow& b) {
-        return a.movieId < b.movieId;
-    });
+    // rows_ is in movie number order, so that equal titles keep it.
     const size_t count = rows_.size();
     FoldedKeys keys;
     keys.reserve(count, qsizetype(count) * 32);
@@ -190,45 +197,27 @@ std::vector<int> MovieListModel::columnRanks(int column) const {
 
 void MovieListModel::sortRows() {
     // Ranks once per row, so that the comparisons are of numbers. Ties keep title order, then
-    // movie number order, so the list never shuffles between refills.
+    // movie number order, so the list never shuffles between refills. The rows stay where they
+    // are: only the order they are shown in is made.
     const size_t count = rows_.size();
-    std::vector<size_t> order(count);
+    shown_.resize(count);
     const bool descending = sortOrder_ == Qt::DescendingOrder;
     if (sortColumn_ == Title && !descending) {
         for (size_t row = 0; row < count; ++row)
-            order[size_t(titleOrder_[row])] = row;
+            shown_[size_t(titleOrder_[row])] = int(row);
     } else {
         const std::vector<int> keys = columnRanks(sortColumn_);
-        std::iota(order.begin(), order.end(), size_t(0));
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            if (keys[a] != keys[b])
-                return descending ? keys[a] > keys[b] : keys[a] < keys[b];
-            return titleOrder_[a] < titleOrder_[b];
+        std::iota(shown_.begin(), shown_.end(), 0);
+        std::sort(shown_.begin(), shown_.end(), [&](int a, int b) {
+            if (keys[size_t(a)] != keys[size_t(b)])
+                return descending ? keys[size_t(a)] > keys[size_t(b)]
+                                  : keys[size_t(a)] < keys[size_t(b)];
+            return titleOrder_[size_t(a)] < titleOrder_[size_t(b)];
         });
     }
-    // Moved into place in cycles, so that no second copy of the rows is ever made.
-    std::vector<bool> placed(count, false);
-    for (size_t start = 0; start < count; ++start) {
-        if (placed[start])
-            continue;
-        size_t target = start;
-        db::MovieListRow row = std::move(rows_[start]);
-        const int rank = titleRanks_[start];
-        const int place = titleOrder_[start];
-        for (;;) {
-            placed[target] = true;
-            const size_t source = order[target];
-            if (source == start)
-                break;
-            rows_[target] = std::move(rows_[source]);
-            titleRanks_[target] = titleRanks_[source];
-            titleOrder_[target] = titleOrder_[source];
-            target = source;
-        }
-        rows_[target] = std::move(row);
-        titleRanks_[target] = rank;
-        titleOrder_[target] = place;
-    }
+    place_.resize(count);
+    for (size_t row = 0; row < count; ++row)
+        place_[size_t(shown_[row])] = int(row);
 }
 
 }  // namespace ui

@@ -21,7 +21,7 @@ public:
     void setRows(std::vector<db::MovieListRow> rows, int column, Qt::SortOrder order);
     // No rows: what a refill does first, so that the old rows are gone before the new are read.
     void clear();
-    const db::MovieListRow& movieAt(int row) const { return rows_[size_t(row)]; }
+    const db::MovieListRow& movieAt(int row) const;
     // The row of the movie, or -1 when it is not listed.
     int rowOfMovie(int movieId) const;
     // Rewrites one movie's cells in place, where it stands. It keeps its place in title order:
@@ -46,11 +46,13 @@ private:
     std::vector<int> columnRanks(int column) const;
     void sortRows();
 
-    std::vector<db::MovieListRow> rows_;
-    // For each row: where its title stands among the titles ignoring case, equal ones sharing
-    // a place; and its place in title order, equal titles in movie number order.
+    std::vector<db::MovieListRow> rows_;  // in movie number order
+    // For each of rows_: where its title stands among the titles ignoring case, equal ones
+    // sharing a place; and its place in title order, equal titles in movie number order.
     std::vector<int> titleRanks_;
     std::vector<int> titleOrder_;
+    std::vector<int> shown_;  // the index in rows_ of each row of the list, in its order
+    std::vector<int> place_;  // the row of the list each of rows_ is shown in
     int sortColumn_ = Title;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

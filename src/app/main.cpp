@@ -59,10 +59,11 @@ int main(int argc, char* argv[]) {
 
     // A signal ends every event loop, those of dialogs and message boxes included, in any state
     // (the start-up error box too); the shown movie is saved once they have all returned. Long
-    // work (an import, a repair) is let finish first.
+    // work is let finish first; an import stops at its next line and keeps what it read.
     app::TerminationSignals termination;
     std::function<void()> endWhenIdle = [&] {
         if (ui::LongWork::running()) {
+            ui::LongWork::requestStop();
             QTimer::singleShot(100, &termination, endWhenIdle);
             return;
         }

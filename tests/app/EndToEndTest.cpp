@@ -3,6 +3,7 @@
 #include "db/Movies.h"
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
+#include "io/MovieFileFormat.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -249,6 +250,58 @@ TEST_F(Desktop, ASignalEndsTheProgramUnderTheImportResultBox) {
         [&] { return readNumber(cataloguePath(home_), "SELECT COUNT(*) FROM Movie") == 3; }));
     QThread::msleep(500);  // the result box is up
     EXPECT_TRUE(program->endWithSignal()) << "still running under the result box";
+}
+
+// A long import is stopped by the signal at its next line; the program ends within five seconds
+// and keeps the movies read before the stop.
+TEST_F(Desktop, ASignalStopsALongImportAndKeepsWhatWasRead) {
+    {
+        db::Catalogue catalogue(home_.filePath("data/KIB"));
+        QDir().mkpath(catalogue.folder());
+        catalogue.OpenDatabase(QStringLiteral("KIB"));
+        db::UpdateDatabase(catalogue.connection());
+        // Every movie written costs a scan of a table of 20,000 rows: a long import.
+        db::Connection& connection = catalogue.connection();
+        connection.execute("CREATE TABLE [Slow] ([Text] TEXT)");
+        connection.execute(
+            "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 20000) "
+            "INSERT INTO [Slow] SELECT printf('row %d', x) FROM n");
+        connection.execute(
+            "CREATE TRIGGER [Slowly] BEFORE INSERT ON [Movie] BEGIN SELECT "
+            "COUNT(*) FROM [Slow] WHERE [Text] LIKE '%x%y'; END");
+    }
+    const QString movieFile = home_.filePath("Movies.txt");
+    QFile file(movieFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(io::MovieFileHeader().toUtf8() + "\r\n");
+    for (int number = 1; number <= 20000; ++number)
+        file.write(QStringLiteral(R"(%1,"Movie %1",0,"Drama","DVD",0,"R",0,"","","Ann Lee",)"
+                                  R"("Attic","",,0,"",,"")"
+                                  "\r\n")
+                       .arg(number)
+                       .toUtf8());
+    file.close();
+    QSettings settings(home_.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
+    settings.setValue("Settings/ImportFilename", movieFile);
+    settings.sync();
+
+    auto program = start();
+    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "45", "click", "1"}));
+    ASSERT_TRUE(xdotool({"key", "--delay", "200", "alt+t", "i"}));
+    ASSERT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Movies",
+                         "windowfocus", "--sync", "key", "Return"}));
+    const QString catalogue = cataloguePath(home_);
+    const char* count = "SELECT COUNT(*) FROM Movie";
+    ASSERT_TRUE(waitFor([&] { return readNumber(catalogue, count) > 0; }))
+        << "the first batch was never committed";
+    EXPECT_TRUE(program->endWithSignal(SIGTERM, 5000)) << "still importing";
+    const int kept = readNumber(catalogue, count);
+    EXPECT_GE(kept, 1000) << "the batch committed before the stop stays";
+    EXPECT_LT(kept, 20000) << "the import was stopped, not finished";
+    EXPECT_EQ(readNumber(catalogue,
+                         "SELECT COUNT(*) FROM MovieActor WHERE MovieId NOT IN "
+                         "(SELECT MovieId FROM Movie)"),
+              0);
 }
 
 }  // namespace

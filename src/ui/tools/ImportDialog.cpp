@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace ui {
 
@@ -23,6 +24,12 @@ QString skippedNote(const io::ImportResult& result) {
 
 QString completeMessage(const io::ImportResult& result) {
     return QStringLiteral("%1 movies imported.").arg(result.imported) + skippedNote(result);
+}
+
+QString cancelledMessage(const io::ImportResult& result) {
+    return QStringLiteral("The import was cancelled. %1 movies imported before it stopped.")
+               .arg(result.imported) +
+           skippedNote(result);
 }
 
 QString failureMessage(const io::ImportResult& result, const QString& file) {
@@ -47,9 +54,15 @@ ImportDialog::ImportDialog(UserInterface& ui, settings::Settings& settings,
            QStringLiteral("Import your movies from a comma delimited file."),
            QStringLiteral("cmdImport"), QStringLiteral("Import"), FileChoice::Purpose::Open},
           settings.value(settings::key::ImportFilename)),
+      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)),
       settings_(settings),
       catalogue_(catalogue),
-      populateLstMain_(std::move(populateLstMain)) {}
+      populateLstMain_(std::move(populateLstMain)) {
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->hide();
+    addButton(cmdCancel_);
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { cancelClicked_ = true; });
+}
 
 void ImportDialog::run() {
     const QString file = filename().text();
@@ -73,18 +86,25 @@ void ImportDialog::run() {
 
     io::ImportResult result;
     Busy busy(*this, controlsToDisable());
+    cancelClicked_ = false;
+    cmdCancel_->show();
+    // The program ending stops the import as Cancel does.
+    auto stop = [this] { return cancelClicked_ || LongWork::stopRequested(); };
     try {
         io::MovieFileLines lines(file);
-        result = io::ImportMovies(catalogue_.connection(), lines,
-                                  [this](const QString& title, int) { followCaption(title); });
+        result = io::ImportMovies(
+            catalogue_.connection(), lines,
+            [this](const QString& title, int) { followCaption(title); }, stop);
     } catch (const std::exception& error) {
         // The file could not be read or the catalogue is not open: nothing was imported.
         busy.end();
+        cmdCancel_->hide();
         setWindowTitle(Caption);
         ReportError(ui_, this, error);
         return;
     }
     busy.end();
+    cmdCancel_->hide();
     setWindowTitle(Caption);
     if (!result.headerAccepted) {
         ui_.inform(this, QStringLiteral("Error"),
@@ -99,6 +119,9 @@ void ImportDialog::run() {
     if (result.failedLine > 0)
         ui_.inform(this, QStringLiteral("Error"), failureMessage(result, file) + backupNote,
                    Icon::Error);
+    else if (result.stopped)
+        ui_.inform(this, QStringLiteral("Import cancelled"), cancelledMessage(result) + backupNote,
+                   Icon::Information);
     else
         ui_.inform(this, QStringLiteral("Import complete"), completeMessage(result) + backupNote,
                    Icon::Information);

@@ -13,7 +13,8 @@ class Catalogue;
 
 namespace ui {
 
-// frmImport: reads a movie file into the catalogue; refills the main list when done.
+// frmImport: reads a movie file into the catalogue; refills the main list when done. The import
+// can be cancelled; the movies read before stay.
 class ImportDialog : public MovieFileDialog {
     Q_OBJECT
 public:
@@ -23,6 +24,8 @@ public:
 private:
     void run() override;  // Import
 
+    QPushButton* cmdCancel_;  // shown while the import runs: stops it between two lines
+    bool cancelClicked_ = false;
     settings::Settings& settings_;
     db::Catalogue& catalogue_;
     std::function<void()> populateLstMain_;

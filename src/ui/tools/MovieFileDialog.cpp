@@ -17,7 +17,8 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
       txtFilename_(new QLineEdit(filename, this)),
       browse_(new QPushButton(QStringLiteral("..."), this)),
       action_(new QPushButton(texts.actionCaption, this)),
-      close_(new QPushButton(QStringLiteral("Close"), this)) {
+      close_(new QPushButton(QStringLiteral("Close"), this)),
+      buttons_(new QHBoxLayout) {
     setObjectName(texts.objectName);
     setWindowTitle(texts.caption);
     if (parent)
@@ -42,11 +43,10 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
     layout->addWidget(label, 1, 0);
     layout->addWidget(txtFilename_, 1, 1);
     layout->addWidget(browse_, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(action_);
-    buttons->addWidget(close_);
-    layout->addLayout(buttons, 2, 0, 1, 3);
+    buttons_->addStretch();
+    buttons_->addWidget(action_);
+    buttons_->addWidget(close_);
+    layout->addLayout(buttons_, 2, 0, 1, 3);
 
     connect(browse_, &QPushButton::clicked, this, &MovieFileDialog::Browse);
     connect(action_, &QPushButton::clicked, this, [this] { run(); });
@@ -55,6 +55,10 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
 
 QList<QWidget*> MovieFileDialog::controlsToDisable() const {
     return {txtFilename_, browse_, action_, close_};
+}
+
+void MovieFileDialog::addButton(QPushButton* button) {
+    buttons_->addWidget(button);
 }
 
 void MovieFileDialog::Browse() {

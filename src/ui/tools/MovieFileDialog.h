@@ -3,6 +3,7 @@
 #include "ui/common/UserInterface.h"
 #include "ui/tools/BusyDialog.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,8 @@ protected:
 
     // What a run disables: nothing the user does may change it half-way.
     QList<QWidget*> controlsToDisable() const;
+    // Puts a button of the dialog's own after Close.
+    void addButton(QPushButton* button);
     const QString& caption() const { return caption_; }
     UserInterface& ui_;
 
@@ -47,6 +50,7 @@ private:
     QPushButton* browse_;
     QPushButton* action_;
     QPushButton* close_;
+    QHBoxLayout* buttons_;
 };
 
 }  // namespace ui

@@ -81,8 +81,9 @@ TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
 }
 
 TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeItStay) {
-    connection.execute("CREATE TRIGGER [full] BEFORE INSERT ON [Movie] WHEN NEW.[Title] = 'Full' "
-                       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+    connection.execute(
+        "CREATE TRIGGER [full] BEFORE INSERT ON [Movie] WHEN NEW.[Title] = 'Full' "
+        "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
     writeFile(movieFile, header + movieLine("Alien") + movieLine("Full") + movieLine("Brazil"));
     ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
                             populateLstMain);
@@ -94,6 +95,48 @@ TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeIt
     EXPECT_EQ(refills, 1) << "the list shows the movies that were imported";
     EXPECT_EQ(db::CountMovies(connection), 1);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// Cancel, clicked as the first movie shows in the caption, stops the import before the next line;
+// the movie read before it stays, and the message says how many.
+TEST_F(ImportDialogTest, CancelStopsTheImportAndKeepsWhatWasRead) {
+    QByteArray file = header;
+    for (const char* title : {"Alien", "Brazil", "Casablanca"})
+        file += movieLine(title);
+    writeFile(movieFile, file);
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    test::typeInto(dialog.filename(), movieFile);
+    dialog.show();
+    EXPECT_FALSE(button(dialog, "cmdCancel").isVisible()) << "there is nothing to cancel yet";
+    class ClickCancelOnce : public QObject {
+    public:
+        explicit ClickCancelOnce(QWidget& dialog) : dialog_(dialog) {}
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (watched == &dialog_ && event->type() == QEvent::WindowTitleChange && !clicked) {
+                clicked = true;
+                visible = button(dialog_, "cmdCancel").isVisible();
+                test::click(dialog_, "cmdCancel");
+            }
+            return false;
+        }
+        bool clicked = false;
+        bool visible = false;
+
+    private:
+        QWidget& dialog_;
+    } cancel(dialog);
+    dialog.installEventFilter(&cancel);
+    user.acknowledge();
+    test::click(dialog, "cmdImport");
+
+    EXPECT_TRUE(cancel.visible);
+    EXPECT_EQ(user.exchanges().back().title, "Import cancelled");
+    EXPECT_EQ(user.exchanges().back().text,
+              "The import was cancelled. 1 movies imported before it stopped.");
+    EXPECT_EQ(db::CountMovies(connection), 1);
+    EXPECT_EQ(refills, 1);
+    EXPECT_FALSE(button(dialog, "cmdCancel").isVisible());
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
+#include "io/ImportPreview.h"
+#include "io/MovieFileLines.h"
 #include "ui/shell/ProgressWindow.h"
 
 #include <benchmark/benchmark.h>
@@ -191,6 +193,22 @@ void BM_ImportMovies(benchmark::State& state) {
     reportRatio(state, "import", seconds);
 }
 BENCHMARK(BM_ImportMovies)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The import window's dry run of the file over the catalogue it came from: every title is found
+// there, and every name.
+void BM_PreviewImport(benchmark::State& state) {
+    const QString file = movieFile();
+    db::Catalogue catalogue(sharedFolder());
+    catalogue.OpenDatabase(sharedName());
+    io::ImportPreview preview;
+    for (auto _ : state) {
+        io::MovieFileLines lines(file);
+        preview = io::PreviewImport(catalogue.connection(), lines);
+    }
+    state.counters["updated"] = preview.updated;
+    state.counters["added"] = preview.added;
+}
+BENCHMARK(BM_PreviewImport)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A copy of the shared catalogue in which every hundredth movie has lost its location.
 QString brokenCopy(const QString& folder) {

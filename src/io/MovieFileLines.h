@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -35,8 +36,10 @@ public:
     int lineNumber() const { return lineNumber_; }
     // Whether that line was longer than MaximumLineBytes.
     bool lastLineTooLong() const { return lastLineTooLong_; }
-    // How many of the lines so far were read as Windows-1252.
+    // How many of the lines so far were read as Windows-1252, and the numbers of the first few.
     int windows1252Lines() const { return windows1252Lines_; }
+    const QList<int>& firstWindows1252Lines() const { return firstWindows1252Lines_; }
+    static constexpr int Windows1252LinesListed = 10;
 
 private:
     bool readMore();
@@ -53,6 +56,7 @@ private:
     int lineNumber_ = 0;
     bool lastLineTooLong_ = false;
     int windows1252Lines_ = 0;
+    QList<int> firstWindows1252Lines_;
 };
 
 }  // namespace io

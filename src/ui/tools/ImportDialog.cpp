@@ -3,10 +3,12 @@
 #include "db/Catalogue.h"
 #include "db/Movies.h"
 #include "io/ImportMovies.h"
+#include "io/ImportPreview.h"
 #include "io/MovieFileLines.h"
 #include "settings/Settings.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/tools/BackupFirst.h"
+#include "ui/tools/ImportPreviewDialog.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -64,6 +66,30 @@ ImportDialog::ImportDialog(UserInterface& ui, settings::Settings& settings,
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { cancelClicked_ = true; });
 }
 
+bool ImportDialog::readFile(
+    const QString& file,
+    const std::function<void(io::MovieFileLines&, const io::StopRequested&)>& work) {
+    Busy busy(*this, controlsToDisable());
+    cancelClicked_ = false;
+    cmdCancel_->show();
+    // The program ending stops the work as Cancel does.
+    auto stop = [this] { return cancelClicked_ || LongWork::stopRequested(); };
+    bool done = true;
+    try {
+        io::MovieFileLines lines(file);
+        work(lines, stop);
+    } catch (const std::exception& error) {
+        // The file could not be read or the catalogue is not open: nothing was imported.
+        busy.end();
+        ReportError(ui_, this, error);
+        done = false;
+    }
+    busy.end();
+    cmdCancel_->hide();
+    setWindowTitle(Caption);
+    return done;
+}
+
 void ImportDialog::run() {
     const QString file = filename().text();
     if (const QFileInfo info(file); !info.isFile()) {
@@ -75,6 +101,27 @@ void ImportDialog::run() {
     }
     settings_.setValue(QString::fromLatin1(settings::key::ImportFilename), file);
 
+    // First a dry run: what the import would do, for the user to confirm.
+    auto follow = [this](const QString& title, int) { followCaption(title); };
+    io::ImportPreview preview;
+    if (!readFile(file, [&](io::MovieFileLines& lines, const io::StopRequested& stop) {
+            preview = io::PreviewImport(catalogue_.connection(), lines, follow, stop);
+        }))
+        return;
+    if (preview.lines.stopped)
+        return;
+    if (!preview.lines.headerAccepted) {
+        ui_.inform(this, QStringLiteral("Error"),
+                   QStringLiteral("This file is not in the correct format.  To see a valid file "
+                                  "layout,\nexamine the file created by the Export Movies "
+                                  "option."),
+                   Icon::Error);
+        return;
+    }
+    ImportPreviewDialog confirmation(preview, this);
+    if (ui_.runModal(confirmation) != QDialog::Accepted)
+        return;
+
     // An import updates movies by title: what it overwrites is kept in a backup first.
     std::optional<QString> backup;
     bool hasMovies = false;
@@ -85,35 +132,10 @@ void ImportDialog::run() {
     const QString backupNote = backup ? BackupNote(*backup) : QString();
 
     io::ImportResult result;
-    Busy busy(*this, controlsToDisable());
-    cancelClicked_ = false;
-    cmdCancel_->show();
-    // The program ending stops the import as Cancel does.
-    auto stop = [this] { return cancelClicked_ || LongWork::stopRequested(); };
-    try {
-        io::MovieFileLines lines(file);
-        result = io::ImportMovies(
-            catalogue_.connection(), lines,
-            [this](const QString& title, int) { followCaption(title); }, stop);
-    } catch (const std::exception& error) {
-        // The file could not be read or the catalogue is not open: nothing was imported.
-        busy.end();
-        cmdCancel_->hide();
-        setWindowTitle(Caption);
-        ReportError(ui_, this, error);
+    if (!readFile(file, [&](io::MovieFileLines& lines, const io::StopRequested& stop) {
+            result = io::ImportMovies(catalogue_.connection(), lines, follow, stop);
+        }))
         return;
-    }
-    busy.end();
-    cmdCancel_->hide();
-    setWindowTitle(Caption);
-    if (!result.headerAccepted) {
-        ui_.inform(this, QStringLiteral("Error"),
-                   QStringLiteral("This file is not in the correct format.  To see a valid file "
-                                  "layout,\nexamine the file created by the Export Movies "
-                                  "option."),
-                   Icon::Error);
-        return;
-    }
     if (populateLstMain_)
         RunCommand(ui_, this, populateLstMain_);
     if (result.failedLine > 0)

@@ -3,7 +3,9 @@
 #include "settings/Settings.h"
 #include "ui/tools/ImportDialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -16,10 +18,22 @@ protected:
             .arg(title)
             .toUtf8();
     }
-    // Imports the file through a shown dialog, the user acknowledging one message.
-    void importShown(ui::ImportDialog& dialog) {
+    // The user looks at the preview, then presses Import in it.
+    void confirmPreview(const std::function<void(QDialog&)>& look = {}) {
+        user.inDialog([look](QDialog& preview) {
+            if (look)
+                look(preview);
+            test::click(preview, "cmdImport");
+            return preview.result();
+        });
+    }
+    // Imports the file through a shown dialog, the user confirming the preview when there is
+    // one, and acknowledging one message.
+    void importShown(ui::ImportDialog& dialog, bool previewed = false) {
         test::typeInto(dialog.filename(), movieFile);
         dialog.show();
+        if (previewed)
+            confirmPreview();
         user.acknowledge();
         test::click(dialog, "cmdImport");
     }
@@ -60,16 +74,17 @@ TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
     const QString longTitle(99, u'y');
     writeFile(movieFile, header + movieLine(longTitle) + "\r\n" + movieLine("Alien"));
     user.inDialog([&](QDialog& dialog) {
-            test::typeInto(static_cast<ui::ImportDialog&>(dialog).filename(), movieFile);
-            test::CaptionRecorder recorder(dialog, "cmdImport");
-            test::click(dialog, "cmdImport");
-            EXPECT_EQ(recorder.captions.value(0), longTitle.left(80) + QChar(0x2026))
-                << "a caption shows no more than 80 characters of a title";
-            EXPECT_TRUE(recorder.busy.value(0));
-            EXPECT_EQ(recorder.captions.last(), "Import Movies");
-            return dialog.result();
-        })
-        .acknowledge();
+        test::typeInto(static_cast<ui::ImportDialog&>(dialog).filename(), movieFile);
+        test::CaptionRecorder recorder(dialog, "cmdImport");
+        test::click(dialog, "cmdImport");
+        EXPECT_EQ(recorder.captions.value(0), longTitle.left(80) + QChar(0x2026))
+            << "a caption shows no more than 80 characters of a title";
+        EXPECT_TRUE(recorder.busy.value(0));
+        EXPECT_EQ(recorder.captions.last(), "Import Movies");
+        return dialog.result();
+    });
+    confirmPreview();
+    user.acknowledge();
     ui::ShowImportDialog(user, files.settings(), files.catalogue(), &mainWindow, populateLstMain);
 
     EXPECT_EQ(refills, 1);
@@ -87,7 +102,7 @@ TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeIt
     writeFile(movieFile, header + movieLine("Alien") + movieLine("Full") + movieLine("Brazil"));
     ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
                             populateLstMain);
-    importShown(dialog);
+    importShown(dialog, true);
     const QString message = user.exchanges().back().text;
     EXPECT_TRUE(message.startsWith("The import stopped at line 3 of '" + movieFile + "':"))
         << message.toStdString();
@@ -97,8 +112,8 @@ TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeIt
     EXPECT_FALSE(dialog.isVisible());
 }
 
-// Cancel, clicked as the first movie shows in the caption, stops the import before the next line;
-// the movie read before it stays, and the message says how many.
+// Cancel, clicked as the first movie shows in the caption of the import, stops it before the next
+// line; the movie read before it stays, and the message says how many.
 TEST_F(ImportDialogTest, CancelStopsTheImportAndKeepsWhatWasRead) {
     QByteArray file = header;
     for (const char* title : {"Alien", "Brazil", "Casablanca"})
@@ -113,13 +128,15 @@ TEST_F(ImportDialogTest, CancelStopsTheImportAndKeepsWhatWasRead) {
     public:
         explicit ClickCancelOnce(QWidget& dialog) : dialog_(dialog) {}
         bool eventFilter(QObject* watched, QEvent* event) override {
-            if (watched == &dialog_ && event->type() == QEvent::WindowTitleChange && !clicked) {
+            if (armed && watched == &dialog_ && event->type() == QEvent::WindowTitleChange &&
+                !clicked) {
                 clicked = true;
                 visible = button(dialog_, "cmdCancel").isVisible();
                 test::click(dialog_, "cmdCancel");
             }
             return false;
         }
+        bool armed = false;  // once the preview is confirmed
         bool clicked = false;
         bool visible = false;
 
@@ -127,6 +144,7 @@ TEST_F(ImportDialogTest, CancelStopsTheImportAndKeepsWhatWasRead) {
         QWidget& dialog_;
     } cancel(dialog);
     dialog.installEventFilter(&cancel);
+    confirmPreview([&](QDialog&) { cancel.armed = true; });
     user.acknowledge();
     test::click(dialog, "cmdImport");
 
@@ -137,6 +155,50 @@ TEST_F(ImportDialogTest, CancelStopsTheImportAndKeepsWhatWasRead) {
     EXPECT_EQ(db::CountMovies(connection), 1);
     EXPECT_EQ(refills, 1);
     EXPECT_FALSE(button(dialog, "cmdCancel").isVisible());
+}
+
+// The preview tells what the import then does: the movies added and updated, the names each list
+// gains, the lines passed over. Cancel in it leaves the catalogue as it was.
+TEST_F(ImportDialogTest, ThePreviewTellsWhatTheImportDoesAndCancelWritesNothing) {
+    addMovie("Alien");
+    writeFile(movieFile, header + movieLine("ALIEN") + movieLine("Brazil") + movieLine("brazil") +
+                             "short\r\n" + movieLine("Casablanca"));
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    test::typeInto(dialog.filename(), movieFile);
+    dialog.show();
+    QString summary;
+    QString details;
+    auto look = [&](QDialog& preview) {
+        summary = test::child<QLabel>(preview, "lblSummary").text();
+        details = test::child<QPlainTextEdit>(preview, "txtDetails").toPlainText();
+    };
+    user.inDialog([&](QDialog& preview) {
+        look(preview);
+        test::click(preview, "cmdCancel");
+        return preview.result();
+    });
+    test::click(dialog, "cmdImport");
+    EXPECT_EQ(summary,
+              "Movies to add: 2\nMovies to update (a movie of the same title is in the "
+              "catalogue): 2");
+    EXPECT_TRUE(details.contains("New storage locations: 1\n    Attic")) << details.toStdString();
+    EXPECT_TRUE(details.contains("New actors: 1\n    Ann Lee"));
+    EXPECT_TRUE(details.contains("Lines skipped because they are too short to hold a movie: 1."));
+    EXPECT_EQ(db::CountMovies(connection), 1) << "nothing written";
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Location] WHERE [Name] = 'Attic'").toInt(),
+              0);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(refills, 0);
+
+    confirmPreview(look);
+    user.acknowledge();
+    test::click(dialog, "cmdImport");
+    EXPECT_EQ(db::CountMovies(connection), 1 + 2);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Location] WHERE [Name] = 'Attic'").toInt(),
+              1);
+    EXPECT_TRUE(user.exchanges().back().text.startsWith(
+        "4 movies imported.\n\nLines skipped because they are too short to hold a movie: 1."));
 }
 
 }  // namespace

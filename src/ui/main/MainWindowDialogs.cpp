@@ -100,7 +100,7 @@ void MainWindow::connectDialogs() {
             if (!SaveCurrentMovie())
                 return;
             {
-                lists::ListDialog dialog(ui_, connection(), settings_, table, this);
+                lists::ListDialog dialog(ui_, catalogue_, settings_, table, this);
                 ui_.runModal(dialog);
             }
             refillKeepingSelection();

@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, ARenamedLocationReachesTheShownMovieAndTheList) {
     clickRow(1);
     ui.inDialog([this](QDialog& locations) {
         EXPECT_EQ(locations.objectName(), "frmLocations");
-        test::choose(child<QListWidget>(locations, "lstData"), "Theater Room");
+        test::choose(child<QAbstractItemView>(locations, "lstData"), "Theater Room");
         ui.inDialog([](QDialog& edit) {
             test::typeInto(child<QLineEdit>(edit, "txtName"), "Cinema");
             test::click(edit, "cmdSave");

@@ -2,6 +2,7 @@
 
 #include "db/Catalogue.h"
 #include "db/Genres.h"
+#include "db/LabelNumbers.h"
 #include "db/LookupTable.h"
 #include "db/MovieDetails.h"
 #include "db/Movies.h"
@@ -199,6 +200,7 @@ void MainWindow::addMovie() {
         movie.mediaId = db::FirstLookupIdByName(connection(), db::LookupTable::Media);
         movie.ratingId = db::FirstLookupIdByName(connection(), db::LookupTable::Rating);
         movie.title = NewMovieTitle;
+        movie.labelNumber = db::NextLabelNumber(connection());
         movie.acquireDate = db::CurrentCatalogueDateTime();
         movieId = db::InsertMovie(connection(), movie);
     }

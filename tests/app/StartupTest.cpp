@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 
 namespace {
 
@@ -63,7 +65,7 @@ TEST(Startup, TheMenuBarIsCompleteAndEveryShownItemHasItsCommand) {
     app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
     ASSERT_NE(started.window, nullptr);
     ui::MainMenus& menus = started.window->menus();
-    EXPECT_EQ(menus.allItems().size(), 39);
+    EXPECT_EQ(menus.allItems().size(), 40);
     for (QAction* item : menus.allItems()) {
         if (item->isVisible()) {  // a hidden item is disabled with it
             EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
@@ -74,6 +76,13 @@ TEST(Startup, TheMenuBarIsCompleteAndEveryShownItemHasItsCommand) {
     EXPECT_EQ(menus.item("mnuSetupGenres").text(), "&Genres (types)..");
     EXPECT_FALSE(menus.item("mnuSearchMovieId").isVisible());
     EXPECT_EQ(started.window->menuBar()->actions().size(), 6);
+
+    // Each access letter of the Tools menu opens one item.
+    QString letters;
+    for (QAction* item : started.window->findChild<QMenu*>("mnuTools")->actions())
+        if (const qsizetype amp = item->text().indexOf(u'&'); amp >= 0)
+            letters.append(item->text().at(amp + 1).toLower());
+    EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), 5) << letters.toStdString();
 }
 
 }  // namespace

@@ -79,6 +79,7 @@ const std::vector<Menu> MenuBar = {
       {"mnuToolsImport", "&Import from file..", ""},
       Separator,
       {"mnuToolsCheckData", "&Repair data..", ""},
+      {"mnuToolsCheckLabels", "&Check label numbers..", ""},
       Separator,
       {"mnuToolsStartOver", "&Start over..", ""}}},
     {"mnuHelp", "&Help", {{"mnuHelpAbout", "&About..", ""}}},

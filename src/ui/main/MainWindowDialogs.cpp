@@ -3,6 +3,7 @@
 
 #include "db/Catalogue.h"
 #include "db/LookupTable.h"
+#include "report/LabelCheckReport.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FilmSitePicture.h"
 #include "ui/common/UserInterface.h"
@@ -17,6 +18,7 @@
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
 #include "ui/report/ReportCommands.h"
+#include "ui/report/ReportSession.h"
 #include "ui/search/SearchDialogs.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/FilmSiteDialog.h"
@@ -139,8 +141,14 @@ void MainWindow::connectDialogs() {
         ui::AboutDialog dialog(ui_, catalogue_, this);
         ui_.runModal(dialog);
     });
-    ConnectReportCommands(*menus_, ui_, settings_, catalogue_, *this,
-                          [this] { return SaveCurrentMovie(); });
+    ReportSession& reports = ConnectReportCommands(*menus_, ui_, settings_, catalogue_, *this,
+                                                   [this] { return SaveCurrentMovie(); });
+    enable("mnuToolsCheckLabels", [this, &reports] {
+        if (SaveCurrentMovie())
+            reports.run([](report::SpoolWriter& writer, db::Connection& connection) {
+                return std::make_unique<report::clsReportLabelCheck>(writer, connection);
+            });
+    });
 
     auto markChanged = [this] { this->markChanged(); };
     connect(record_->cmdAddActor, &QPushButton::clicked, this, [this, markChanged] {

@@ -65,7 +65,7 @@ TEST(Startup, TheMenuBarIsCompleteAndEveryShownItemHasItsCommand) {
     app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
     ASSERT_NE(started.window, nullptr);
     ui::MainMenus& menus = started.window->menus();
-    EXPECT_EQ(menus.allItems().size(), 40);
+    EXPECT_EQ(menus.allItems().size(), 41);
     for (QAction* item : menus.allItems()) {
         if (item->isVisible()) {  // a hidden item is disabled with it
             EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
@@ -82,7 +82,7 @@ TEST(Startup, TheMenuBarIsCompleteAndEveryShownItemHasItsCommand) {
     for (QAction* item : started.window->findChild<QMenu*>("mnuTools")->actions())
         if (const qsizetype amp = item->text().indexOf(u'&'); amp >= 0)
             letters.append(item->text().at(amp + 1).toLower());
-    EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), 5) << letters.toStdString();
+    EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), 6) << letters.toStdString();
 }
 
 }  // namespace

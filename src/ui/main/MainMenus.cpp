@@ -80,6 +80,7 @@ const std::vector<Menu> MenuBar = {
       Separator,
       {"mnuToolsCheckData", "&Repair data..", ""},
       {"mnuToolsCheckLabels", "&Check label numbers..", ""},
+      {"mnuToolsFindDuplicates", "&Find duplicate movies..", ""},
       Separator,
       {"mnuToolsStartOver", "&Start over..", ""}}},
     {"mnuHelp", "&Help", {{"mnuHelpAbout", "&About..", ""}}},

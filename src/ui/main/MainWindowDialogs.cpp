@@ -24,6 +24,7 @@
 #include "ui/shell/FilmSiteDialog.h"
 #include "ui/shell/FilmSiteSearch.h"
 #include "ui/shell/ProgressWindow.h"
+#include "ui/tools/DuplicateMoviesDialog.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
 #include "ui/tools/MaintenanceCommands.h"
@@ -148,6 +149,19 @@ void MainWindow::connectDialogs() {
             reports.run([](report::SpoolWriter& writer, db::Connection& connection) {
                 return std::make_unique<report::clsReportLabelCheck>(writer, connection);
             });
+    });
+    enable("mnuToolsFindDuplicates", [this, refill] {
+        if (!SaveCurrentMovie())
+            return;
+        // A movie the active search leaves out is shown with the search cleared.
+        auto showMovie = [this](int movieId) {
+            if (!selectMovie(movieId)) {
+                clearSearch();
+                selectMovie(movieId);
+            }
+            ShowSelectedMovie();
+        };
+        ShowDuplicateMoviesDialog(ui_, catalogue_, this, showMovie, refill);
     });
 
     auto markChanged = [this] { this->markChanged(); };

@@ -60,15 +60,3 @@ void BM_NextLabelNumber(benchmark::State& state) {
 BENCHMARK(BM_NextLabelNumber)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("KIB"));
-    bench::SharedCatalogue();  // generated before any timing starts
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

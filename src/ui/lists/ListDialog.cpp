@@ -3,6 +3,7 @@
 #include "db/Catalogue.h"
 #include "db/ListEntryUse.h"
 #include "db/LookupLists.h"
+#include "ui/common/DialogControls.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/GroupedNumber.h"
 #include "ui/common/UserInterface.h"
@@ -20,17 +21,6 @@
 
 namespace ui::lists {
 
-namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    created->setAutoDefault(false);
-    return created;
-}
-
-}  // namespace
-
 ListDialog::ListDialog(UserInterface& ui, db::Catalogue& catalogue, settings::Settings& settings,
                        db::LookupTable table, QWidget* parent)
     : QDialog(parent), ui_(ui), catalogue_(catalogue), settings_(settings), member_(Member(table)) {
@@ -40,15 +30,7 @@ ListDialog::ListDialog(UserInterface& ui, db::Catalogue& catalogue, settings::Se
         setWindowIcon(parent->window()->windowIcon());
 
     model_ = new ListEntryModel(this);
-    lstData_ = new QTreeView(this);
-    lstData_->setObjectName(QStringLiteral("lstData"));
-    lstData_->setModel(model_);
-    lstData_->setRootIsDecorated(false);
-    lstData_->setUniformRowHeights(true);  // a list of 20,000 actors opens without measuring each
-    lstData_->setAllColumnsShowFocus(true);
-    lstData_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstData_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstData_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstData_ = RowList(this, QStringLiteral("lstData"), model_);
     lstData_->setAccessibleName(QLatin1String(member_.listCaption));
     QHeaderView* header = lstData_->header();
     header->setStretchLastSection(false);
@@ -58,11 +40,11 @@ ListDialog::ListDialog(UserInterface& ui, db::Catalogue& catalogue, settings::Se
                           fontMetrics().horizontalAdvance(QStringLiteral("Movies 000,000")));
     header->setSortIndicator(ListEntryModel::Name, Qt::AscendingOrder);
     lstData_->setSortingEnabled(true);
-    cmdAdd_ = button(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"));
-    cmdEdit_ = button(this, QStringLiteral("cmdEdit"), QStringLiteral("&Edit"));
-    cmdDelete_ = button(this, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
-    cmdMerge_ = button(this, QStringLiteral("cmdMerge"), QStringLiteral("&Merge into…"));
-    cmdClose_ = button(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdAdd_ = CommandButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"));
+    cmdEdit_ = CommandButton(this, QStringLiteral("cmdEdit"), QStringLiteral("&Edit"));
+    cmdDelete_ = CommandButton(this, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
+    cmdMerge_ = CommandButton(this, QStringLiteral("cmdMerge"), QStringLiteral("&Merge into…"));
+    cmdClose_ = CommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd_);

@@ -2,6 +2,7 @@
 
 #include "db/Catalogue.h"
 #include "db/DuplicateMovies.h"
+#include "ui/common/DialogControls.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/GroupedNumber.h"
 #include "ui/common/KeepChoiceDialog.h"
@@ -18,17 +19,6 @@
 
 namespace ui {
 
-namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    created->setAutoDefault(false);
-    return created;
-}
-
-}  // namespace
-
 DuplicateMoviesDialog::DuplicateMoviesDialog(UserInterface& ui, db::Catalogue& catalogue,
                                              QWidget* parent, std::function<void(int)> showMovie,
                                              std::function<void()> populateLstMain)
@@ -44,15 +34,7 @@ DuplicateMoviesDialog::DuplicateMoviesDialog(UserInterface& ui, db::Catalogue& c
 
     auto* lblDuplicates = new QLabel(QStringLiteral("Titles that look &alike, in groups:"), this);
     model_ = new DuplicateMoviesModel(this);
-    lstDuplicates_ = new QTreeView(this);
-    lstDuplicates_->setObjectName(QStringLiteral("lstDuplicates"));
-    lstDuplicates_->setModel(model_);
-    lstDuplicates_->setRootIsDecorated(false);
-    lstDuplicates_->setUniformRowHeights(true);
-    lstDuplicates_->setAllColumnsShowFocus(true);
-    lstDuplicates_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstDuplicates_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstDuplicates_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstDuplicates_ = RowList(this, QStringLiteral("lstDuplicates"), model_);
     lstDuplicates_->header()->setStretchLastSection(false);
     lstDuplicates_->header()->setSectionResizeMode(DuplicateMoviesModel::Title,
                                                    QHeaderView::Stretch);
@@ -60,9 +42,10 @@ DuplicateMoviesDialog::DuplicateMoviesDialog(UserInterface& ui, db::Catalogue& c
     lblCount_ = new QLabel(this);
     lblCount_->setObjectName(QStringLiteral("lblCount"));
 
-    cmdShow_ = button(this, QStringLiteral("cmdShow"), QStringLiteral("&Show movie"));
-    cmdMerge_ = button(this, QStringLiteral("cmdMerge"), QStringLiteral("&Merge…"));
-    QPushButton* cmdClose = button(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdShow_ = CommandButton(this, QStringLiteral("cmdShow"), QStringLiteral("&Show movie"));
+    cmdMerge_ = CommandButton(this, QStringLiteral("cmdMerge"), QStringLiteral("&Merge…"));
+    QPushButton* cmdClose =
+        CommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdShow_);

@@ -278,8 +278,11 @@ void GenerateCatalogue(const QString& path, const GeneratorOptions& options) {
             const int id = db::InsertMovie(*connection, record);
             QStringList cast;
             const int castSize = random.between(2, 8);
-            for (int i = 0; i < castSize; ++i)
-                cast.append(random.pickFrom(actors));
+            while (cast.size() < castSize) {
+                const QString actor = random.pickFrom(actors);
+                if (!cast.contains(actor))  // an actor is in a cast once
+                    cast.append(actor);
+            }
             db::SetMovieCast(*connection, id, cast);
         }
     }

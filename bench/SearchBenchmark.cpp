@@ -9,15 +9,11 @@
 
 namespace {
 
-db::Catalogue& sharedCatalogue() {
-    static db::Catalogue catalogue(QFileInfo(bench::SharedCatalogue()).absolutePath());
-    if (!catalogue.isOpen())
-        catalogue.OpenDatabase(QFileInfo(bench::SharedCatalogue()).completeBaseName());
-    return catalogue;
-}
+// Opened by main() for the whole run, and closed before QtSql's own globals go.
+db::Catalogue* sharedCatalogue = nullptr;
 
 void matchAndRefill(benchmark::State& state, const db::ActiveSearch& search) {
-    db::Connection& connection = sharedCatalogue().connection();
+    db::Connection& connection = sharedCatalogue->connection();
     size_t listed = 0;
     for (auto _ : state) {
         if (db::CountMatchingMovies(connection, search) > 0)
@@ -57,3 +53,14 @@ void BM_GenreSearchThreeGenres(benchmark::State& state) {
 BENCHMARK(BM_GenreSearchThreeGenres)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    const QFileInfo file(bench::SharedCatalogue());
+    db::Catalogue catalogue(file.absolutePath());
+    catalogue.OpenDatabase(file.completeBaseName());
+    sharedCatalogue = &catalogue;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

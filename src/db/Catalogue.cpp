@@ -1,8 +1,10 @@
 #include "db/Catalogue.h"
 
+#include "db/CaseKeys.h"
 #include "db/Connection.h"
 #include "db/DatabaseError.h"
 #include "db/Schema.h"
+#include "db/Transaction.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +24,34 @@ bool hasSqliteHeader(const QString& path) {
 Error notACatalogue(const QString& path) {
     return Error(QStringLiteral("'%1' is not a movie catalogue. It has been left as it is.")
                      .arg(QFileInfo(path).absoluteFilePath()));
+}
+
+// The file is left as it is, so that the user can still rescue it: the stock tool's .recover
+// writes what can be read into a new catalogue, which then opens under its own name.
+Error damagedCatalogue(const QString& path, const DatabaseError& error) {
+    const QFileInfo file(path);
+    const QString recovered =
+        file.absolutePath() + u'/' + file.completeBaseName() + QStringLiteral("RECOVERED.db");
+    return Error(QStringLiteral("The catalogue '%1' is damaged (%2). It has been left as it is.\n\n"
+                                "Put back a backup copy of it (the newest are kept in '%3'), or "
+                                "save what can still be read with the sqlite3 tool:\n\n"
+                                "sqlite3 '%1' .recover | sqlite3 '%4'\n\n"
+                                "and then open the catalogue %5.")
+                     .arg(file.absoluteFilePath(),
+                          error.message().section(u'\n', 0, 0).section(QStringLiteral(": "), -1),
+                          file.absolutePath() + QStringLiteral("/Backups"), recovered,
+                          file.completeBaseName() + QStringLiteral("RECOVERED")));
+}
+
+// A catalogue written before titles and names kept their case folds gets them, in one
+// transaction; later, the folds that other programs left out are filled in.
+void bringUpToDate(Connection& connection) {
+    if (HasCaseKeys(connection)) {
+        FillMissingCaseKeys(connection);
+        return;
+    }
+    Transaction transaction(connection);
+    AddCaseKeys(connection);
 }
 
 // A lock file beside the catalogue, <name>.db.lock. A lock left by a copy that has ended (a
@@ -72,10 +102,19 @@ void Catalogue::OpenDatabase(const QString& name, Sharing sharing) {
     try {
         if (!connection->hasTable(QStringLiteral("Version")))
             throw notACatalogue(path);
-    } catch (const DatabaseError&) {
+    } catch (const DatabaseError& error) {
+        if (error.damaged())
+            throw damagedCatalogue(path, error);
         throw notACatalogue(path);
     }
     connection->query(QStringLiteral("PRAGMA journal_mode = WAL"));
+    try {
+        bringUpToDate(*connection);
+    } catch (const DatabaseError& error) {
+        if (error.damaged())
+            throw damagedCatalogue(path, error);
+        throw;
+    }
     connection_ = std::move(connection);
 }
 

@@ -19,12 +19,26 @@ QString nextConnectionName() {
     return QStringLiteral("catalogue-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+// The engine's result codes for a file whose pages are damaged.
+bool isDamage(int code) {
+    return (code & 0xFF) == SQLITE_CORRUPT;
+}
+
+DatabaseError refusal(QString text, const QString& sql, int code) {
+    const bool damaged = isDamage(code);
+    if (damaged)
+        text += QStringLiteral(
+            "\n\nThe catalogue file is damaged. Put back a backup copy of it, or save what can "
+            "still be read with the sqlite3 tool's .recover command.");
+    return DatabaseError(text, sql, damaged);
+}
+
 [[noreturn]] void fail(const QSqlError& error, const QString& sql) {
     QString text = error.driverText();
     if (!error.databaseText().isEmpty() && error.databaseText() != text)
         text = text.isEmpty() ? error.databaseText()
                               : text + QStringLiteral(": ") + error.databaseText();
-    throw DatabaseError(text, sql);
+    throw refusal(text, sql, error.nativeErrorCode().toInt());
 }
 
 }  // namespace
@@ -54,6 +68,8 @@ Connection::Connection(QString path, QString connectionName, void* handle)
     : path_(std::move(path)), connectionName_(std::move(connectionName)), handle_(handle) {}
 
 Connection::~Connection() {
+    for (auto& [sql, statement] : statements_)
+        sqlite3_finalize(static_cast<sqlite3_stmt*>(statement));
     statements_.clear();
     {
         QSqlDatabase database = QSqlDatabase::database(connectionName_, false);
@@ -62,54 +78,132 @@ Connection::~Connection() {
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-void Connection::bindAndRun(QSqlQuery& query, const QString& sql, Values values) {
-    int position = 0;
-    for (const QVariant& value : values)
-        query.bindValue(position++, value);
-    if (!query.exec())
-        fail(query.lastError(), sql);
-}
-
 QSqlQuery Connection::query(const QString& sql, Values values) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         fail(query.lastError(), sql);
-    bindAndRun(query, sql, values);
+    int position = 0;
+    for (const QVariant& value : values)
+        query.bindValue(position++, value);
+    if (!query.exec())
+        fail(query.lastError(), sql);
     return query;
 }
 
-QSqlQuery& Connection::cached(const QString& sql) {
+void* Connection::prepare(const QString& sql) {
+    auto* connection = static_cast<sqlite3*>(handle_);
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &statement, nullptr) !=
+        SQLITE_OK)
+        throw refusal(QString::fromUtf8(sqlite3_errmsg(connection)), sql,
+                      sqlite3_errcode(connection));
+    return statement;
+}
+
+void* Connection::cached(const QString& sql) {
     auto found = statements_.find(sql);
     if (found != statements_.end())
         return found->second;
-    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        fail(query.lastError(), sql);
-    return statements_.emplace(sql, std::move(query)).first->second;
+    return statements_.emplace(sql, prepare(sql)).first->second;
 }
 
-void Connection::execute(const QString& sql, Values values) {
-    QSqlQuery& query = cached(sql);
-    bindAndRun(query, sql, values);
-    query.finish();
+void Connection::bind(void* prepared, const QString& sql, Values values) {
+    auto* statement = static_cast<sqlite3_stmt*>(prepared);
+    int position = 0;
+    for (const QVariant& value : values) {
+        ++position;
+        int bound = SQLITE_OK;
+        switch (value.typeId()) {
+            case QMetaType::Bool:
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+                bound = sqlite3_bind_int64(statement, position, value.toLongLong());
+                break;
+            case QMetaType::Double:
+                bound = sqlite3_bind_double(statement, position, value.toDouble());
+                break;
+            default:
+                if (value.isNull()) {
+                    bound = sqlite3_bind_null(statement, position);
+                } else {
+                    const QByteArray utf8 = value.toString().toUtf8();
+                    bound = sqlite3_bind_text(statement, position, utf8.constData(),
+                                              int(utf8.size()), SQLITE_TRANSIENT);
+                }
+        }
+        if (bound != SQLITE_OK) {
+            auto* connection = static_cast<sqlite3*>(handle_);
+            throw refusal(QString::fromUtf8(sqlite3_errmsg(connection)), sql,
+                          sqlite3_errcode(connection));
+        }
+    }
+}
+
+// One run of a kept statement: bound, stepped, and reset however it ends.
+class Connection::Run {
+public:
+    Run(Connection& connection, const QString& sql, Values values)
+        : connection_(static_cast<sqlite3*>(connection.handle_)),
+          statement_(static_cast<sqlite3_stmt*>(connection.cached(sql))),
+          sql_(sql) {
+        connection.bind(statement_, sql, values);
+    }
+    ~Run() {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+    }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+    // True for a row, false at the end.
+    bool step() {
+        const int stepped = sqlite3_step(statement_);
+        if (stepped == SQLITE_ROW || stepped == SQLITE_DONE)
+            return stepped == SQLITE_ROW;
+        throw refusal(QString::fromUtf8(sqlite3_errmsg(connection_)), sql_,
+                      sqlite3_extended_errcode(connection_));
+    }
+    QVariant firstColumn() const {
+        switch (sqlite3_column_type(statement_, 0)) {
+            case SQLITE_INTEGER:
+                return qlonglong(sqlite3_column_int64(statement_, 0));
+            case SQLITE_FLOAT:
+                return sqlite3_column_double(statement_, 0);
+            case SQLITE_NULL:
+                return {};
+            default:
+                return QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(statement_, 0)),
+                    sqlite3_column_bytes(statement_, 0));
+        }
+    }
+    sqlite3* connection() const { return connection_; }
+
+private:
+    sqlite3* connection_;
+    sqlite3_stmt* statement_;
+    const QString& sql_;
+};
+
+int Connection::execute(const QString& sql, Values values) {
+    Run run(*this, sql, values);
+    while (run.step()) {
+    }
+    return sqlite3_changes(run.connection());
 }
 
 QVariant Connection::scalar(const QString& sql, Values values) {
-    QSqlQuery& query = cached(sql);
-    bindAndRun(query, sql, values);
-    QVariant value = query.next() ? query.value(0) : QVariant();
-    query.finish();
-    return value;
+    Run run(*this, sql, values);
+    return run.step() ? run.firstColumn() : QVariant();
 }
 
 qint64 Connection::insert(const QString& sql, Values values) {
-    QSqlQuery& query = cached(sql);
-    bindAndRun(query, sql, values);
-    const qint64 id = query.lastInsertId().toLongLong();
-    query.finish();
-    return id;
+    Run run(*this, sql, values);
+    while (run.step()) {
+    }
+    return sqlite3_last_insert_rowid(run.connection());
 }
 
 int ScannedRow::integer(int column) const {
@@ -128,46 +222,18 @@ QString ScannedRow::text(int column) const {
 
 void Connection::scan(const QString& sql, Values values,
                       const std::function<void(const ScannedRow&)>& each) {
-    auto* connection = static_cast<sqlite3*>(handle_);
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray text = sql.toUtf8();
-    auto failure = [&] {
-        return DatabaseError(QString::fromUtf8(sqlite3_errmsg(connection)), sql);
-    };
-    if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &statement, nullptr) !=
-        SQLITE_OK)
-        throw failure();
+    auto* statement = static_cast<sqlite3_stmt*>(prepare(sql));
     const auto finalize = qScopeGuard([statement] { sqlite3_finalize(statement); });
-    int position = 0;
-    for (const QVariant& value : values) {
-        ++position;
-        int bound = SQLITE_OK;
-        switch (value.typeId()) {
-            case QMetaType::Int:
-            case QMetaType::LongLong:
-                bound = sqlite3_bind_int64(statement, position, value.toLongLong());
-                break;
-            case QMetaType::Double:
-                bound = sqlite3_bind_double(statement, position, value.toDouble());
-                break;
-            default:
-                if (value.isNull()) {
-                    bound = sqlite3_bind_null(statement, position);
-                } else {
-                    const QByteArray utf8 = value.toString().toUtf8();
-                    bound = sqlite3_bind_text(statement, position, utf8.constData(),
-                                              int(utf8.size()), SQLITE_TRANSIENT);
-                }
-        }
-        if (bound != SQLITE_OK)
-            throw failure();
-    }
+    bind(statement, sql, values);
     const ScannedRow row(statement);
     int stepped = SQLITE_ROW;
     while ((stepped = sqlite3_step(statement)) == SQLITE_ROW)
         each(row);
-    if (stepped != SQLITE_DONE)
-        throw failure();
+    if (stepped != SQLITE_DONE) {
+        auto* connection = static_cast<sqlite3*>(handle_);
+        throw refusal(QString::fromUtf8(sqlite3_errmsg(connection)), sql,
+                      sqlite3_extended_errcode(connection));
+    }
 }
 
 bool Connection::hasTable(const QString& name) {

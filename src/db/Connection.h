@@ -13,6 +13,12 @@ namespace db {
 
 using Values = std::initializer_list<QVariant>;
 
+// Texts are bound as text, never as NULL: "nothing typed" is empty, and an empty name can be
+// found again by name.
+inline QString NotNull(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 // One row of a scan: read by position, valid only inside the scan's callback.
 class ScannedRow {
 public:
@@ -41,9 +47,11 @@ public:
 
     // A read: the caller walks the rows with next().
     QSqlQuery query(const QString& sql, Values values = {});
-    // A statement whose result is not read back. Prepared once and kept for reuse.
-    void execute(const QString& sql, Values values = {});
-    // The first column of the first row, or an invalid QVariant when there is no row.
+    // The next three run on the engine itself, each statement prepared once and kept: an
+    // import runs several per line, a hundred thousand lines at a time.
+    // A statement whose result is not read back; returns how many rows it changed.
+    int execute(const QString& sql, Values values = {});
+    // The first column of the first row, or an invalid QVariant when there is no row or a NULL.
     QVariant scalar(const QString& sql, Values values = {});
     // An INSERT; returns the id of the row it wrote.
     qint64 insert(const QString& sql, Values values = {});
@@ -58,14 +66,16 @@ public:
     int& transactionDepth() { return transactionDepth_; }
 
 private:
+    class Run;
     Connection(QString path, QString connectionName, void* handle);
-    QSqlQuery& cached(const QString& sql);
-    void bindAndRun(QSqlQuery& query, const QString& sql, Values values);
+    void* prepare(const QString& sql);
+    void* cached(const QString& sql);
+    void bind(void* statement, const QString& sql, Values values);
 
     QString path_;
     QString connectionName_;
-    void* handle_;  // the engine's own connection under the driver
-    std::unordered_map<QString, QSqlQuery> statements_;
+    void* handle_;                                   // the engine's own connection under the driver
+    std::unordered_map<QString, void*> statements_;  // prepared, kept until closing
     int transactionDepth_ = 0;
 };
 

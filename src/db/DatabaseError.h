@@ -19,12 +19,16 @@ private:
 // A statement the database refused; carries the driver's words and the statement.
 class DatabaseError : public Error {
 public:
-    DatabaseError(const QString& driverMessage, const QString& statement)
-        : Error(driverMessage), statement_(statement) {}
+    DatabaseError(const QString& driverMessage, const QString& statement, bool damaged = false)
+        : Error(driverMessage), statement_(statement), damaged_(damaged) {}
     const QString& statement() const { return statement_; }
+    // The engine found the file damaged: no statement can mend that, only a backup or a rescue
+    // of what can still be read.
+    bool damaged() const { return damaged_; }
 
 private:
     QString statement_;
+    bool damaged_;
 };
 
 }  // namespace db

@@ -72,15 +72,16 @@ QHash<int, QString> GetAllGenreTexts(Connection& connection) {
 }
 
 QString GenreNamesToIds(Connection& connection, const QString& names) {
-    QString ids;
+    QList<int> ids;
     for (const QString& name : trimmedNames(names)) {
-        if (const int id = FindLookupId(connection, LookupTable::Genre, name); id > 0) {
-            if (!ids.isEmpty())
-                ids += u'/';
-            ids += QString::number(id);
-        }
+        const int id = FindLookupId(connection, LookupTable::Genre, name);
+        if (id > 0 && !ids.contains(id))
+            ids.append(id);
     }
-    return ids;
+    QStringList texts;
+    for (int id : ids)
+        texts.append(QString::number(id));
+    return texts.join(u'/');
 }
 
 void AddMissingGenres(Connection& connection, const QString& names) {

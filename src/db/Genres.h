@@ -18,7 +18,8 @@ QString GetGenreText(Connection& connection, int movieId);
 // The genre names text of every movie that has a genre, in one query; a movie missing from the
 // result has none ("(none)").
 QHash<int, QString> GetAllGenreTexts(Connection& connection);
-// "Comedy / Drama" to "4/7"; names with no genre row are skipped.
+// "Comedy / Drama" to "4/7"; names with no genre row are skipped, and a genre named twice (in
+// any letter case) is given once.
 QString GenreNamesToIds(Connection& connection, const QString& names);
 // Adds every named genre that does not exist yet; empty names and "(none)" are ignored.
 void AddMissingGenres(Connection& connection, const QString& names);

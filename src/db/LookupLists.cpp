@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/Transaction.h"
+#include "db/UnicodeCase.h"
 
 namespace db {
 
@@ -16,18 +17,38 @@ const QString CountActorUses =
     QStringLiteral("SELECT COUNT(*) FROM [MovieActor] WHERE [ActorId] = ?");
 const QString CountMovieColumnUses = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [%1] = ?");
 
-// An empty text is stored as such, never as null, so that it can be found again by name.
-QString text(const QString& value) {
-    return value.isNull() ? QStringLiteral("") : value;
+// The rows of a table that no movie uses, by the same measure as the counts above.
+QString unused(LookupTable table) {
+    switch (table) {
+        case LookupTable::Genre:
+            return QStringLiteral(
+                "NOT EXISTS (SELECT 1 FROM [MovieGenre] AS mg INNER JOIN [Movie] AS m "
+                "ON m.[MovieId] = mg.[MovieId] WHERE mg.[GenreId] = [Genre].[GenreId])");
+        case LookupTable::Actor:
+            return QStringLiteral(
+                "NOT EXISTS (SELECT 1 FROM [MovieActor] WHERE [ActorId] = [Actor].[ActorId])");
+        case LookupTable::Location:
+        case LookupTable::Media:
+        case LookupTable::Rating:
+            break;
+    }
+    return QStringLiteral("NOT EXISTS (SELECT 1 FROM [Movie] WHERE [%1] = [%2].[%1])")
+        .arg(IdColumnName(table), TableName(table));
+}
+
+bool nameExists(Connection& connection, LookupTable table, const QString& name) {
+    const QString count =
+        QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE ").arg(TableName(table)) + NameMatch();
+    return connection.scalar(count, {CaseFold(name), NotNull(name)}).toInt() > 0;
 }
 
 }  // namespace
 
 QList<LookupEntry> LookupEntries(Connection& connection, LookupTable table) {
     QList<LookupEntry> entries;
-    QSqlQuery query =
-        connection.query(QStringLiteral("SELECT [%1], [Name] FROM [%2] ORDER BY [Name]")
-                             .arg(IdColumnName(table), TableName(table)));
+    QSqlQuery query = connection.query(
+        QStringLiteral("SELECT [%1], [Name] FROM [%2]").arg(IdColumnName(table), TableName(table)) +
+        NameOrder(table));
     while (query.next())
         entries.append({query.value(0).toInt(), query.value(1).toString()});
     return entries;
@@ -35,25 +56,29 @@ QList<LookupEntry> LookupEntries(Connection& connection, LookupTable table) {
 
 bool AddLookupName(Connection& connection, LookupTable table, const QString& name) {
     Transaction transaction(connection);
-    const QString count =
-        QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Name] = ?").arg(TableName(table));
-    if (connection.scalar(count, {text(name)}).toInt() > 0)
+    if (nameExists(connection, table, name))
         return false;
-    connection.execute(QStringLiteral("INSERT INTO [%1] ([Name]) VALUES (?)").arg(TableName(table)),
-                       {text(name)});
+    AddLookupRow(connection, table, name);
     return true;
 }
 
-void RenameLookupName(Connection& connection, LookupTable table, const QString& oldName,
+bool RenameLookupName(Connection& connection, LookupTable table, const QString& oldName,
                       const QString& newName) {
+    Transaction transaction(connection);
+    // A new name that differs from the old one only in letter case names the same rows.
+    if (CaseFold(newName) != CaseFold(oldName) && nameExists(connection, table, newName))
+        return false;
     connection.execute(
-        QStringLiteral("UPDATE [%1] SET [Name] = ? WHERE [Name] = ?").arg(TableName(table)),
-        {text(newName), text(oldName)});
+        QStringLiteral("UPDATE [%1] SET [Name] = ?, [NameKey] = ? WHERE ").arg(TableName(table)) +
+            NameMatch(),
+        {NotNull(newName), CaseFold(newName), CaseFold(oldName), NotNull(oldName)});
+    return true;
 }
 
 void DeleteLookupName(Connection& connection, LookupTable table, const QString& name) {
-    connection.execute(QStringLiteral("DELETE FROM [%1] WHERE [Name] = ?").arg(TableName(table)),
-                       {text(name)});
+    connection.execute(QStringLiteral("DELETE FROM [%1] WHERE ").arg(TableName(table)) +
+                           NameMatch() + QStringLiteral(" AND ") + unused(table),
+                       {CaseFold(name), NotNull(name)});
 }
 
 int CountLookupUses(Connection& connection, LookupTable table, int id) {

@@ -23,10 +23,11 @@ QList<LookupEntry> LookupEntries(Connection& connection, LookupTable table);
 
 // Adds the name unless an equal one exists; false (and nothing written) when it does.
 bool AddLookupName(Connection& connection, LookupTable table, const QString& name);
-// Gives every row called oldName the new name. Renaming onto an existing name is allowed.
-void RenameLookupName(Connection& connection, LookupTable table, const QString& oldName,
+// Gives every row called oldName the new name; false (and nothing written) when another entry
+// has that name already, which would leave two entries of one name.
+bool RenameLookupName(Connection& connection, LookupTable table, const QString& oldName,
                       const QString& newName);
-// Deletes every row of that name.
+// Deletes the rows of that name that no movie uses; a row in use stays.
 void DeleteLookupName(Connection& connection, LookupTable table, const QString& name);
 
 // How many movies use the entry with this id: a genre counts the distinct movies linked to it

@@ -70,8 +70,8 @@ QString ReadMovieTitle(Connection& connection, int movieId) {
 
 int FirstLookupIdByName(Connection& connection, LookupTable table) {
     return connection
-        .scalar(QStringLiteral("SELECT [%1] FROM [%2] ORDER BY [Name], [%1] LIMIT 1")
-                    .arg(IdColumnName(table), TableName(table)))
+        .scalar(QStringLiteral("SELECT [%1] FROM [%2]").arg(IdColumnName(table), TableName(table)) +
+                NameOrder(table) + QStringLiteral(" LIMIT 1"))
         .toInt();
 }
 

@@ -1,29 +1,32 @@
 #include "db/Movies.h"
 
+#include "db/CaseKeys.h"
 #include "db/Connection.h"
+#include "db/DatabaseError.h"
 #include "db/LookupTable.h"
 #include "db/StoredDate.h"
 #include "db/Transaction.h"
+#include "db/UnicodeCase.h"
 
 namespace db {
 
 namespace {
 
-const QString CountTitle = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [Title] = ?");
-const QString FindTitle =
-    QStringLiteral("SELECT [MovieId] FROM [Movie] WHERE [Title] = ? ORDER BY [MovieId] LIMIT 1");
+const QString TitleMatch = KeyMatch(QStringLiteral("TitleKey"), QStringLiteral("Title"));
+const QString CountTitle = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE ") + TitleMatch;
+const QString FindTitle = QStringLiteral("SELECT MIN([MovieId]) FROM [Movie] WHERE ") + TitleMatch;
 
 const QString InsertRow = QStringLiteral(
     "INSERT INTO [Movie] ([GenreId], [LocationId], [MediaId], [RatingId], [Title], "
     "[LabelNumber], [Director], [Producer], [ReleaseYear], [Minutes], [Stars], [AcquireDate], "
-    "[Cost], [LentTo], [LentDate], [Notes]) "
-    "VALUES (0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    "[Cost], [LentTo], [LentDate], [Notes], [TitleKey]) "
+    "VALUES (0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 const QString UpdateRow = QStringLiteral(
     "UPDATE [Movie] SET [LocationId] = ?, [MediaId] = ?, [RatingId] = ?, [Title] = ?, "
     "[LabelNumber] = ?, [Director] = ?, [Producer] = ?, [ReleaseYear] = ?, [Minutes] = ?, "
-    "[Stars] = ?, [AcquireDate] = ?, [Cost] = ?, [LentTo] = ?, [LentDate] = ?, [Notes] = ? "
-    "WHERE [MovieId] = ?");
+    "[Stars] = ?, [AcquireDate] = ?, [Cost] = ?, [LentTo] = ?, [LentDate] = ?, [Notes] = ?, "
+    "[TitleKey] = ? WHERE [MovieId] = ?");
 
 const QString DeleteGenreLinks = QStringLiteral("DELETE FROM [MovieGenre] WHERE [MovieId] = ?");
 const QString InsertGenreLink =
@@ -32,10 +35,14 @@ const QString DeleteCastLinks = QStringLiteral("DELETE FROM [MovieActor] WHERE [
 const QString InsertCastLink =
     QStringLiteral("INSERT INTO [MovieActor] ([MovieId], [ActorId]) VALUES (?, ?)");
 const QString DeleteMovieRow = QStringLiteral("DELETE FROM [Movie] WHERE [MovieId] = ?");
+const QString MovieExists = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [MovieId] = ?");
 
-// Texts are never written as null: the label number may not be, and "nothing typed" is empty.
-QVariant text(const QString& value) {
-    return value.isNull() ? QStringLiteral("") : value;
+// Another window or program deleted the movie while it was shown: writing its links would
+// leave them pointing at nothing.
+MovieGone movieGone() {
+    return MovieGone(
+        QStringLiteral("This movie is no longer in the catalogue: another window or "
+                       "program has deleted it. Your changes to it were not saved."));
 }
 
 void writeGenreLinks(Connection& connection, int movieId, const QString& genreIds) {
@@ -52,26 +59,29 @@ void writeGenreLinks(Connection& connection, int movieId, const QString& genreId
 
 int InsertMovie(Connection& connection, const MovieRecord& movie) {
     Transaction transaction(connection);
-    if (connection.scalar(CountTitle, {movie.title}).toInt() > 0)
+    if (connection.scalar(CountTitle, {CaseFold(movie.title), NotNull(movie.title)}).toInt() > 0)
         return -1;
     const int movieId = static_cast<int>(connection.insert(
-        InsertRow,
-        {movie.locationId, movie.mediaId, movie.ratingId, text(movie.title),
-         text(movie.labelNumber), text(movie.director), text(movie.producer), movie.releaseYear,
-         movie.minutes, movie.stars, StoredDateText(movie.acquireDate), movie.cost.toDouble(),
-         text(movie.lentTo), StoredDateText(movie.lentDate), text(movie.notes)}));
+        InsertRow, {movie.locationId, movie.mediaId, movie.ratingId, NotNull(movie.title),
+                    NotNull(movie.labelNumber), NotNull(movie.director), NotNull(movie.producer),
+                    movie.releaseYear, movie.minutes, movie.stars,
+                    StoredDateText(movie.acquireDate), movie.cost.toDouble(), NotNull(movie.lentTo),
+                    StoredDateText(movie.lentDate), NotNull(movie.notes), CaseFold(movie.title)}));
     writeGenreLinks(connection, movieId, movie.genreIds);
     return movieId;
 }
 
 void UpdateMovie(Connection& connection, int movieId, const MovieRecord& movie) {
     Transaction transaction(connection);
-    connection.execute(
+    const int changed = connection.execute(
         UpdateRow,
-        {movie.locationId, movie.mediaId, movie.ratingId, text(movie.title),
-         text(movie.labelNumber), text(movie.director), text(movie.producer), movie.releaseYear,
-         movie.minutes, movie.stars, StoredDateText(movie.acquireDate), movie.cost.toDouble(),
-         text(movie.lentTo), StoredDateText(movie.lentDate), text(movie.notes), movieId});
+        {movie.locationId, movie.mediaId, movie.ratingId, NotNull(movie.title),
+         NotNull(movie.labelNumber), NotNull(movie.director), NotNull(movie.producer),
+         movie.releaseYear, movie.minutes, movie.stars, StoredDateText(movie.acquireDate),
+         movie.cost.toDouble(), NotNull(movie.lentTo), StoredDateText(movie.lentDate),
+         NotNull(movie.notes), CaseFold(movie.title), movieId});
+    if (changed == 0)
+        throw movieGone();
     writeGenreLinks(connection, movieId, movie.genreIds);
 }
 
@@ -86,6 +96,8 @@ void SetMovieCast(Connection& connection, int movieId, const QStringList& actorN
 
 void SetMovieCastIds(Connection& connection, int movieId, const QList<int>& actorIds) {
     Transaction transaction(connection);
+    if (connection.scalar(MovieExists, {movieId}).toInt() == 0)
+        throw movieGone();
     connection.execute(DeleteCastLinks, {movieId});
     for (const int actorId : actorIds)
         connection.execute(InsertCastLink, {movieId, actorId});
@@ -103,7 +115,7 @@ int CountMovies(Connection& connection) {
 }
 
 int FindMovieByTitle(Connection& connection, const QString& title) {
-    return connection.scalar(FindTitle, {title}).toInt();
+    return connection.scalar(FindTitle, {CaseFold(title), NotNull(title)}).toInt();
 }
 
 }  // namespace db

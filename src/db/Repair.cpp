@@ -12,7 +12,7 @@ namespace {
 
 const QString MoviesInTitleOrder = QStringLiteral(
     "SELECT [MovieId], [MediaId], [RatingId], [LocationId] FROM [Movie] "
-    "ORDER BY [Title], [MovieId]");
+    "ORDER BY [Title] COLLATE UNICODE_NOCASE, [MovieId]");
 
 const QString Status = QStringLiteral("Check database");
 
@@ -57,6 +57,17 @@ int repairMovie(Connection& connection, MovieReferences& movie) {
     return problems;
 }
 
+// Cast and genre links of movies that are gone, left by a save that raced a delete.
+int removeOrphanLinks(Connection& connection) {
+    Transaction transaction(connection);
+    int removed = connection.execute(QStringLiteral(
+        "DELETE FROM [MovieActor] WHERE [MovieId] NOT IN (SELECT [MovieId] FROM [Movie])"));
+    if (connection.hasTable(QStringLiteral("MovieGenre")))
+        removed += connection.execute(QStringLiteral(
+            "DELETE FROM [MovieGenre] WHERE [MovieId] NOT IN (SELECT [MovieId] FROM [Movie])"));
+    return removed;
+}
+
 // The progress window closes however the repair ends.
 class ProgressRun {
 public:
@@ -82,10 +93,35 @@ bool CheckReference(Connection& connection, int& id, LookupTable table) {
     return false;
 }
 
+RepairableProblems FindRepairableProblems(Connection& connection) {
+    RepairableProblems problems;
+    problems.orphanLinks =
+        connection
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] NOT IN "
+                                   "(SELECT [MovieId] FROM [Movie])"))
+            .toInt();
+    if (connection.hasTable(QStringLiteral("MovieGenre")))
+        problems.orphanLinks +=
+            connection
+                .scalar(QStringLiteral("SELECT COUNT(*) FROM [MovieGenre] WHERE [MovieId] NOT IN "
+                                       "(SELECT [MovieId] FROM [Movie])"))
+                .toInt();
+    for (const Reference& reference : References) {
+        const QString column = IdColumnName(reference.table);
+        problems.brokenReferences +=
+            connection
+                .scalar(QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [%1] NOT IN "
+                                       "(SELECT [%1] FROM [%2])")
+                            .arg(column, TableName(reference.table)))
+                .toInt();
+    }
+    return problems;
+}
+
 int RepairReferences(Connection& connection, ProgressReporter& progress) {
+    int problems = removeOrphanLinks(connection);
     std::vector<MovieReferences> movies = moviesInTitleOrder(connection);
     ProgressRun run(progress, static_cast<int>(movies.size()));
-    int problems = 0;
     size_t next = 0;
     bool stopped = false;
     while (next < movies.size() && !stopped) {

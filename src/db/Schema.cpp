@@ -1,8 +1,10 @@
 #include "db/Schema.h"
 
+#include "db/CaseKeys.h"
 #include "db/Connection.h"
 #include "db/DatabaseError.h"
 #include "db/SeedRows.h"
+#include "db/TextLimits.h"
 #include "db/Transaction.h"
 
 #include <QFile>
@@ -16,8 +18,9 @@ namespace {
 void createLookupTable(Connection& connection, const QString& table) {
     connection.execute(QStringLiteral("CREATE TABLE [%1] ("
                                       "[%1Id] INTEGER PRIMARY KEY AUTOINCREMENT, "
-                                      "[Name] TEXT COLLATE NOCASE CHECK (length([Name]) <= 50))")
-                           .arg(table));
+                                      "[Name] TEXT COLLATE NOCASE CHECK (length([Name]) <= %2))")
+                           .arg(table)
+                           .arg(NameMaximum));
     connection.execute(QStringLiteral("CREATE INDEX [%1_Name] ON [%1] ([Name])").arg(table));
 }
 
@@ -51,6 +54,7 @@ void buildAndSeed(Connection& connection) {
     seed(connection, QStringLiteral("Genre"), SeedGenres);
     seed(connection, QStringLiteral("Media"), SeedMedia);
     seed(connection, QStringLiteral("Rating"), SeedRatings);
+    AddCaseKeys(connection);
 }
 
 }  // namespace
@@ -76,25 +80,34 @@ void CreateRatingTable(Connection& connection) {
 }
 
 void CreateMovieTable(Connection& connection) {
-    connection.execute(QStringLiteral(
-        "CREATE TABLE [Movie] ("
-        "[MovieId] INTEGER PRIMARY KEY AUTOINCREMENT, "
-        "[GenreId] INTEGER NOT NULL, "
-        "[LocationId] INTEGER NOT NULL, "
-        "[MediaId] INTEGER NOT NULL, "
-        "[RatingId] INTEGER NOT NULL, "
-        "[Title] TEXT COLLATE NOCASE CHECK (length([Title]) <= 100), "
-        "[LabelNumber] TEXT NOT NULL COLLATE NOCASE CHECK (length([LabelNumber]) <= 50), "
-        "[Director] TEXT COLLATE NOCASE CHECK (length([Director]) <= 100), "
-        "[Producer] TEXT COLLATE NOCASE CHECK (length([Producer]) <= 100), "
-        "[ReleaseYear] INTEGER NOT NULL, "
-        "[Minutes] INTEGER NOT NULL, "
-        "[Stars] REAL NOT NULL, "
-        "[AcquireDate] TEXT NOT NULL, "
-        "[Cost] REAL NOT NULL, "
-        "[LentTo] TEXT COLLATE NOCASE CHECK (length([LentTo]) <= 50), "
-        "[LentDate] TEXT NOT NULL, "
-        "[Notes] TEXT COLLATE NOCASE CHECK (length([Notes]) <= 255))"));
+    connection.execute(
+        QStringLiteral("CREATE TABLE [Movie] ("
+                       "[MovieId] INTEGER PRIMARY KEY AUTOINCREMENT, "
+                       "[GenreId] INTEGER NOT NULL, "
+                       "[LocationId] INTEGER NOT NULL, "
+                       "[MediaId] INTEGER NOT NULL, "
+                       "[RatingId] INTEGER NOT NULL, "
+                       "[Title] TEXT COLLATE NOCASE CHECK (length([Title]) <= %1), "
+                       "[LabelNumber] TEXT NOT NULL COLLATE NOCASE "
+                       "CHECK (length([LabelNumber]) <= %2), "
+                       "[Director] TEXT COLLATE NOCASE "
+                       "CHECK (length([Director]) <= %3), "
+                       "[Producer] TEXT COLLATE NOCASE "
+                       "CHECK (length([Producer]) <= %4), "
+                       "[ReleaseYear] INTEGER NOT NULL, "
+                       "[Minutes] INTEGER NOT NULL, "
+                       "[Stars] REAL NOT NULL, "
+                       "[AcquireDate] TEXT NOT NULL, "
+                       "[Cost] REAL NOT NULL, "
+                       "[LentTo] TEXT COLLATE NOCASE CHECK (length([LentTo]) <= %5), "
+                       "[LentDate] TEXT NOT NULL, "
+                       "[Notes] TEXT COLLATE NOCASE CHECK (length([Notes]) <= %6))")
+            .arg(TitleMaximum)
+            .arg(LabelMaximum)
+            .arg(DirectorMaximum)
+            .arg(ProducerMaximum)
+            .arg(LentToMaximum)
+            .arg(NotesMaximum));
     connection.execute(QStringLiteral("CREATE INDEX [Movie_Title] ON [Movie] ([Title])"));
 }
 

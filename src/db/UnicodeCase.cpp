@@ -117,7 +117,29 @@ void like(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int(context, matches ? 1 : 0);
 }
 
+void fold(sqlite3_context* context, int, sqlite3_value** argv) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    if (text == nullptr)
+        return;  // NULL folds to NULL
+    const QByteArray folded =
+        CaseFold(QString::fromUtf8(text, sqlite3_value_bytes(argv[0]))).toUtf8();
+    sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+
 }  // namespace
+
+QString CaseFold(const QString& text) {
+    // Most titles and names are plain ASCII, and an import folds several per line.
+    QString folded(text.size(), Qt::Uninitialized);
+    QChar* out = folded.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return text.toCaseFolded();
+        out[i] = QChar(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
+    }
+    return folded;
+}
 
 int CompareIgnoringCase(const char* a, int aLength, const char* b, int bLength) {
     if (isAscii(a, aLength) && isAscii(b, bLength)) {
@@ -146,8 +168,10 @@ sqlite3* InstallUnicodeCase(QSqlDatabase& database) {
     if (connection == nullptr)
         throw Error(QStringLiteral("The catalogue connection has no SQLite handle."));
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    if (sqlite3_create_collation(connection, "NOCASE", SQLITE_UTF8, nullptr, collate) !=
+    if (sqlite3_create_collation(connection, "UNICODE_NOCASE", SQLITE_UTF8, nullptr, collate) !=
             SQLITE_OK ||
+        sqlite3_create_function(connection, "unicode_fold", 1, flags, nullptr, fold, nullptr,
+                                nullptr) != SQLITE_OK ||
         sqlite3_create_function(connection, "like", 2, flags, nullptr, like, nullptr, nullptr) !=
             SQLITE_OK ||
         sqlite3_create_function(connection, "like", 3, flags, nullptr, like, nullptr, nullptr) !=

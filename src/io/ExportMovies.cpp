@@ -25,7 +25,7 @@ const QString MoviesQuery = QStringLiteral(
     "FROM (([Movie] AS m INNER JOIN [Location] AS l ON l.[LocationId] = m.[LocationId]) "
     "INNER JOIN [Rating] AS r ON r.[RatingId] = m.[RatingId]) "
     "INNER JOIN [Media] AS mm ON mm.[MediaId] = m.[MediaId] "
-    "ORDER BY m.[Title], m.[MovieId]");
+    "ORDER BY m.[Title] COLLATE UNICODE_NOCASE, m.[MovieId]");
 
 // Every cast in two queries: the links in the order they were made, and the actors' names. The
 // names are joined here, which spares the database a lookup per link.
@@ -142,11 +142,14 @@ FileError writeError(const QString& path, const QFileDevice& file) {
                          .arg(path, file.errorString(), kept));
 }
 
+// Writes in large pieces of its own, straight to the file: a write the disk refuses (it is
+// full) is seen at once, with the system's reason, rather than lost in a buffer that the
+// final commit may not report.
 class MovieFileWriter {
 public:
     explicit MovieFileWriter(const QString& path) : path_(path), file_(path) {
         buffer_.reserve(FlushSize + 64 * 1024);
-        if (!file_.open(QIODevice::WriteOnly))
+        if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw writeError(path_, file_);
     }
 
@@ -165,8 +168,14 @@ public:
 
 private:
     void flush() {
-        if (file_.write(buffer_) != buffer_.size())
-            throw writeError(path_, file_);
+        // A full disk first takes part of a piece; the write of the rest then gives the reason.
+        for (qsizetype written = 0; written < buffer_.size();) {
+            const qint64 step =
+                file_.write(buffer_.constData() + written, buffer_.size() - written);
+            if (step <= 0)
+                throw writeError(path_, file_);
+            written += step;
+        }
         buffer_.resize(0);  // keeps the allocation for the next lines
     }
 

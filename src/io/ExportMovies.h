@@ -12,7 +12,7 @@ namespace io {
 struct ExportResult {
     int exported = 0;  // movies written
     int leftOut = 0;   // movies whose media, rating or location row is missing
-    int altered = 0;   // movies with text the file cannot hold as it stands
+    int altered = 0;   // movies with text the file cannot give back as it stands
     bool fileWritten = false;
 };
 

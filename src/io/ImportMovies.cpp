@@ -5,10 +5,13 @@
 #include "db/Genres.h"
 #include "db/LookupTable.h"
 #include "db/Movies.h"
+#include "db/TextLimits.h"
 #include "db/TextRoutines.h"
 #include "db/Transaction.h"
 #include "io/MovieFileFormat.h"
 #include "io/MovieFileLines.h"
+
+#include <optional>
 
 namespace io {
 
@@ -38,14 +41,89 @@ enum Field {
     Notes
 };
 
-QStringList castNames(const QString& actors) {
-    QStringList names;
-    for (QStringView part : QStringView(actors).split(u'/')) {
+struct Limit {
+    Field field;
+    int maximum;
+};
+
+// The texts the catalogue takes as they stand, and the lists of names.
+constexpr Limit TextLimits[] = {
+    {Title, db::TitleMaximum},       {Media, db::NameMaximum},        {Rating, db::NameMaximum},
+    {Director, db::DirectorMaximum}, {Producer, db::ProducerMaximum}, {Location, db::NameMaximum},
+    {Label, db::LabelMaximum},       {LentTo, db::LentToMaximum},     {Notes, db::NotesMaximum}};
+constexpr Field NameLists[] = {Genre, Actors};
+
+// A line the import passes over, with the reason the user is told.
+class LineRefused : public db::Error {
+public:
+    using db::Error::Error;
+};
+
+// Characters as the engine counts them: code points, not UTF-16 units.
+qsizetype characters(QStringView text) {
+    qsizetype count = text.size();
+    for (QChar c : text)
+        if (c.isLowSurrogate())
+            --count;
+    return count;
+}
+
+QStringList names(const QString& list) {
+    QStringList result;
+    for (QStringView part : QStringView(list).split(u'/')) {
         const QStringView name = part.trimmed();
         if (!name.isEmpty())
-            names.append(name.toString());
+            result.append(name.toString());
     }
-    return names;
+    return result;
+}
+
+// The cost as the number its text begins with (after NumericOnly), in ten-thousandths, rounded
+// half away from zero. Read digit by digit, not through a double, so that every amount the
+// currency type holds comes in exactly and any larger one is refused.
+db::Currency costOf(const QString& field) {
+    constexpr quint64 Largest = 9223372036854775807ull;  // +-922,337,203,685,477.5807
+    const QString number = db::NumericOnly(field);
+    qsizetype i = 0;
+    const bool negative = number.startsWith(u'-');
+    if (negative)
+        ++i;
+    quint64 whole = 0;
+    bool tooLarge = false;
+    for (; i < number.size() && number[i].isDigit(); ++i) {
+        whole = whole * 10 + quint64(number[i].digitValue());
+        tooLarge = tooLarge || whole > Largest / 10000;
+    }
+    quint64 fraction = 0;
+    if (i < number.size() && number[i] == u'.') {
+        int place = 0;
+        for (++i; i < number.size() && number[i].isDigit() && place < 5; ++i, ++place)
+            fraction = fraction * 10 + quint64(number[i].digitValue());
+        for (; place < 5; ++place)
+            fraction *= 10;
+    }
+    const quint64 magnitude = tooLarge ? 0 : whole * 10000 + (fraction + 5) / 10;
+    if (tooLarge || magnitude > Largest)
+        throw LineRefused(QStringLiteral("the Cost %1 is more than the catalogue can hold (at "
+                                         "most 922,337,203,685,477.5807)")
+                              .arg(field.trimmed()));
+    const auto amount = qint64(magnitude);
+    return db::Currency::fromTenThousandths(negative ? -amount : amount);
+}
+
+void checkLengths(const QStringList& fields) {
+    auto refuse = [](const QString& what, int maximum) {
+        throw LineRefused(QStringLiteral("%1 is longer than %2 characters").arg(what).arg(maximum));
+    };
+    for (const Limit& limit : TextLimits) {
+        const QString& text = fields[limit.field];
+        if (text.size() > limit.maximum && characters(text) > limit.maximum)
+            refuse(QStringLiteral("the ") + MovieFieldName(limit.field), limit.maximum);
+    }
+    for (Field list : NameLists)
+        for (const QString& name : names(fields[list]))
+            if (name.size() > db::NameMaximum && characters(name) > db::NameMaximum)
+                refuse(QStringLiteral("a name in ") + MovieFieldName(list), db::NameMaximum);
 }
 
 QString reasonOf(const std::exception& error) {
@@ -54,12 +132,27 @@ QString reasonOf(const std::exception& error) {
     return QString::fromLocal8Bit(error.what());
 }
 
+void refuse(ImportResult& result, int lineNumber, const QString& reason) {
+    if (result.refused.size() < ImportResult::MaximumListed)
+        result.refused.append({lineNumber, reason});
+    ++result.refusedCount;
+}
+
+// Why a line read from the file cannot be imported, before its fields are looked at.
+std::optional<QString> lineRefusal(const MovieFileLines& lines, const QString& line) {
+    if (lines.lastLineTooLong())
+        return QStringLiteral("it is longer than any movie line");
+    return NotAMovieLine(line);
+}
+
 }  // namespace
 
 int ImportMovieLine(db::Connection& connection, const QStringList& fields,
                     const std::function<void(const QString& title)>& showTitle) {
     using db::LookupTable;
+    checkLengths(fields);
     db::MovieRecord movie;
+    movie.cost = costOf(fields[Cost]);
     movie.title = fields[Title];
     movie.stars = db::LeadingNumber(fields[Stars]);
     movie.mediaId = db::LookupOrAddId(connection, LookupTable::Media, fields[Media]);
@@ -71,7 +164,6 @@ int ImportMovieLine(db::Connection& connection, const QStringList& fields,
     movie.locationId = db::LookupOrAddId(connection, LookupTable::Location, fields[Location]);
     movie.labelNumber = fields[Label];
     movie.acquireDate = db::SafeDate(fields[AcquiredDate]);
-    movie.cost = db::Currency::fromDouble(db::LeadingNumber(db::NumericOnly(fields[Cost])));
     movie.lentTo = fields[LentTo];
     movie.lentDate = db::SafeDate(fields[LentDate]);
     movie.notes = db::DecodeLineBreaks(fields[Notes]);
@@ -87,10 +179,13 @@ int ImportMovieLine(db::Connection& connection, const QStringList& fields,
     else
         movieId = db::InsertMovie(connection, movie);
 
-    // The line's cast replaces the movie's, as its genres do.
+    // The line's cast replaces the movie's, as its genres do; a name given twice counts once.
     QList<int> cast;
-    for (const QString& name : castNames(fields[Actors]))
-        cast.append(db::LookupOrAddId(connection, LookupTable::Actor, name));
+    for (const QString& name : names(fields[Actors])) {
+        const int actorId = db::LookupOrAddId(connection, LookupTable::Actor, name);
+        if (!cast.contains(actorId))
+            cast.append(actorId);
+    }
     db::SetMovieCastIds(connection, movieId, cast);
     return movieId;
 }
@@ -98,7 +193,8 @@ int ImportMovieLine(db::Connection& connection, const QStringList& fields,
 ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
                           const ImportProgress& progress) {
     ImportResult result;
-    result.headerAccepted = IsMovieFileHeader(lines.next());
+    const QString header = lines.next();
+    result.headerAccepted = !lines.lastLineTooLong() && IsMovieFileHeader(header);
     if (!result.headerAccepted)
         return result;
 
@@ -113,15 +209,23 @@ ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
             db::Transaction batch(connection);
             while (!lines.atEnd() && batchImported < BatchSize) {
                 const QString line = lines.next();
-                if (line.size() < MinimumLineLength) {
+                const int number = lines.lineNumber();
+                if (!lines.lastLineTooLong() && line.size() < MinimumLineLength) {
                     ++result.skipped;
+                    continue;
+                }
+                if (const std::optional<QString> reason = lineRefusal(lines, line)) {
+                    refuse(result, number, *reason);
                     continue;
                 }
                 try {
                     db::Transaction savepoint(connection);
                     ImportMovieLine(connection, ReadMovieFields(line), showTitle);
+                } catch (const LineRefused& refusal) {
+                    refuse(result, number, refusal.message());
+                    continue;
                 } catch (const std::exception& error) {
-                    result.failedLine = lines.lineNumber();
+                    result.failedLine = number;
                     result.failure = reasonOf(error);
                     break;
                 }
@@ -135,6 +239,7 @@ ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
         }
         result.imported += batchImported;
     }
+    result.windows1252Lines = lines.windows1252Lines();
     return result;
 }
 
@@ -142,6 +247,25 @@ ImportResult ImportMovies(db::Connection& connection, const QString& path,
                           const ImportProgress& progress) {
     MovieFileLines lines(path);
     return ImportMovies(connection, lines, progress);
+}
+
+QString ImportNotes(const ImportResult& result) {
+    QString notes;
+    if (result.skipped > 0)
+        notes += QStringLiteral("\n\nLines skipped because they are too short to hold a movie: %1.")
+                     .arg(result.skipped);
+    if (result.refusedCount > 0) {
+        notes += QStringLiteral("\n\nLines not imported: %1.").arg(result.refusedCount);
+        for (const RefusedLine& line : result.refused)
+            notes += QStringLiteral("\nLine %1: %2.").arg(line.lineNumber).arg(line.reason);
+        if (result.refusedCount > result.refused.size())
+            notes += QStringLiteral("\n... and %1 more.")
+                         .arg(result.refusedCount - result.refused.size());
+    }
+    if (result.windows1252Lines > 0)
+        notes += QStringLiteral("\n\nLines read as Windows-1252 because they are not UTF-8: %1.")
+                     .arg(result.windows1252Lines);
+    return notes;
 }
 
 }  // namespace io

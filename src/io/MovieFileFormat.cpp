@@ -40,6 +40,10 @@ QString MovieFileHeader() {
     return names.join(u',');
 }
 
+QString MovieFieldName(int field) {
+    return QString::fromLatin1(FieldNames.at(size_t(field)));
+}
+
 bool IsMovieFileHeader(QStringView line) {
     static const QString header = MovieFileHeader().toLower();
     return trimmedBlanks(line).toString().toLower() == header;
@@ -143,8 +147,9 @@ QString MovieLineText(const MovieFileEntry& movie, bool* unchanged) {
     field(CostField(movie.cost));
     text(movie.lentTo);
     field(DateField(movie.lentDate));
-    // The notes are the one text whose line breaks the file carries, as "|".
-    kept &= appendQuoted(line, db::EncodeLineBreaks(movie.notes));
+    // The notes are the one text whose line breaks the file carries, as "|"; so a "|" of their
+    // own reads back as a line break.
+    kept &= appendQuoted(line, db::EncodeLineBreaks(movie.notes)) && !movie.notes.contains(u'|');
     if (unchanged)
         *unchanged = kept;
     return line;
@@ -153,7 +158,7 @@ QString MovieLineText(const MovieFileEntry& movie, bool* unchanged) {
 QString FieldReader::next() {
     const QStringView rest = QStringView(line_).sliced(position_);
     if (rest.isEmpty())
-        return {};
+        return QStringLiteral("");  // empty, not null: a missing name is found again by name
     bool insideQuotes = false;
     qsizetype end = 0;
     while (end < rest.size()) {
@@ -187,6 +192,16 @@ QStringList ReadMovieFields(const QString& line) {
     for (int i = 0; i < MovieFieldCount; ++i)
         fields.append(reader.next());
     return fields;
+}
+
+std::optional<QString> NotAMovieLine(QStringView line) {
+    if (line.contains(QChar(0)))
+        return QStringLiteral("it holds NUL characters");
+    if (!line.contains(u','))
+        return QStringLiteral("it has no commas");
+    if (line.count(u'"') % 2 != 0)
+        return QStringLiteral("a double quote in it is not closed");
+    return std::nullopt;
 }
 
 }  // namespace io

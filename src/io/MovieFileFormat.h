@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 
 namespace io {
 
@@ -16,6 +17,8 @@ inline constexpr char LineEnd[] = "\r\n";
 
 // "MovieId","Title", ... ,"Notes" (without the line end).
 QString MovieFileHeader();
+// The header's name of a field: 0 is "MovieId", 17 "Notes".
+QString MovieFieldName(int field);
 // The first line of a file is accepted when it equals the header, ignoring letter case and the
 // blanks at either end.
 bool IsMovieFileHeader(QStringView line);
@@ -43,8 +46,9 @@ struct MovieFileEntry {
 };
 
 // The line of a movie, without the line end. The file cannot hold double quotes, nor line
-// breaks outside the notes: the line leaves them out (a line break becomes a blank), and
-// unchanged, when given, tells whether there were any.
+// breaks outside the notes: the line leaves them out (a line break becomes a blank). A "|" in
+// the notes is written, but reads back as a line break. unchanged, when given, tells whether
+// there was any of these.
 QString MovieLineText(const MovieFileEntry& movie, bool* unchanged = nullptr);
 
 // The pieces of a line.
@@ -68,5 +72,10 @@ private:
 
 // The first 18 fields of a movie line; missing ones are empty, further ones ignored.
 QStringList ReadMovieFields(const QString& line);
+
+// Why a line cannot be a movie line, whatever its fields say, in words for the user: it holds
+// NUL characters, has no comma, or leaves a double quote open (which would shift every later
+// field by one). Nothing when it may be one.
+std::optional<QString> NotAMovieLine(QStringView line);
 
 }  // namespace io

@@ -1,52 +1,124 @@
 #include "io/MovieFileLines.h"
 
 #include "io/MovieFileError.h"
+#include "io/TextDecoding.h"
 
+#include <QBuffer>
 #include <QFile>
 
 namespace io {
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(
-            QStringLiteral("'%1' could not be read.\n\n%2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(
-            QStringLiteral("'%1' could not be read.\n\n%2").arg(path, file.errorString()));
-    return bytes;
+constexpr qsizetype ChunkSize = 1 << 16;
+
+qsizetype lineEnd(const QByteArray& bytes, qsizetype from) {
+    for (qsizetype i = from; i < bytes.size(); ++i)
+        if (bytes[i] == '\n' || bytes[i] == '\r')
+            return i;
+    return -1;
 }
 
 }  // namespace
 
-MovieFileLines::MovieFileLines(const QString& path) : MovieFileLines(readAll(path)) {}
+MovieFileLines::MovieFileLines(const QString& path)
+    : path_(path), device_(std::make_unique<QFile>(path)) {
+    if (!device_->open(QIODevice::ReadOnly))
+        failToRead();
+}
 
-MovieFileLines::MovieFileLines(QByteArray bytes) : bytes_(std::move(bytes)) {
-    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
-    if (bytes_.startsWith(byteOrderMark))
-        position_ = byteOrderMark.size();
-    encoding_ = DetectEncoding(QByteArrayView(bytes_).sliced(position_));
+MovieFileLines::MovieFileLines(QByteArray bytes) : device_(std::make_unique<QBuffer>()) {
+    auto* buffer = static_cast<QBuffer*>(device_.get());
+    buffer->setData(std::move(bytes));
+    buffer->open(QIODevice::ReadOnly);
+}
+
+MovieFileLines::~MovieFileLines() = default;
+
+void MovieFileLines::failToRead() const {
+    throw FileError(
+        QStringLiteral("'%1' could not be read.\n\n%2").arg(path_, device_->errorString()));
+}
+
+// Appends the next chunk to what is left of the buffer; false at the end of the file.
+bool MovieFileLines::readMore() {
+    buffer_.remove(0, position_);
+    position_ = 0;
+    const qsizetype kept = buffer_.size();
+    buffer_.resize(kept + ChunkSize);
+    const qint64 read = device_->read(buffer_.data() + kept, ChunkSize);
+    if (read < 0)
+        failToRead();
+    buffer_.resize(kept + read);
+    if (!started_) {
+        started_ = true;
+        if (buffer_.startsWith("\xEF\xBB\xBF"))
+            position_ = 3;
+    }
+    return read > 0;
+}
+
+bool MovieFileLines::atEnd() {
+    if (skipping_)
+        skipRestOfLine();
+    while (position_ >= buffer_.size())
+        if (!readMore())
+            return true;
+    return false;
+}
+
+// The rest of a line too long to keep goes as it is read.
+void MovieFileLines::skipRestOfLine() {
+    skipping_ = false;
+    for (;;) {
+        if (const qsizetype found = lineEnd(buffer_, position_); found >= 0) {
+            position_ = found;
+            stepOverLineEnd();
+            return;
+        }
+        position_ = buffer_.size();
+        if (!readMore())
+            return;
+    }
+}
+
+void MovieFileLines::stepOverLineEnd() {
+    if (position_ >= buffer_.size())
+        return;
+    const bool cr = buffer_[position_] == '\r';
+    ++position_;
+    // A CR last in what is read may be the first half of CR LF.
+    if (cr && (position_ < buffer_.size() || readMore()) && buffer_[position_] == '\n')
+        ++position_;
 }
 
 QString MovieFileLines::next() {
     if (atEnd())
         return {};
-    const char* data = bytes_.constData();
-    const qsizetype size = bytes_.size();
-    qsizetype end = position_;
-    while (end < size && data[end] != '\n' && data[end] != '\r')
-        ++end;
-    const QString line = Decode(QByteArrayView(data + position_, end - position_), encoding_);
-    position_ = end;
-    if (end < size) {
-        position_ = end + 1;
-        if (data[end] == '\r' && position_ < size && data[position_] == '\n')
-            ++position_;
-    }
     ++lineNumber_;
+    qsizetype scanned = 0;  // from position_, which readMore() keeps at the line's start
+    qsizetype found = -1;
+    while ((found = lineEnd(buffer_, position_ + scanned)) < 0) {
+        scanned = buffer_.size() - position_;
+        if (scanned > MaximumLineBytes)
+            break;
+        if (!readMore())
+            break;
+    }
+    const qsizetype end = found >= 0 ? found : buffer_.size();
+    lastLineTooLong_ = end - position_ > MaximumLineBytes;
+    if (lastLineTooLong_) {
+        position_ = end;
+        skipping_ = true;  // the rest is passed over only when a later line is asked for
+        return {};
+    }
+    const QByteArrayView bytes(buffer_.constData() + position_, end - position_);
+    const FileEncoding encoding = DetectEncoding(bytes);
+    if (encoding == FileEncoding::Windows1252)
+        ++windows1252Lines_;
+    QString line = Decode(bytes, encoding);
+    position_ = end;
+    stepOverLineEnd();
     return line;
 }
 

@@ -1,33 +1,58 @@
 #pragma once
 
-#include "io/TextDecoding.h"
-
 #include <QByteArray>
 #include <QString>
+#include <memory>
+
+class QIODevice;
 
 namespace io {
 
-// The lines of a movie file, decoded. Lines may end in CR LF, LF or CR alone; a line end after
+// A line longer than this, in bytes, cannot be a movie line: even a long cast fits many times.
+inline constexpr qsizetype MaximumLineBytes = 1 << 20;
+
+// The lines of a movie file, read as a stream, so that a file picked by mistake (a video of some
+// gigabytes) is not read into memory. Lines may end in CR LF, LF or CR alone; a line end after
 // the last line does not start another. A UTF-8 byte-order mark is not part of the first line.
+// Each line is decoded on its own: a line that is valid UTF-8 is UTF-8, any other is
+// Windows-1252, so one line from another program does not garble the rest.
 class MovieFileLines {
 public:
-    // Reads the whole file; throws FileError when it cannot be read.
+    // Opens the file; throws FileError when it cannot be read.
     explicit MovieFileLines(const QString& path);
     // For files already in memory.
     explicit MovieFileLines(QByteArray bytes);
+    ~MovieFileLines();
+    MovieFileLines(const MovieFileLines&) = delete;
+    MovieFileLines& operator=(const MovieFileLines&) = delete;
 
-    bool atEnd() const { return position_ >= bytes_.size(); }
-    // The next line without its line end; empty at the end.
+    bool atEnd();
+    // The next line without its line end; empty at the end, and for a line longer than
+    // MaximumLineBytes, which is not kept and not read to its end until a later line is asked
+    // for.
     QString next();
     // The number of the line next() returned last, counting from 1.
     int lineNumber() const { return lineNumber_; }
-    FileEncoding encoding() const { return encoding_; }
+    // Whether that line was longer than MaximumLineBytes.
+    bool lastLineTooLong() const { return lastLineTooLong_; }
+    // How many of the lines so far were read as Windows-1252.
+    int windows1252Lines() const { return windows1252Lines_; }
 
 private:
-    QByteArray bytes_;
+    bool readMore();
+    void skipRestOfLine();
+    void stepOverLineEnd();
+    [[noreturn]] void failToRead() const;
+
+    QString path_;
+    std::unique_ptr<QIODevice> device_;
+    QByteArray buffer_;
     qsizetype position_ = 0;
+    bool started_ = false;
+    bool skipping_ = false;
     int lineNumber_ = 0;
-    FileEncoding encoding_ = FileEncoding::Utf8;
+    bool lastLineTooLong_ = false;
+    int windows1252Lines_ = 0;
 };
 
 }  // namespace io

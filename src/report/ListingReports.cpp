@@ -26,14 +26,23 @@ struct GroupTerms {
     const char* ending;
 };
 
+// Names, titles and labels in the order the program shows them everywhere: letter case ignored
+// for every letter.
+const QString ByLocation =
+    QStringLiteral(" ORDER BY l.[Name] COLLATE UNICODE_NOCASE, m.[Title] COLLATE UNICODE_NOCASE");
+const QString ByLabel = QStringLiteral(
+    " ORDER BY m.[LabelNumber] COLLATE UNICODE_NOCASE, m.[Title] COLLATE UNICODE_NOCASE");
+
 // The id after the name keeps a group whole where two ratings share a name.
 const GroupTerms& termsOf(ListingGroup group) {
     static const GroupTerms rating{
-        "Movie Listing by Rating",
-        "Rating: ", " WHERE m.[RatingId] IN (%1) ORDER BY r.[Name], r.[RatingId], m.[Title]"};
+        "Movie Listing by Rating", "Rating: ",
+        " WHERE m.[RatingId] IN (%1) ORDER BY r.[Name] COLLATE UNICODE_NOCASE, r.[RatingId], "
+        "m.[Title] COLLATE UNICODE_NOCASE"};
     static const GroupTerms media{
-        "Movie Listing by Media",
-        "Media: ", " WHERE m.[MediaId] IN (%1) ORDER BY mm.[Name], mm.[MediaId], m.[Title]"};
+        "Movie Listing by Media", "Media: ",
+        " WHERE m.[MediaId] IN (%1) ORDER BY mm.[Name] COLLATE UNICODE_NOCASE, mm.[MediaId], "
+        "m.[Title] COLLATE UNICODE_NOCASE"};
     return group == ListingGroup::Rating ? rating : media;
 }
 
@@ -113,8 +122,7 @@ QString ColumnListing::value(const MovieRow& row, Field field) const {
 }
 
 clsReportList::clsReportList(SpoolWriter& writer, db::Connection& connection)
-    : ColumnListing(writer, connection, QStringLiteral("Movie Listing"),
-                    QStringLiteral(" ORDER BY l.[Name], m.[Title]"),
+    : ColumnListing(writer, connection, QStringLiteral("Movie Listing"), ByLocation,
                     {{{1, 0.1, L},
                       {2, 3.0, R},
                       {3, 3.2, L},
@@ -132,8 +140,7 @@ clsReportList::clsReportList(SpoolWriter& writer, db::Connection& connection)
                       {Field::Minutes, {"Min.", 8}}}}) {}
 
 clsReportListLabelNumber::clsReportListLabelNumber(SpoolWriter& writer, db::Connection& connection)
-    : ColumnListing(writer, connection, QStringLiteral("Movie Listing by Label #"),
-                    QStringLiteral(" ORDER BY m.[LabelNumber], m.[Title]"),
+    : ColumnListing(writer, connection, QStringLiteral("Movie Listing by Label #"), ByLabel,
                     {{{1, 0.1, L},
                       {2, 1.0, L},
                       {3, 3.0, R},

@@ -153,6 +153,25 @@ TEST_F(Commands, ABackupIsWholeWhileAnotherConnectionWrites) {
     EXPECT_EQ(run({"export"}).status, 2);
 }
 
+TEST_F(Commands, CheckFindsBrokenReferencesAndRepairMendsThemAfterABackup) {
+    writeMovies("KIB", 5);
+    {
+        auto file = db::Connection::open(catalogue("KIB"));
+        file->execute("UPDATE [Movie] SET [LocationId] = 999 WHERE [MovieId] = 1");
+        file->execute("INSERT INTO [MovieActor] VALUES (4242, 1)");
+    }
+    const Outcome found = run({"check"});
+    EXPECT_EQ(found.status, 1);
+    EXPECT_TRUE(found.out.contains("File check: ok\nMovies: 5\n")) << found.out.toStdString();
+    EXPECT_TRUE(found.out.contains("name nothing: 1\n"));
+    EXPECT_TRUE(found.out.contains("movies that are gone: 1\n"));
+    const Outcome repaired = run({"check", "--repair"});
+    EXPECT_EQ(repaired.status, 0) << repaired.errors.toStdString();
+    EXPECT_TRUE(repaired.out.contains("Backup: " + home.filePath("data/KIB/Backups/KIB-")));
+    EXPECT_TRUE(repaired.out.contains("2 problems repaired."));
+    EXPECT_EQ(run({"check"}).status, 0);
+}
+
 TEST_F(Commands, AReportToPdfHasThePagesOfThePreview) {
     writeMovies("KIB", 150);
     const Outcome outcome = run({"report", "list", "--pdf", path("list.pdf")});

@@ -1,6 +1,7 @@
 #include "db/LookupLists.h"
 #include "db/Movies.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -11,40 +12,38 @@ protected:
     test::TestCatalogue files;
     db::Connection& connection = files.open();
 
-    int addMovie(const QString& title, const QString& genreIds = {}, int ratingId = 1) {
-        db::MovieRecord record;
-        record.title = title;
-        record.genreIds = genreIds;
-        record.locationId = 1;
-        record.mediaId = 1;
-        record.ratingId = ratingId;
-        return db::InsertMovie(connection, record);
+    int addMovie(const QString& title, const QString& genreIds = {}, int ratingId = 2) {
+        return test::AddMovie(connection, title, genreIds, 2, ratingId);
     }
     int count(const QString& sql, db::Values values = {}) {
         return connection.scalar(sql, values).toInt();
     }
 };
 
+// An empty name is stored as empty, never null, so that it is found again.
 TEST_F(LookupLists, AddRefusesAnEqualNameInOtherCaseButNotOneWithBlanks) {
     EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Rating, "pg-13"));
     EXPECT_TRUE(db::AddLookupName(connection, db::LookupTable::Rating, "PG-13 "));
     EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Location, "LIVING ROOM"));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [Rating] WHERE [Name] = 'PG-13 '"), 1);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [Location]"), 6);
-}
-
-TEST_F(LookupLists, AnEmptyNameIsStoredAsEmptyAndFoundAgain) {
     EXPECT_TRUE(db::AddLookupName(connection, db::LookupTable::Media, QString()));
     EXPECT_FALSE(db::AddLookupName(connection, db::LookupTable::Media, ""));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Rating] WHERE [Name] = 'PG-13 '"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Location]"), 6);
     EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] IS NULL"), 0);
 }
 
-TEST_F(LookupLists, RenameAndDeleteReachEveryRowOfTheName) {
+TEST_F(LookupLists, RenameRefusesAnotherEntrysNameAndDeleteKeepsTheRowsInUse) {
+    EXPECT_FALSE(db::RenameLookupName(connection, db::LookupTable::Media, "VHS", "dvd"));
+    EXPECT_TRUE(db::RenameLookupName(connection, db::LookupTable::Media, "vhs", "Vhs"));
+    // Two rows of one name, as another program may leave them: the one in use stays.
     connection.execute("INSERT INTO [Media] ([Name]) VALUES ('DVD')");
+    const int used = connection.scalar("SELECT MAX([MediaId]) FROM [Media]").toInt();
+    connection.execute("UPDATE [Movie] SET [MediaId] = ? WHERE [MovieId] = ?",
+                       {used, addMovie("Alien")});
     db::RenameLookupName(connection, db::LookupTable::Media, "dvd", "Disc");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] = 'Disc'"), 2);
-    db::DeleteLookupName(connection, db::LookupTable::Media, "Disc");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] = 'Disc'"), 0);
+    db::DeleteLookupName(connection, db::LookupTable::Media, "DISC");
+    EXPECT_EQ(count("SELECT [MediaId] FROM [Media] WHERE [Name] IN ('Disc', 'DVD')"), used);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] IN ('Vhs', 'Disc')"), 2);
 }
 
 TEST_F(LookupLists, AGenreIsInUseByTheDistinctMoviesLinkedToIt) {
@@ -69,8 +68,8 @@ TEST_F(LookupLists, OtherListsCountTheirOwnColumnOrTheCast) {
     const int bogart = db::FindLookupId(connection, db::LookupTable::Actor, "Humphrey Bogart");
     EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Rating, 5), 2);
     EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Rating, 4), 0);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Media, 1), 2);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Location, 2), 0);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Media, 2), 2);
+    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Location, 3), 0);
     EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Actor, bogart), 1);
 }
 

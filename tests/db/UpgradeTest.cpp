@@ -1,6 +1,7 @@
 #include "db/DatabaseError.h"
 #include "db/Upgrade.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -19,14 +20,18 @@ void addVersionZeroMovie(db::Connection& connection, const QString& title, int g
         {genreId, title});
 }
 
+// A version-0 file's movies each get their single genre copied; every opening then takes one
+// step, and a version this program does not know is left alone.
 TEST(UpdateDatabase, TakesOneStepPerOpening) {
     test::TestCatalogue files;
     files.catalogue().OpenDatabase(QStringLiteral("KIB"));
     db::Connection& connection = files.connection();
+    addVersionZeroMovie(connection, "Zero", 0);
+    addVersionZeroMovie(connection, "Comedy", 4);
 
     db::UpdateDatabase(connection);
     EXPECT_EQ(db::ReadVersion(connection), 1);
-    EXPECT_TRUE(connection.hasTable("MovieGenre"));
+    EXPECT_EQ(connection.scalar("SELECT group_concat([GenreId]) FROM [MovieGenre]"), "0,4");
     EXPECT_EQ(count(connection, "SELECT COUNT(*) FROM [Genre] WHERE [Name] = '(none)'"), 1)
         << "the (none) genre stays until the next opening";
 
@@ -35,29 +40,15 @@ TEST(UpdateDatabase, TakesOneStepPerOpening) {
     EXPECT_EQ(count(connection, "SELECT COUNT(*) FROM [Genre] WHERE [Name] = '(none)'"), 0);
 
     db::UpdateDatabase(connection);
+    db::UpdateDatabase(connection);
     EXPECT_EQ(db::ReadVersion(connection), 3);
     EXPECT_EQ(count(connection,
                     "SELECT COUNT(*) FROM pragma_table_info('Movie') "
                     "WHERE name = 'ImageFile'"),
               1);
-
+    db::SetVersion(connection, 9);
     db::UpdateDatabase(connection);
-    EXPECT_EQ(db::ReadVersion(connection), 3);
-    EXPECT_EQ(count(connection, "SELECT COUNT(*) FROM [Version]"), 1);
-}
-
-TEST(UpdateDatabase, CopiesEveryMoviesSingleGenre) {
-    test::TestCatalogue files;
-    files.catalogue().OpenDatabase(QStringLiteral("KIB"));
-    db::Connection& connection = files.connection();
-    addVersionZeroMovie(connection, "Zero", 0);
-    addVersionZeroMovie(connection, "None", 1);
-    addVersionZeroMovie(connection, "Comedy", 4);
-    db::UpdateDatabase(connection);
-    EXPECT_EQ(count(connection, "SELECT COUNT(*) FROM [MovieGenre]"), 3);
-    EXPECT_EQ(count(connection, "SELECT [GenreId] FROM [MovieGenre] WHERE [MovieId] = 3"), 4);
-    EXPECT_EQ(count(connection, "SELECT [GenreId] FROM [Movie] WHERE [MovieId] = 3"), 4)
-        << "the old column is left as it was";
+    EXPECT_EQ(db::ReadVersion(connection), 9);
 }
 
 TEST(UpdateDatabase, TheFirstVersionRowDecidesAndOneRowRemains) {
@@ -72,26 +63,7 @@ TEST(UpdateDatabase, TheFirstVersionRowDecidesAndOneRowRemains) {
     EXPECT_EQ(db::ReadVersion(connection), 3);
 }
 
-TEST(UpdateDatabase, AFailedStepLeavesNothingAndKeepsTheVersion) {
-    test::TestCatalogue files;
-    files.catalogue().OpenDatabase(QStringLiteral("KIB"));
-    db::Connection& connection = files.connection();
-    db::UpdateDatabase(connection);
-    db::UpdateDatabase(connection);
-    // The column the third step adds is there already, so its ALTER TABLE fails.
-    connection.execute("ALTER TABLE [Movie] ADD COLUMN [ImageFile] TEXT");
-    connection.execute("INSERT INTO [Genre] ([Name]) VALUES ('(none)')");
-    try {
-        db::UpdateDatabase(connection);
-        FAIL() << "the step should have failed";
-    } catch (const db::Error& error) {
-        EXPECT_TRUE(error.message().contains("version 3")) << error.message().toStdString();
-    }
-    EXPECT_EQ(db::ReadVersion(connection), 2);
-    EXPECT_EQ(count(connection, "SELECT COUNT(*) FROM [Version]"), 1);
-}
-
-TEST(UpdateDatabase, AFailedGenreCopyLeavesNoMovieGenreTable) {
+TEST(UpdateDatabase, AFailedStepLeavesNothingOfItAndKeepsTheVersion) {
     test::TestCatalogue files;
     files.catalogue().OpenDatabase(QStringLiteral("KIB"));
     db::Connection& connection = files.connection();
@@ -100,61 +72,49 @@ TEST(UpdateDatabase, AFailedGenreCopyLeavesNoMovieGenreTable) {
     connection.execute(
         "CREATE TRIGGER [refuse] BEFORE INSERT ON [Version] "
         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_THROW(db::UpdateDatabase(connection), db::Error);
+    try {
+        db::UpdateDatabase(connection);
+        FAIL() << "the step should have failed";
+    } catch (const db::Error& error) {
+        EXPECT_TRUE(error.message().contains("version 1")) << error.message().toStdString();
+    }
     EXPECT_FALSE(connection.hasTable("MovieGenre"));
     EXPECT_EQ(db::ReadVersion(connection), 0);
 }
 
-TEST(UpdateDatabase, LeavesAVersionItDoesNotKnowAlone) {
+// Each file is refused in words that say what it is, and left exactly as it was.
+TEST(OpenDatabase, RefusesWhatIsNotASoundCatalogueAndLeavesIt) {
     test::TestCatalogue files;
-    db::Connection& connection = files.open();
-    db::SetVersion(connection, 9);
-    db::UpdateDatabase(connection);
-    EXPECT_EQ(db::ReadVersion(connection), 9);
-}
-
-TEST(OpenDatabase, RefusesAFileThatIsNotACatalogueAndLeavesIt) {
-    test::TestCatalogue files;
-    const QByteArray notes = "These are my notes, not a catalogue.\n";
     {
-        QFile file(files.path("NOTES.db"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(notes);
-    }
-    {
-        QFile empty(files.path("EMPTY.db"));
-        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    }
-    try {
-        files.catalogue().OpenDatabase(QStringLiteral("NOTES"));
-        FAIL() << "a text file was opened as a catalogue";
-    } catch (const db::Error& error) {
-        EXPECT_TRUE(error.message().contains("NOTES.db")) << error.message().toStdString();
-    }
-    EXPECT_FALSE(files.catalogue().isOpen());
-    QFile file(files.path("NOTES.db"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), notes);
-    EXPECT_THROW(files.catalogue().OpenDatabase(QStringLiteral("EMPTY")), db::Error);
-    EXPECT_EQ(QFile(files.path("EMPTY.db")).size(), 0);
-}
-
-TEST(OpenDatabase, RefusesAnSqliteFileWithoutVersionTableAndLeavesIt) {
-    test::TestCatalogue files;
-    const QString path = files.path("OTHER.db");
-    {
-        auto other = db::Connection::open(path);
+        auto other = db::Connection::open(files.path("OTHER.db"));
         other->execute("CREATE TABLE [Recipes] ([Name] TEXT)");
     }
-    const QByteArray before = [&] {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }();
-    EXPECT_THROW(files.catalogue().OpenDatabase(QStringLiteral("OTHER")), db::Error);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    files.open("DAMAGED");
+    files.catalogue().close();
+    QByteArray damaged = test::ContentsOf(files.path("DAMAGED.db"));
+    damaged.replace(100, 3900, QByteArray(3900, '\xFF'));  // the table of tables
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"NOTES", "These are my notes, not a catalogue.\n"},
+        {"EMPTY", ""},
+        {"OTHER", test::ContentsOf(files.path("OTHER.db"))},
+        {"DAMAGED", damaged},
+    };
+    for (const auto& [name, bytes] : cases) {
+        const QString path = files.path(QString::fromLatin1(name) + ".db");
+        ASSERT_TRUE(test::WriteFile(path, bytes));
+        try {
+            files.catalogue().OpenDatabase(QString::fromLatin1(name));
+            ADD_FAILURE() << name << " was opened";
+        } catch (const db::Error& error) {
+            const QString expected = bytes == damaged
+                                         ? "is damaged (database disk image is malformed)"
+                                         : "is not a movie catalogue";
+            EXPECT_TRUE(error.message().contains(path) && error.message().contains(expected))
+                << error.message().toStdString();
+        }
+        EXPECT_FALSE(files.catalogue().isOpen());
+        EXPECT_EQ(test::ContentsOf(path), bytes) << name;
+    }
 }
 
 }  // namespace

@@ -1,30 +1,22 @@
-#include "db/DatabaseError.h"
 #include "db/Genres.h"
 #include "db/LookupTable.h"
 #include "db/Movies.h"
 #include "db/StoredDate.h"
 #include "io/ExportMovies.h"
+#include "io/MovieFileError.h"
 #include "io/MovieFileFormat.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
+#include <csignal>
 
 namespace {
 
 using db::LookupTable;
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 db::MovieRecord plainMovie(const QString& title) {
     db::MovieRecord movie;
@@ -98,7 +90,7 @@ TEST_F(Export, WritesTheHeaderAndOneLinePerMovieInTitleOrder) {
             "\r\n"
             R"-(4,"Brazil",0,"(none)","(none)",0,"(none)",0,"","","","(none)","",,0,"",,"")-"
             "\r\n");
-    EXPECT_EQ(contentsOf(path), expected);
+    EXPECT_EQ(test::ContentsOf(path), expected);
 }
 
 // The export reads dates with a fast reader of its own; it must agree with the program's.
@@ -111,7 +103,7 @@ TEST_F(Export, ReadsStoredDatesAsTheRestOfTheProgramDoes) {
         connection.execute("UPDATE [Movie] SET [AcquireDate] = ? WHERE [MovieId] = ?",
                            {QString::fromLatin1(stored), id});
         io::ExportMovies(connection, path);
-        const QStringList lines = QString::fromUtf8(contentsOf(path)).split("\r\n");
+        const QStringList lines = QString::fromUtf8(test::ContentsOf(path)).split("\r\n");
         const QString expected = db::SlashDateText(db::DateFromStored(QString::fromLatin1(stored)));
         EXPECT_EQ(io::ReadMovieFields(lines.value(1)).value(13), expected) << stored;
     }
@@ -121,27 +113,36 @@ TEST_F(Export, WithNothingToWriteNoFileIsCreatedOrChanged) {
     EXPECT_FALSE(io::ExportMovies(connection, path).fileWritten);
     EXPECT_FALSE(QFile::exists(path));
 
-    writeFile(path, "earlier export");
+    test::WriteFile(path, "earlier export");
     db::MovieRecord lost = plainMovie("Lost");
     lost.ratingId = 77;
     db::InsertMovie(connection, lost);
     const io::ExportResult result = io::ExportMovies(connection, path);
     EXPECT_EQ(result.exported, 0);
     EXPECT_EQ(result.leftOut, 1);
-    EXPECT_EQ(contentsOf(path), "earlier export");
+    EXPECT_EQ(test::ContentsOf(path), "earlier export");
 }
 
-TEST_F(Export, AFailureHalfWayLeavesTheEarlierFileAsItWas) {
+// A disk that takes no more (here a file size limit: the system refuses the rest as it would
+// on a full disk) ends the export with the system's reason; nothing is left half written.
+TEST_F(Export, ADiskThatRefusesTheFileGivesTheReason) {
     addFourMovies();
-    writeFile(path, "earlier export");
-    int movies = 0;
-    EXPECT_THROW(io::ExportMovies(connection, path,
-                                  [&](const QString&) {
-                                      if (++movies == 2)
-                                          throw db::Error("disk I/O error");
-                                  }),
-                 db::Error);
-    EXPECT_EQ(contentsOf(path), "earlier export");
+    test::WriteFile(path, "earlier export");
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit tiny{100, previous.rlim_max};
+    const auto previousSignal = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    QString message = "no error";
+    try {
+        io::ExportMovies(connection, path);
+    } catch (const io::FileError& error) {
+        message = error.message();
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    signal(SIGXFSZ, previousSignal);
+    EXPECT_TRUE(message.contains("File too large")) << message.toStdString();
+    EXPECT_EQ(test::ContentsOf(path), "earlier export");
     EXPECT_EQ(QDir(files.folder()).entryList({"Movies*"}, QDir::Files), QStringList{"Movies.txt"})
         << "no temporary file is left behind";
 }

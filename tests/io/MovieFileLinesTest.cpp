@@ -16,6 +16,7 @@ QStringList allLines(const QByteArray& bytes) {
 }
 
 TEST(MovieFileLines, EndsLinesAtCrLfLfOrCrAndNotAfterTheLast) {
+    const QByteArray chunk(65535, 'a');  // a CR LF across two reads of the file
     const std::pair<QByteArray, QStringList> cases[] = {
         {"a\r\nb\r\n", {"a", "b"}},
         {"a\nb\n", {"a", "b"}},
@@ -27,26 +28,29 @@ TEST(MovieFileLines, EndsLinesAtCrLfLfOrCrAndNotAfterTheLast) {
         {"\xEF\xBB\xBF"
          "header\r\n",
          {"header"}},
+        {chunk + "\r\nb", {QString::fromLatin1(chunk), "b"}},
     };
     for (const auto& [bytes, expected] : cases)
-        EXPECT_EQ(allLines(bytes), expected) << bytes.toStdString();
+        EXPECT_EQ(allLines(bytes), expected) << bytes.left(20).toStdString();
 }
 
-TEST(TextDecoding, ValidUtf8IsReadAsUtf8AndAnythingElseAsWindows1252) {
+TEST(MovieFileLines, ALineTooLongForAMovieIsNotKept) {
+    io::MovieFileLines lines(QByteArray(io::MaximumLineBytes + 70000, 'x') + "\nnext");
+    EXPECT_EQ(lines.next(), "");
+    EXPECT_TRUE(lines.lastLineTooLong());
+    EXPECT_EQ(lines.next(), "next");
+    EXPECT_FALSE(lines.lastLineTooLong());
+}
+
+// One line from a Windows program in a UTF-8 file is read as Windows-1252 and the rest as UTF-8.
+TEST(TextDecoding, EachLineIsUtf8WhenValidAndWindows1252Otherwise) {
     const QByteArray utf8 = QStringLiteral("Amélie – Zoë €").toUtf8();
-    io::MovieFileLines fromUtf8(utf8);
-    EXPECT_EQ(fromUtf8.encoding(), io::FileEncoding::Utf8);
-    EXPECT_EQ(fromUtf8.next(), "Amélie – Zoë €");
-
-    // The same text as a Windows program writes it.
-    io::MovieFileLines fromWindows(QByteArray("Am\xE9lie \x96 Zo\xEB \x80"));
-    EXPECT_EQ(fromWindows.encoding(), io::FileEncoding::Windows1252);
-    EXPECT_EQ(fromWindows.next(), "Amélie – Zoë €");
-
-    // One stray byte late in a file decides for the whole file.
-    QByteArray mixed = utf8 + "\r\nCaf\xE9";
-    io::MovieFileLines fromMixed(mixed);
-    EXPECT_EQ(fromMixed.encoding(), io::FileEncoding::Windows1252);
+    io::MovieFileLines lines(utf8 + "\r\nAm\xE9lie \x96 Zo\xEB \x80\r\n" + utf8);
+    EXPECT_EQ(allLines(utf8 + "\r\nAm\xE9lie \x96 Zo\xEB \x80\r\n" + utf8),
+              QStringList(3, "Amélie – Zoë €"));
+    while (!lines.atEnd())
+        lines.next();
+    EXPECT_EQ(lines.windows1252Lines(), 1);
 }
 
 TEST(TextDecoding, RefusesWhatIsNotUtf8) {

@@ -5,6 +5,7 @@
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -12,11 +13,6 @@
 namespace {
 
 using db::LookupTable;
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The file without the MovieId of each line: an import gives the movies ids of its own.
 QByteArray withoutMovieIds(const QByteArray& file) {
@@ -47,8 +43,8 @@ TEST(RoundTrip, AnExportedCatalogueImportsIntoAFreshOneAndExportsTheSameFile) {
     EXPECT_EQ(imported.skipped, 0);
     EXPECT_EQ(imported.failedLine, 0) << imported.failure.toStdString();
     io::ExportMovies(to, second);
-    const QByteArray secondFile = contentsOf(second);
-    EXPECT_EQ(withoutMovieIds(contentsOf(first)), withoutMovieIds(secondFile));
+    const QByteArray secondFile = test::ContentsOf(second);
+    EXPECT_EQ(withoutMovieIds(test::ContentsOf(first)), withoutMovieIds(secondFile));
     EXPECT_TRUE(secondFile.endsWith("\"\r\n")) << "nothing after the last line";
 
     EXPECT_EQ(test::StoredMovies(from), test::StoredMovies(to));
@@ -63,7 +59,7 @@ TEST(RoundTrip, AnExportedCatalogueImportsIntoAFreshOneAndExportsTheSameFile) {
     EXPECT_EQ(db::CountMovies(to), 300);
     EXPECT_EQ(to.scalar("SELECT COUNT(*) FROM [MovieActor]").toInt(), links);
     io::ExportMovies(to, second);
-    EXPECT_EQ(contentsOf(second), secondFile);
+    EXPECT_EQ(test::ContentsOf(second), secondFile);
 }
 
 }  // namespace

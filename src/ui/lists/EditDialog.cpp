@@ -85,11 +85,9 @@ void EditDialog::openForRename(const QString& name, NameListForm* caller) {
 }
 
 bool EditDialog::write(const QString& name) {
-    if (Mode == EditMode::Rename) {
-        db::RenameLookupName(connection_, member_.table, OldName, name);
-        return true;
-    }
-    if (!db::AddLookupName(connection_, member_.table, name)) {
+    const bool rename = Mode == EditMode::Rename;
+    if (rename ? !db::RenameLookupName(connection_, member_.table, OldName, name)
+               : !db::AddLookupName(connection_, member_.table, name)) {
         ui_.inform(this, QLatin1String(member_.existsTitle),
                    QLatin1String(member_.existsLabel) + name +
                        QStringLiteral("' already exists.  Please enter a unique name to add."),
@@ -97,7 +95,8 @@ bool EditDialog::write(const QString& name) {
         txtName_->setFocus();
         return false;
     }
-    addedName_ = name;
+    if (!rename)
+        addedName_ = name;
     return true;
 }
 

@@ -108,6 +108,17 @@ bool MainWindow::SaveCurrentMovie() {
         return true;
     try {
         return saveShownMovie();
+    } catch (const db::MovieGone& gone) {
+        // Deleted meanwhile by another window or program: there is nothing left to save the
+        // edits into, so the window lets go of them instead of refusing every move from here.
+        clearChanges();
+        if (ending_) {
+            std::fprintf(stderr, "%s\n", gone.what());
+            return true;
+        }
+        ReportError(ui_, this, gone);
+        PopulateLstMain();
+        return true;
     } catch (const std::exception& error) {
         markChanged();  // the edits stay, to be saved once the cause is mended
         if (ending_)

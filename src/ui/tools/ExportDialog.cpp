@@ -25,7 +25,8 @@ QString completeMessage(const io::ExportResult& result) {
     if (result.altered > 0)
         text += QStringLiteral(
                     "\n\nThe file cannot hold double quotes, nor line breaks outside "
-                    "the notes; they were left out of %1 of the movies.")
+                    "the notes, and a \"|\" in the notes reads back as a line break; %1 of "
+                    "the movies had such text.")
                     .arg(result.altered);
     return text;
 }

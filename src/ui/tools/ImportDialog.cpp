@@ -18,10 +18,7 @@ namespace {
 const QString Caption = QStringLiteral("Import Movies");
 
 QString skippedNote(const io::ImportResult& result) {
-    if (result.skipped == 0)
-        return {};
-    return QStringLiteral("\n\nLines skipped because they are too short to hold a movie: %1.")
-        .arg(result.skipped);
+    return io::ImportNotes(result);
 }
 
 QString completeMessage(const io::ImportResult& result) {

@@ -187,15 +187,23 @@ TEST_F(ListDialogs, EveryNameShowsItsMoviesAndAHeaderClickSortsByEitherColumn) {
     EXPECT_EQ(ui.exchanges().front().text, "Delete 'R'?") << "Delete acts on the entry chosen";
 }
 
-TEST_F(ListDialogs, ADoubleClickEditsAndARenameOntoAnExistingNameIsAllowed) {
+// Two entries of one name would let a delete of one take a movie's entry with it.
+TEST_F(ListDialogs, ADoubleClickEditsAndARenameOntoAnExistingNameIsRefused) {
     ui::lists::ListDialog frmMedias(ui, files.catalogue(), files.settings(), LookupTable::Media);
     frmMedias.show();
     QTreeView& lstData = frmMedias.lstData();
-    ui.inDialog(typeAndSave("Edit Media", "VHS", "dvd"));
+    ui.inDialog([&](QDialog& edit) {
+        auto& txtName = child<QLineEdit>(edit, "txtName");
+        txtName.clear();
+        QTest::keyClicks(&txtName, "dvd");
+        ui.acknowledge();
+        click(edit, "cmdSave");
+        EXPECT_EQ(ui.exchanges().back().text,
+                  "Media 'dvd' already exists.  Please enter a unique name to add.");
+        return typeAndSave("Edit Media", "dvd", "Vhs")(edit);  // its own name in other case
+    });
     test::doubleClick(lstData, "VHS");
-    const QStringList names = entries(lstData);
-    EXPECT_EQ(names.size(), 4);
-    EXPECT_TRUE(names.contains("dvd") && names.contains("DVD") && !names.contains("VHS"));
+    EXPECT_EQ(entries(lstData), (QStringList{"(none)", "DVD", "LaserDisc", "Vhs"}));
 }
 
 TEST_F(ListDialogs, TheActorsFilmSiteLinkSearchesTheNameGivenNameFirst) {

@@ -254,6 +254,25 @@ TEST_F(MainWindowTest, NextAndPreviousStopAtTheEnds) {
     EXPECT_TRUE(ui.exchanges().empty());
 }
 
+TEST_F(MainWindowTest, AnEditOfAMovieDeletedElsewhereIsLetGoWithAWord) {
+    const int alien = addMovie("Alien");
+    addMovie("Brazil");
+    addMovie("Casablanca");
+    openWindow();
+    type("txtDirector", "Ridley Scott");
+    connection().execute("DELETE FROM [Movie] WHERE [MovieId] = ?", {alien});  // another window
+    ui.acknowledge();
+    clickRow(2);
+    ASSERT_EQ(ui.exchanges().size(), 1u);
+    EXPECT_TRUE(ui.exchanges()[0].text.contains("another window or program has deleted it"));
+    EXPECT_EQ(listedTitles(), (QStringList{"Brazil", "Casablanca"}));
+    EXPECT_EQ(shownTitle(), "Casablanca");
+    EXPECT_FALSE(window().AnyChanges());
+    click("cmdPreviousMovie");
+    EXPECT_EQ(shownTitle(), "Brazil");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = ?", alien), 0);
+}
+
 TEST_F(MainWindowTest, AFailingSaveIsReportedAndTheEditsStay) {
     const int alien = addMovie("Alien");
     openWindow();

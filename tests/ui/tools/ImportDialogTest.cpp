@@ -81,8 +81,9 @@ TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
 }
 
 TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeItStay) {
-    writeFile(movieFile,
-              header + movieLine("Alien") + movieLine(QString(101, u'x')) + movieLine("Brazil"));
+    connection.execute("CREATE TRIGGER [full] BEFORE INSERT ON [Movie] WHEN NEW.[Title] = 'Full' "
+                       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+    writeFile(movieFile, header + movieLine("Alien") + movieLine("Full") + movieLine("Brazil"));
     ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
                             populateLstMain);
     importShown(dialog);

@@ -1,0 +1,172 @@
+#include "db/LookupTable.h"
+#include "db/MovieList.h"
+#include "db/Movies.h"
+#include "db/UnicodeCase.h"
+#include "io/ImportMovies.h"
+#include "io/MovieFileFormat.h"
+#include "support/TestCatalogue.h"
+#include "support/TestData.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <QProcess>
+
+namespace {
+
+using db::LookupTable;
+
+TEST(UnicodeCase, LikeMatchesWildcardsIgnoringCaseForEveryLetter) {
+    struct LikeCase {
+        const char* pattern;
+        const char* text;
+        bool matches;
+    };
+    // Plain ASCII takes a path of its own; both must follow the same rules.
+    for (const LikeCase& c : std::initializer_list<LikeCase>{
+             {"amélie", "AMÉLIE", true},
+             {"star%", "Star Wars", true},
+             {"star%", "Lone Star", false},
+             {"%star%", "Lone Star", true},
+             {"_lien", "Alien", true},
+             {"_lien", "Aliens", false},
+             {"%", "", true},
+             {"", "a", false},
+             {"%ß%", "Straße", true},
+             {"%a%b%c", "xxaxxbxxc", true},
+             {"%a%b%c", "xxaxxbxxcx", false},
+             {"CAFÉ%", "café dragon", true},
+             {"@[\\", "`{|", false},  // these differ from each other only by the case bit
+             {"caf_", "CAFÉ", true},
+             {"caf__", "Café", false},
+             {"o'brien", "O'BRIEN ", false}})
+        EXPECT_EQ(db::LikeIgnoringCase(c.pattern, c.text, 0), c.matches)
+            << c.pattern << " / " << c.text;
+    EXPECT_TRUE(db::LikeIgnoringCase("100!%", "100%", U'!'));
+    EXPECT_FALSE(db::LikeIgnoringCase("100X%", "1000", U'x'));
+}
+
+// Titles and names that the built-in NOCASE and a Unicode fold put in different orders.
+const QStringList Names = {"Émile", "Ñandú", "Über", "Øresund", "éclair", "ångström", "Zorro"};
+
+// The stock sqlite3 tool, run on the file as another program would; returns what it prints.
+QString stockTool(const QString& path, const QString& sql) {
+    QProcess tool;
+    tool.start(QStringLiteral(TALLOWMERE_SQLITE3), {path, sql});
+    EXPECT_TRUE(tool.waitForFinished());
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+class CaseFolding : public testing::Test {
+protected:
+    int addMovie(const QString& title) { return test::AddMovie(files.connection(), title); }
+    QStringList titlesFound(db::SearchType type, const QString& pattern) {
+        db::ActiveSearch search;
+        search.type = type;
+        search.title = search.actor = search.location = pattern;
+        QStringList titles;
+        for (const db::MovieListRow& row : db::ReadMovieList(files.connection(), search))
+            titles.append(row.title);
+        return titles;
+    }
+
+    test::TestCatalogue files;
+    db::Connection& first = files.open();
+    const QString path = files.catalogue().filePath();
+};
+
+TEST_F(CaseFolding, TheStockToolFindsEveryIndexInOrderAfterTheProgramWrote) {
+    for (const QString& name : Names) {
+        addMovie(name);
+        db::LookupOrAddId(first, LookupTable::Actor, name);
+        db::LookupOrAddId(first, LookupTable::Genre, name.toLower());
+    }
+    QStringList ordered = db::LookupNames(first, LookupTable::Actor);
+    ordered.removeIf([](const QString& name) { return !Names.contains(name); });
+    EXPECT_EQ(ordered,
+              (QStringList{"Zorro", "ångström", "éclair", "Émile", "Ñandú", "Øresund", "Über"}))
+        << "ordered ignoring the case of every letter";
+    files.catalogue().close();
+    EXPECT_EQ(stockTool(path, "PRAGMA integrity_check"), "ok");
+}
+
+// What the program's own rows can rely on, rows that another program added or renamed must too,
+// whether they are met at once or after the program has opened the file again.
+TEST_F(CaseFolding, RowsWrittenByAnotherProgramAreFoundIgnoringCase) {
+    const int brazil = addMovie("Brazil");
+    stockTool(path,
+              "INSERT INTO Movie (GenreId, LocationId, MediaId, RatingId, Title, LabelNumber, "
+              "ReleaseYear, Minutes, Stars, AcquireDate, Cost, LentDate) VALUES (0, 2, 2, 2, "
+              "'Amélie', '', 0, 0, 0, '1899-01-01 00:00:00', 0, '1899-01-01 00:00:00');"
+              "INSERT INTO Actor (Name) VALUES ('Élodie Bouchez');"
+              "INSERT INTO Location (Name) VALUES ('Étagère');"
+              "UPDATE Movie SET Title = 'Über Brazil' WHERE Title = 'Brazil';"
+              "REINDEX; VACUUM;");
+    const int actors = first.scalar("SELECT COUNT(*) FROM [Actor]").toInt();
+
+    for (int opening = 0; opening < 2; ++opening) {
+        db::Connection& connection = files.connection();
+        EXPECT_EQ(db::FindMovieByTitle(connection, "ÜBER BRAZIL"), brazil);
+        EXPECT_EQ(addMovie("AMÉLIE"), -1) << "the title check";
+        io::ImportMovieLine(connection, io::ReadMovieFields(R"(1,"AMÉLIE",5,"","DVD",0,"R",0,)"
+                                                            R"("","","ÉLODIE BOUCHEZ","ÉTAGÈRE",)"
+                                                            R"("",,0,"",,"")"));
+        EXPECT_EQ(db::CountMovies(connection), 2) << "the import updates";
+        EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Actor]").toInt(), actors);
+        EXPECT_EQ(titlesFound(db::SearchType::Title, "amélie"), QStringList{"AMÉLIE"});
+        EXPECT_EQ(titlesFound(db::SearchType::Actor, "ÉLODIE*"), QStringList{"AMÉLIE"});
+        EXPECT_EQ(titlesFound(db::SearchType::Location, "étagère"), QStringList{"AMÉLIE"});
+        files.catalogue().close();
+        files.catalogue().OpenDatabase("KIB");
+    }
+    files.catalogue().close();
+    EXPECT_EQ(stockTool(path, "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(stockTool(path, "SELECT COUNT(*) FROM Movie WHERE TitleKey IS NULL"), "0")
+        << "folds are filled in when the file is opened";
+}
+
+// Earlier versions of the program put their own Unicode rule in place of NOCASE, so their
+// title and name indexes are out of the order every other program expects.
+TEST_F(CaseFolding, ACatalogueOfAnEarlierVersionIsMendedWhenOpened) {
+    files.catalogue().close();
+    QString strip;
+    for (const char* keyed : {"Movie.Title", "Actor.Name", "Genre.Name", "Location.Name",
+                              "Media.Name", "Rating.Name"}) {
+        const QStringList parts = QString::fromLatin1(keyed).split('.');
+        strip += QStringLiteral(
+                     "DROP TRIGGER [%1_%2Key_Stale]; DROP INDEX [%1_%2Key]; "
+                     "ALTER TABLE [%1] DROP COLUMN [%2Key];")
+                     .arg(parts[0], parts[1]);
+    }
+    stockTool(path, strip);
+    sqlite3* earlier = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &earlier), SQLITE_OK);
+    sqlite3_create_collation(earlier, "NOCASE", SQLITE_UTF8, nullptr,
+                             [](void*, int aLength, const void* a, int bLength, const void* b) {
+                                 return db::CompareIgnoringCase(
+                                     static_cast<const char*>(a), aLength,
+                                     static_cast<const char*>(b), bLength);
+                             });
+    for (const QString& name : Names) {
+        const QByteArray sql = QStringLiteral(
+                                   "INSERT INTO Actor (Name) VALUES ('%1');"
+                                   "INSERT INTO Movie (GenreId, LocationId, MediaId, "
+                                   "RatingId, Title, LabelNumber, ReleaseYear, "
+                                   "Minutes, Stars, AcquireDate, Cost, LentDate) "
+                                   "VALUES (0, 2, 2, 2, '%1', '', 0, 0, 0, '', 0, '')")
+                                   .arg(name)
+                                   .toUtf8();
+        ASSERT_EQ(sqlite3_exec(earlier, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    sqlite3_close(earlier);
+    ASSERT_NE(stockTool(path, "PRAGMA integrity_check"), "ok") << "the fault this mends";
+
+    db::Connection& mended = files.open();
+    EXPECT_GT(db::FindMovieByTitle(mended, "ÉCLAIR"), 0);
+    EXPECT_EQ(db::LookupOrAddId(mended, LookupTable::Actor, "ØRESUND"),
+              db::FindLookupId(mended, LookupTable::Actor, "øresund"));
+    files.catalogue().close();
+    EXPECT_EQ(stockTool(path, "PRAGMA integrity_check"), "ok");
+}
+
+}  // namespace

@@ -93,16 +93,13 @@ void ListDialog::PopulateLstData() {
 }
 
 std::optional<QString> ListDialog::currentName() const {
-    const QItemSelectionModel& selection = *lstData_->selectionModel();
     const QModelIndex current = lstData_->currentIndex();
-    if (current.isValid() && selection.isRowSelected(current.row(), {}))
+    if (current.isValid() && lstData_->selectionModel()->isRowSelected(current.row(), {}))
         return model_->entryAt(current.row()).name;
-    const QModelIndexList rows = selection.selectedRows();
-    if (rows.isEmpty())
+    const std::vector<ListEntry> selected = selectedEntries();
+    if (selected.empty())
         return std::nullopt;
-    const auto first = std::min_element(
-        rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.row() < b.row(); });
-    return model_->entryAt(first->row()).name;
+    return selected.front().name;
 }
 
 std::vector<ListEntry> ListDialog::selectedEntries() const {

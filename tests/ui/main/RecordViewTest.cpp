@@ -255,12 +255,13 @@ TEST_F(MainWindowTest, NextAndPreviousStopAtTheEnds) {
 }
 
 TEST_F(MainWindowTest, AnEditOfAMovieDeletedElsewhereIsLetGoWithAWord) {
-    const int alien = addMovie("Alien");
+    const int alien = addMovie("Alien", "9");
+    db::SetMovieCast(connection(), alien, {"Sigourney Weaver"});
     addMovie("Brazil");
     addMovie("Casablanca");
     openWindow();
     type("txtDirector", "Ridley Scott");
-    connection().execute("DELETE FROM [Movie] WHERE [MovieId] = ?", {alien});  // another window
+    db::DeleteMovieRows(connection(), alien);  // another window
     ui.acknowledge();
     clickRow(2);
     ASSERT_EQ(ui.exchanges().size(), 1u);
@@ -270,7 +271,11 @@ TEST_F(MainWindowTest, AnEditOfAMovieDeletedElsewhereIsLetGoWithAWord) {
     EXPECT_FALSE(window().AnyChanges());
     click("cmdPreviousMovie");
     EXPECT_EQ(shownTitle(), "Brazil");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = ?", alien), 0);
+    EXPECT_EQ(connection().scalar("SELECT (SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = ?) "
+                                  "+ (SELECT COUNT(*) FROM [MovieGenre] WHERE [MovieId] = ?)",
+                                  {alien, alien}),
+              0)
+        << "no link of the gone movie is written";
 }
 
 TEST_F(MainWindowTest, AFailingSaveIsReportedAndTheEditsStay) {

@@ -91,7 +91,6 @@ TEST_F(ListDialogs, ANameWithAnApostropheIsAddedRenamedAndDeletedByKeys) {
     EXPECT_EQ(ui.exchanges().back().text, "Delete 'Pat O'Brien'?");
     EXPECT_FALSE(entries(lstData).contains("Pat O'Brien"));
     EXPECT_EQ(db::FindLookupId(connection, LookupTable::Actor, "Pat O'Brien"), 0);
-    EXPECT_EQ(lstData.model()->rowCount(), 184);
 }
 
 TEST_F(ListDialogs, ARefusedNameIsReportedAndTheEditDialogStaysOpen) {

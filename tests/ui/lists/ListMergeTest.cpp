@@ -3,13 +3,13 @@
 #include "db/MovieDetails.h"
 #include "db/Movies.h"
 #include "support/ScriptedUserInterface.h"
+#include "support/StockSqlite.h"
 #include "support/TestCatalogue.h"
 #include "support/UserInput.h"
 #include "ui/lists/ListDialog.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTreeView>
 
 namespace {
@@ -46,25 +46,7 @@ protected:
             return dialog.result();
         };
     }
-    int repeatedLinks() {
-        return connection
-            .scalar(
-                "SELECT (SELECT COUNT(*) FROM (SELECT 1 FROM [MovieGenre] GROUP BY [MovieId], "
-                "[GenreId] HAVING COUNT(*) > 1)) + (SELECT COUNT(*) FROM (SELECT 1 FROM "
-                "[MovieActor] GROUP BY [MovieId], [ActorId] HAVING COUNT(*) > 1))")
-            .toInt();
-    }
-    QStringList backups() { return QDir(files.path("Backups")).entryList({"KIB-*.db"}); }
 };
-
-// The stock sqlite3 tool's verdict on the catalogue file, as another program would read it.
-QString stockIntegrityCheck(const QString& path) {
-    QProcess tool;
-    tool.start(QStringLiteral(TALLOWMERE_SQLITE3),
-               {path, QStringLiteral("PRAGMA integrity_check")});
-    EXPECT_TRUE(tool.waitForFinished());
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
 
 TEST_F(ListMerge, EveryKindOfReferenceMovesToTheKeptEntryAndNoLinkRepeats) {
     const int drama = db::FindLookupId(connection, LookupTable::Genre, "Drama");
@@ -112,9 +94,14 @@ TEST_F(ListMerge, EveryKindOfReferenceMovesToTheKeptEntryAndNoLinkRepeats) {
         EXPECT_EQ(merged.genres.names, "Drama");
     }
     EXPECT_EQ(db::ReadMovie(connection, big)->mediaName, "DVD");
-    EXPECT_EQ(repeatedLinks(), 0);
-    EXPECT_FALSE(backups().isEmpty());
-    EXPECT_EQ(stockIntegrityCheck(files.catalogue().filePath()), "ok");
+    EXPECT_EQ(connection.scalar("SELECT (SELECT COUNT(*) FROM (SELECT 1 FROM [MovieGenre] GROUP "
+                                "BY [MovieId], [GenreId] HAVING COUNT(*) > 1)) + (SELECT COUNT(*) "
+                                "FROM (SELECT 1 FROM [MovieActor] GROUP BY [MovieId], [ActorId] "
+                                "HAVING COUNT(*) > 1))"),
+              0)
+        << "no link repeats";
+    EXPECT_FALSE(QDir(files.path("Backups")).isEmpty());
+    EXPECT_EQ(test::StockSqlite(files.catalogue().filePath(), "PRAGMA integrity_check"), "ok");
 }
 
 TEST_F(ListMerge, NothingOrOneEntryIsRefusedAndAFailedBackupChangesNothing) {

@@ -160,6 +160,9 @@ TEST_F(MainWindowTest, ARenameTheSearchNoLongerFindsAsksToClearTheSearch) {
     EXPECT_EQ(listedTitles(), (QStringList{"Aliens", "Brazil"}));
     EXPECT_FALSE(find<QLabel>("lblClearSearch")->isVisible());
     EXPECT_FALSE(window().recordView().imgIMDb->isGreyed());
+    addMovie("Casablanca");
+    QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(listedTitles().size(), 2) << "no search: no refill";
 }
 
 struct AddItCase {

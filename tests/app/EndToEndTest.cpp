@@ -108,7 +108,8 @@ void writeThreeMovies(const QTemporaryDir& home) {
     }
 }
 
-TEST(EndToEnd, ThreeStartsBuildSeedAndUpgradeTheCatalogue) {
+// What each upgrade step does is tested on the catalogue itself.
+TEST(EndToEnd, ThreeStartsBuildAndUpgradeTheCatalogueAStepEach) {
     QTemporaryDir home;
     const QString catalogue = cataloguePath(home);
     const char* version = "SELECT Version FROM Version";
@@ -119,12 +120,6 @@ TEST(EndToEnd, ThreeStartsBuildSeedAndUpgradeTheCatalogue) {
         EXPECT_EQ(program.exitCode(), 0) << program.errors().toStdString();
     }
     EXPECT_FALSE(QFile::exists(catalogue + "-wal")) << "the catalogue was closed cleanly";
-    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Actor"), 184);
-    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Genre WHERE Name = '(none)'"), 0);
-    EXPECT_EQ(
-        readNumber(catalogue,
-                   "SELECT COUNT(*) FROM pragma_table_info('Movie') WHERE name = 'ImageFile'"),
-        1);
     QSettings settings(home.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
     EXPECT_EQ(settings.value("Settings/frmWizard.WindowState").toString(), "0");
 }

@@ -6,8 +6,6 @@
 #include <QListWidget>
 #include <QTest>
 
-class QAbstractItemView;
-class QAction;
 class QLineEdit;
 class QMainWindow;
 class QModelIndex;

@@ -1,7 +1,7 @@
-#include "settings/Settings.h"
 #include "report/PageDrawer.h"
 #include "report/PageImage.h"
 #include "report/RunReport.h"
+#include "settings/Settings.h"
 #include "support/PdfTools.h"
 #include "support/ScriptedReport.h"
 #include "support/ScriptedUserInterface.h"
@@ -83,15 +83,10 @@ TEST_F(PreviewTest, PagesAreReachedByTheButtonsAndTheKeys) {
     click(window.cmdPrev);
     click(window.cmdFirst);
     EXPECT_EQ(page(), "Page: 1");
-}
-
-TEST_F(PreviewTest, AOnePageReportIsDrawnOnce) {
-    ui::PreviewWindow& window = open(write(1));
-    const qint64 drawn = window.pageImage().cacheKey();
-    for (QPushButton* button : {window.cmdNext, window.cmdPrev, window.cmdFirst, window.cmdLast})
-        click(button);
-    EXPECT_EQ(window.pageImage().cacheKey(), drawn);
-    EXPECT_EQ(page(), "Page: 1");
+    const qint64 first = window.pageImage().cacheKey();
+    click(window.cmdPrev);
+    click(window.cmdFirst);
+    EXPECT_EQ(window.pageImage().cacheKey(), first) << "nor the first";
 }
 
 TEST_F(PreviewTest, TheScrollBarsReachThePartOfThePageThatDoesNotFit) {

@@ -87,10 +87,8 @@ protected:
             test::AddMovie(files.connection(), QStringLiteral("Movie %1").arg(number), "4/7");
     }
     static QByteArray withoutIds(const QString& file) {
-        QFile movies(file);
-        movies.open(QIODevice::ReadOnly);
         QByteArray kept;
-        for (const QByteArray& line : movies.readAll().split('\n'))
+        for (const QByteArray& line : test::ContentsOf(file).split('\n'))
             kept += line.mid(line.indexOf(',')) + '\n';
         return kept;
     }

@@ -4,6 +4,7 @@
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
 #include "settings/Settings.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -127,10 +128,7 @@ TEST(EndToEnd, ThreeStartsBuildAndUpgradeTheCatalogueAStepEach) {
 TEST(EndToEnd, ASignalEndsTheProgramUnderTheStartUpErrorBox) {
     QTemporaryDir home;
     QDir().mkpath(home.filePath("data/KIB"));
-    QFile garbage(cataloguePath(home));
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write(QByteArray(8192, '\x5a'));
-    garbage.close();
+    ASSERT_TRUE(test::WriteFile(cataloguePath(home), QByteArray(8192, '\x5a')));
     for (int signalNumber : {SIGTERM, SIGINT}) {
         Program program(home, "offscreen");
         QString errors;

@@ -2,6 +2,7 @@
 #include "db/Upgrade.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 
@@ -29,11 +30,7 @@ TEST(Startup, BuildsTheNamedCatalogueAndShowsTheMainWindow) {
 
 TEST(Startup, AFailingStepIsNamedAndGivesAFailureStatus) {
     test::TestCatalogue files;
-    {
-        QFile notes(files.path("KIB.db"));
-        ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-        notes.write("shopping list");
-    }
+    ASSERT_TRUE(test::WriteFile(files.path("KIB.db"), "shopping list"));
     test::ScriptedUserInterface ui;
     ui.acknowledge();
     app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
@@ -47,9 +44,7 @@ TEST(Startup, AFailingStepIsNamedAndGivesAFailureStatus) {
 
 TEST(Startup, AFolderThatCannotBeWrittenEndsBeforeAnyWindow) {
     test::TestCatalogue files;
-    QFile blocker(files.path("not-a-folder"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(test::WriteFile(files.path("not-a-folder"), {}));
     test::ScriptedUserInterface ui;
     ui.acknowledge();
     EXPECT_FALSE(app::CheckDataAccess(ui, files.path("not-a-folder/KIB")));

@@ -5,6 +5,7 @@
 #include "report/SpoolReader.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedReport.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -185,9 +186,7 @@ TEST_F(SpoolWriterTest, AProtectedFileReadsBackWithItsPasswordWhateverTheBytes) 
     ScriptedReport report(writer, QStringLiteral("Test"), body, options);
     const QString file = *report::RunReport(report, writer);
     const QStringList plain = run(body);
-    QFile raw(file);
-    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    const QByteArray bytes = raw.readAll();
+    const QByteArray bytes = test::ContentsOf(file);
     EXPECT_NE(bytes.front(), '/');
     EXPECT_FALSE(bytes.contains("Database: KIB"));
 
@@ -219,11 +218,7 @@ TEST_F(SpoolWriterTest, ASpoolNameInUseIsPassedForTheNextSecond) {
 
 TEST_F(SpoolWriterTest, ASpoolFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     const QString spoolFolder = folder.filePath(QStringLiteral("Temp"));
-    {
-        // A file where the folder should be.
-        QFile blocking(spoolFolder);
-        ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
-    }
+    ASSERT_TRUE(test::WriteFile(spoolFolder, {}));  // a file where the folder should be
     ScriptedReport report(writer, QStringLiteral("Test"), test::RowsUntilPage(1));
     EXPECT_THROW(report::RunReport(report, writer), report::ReportError);
     QFile::remove(spoolFolder);

@@ -5,6 +5,7 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/StockSqlite.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 #include "support/UserInput.h"
 #include "ui/lists/ListDialog.h"
 
@@ -126,9 +127,7 @@ TEST_F(ListMerge, NothingOrOneEntryIsRefusedAndAFailedBackupChangesNothing) {
         return dialog.result();
     });
     click(frmMedias, "cmdMerge");
-    QFile blocker(files.path("Backups"));  // a file where the backups' folder would go
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(test::WriteFile(files.path("Backups"), {}));  // where the backups' folder goes
     ui.inDialog(keep("DVD  (0 movies)")).acknowledge();
     click(frmMedias, "cmdMerge");
     EXPECT_EQ(ui.exchanges().back().title, "Error");

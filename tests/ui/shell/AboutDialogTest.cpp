@@ -2,6 +2,7 @@
 #include "db/Transaction.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 #include "support/UserInput.h"
 #include "ui/shell/AboutDialog.h"
 
@@ -80,9 +81,7 @@ TEST_F(AboutBox, TheInstalledReadmeIsPreferredWhenItExists) {
     const QString source = files.path("README.md");
     EXPECT_EQ(ui::MakerWebAddress(installed, source), QUrl::fromLocalFile(source));
     ASSERT_TRUE(QDir().mkpath(files.path("share/doc/tallowmere")));
-    QFile file(installed);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(test::WriteFile(installed, {}));
     EXPECT_EQ(ui::MakerWebAddress(installed, source), QUrl::fromLocalFile(installed));
 }
 

@@ -167,8 +167,9 @@ TEST_F(PreviewTest, PrintingOnThePdfPrinterMakesTheSavedCopiesAndEndsThePreview)
     }
 }
 
-TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStays) {
-    ui::PreviewWindow& window = open(write(1));
+TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStaysUntilClosed) {
+    const QString spoolFile = write(1);
+    ui::PreviewWindow& window = open(spoolFile);
     ui.chooseFile(files.folder());  // a folder cannot take a document
     ui.acknowledge();
     click(window.cmdPrint);
@@ -176,13 +177,9 @@ TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStays) {
     ASSERT_FALSE(preview.isNull());
     EXPECT_EQ(ui.exchanges().back().title, "Error");
     EXPECT_TRUE(ui.exchanges().back().text.contains(QStringLiteral("could not be printed")));
-    EXPECT_TRUE(QFile::exists(window.spoolFile()));
-}
-
-TEST_F(PreviewTest, CloseDeletesTheSpoolFile) {
-    const QString spoolFile = write(1);
-    click(open(spoolFile).cmdClose);
-    EXPECT_FALSE(QFile::exists(spoolFile));
+    EXPECT_TRUE(QFile::exists(spoolFile));
+    click(window.cmdClose);
+    EXPECT_FALSE(QFile::exists(spoolFile)) << "Close deletes the spool file";
 }
 
 TEST_F(PreviewTest, ZoomKeysAndFitPage) {

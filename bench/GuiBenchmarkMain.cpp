@@ -1,14 +1,21 @@
-// The main() of benchmarks that measure or draw text: fonts need a QGuiApplication.
+// The main() of benchmarks that measure or draw text, for which fonts need a QGuiApplication,
+// and of those that open windows, which need a QApplication.
 
 #include "BenchCatalogue.h"
 
 #include <benchmark/benchmark.h>
+#ifdef TALLOWMERE_BENCH_WINDOWS
+#include <QApplication>
+using Application = QApplication;
+#else
 #include <QGuiApplication>
+using Application = QGuiApplication;
+#endif
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    Application application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KIB"));
     bench::SharedCatalogue();  // generated before any timing starts
     benchmark::Initialize(&argc, argv);

@@ -121,15 +121,3 @@ void BM_SaveMovieWithTheSameTitle(benchmark::State& state) {
 BENCHMARK(BM_SaveMovieWithTheSameTitle)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("KIB"));
-    bench::SharedCatalogue();  // generated before any timing starts
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,6 +5,7 @@
 #include "db/Connection.h"
 #include "report/DetailedReport.h"
 #include "report/DocumentReplay.h"
+#include "report/LabelCheckReport.h"
 #include "report/ListingReports.h"
 #include "report/PageDrawer.h"
 #include "report/RunReport.h"
@@ -92,6 +93,9 @@ void BM_Cost(benchmark::State& s) {
 void BM_Lent(benchmark::State& s) {
     measure(s, make<report::clsReportLent>(), false);
 }
+void BM_LabelCheck(benchmark::State& s) {
+    measure(s, make<report::clsReportLabelCheck>(), false);
+}
 void BM_ListToPdf(benchmark::State& s) {
     measure(s, make<report::clsReportList>(), true);
 }
@@ -109,5 +113,6 @@ BENCHMARK(BM_Detailed)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations
 BENCHMARK(BM_Inventory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(BM_Cost)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(BM_Lent)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_LabelCheck)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(BM_ListToPdf)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_DetailedToPdf)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);

@@ -5,7 +5,10 @@
 #include "db/Backup.h"
 #include "db/Catalogue.h"
 #include "db/DatabaseError.h"
+#include "db/FileCheck.h"
 #include "db/Movies.h"
+#include "db/ProgressReporter.h"
+#include "db/Repair.h"
 #include "db/Upgrade.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
@@ -162,6 +165,45 @@ int backupCatalogue(const Invocation& invocation) {
     return ExitOk;
 }
 
+// The repair works unattended: no window shows its steps, and nothing cancels it.
+class QuietProgress final : public db::ProgressReporter {
+public:
+    void ShowProgress(const QString&, int, int) override {}
+    void ProgressStep(const QString&) override {}
+    void CloseProgress() override {}
+    bool stopRequested() const override { return false; }
+};
+
+int checkCatalogue(const Invocation& invocation) {
+    OpenCatalogue open(invocation, invocation.repair ? OpenCatalogue::Purpose::Write
+                                                     : OpenCatalogue::Purpose::Read);
+    const QString path = open.catalogue().filePath();
+    say(stdout, QStringLiteral("Catalogue %1: %2").arg(open.catalogue().name(), path));
+    const QStringList damage = db::IntegrityProblems(path);
+    say(stdout, QStringLiteral("File check: %1")
+                    .arg(damage.isEmpty() ? QStringLiteral("ok") : damage.join(u'\n')));
+    say(stdout, QStringLiteral("Movies: %1").arg(db::CountMovies(open.connection())));
+    const db::RepairableProblems found = db::FindRepairableProblems(open.connection());
+    say(stdout, QStringLiteral("Media, ratings and locations that name nothing: %1")
+                    .arg(found.brokenReferences));
+    say(stdout,
+        QStringLiteral("Cast and genre links of movies that are gone: %1").arg(found.orphanLinks));
+    const bool mendable = found.brokenReferences + found.orphanLinks > 0;
+    if (invocation.repair && mendable) {
+        say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
+        QuietProgress quiet;
+        say(stdout, QStringLiteral("%1 problems repaired.")
+                        .arg(db::RepairReferences(open.connection(), quiet)));
+    } else if (mendable) {
+        say(stdout, QStringLiteral("tallowmere check --repair mends them."));
+    }
+    if (!damage.isEmpty())
+        say(stderr, QStringLiteral("The file is damaged. Keep it as it is; open a backup from %1, "
+                                   "or rescue what can be read with the stock tool's .recover.")
+                        .arg(open.catalogue().folder() + QStringLiteral("/Backups")));
+    return damage.isEmpty() && (!mendable || invocation.repair) ? ExitOk : ExitFailure;
+}
+
 // "2,5" as ids; nothing when a part is not a whole number.
 std::optional<QList<int>> idsOf(const QString& text) {
     QList<int> ids;
@@ -218,18 +260,12 @@ int writeReport(const Invocation& invocation) {
 
 int RunCommand(const Invocation& invocation) {
     const std::map<QString, std::function<int(const Invocation&)>> commands = {
-        {QStringLiteral("export"), exportMovies},
-        {QStringLiteral("import"), importMovies},
-        {QStringLiteral("backup"), backupCatalogue},
-        {QStringLiteral("report"), writeReport},
+        {QStringLiteral("export"), exportMovies},    {QStringLiteral("import"), importMovies},
+        {QStringLiteral("backup"), backupCatalogue}, {QStringLiteral("report"), writeReport},
+        {QStringLiteral("check"), checkCatalogue},
     };
-    const auto command = commands.find(invocation.command);
-    if (command == commands.end()) {
-        say(stderr, QStringLiteral("'%1' is not available yet.").arg(invocation.command));
-        return ExitFailure;
-    }
     try {
-        return command->second(invocation);
+        return commands.at(invocation.command)(invocation);
     } catch (const std::exception& error) {
         say(stderr, QString::fromUtf8(error.what()));
         return ExitFailure;

@@ -6,16 +6,41 @@
 
 #include <QHash>
 #include <algorithm>
+#include <vector>
 
 namespace db {
 
 namespace {
 
-const char* const Articles[] = {"the", "a", "an", "der", "die", "das", "le", "la", "les", "el"};
+// Each article as it begins a title ("the ") and as it ends one moved behind a comma.
+struct Article {
+    QString leading;
+    QString trailing;
+    QString trailingWithoutBlank;
+};
+
+const std::vector<Article>& Articles() {
+    static const std::vector<Article> articles = [] {
+        std::vector<Article> made;
+        for (const char* word : {"the", "a", "an", "der", "die", "das", "le", "la", "les", "el"}) {
+            const QString article = QString::fromLatin1(word);
+            made.push_back({article + u' ', QStringLiteral(", ") + article, u',' + article});
+        }
+        return made;
+    }();
+    return articles;
+}
+
+bool isAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+}
 
 // Case and accents folded: "Amélie" and "AMELIE" become "amelie".
 QString folded(const QString& title) {
-    const QString decomposed = title.toCaseFolded().normalized(QString::NormalizationForm_KD);
+    const QString caseFolded = title.toCaseFolded();
+    if (isAscii(caseFolded))  // nothing to decompose: most titles
+        return caseFolded.simplified();
+    const QString decomposed = caseFolded.normalized(QString::NormalizationForm_KD);
     QString result;
     result.reserve(decomposed.size());
     for (const QChar c : decomposed)
@@ -24,12 +49,11 @@ QString folded(const QString& title) {
     return result.simplified();
 }
 
-QString withoutArticle(QString title) {
-    for (const char* article : Articles) {
-        const QString word = QString::fromLatin1(article);
-        if (title.startsWith(word + u' ') && title.size() > word.size() + 1)
-            return title.mid(word.size() + 1);
-        if (title.endsWith(QStringLiteral(", ") + word) || title.endsWith(u',' + word))
+QString withoutArticle(const QString& title) {
+    for (const Article& article : Articles()) {
+        if (title.startsWith(article.leading) && title.size() > article.leading.size())
+            return title.mid(article.leading.size());
+        if (title.endsWith(article.trailing) || title.endsWith(article.trailingWithoutBlank))
             return title.left(title.lastIndexOf(u','));
     }
     return title;

@@ -57,17 +57,31 @@ int mergeLinks(Connection& connection, const QString& links, const QString& colu
 
 QHash<int, int> MoviesUsingEntries(Connection& connection, LookupTable table) {
     const QString column = IdColumnName(table);
-    const QString links = linkTable(table);
-    const QString sql =
-        links.isEmpty()
-            ? QStringLiteral("SELECT [%1], COUNT(*) FROM [Movie] GROUP BY [%1]").arg(column)
-            : QStringLiteral(
-                  "SELECT l.[%1], COUNT(DISTINCT l.[MovieId]) FROM [%2] l "
-                  "INNER JOIN [Movie] m ON m.[MovieId] = l.[MovieId] GROUP BY l.[%1]")
-                  .arg(column, links);
     QHash<int, int> counts;
-    connection.scan(sql, {},
-                    [&](const ScannedRow& row) { counts.insert(row.integer(0), row.integer(1)); });
+    const QString links = linkTable(table);
+    if (links.isEmpty()) {
+        connection.scan(
+            QStringLiteral("SELECT [%1], COUNT(*) FROM [Movie] GROUP BY [%1]").arg(column), {},
+            [&](const ScannedRow& row) { counts.insert(row.integer(0), row.integer(1)); });
+        return counts;
+    }
+    // The links in the order of their index, so that a repeated link follows its first and a
+    // movie is counted once per entry without sorting them all again.
+    int lastMovie = 0;
+    int lastEntry = 0;
+    connection.scan(QStringLiteral("SELECT l.[MovieId], l.[%1] FROM [%2] l "
+                                   "INNER JOIN [Movie] m ON m.[MovieId] = l.[MovieId] "
+                                   "ORDER BY l.[MovieId], l.[%1]")
+                        .arg(column, links),
+                    {}, [&](const ScannedRow& row) {
+                        const int movie = row.integer(0);
+                        const int entry = row.integer(1);
+                        if (movie == lastMovie && entry == lastEntry)
+                            return;
+                        lastMovie = movie;
+                        lastEntry = entry;
+                        ++counts[entry];
+                    });
     return counts;
 }
 

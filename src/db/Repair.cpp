@@ -93,6 +93,31 @@ bool CheckReference(Connection& connection, int& id, LookupTable table) {
     return false;
 }
 
+RepairableProblems FindRepairableProblems(Connection& connection) {
+    RepairableProblems problems;
+    problems.orphanLinks =
+        connection
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] NOT IN "
+                                   "(SELECT [MovieId] FROM [Movie])"))
+            .toInt();
+    if (connection.hasTable(QStringLiteral("MovieGenre")))
+        problems.orphanLinks +=
+            connection
+                .scalar(QStringLiteral("SELECT COUNT(*) FROM [MovieGenre] WHERE [MovieId] NOT IN "
+                                       "(SELECT [MovieId] FROM [Movie])"))
+                .toInt();
+    for (const Reference& reference : References) {
+        const QString column = IdColumnName(reference.table);
+        problems.brokenReferences +=
+            connection
+                .scalar(QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [%1] NOT IN "
+                                       "(SELECT [%1] FROM [%2])")
+                            .arg(column, TableName(reference.table)))
+                .toInt();
+    }
+    return problems;
+}
+
 int RepairReferences(Connection& connection, ProgressReporter& progress) {
     int problems = removeOrphanLinks(connection);
     std::vector<MovieReferences> movies = moviesInTitleOrder(connection);

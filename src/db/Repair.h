@@ -22,4 +22,11 @@ bool CheckReference(Connection& connection, int& id, LookupTable table);
 // references repaired.
 int RepairReferences(Connection& connection, ProgressReporter& progress);
 
+// What RepairReferences would mend, counted without changing anything.
+struct RepairableProblems {
+    int orphanLinks = 0;       // cast and genre links of movies that no longer exist
+    int brokenReferences = 0;  // media, ratings and locations that name no row
+};
+RepairableProblems FindRepairableProblems(Connection& connection);
+
 }  // namespace db

@@ -5,6 +5,7 @@
 #include "io/ExportMovies.h"
 #include "io/MovieFileFormat.h"
 #include "settings/Settings.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -109,7 +110,8 @@ void writeThreeMovies(const QTemporaryDir& home) {
     }
 }
 
-TEST(EndToEnd, ThreeStartsBuildSeedAndUpgradeTheCatalogue) {
+// What each upgrade step does is tested on the catalogue itself.
+TEST(EndToEnd, ThreeStartsBuildAndUpgradeTheCatalogueAStepEach) {
     QTemporaryDir home;
     const QString catalogue = cataloguePath(home);
     const char* version = "SELECT Version FROM Version";
@@ -120,12 +122,6 @@ TEST(EndToEnd, ThreeStartsBuildSeedAndUpgradeTheCatalogue) {
         EXPECT_EQ(program.exitCode(), 0) << program.errors().toStdString();
     }
     EXPECT_FALSE(QFile::exists(catalogue + "-wal")) << "the catalogue was closed cleanly";
-    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Actor"), 184);
-    EXPECT_EQ(readNumber(catalogue, "SELECT COUNT(*) FROM Genre WHERE Name = '(none)'"), 0);
-    EXPECT_EQ(
-        readNumber(catalogue,
-                   "SELECT COUNT(*) FROM pragma_table_info('Movie') WHERE name = 'ImageFile'"),
-        1);
     QSettings settings(home.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
     EXPECT_EQ(settings.value("Settings/frmWizard.WindowState").toString(), "0");
 }
@@ -133,10 +129,7 @@ TEST(EndToEnd, ThreeStartsBuildSeedAndUpgradeTheCatalogue) {
 TEST(EndToEnd, ASignalEndsTheProgramUnderTheStartUpErrorBox) {
     QTemporaryDir home;
     QDir().mkpath(home.filePath("data/KIB"));
-    QFile garbage(cataloguePath(home));
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write(QByteArray(8192, '\x5a'));
-    garbage.close();
+    ASSERT_TRUE(test::WriteFile(cataloguePath(home), QByteArray(8192, '\x5a')));
     for (int signalNumber : {SIGTERM, SIGINT}) {
         Program program(home, "offscreen");
         QString errors;

@@ -5,12 +5,12 @@
 #include "io/ImportMovies.h"
 #include "io/MovieFileFormat.h"
 #include "io/MovieFileLines.h"
+#include "support/StockSqlite.h"
 #include "support/TestCatalogue.h"
 #include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <QProcess>
 
 namespace {
 
@@ -49,15 +49,6 @@ TEST(UnicodeCase, LikeMatchesWildcardsIgnoringCaseForEveryLetter) {
 // Titles and names that the built-in NOCASE and a Unicode fold put in different orders.
 const QStringList Names = {"Émile", "Ñandú", "Über", "Øresund", "éclair", "ångström", "Zorro"};
 
-// The stock sqlite3 tool, run on the file as another program would; returns what it prints.
-QString stockTool(const QString& path, const QString& sql) {
-    QProcess tool;
-    tool.start(QStringLiteral(TALLOWMERE_SQLITE3), {path, sql});
-    EXPECT_TRUE(tool.waitForFinished());
-    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
-
 class CaseFolding : public testing::Test {
 protected:
     int addMovie(const QString& title) { return test::AddMovie(files.connection(), title); }
@@ -88,21 +79,22 @@ TEST_F(CaseFolding, TheStockToolFindsEveryIndexInOrderAfterTheProgramWrote) {
               (QStringList{"Zorro", "ångström", "éclair", "Émile", "Ñandú", "Øresund", "Über"}))
         << "ordered ignoring the case of every letter";
     files.catalogue().close();
-    EXPECT_EQ(stockTool(path, "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(test::StockSqlite(path, "PRAGMA integrity_check"), "ok");
 }
 
 // What the program's own rows can rely on, rows that another program added or renamed must too,
 // whether they are met at once or after the program has opened the file again.
 TEST_F(CaseFolding, RowsWrittenByAnotherProgramAreFoundIgnoringCase) {
     const int brazil = addMovie("Brazil");
-    stockTool(path,
-              "INSERT INTO Movie (GenreId, LocationId, MediaId, RatingId, Title, LabelNumber, "
-              "ReleaseYear, Minutes, Stars, AcquireDate, Cost, LentDate) VALUES (0, 2, 2, 2, "
-              "'Amélie', '', 0, 0, 0, '1899-01-01 00:00:00', 0, '1899-01-01 00:00:00');"
-              "INSERT INTO Actor (Name) VALUES ('Élodie Bouchez');"
-              "INSERT INTO Location (Name) VALUES ('Étagère');"
-              "UPDATE Movie SET Title = 'Über Brazil' WHERE Title = 'Brazil';"
-              "REINDEX; VACUUM;");
+    test::StockSqlite(
+        path,
+        "INSERT INTO Movie (GenreId, LocationId, MediaId, RatingId, Title, LabelNumber, "
+        "ReleaseYear, Minutes, Stars, AcquireDate, Cost, LentDate) VALUES (0, 2, 2, 2, "
+        "'Amélie', '', 0, 0, 0, '1899-01-01 00:00:00', 0, '1899-01-01 00:00:00');"
+        "INSERT INTO Actor (Name) VALUES ('Élodie Bouchez');"
+        "INSERT INTO Location (Name) VALUES ('Étagère');"
+        "UPDATE Movie SET Title = 'Über Brazil' WHERE Title = 'Brazil';"
+        "REINDEX; VACUUM;");
     const int actors = first.scalar("SELECT COUNT(*) FROM [Actor]").toInt();
 
     for (int opening = 0; opening < 2; ++opening) {
@@ -122,8 +114,8 @@ TEST_F(CaseFolding, RowsWrittenByAnotherProgramAreFoundIgnoringCase) {
         files.catalogue().OpenDatabase("KIB");
     }
     files.catalogue().close();
-    EXPECT_EQ(stockTool(path, "PRAGMA integrity_check"), "ok");
-    EXPECT_EQ(stockTool(path, "SELECT COUNT(*) FROM Movie WHERE TitleKey IS NULL"), "0")
+    EXPECT_EQ(test::StockSqlite(path, "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(test::StockSqlite(path, "SELECT COUNT(*) FROM Movie WHERE TitleKey IS NULL"), "0")
         << "folds are filled in when the file is opened";
 }
 
@@ -140,7 +132,7 @@ TEST_F(CaseFolding, ACatalogueOfAnEarlierVersionIsMendedWhenOpened) {
                      "ALTER TABLE [%1] DROP COLUMN [%2Key];")
                      .arg(parts[0], parts[1]);
     }
-    stockTool(path, strip);
+    test::StockSqlite(path, strip);
     sqlite3* earlier = nullptr;
     ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &earlier), SQLITE_OK);
     sqlite3_create_collation(earlier, "NOCASE", SQLITE_UTF8, nullptr,
@@ -161,14 +153,14 @@ TEST_F(CaseFolding, ACatalogueOfAnEarlierVersionIsMendedWhenOpened) {
         ASSERT_EQ(sqlite3_exec(earlier, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
     }
     sqlite3_close(earlier);
-    ASSERT_NE(stockTool(path, "PRAGMA integrity_check"), "ok") << "the fault this mends";
+    ASSERT_NE(test::StockSqlite(path, "PRAGMA integrity_check"), "ok") << "the fault this mends";
 
     db::Connection& mended = files.open();
     EXPECT_GT(db::FindMovieByTitle(mended, "ÉCLAIR"), 0);
     EXPECT_EQ(db::LookupOrAddId(mended, LookupTable::Actor, "ØRESUND"),
               db::FindLookupId(mended, LookupTable::Actor, "øresund"));
     files.catalogue().close();
-    EXPECT_EQ(stockTool(path, "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(test::StockSqlite(path, "PRAGMA integrity_check"), "ok");
 }
 
 }  // namespace

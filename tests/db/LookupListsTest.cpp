@@ -46,31 +46,25 @@ TEST_F(LookupLists, RenameRefusesAnotherEntrysNameAndDeleteKeepsTheRowsInUse) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM [Media] WHERE [Name] IN ('Vhs', 'Disc')"), 2);
 }
 
-TEST_F(LookupLists, AGenreIsInUseByTheDistinctMoviesLinkedToIt) {
-    // Genre 7 (Drama) twice for one movie, once for another; the old column says nothing.
-    const int first = addMovie("First", "7/7/4");
+// Genres count the distinct movies linked to them; the old GenreId column says nothing.
+TEST_F(LookupLists, EachListCountsTheMoviesThatUseAnEntry) {
+    const int first = addMovie("First", "7/7/4", 5);
     addMovie("Second", "7");
-    addMovie("Third", "4");
+    db::SetMovieCast(connection, addMovie("Third", "4", 5), {"Humphrey Bogart", "Ingrid Bergman"});
     connection.execute("UPDATE [Movie] SET [GenreId] = 9");
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 7), 2);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 4), 2);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 9), 0);
+    using db::LookupTable;
+    const int bogart = db::FindLookupId(connection, LookupTable::Actor, "Humphrey Bogart");
+    const std::tuple<LookupTable, int, int> cases[] = {
+        {LookupTable::Genre, 7, 2},     {LookupTable::Genre, 4, 2}, {LookupTable::Genre, 9, 0},
+        {LookupTable::Rating, 5, 2},    {LookupTable::Media, 2, 3}, {LookupTable::Location, 3, 0},
+        {LookupTable::Actor, bogart, 1}};
+    for (const auto& [table, id, movies] : cases)
+        EXPECT_EQ(db::CountLookupUses(connection, table, id), movies)
+            << db::TableName(table).toStdString();
 
     // Links left behind by a movie that is gone hold nothing in use.
     connection.execute("DELETE FROM [Movie] WHERE [MovieId] = ?", {first});
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Genre, 7), 1);
-}
-
-TEST_F(LookupLists, OtherListsCountTheirOwnColumnOrTheCast) {
-    const int movie = addMovie("Casablanca", {}, 5);
-    addMovie("Brazil", {}, 5);
-    db::SetMovieCast(connection, movie, {"Humphrey Bogart", "Ingrid Bergman"});
-    const int bogart = db::FindLookupId(connection, db::LookupTable::Actor, "Humphrey Bogart");
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Rating, 5), 2);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Rating, 4), 0);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Media, 2), 2);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Location, 3), 0);
-    EXPECT_EQ(db::CountLookupUses(connection, db::LookupTable::Actor, bogart), 1);
+    EXPECT_EQ(db::CountLookupUses(connection, LookupTable::Genre, 7), 1);
 }
 
 }  // namespace

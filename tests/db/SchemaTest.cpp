@@ -2,6 +2,7 @@
 #include "db/Schema.h"
 #include "db/Upgrade.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -86,10 +87,7 @@ TEST(CreateDatabase, LeavesNoCatalogueWhenTheBuildFailsAndReplacesALeftover) {
     EXPECT_FALSE(QFile::exists(broken));
 
     const QString path = files.path("KIB.db");
-    QFile leftover(path + ".building");
-    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-    leftover.write("half a catalogue");
-    leftover.close();
+    ASSERT_TRUE(test::WriteFile(path + ".building", "half a catalogue"));
     db::CreateDatabase(path);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_FALSE(QFile::exists(path + ".building"));

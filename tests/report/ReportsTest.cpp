@@ -32,16 +32,16 @@ QStringList Row(const QStringList& texts, const QList<int>& tabs) {
     return lines;
 }
 
-// "/SETTAB" commands from triples of tab, position and alignment.
-QStringList Tabs(const QStringList& triples) {
+// "/SETTAB" commands from triples of tab, position and alignment, given as "1 0.1 1, 2 3 3".
+QStringList Tabs(const QString& triples) {
     QStringList lines;
-    for (qsizetype at = 0; at + 2 < triples.size(); at += 3)
-        lines << "/SETTAB" << triples.mid(at, 3);
+    for (const QString& triple : triples.split(QStringLiteral(", ")))
+        lines << "/SETTAB" << triple.split(u' ');
     return lines;
 }
 
 // The heading of the reports in columns, after the page heading.
-QStringList ColumnHeading(const QStringList& tabs, const QStringList& titles,
+QStringList ColumnHeading(const QString& tabs, const QStringList& titles,
                           const QList<int>& titleTabs) {
     return QStringList{"/NORMAL"} + Tabs(tabs) + QStringList{"/CR", "/BOLD"} +
            Row(titles, titleTabs).mid(1) +
@@ -162,8 +162,7 @@ TEST_F(ReportsTest, TheMovieListingIsOneLineAMovieByLocationThenTitle) {
     report::clsReportList list(writer, connection());
     EXPECT_EQ(list.Name(), "Movie Listing");
     const QStringList expected =
-        ColumnHeading({"1", "0.1", "1", "2", "3",   "3", "3", "3.2", "1", "4", "4.2", "1",
-                       "5", "4.3", "1", "6", "5.6", "1", "7", "6.2", "1", "8", "6.8", "1"},
+        ColumnHeading("1 0.1 1, 2 3 3, 3 3.2 1, 4 4.2 1, 5 4.3 1, 6 5.6 1, 7 6.2 1, 8 6.8 1",
                       {"Title", "Stars", "Genre", "Location", "Rating", "Media", "Min."},
                       ListTabs) +
         Row({Cut(LongTitle, 2.15), "3.5", "Comedy", "Living Room", "PG", "DVD", "100"}, ListTabs) +
@@ -194,8 +193,7 @@ TEST_F(ReportsTest, TheDetailedListingIsABlockAMovieWithItsCastAndWrappedNotes) 
     report::clsReportDetailed detailed(writer, connection());
     const QStringList lines = body(detailed);
     const QStringList heading = QStringList{"/BOX", "0.1", "0.85", "7.8", "0.85", "1"} +
-                                Tabs({"1", "0.1", "1", "2", "0.9", "1", "3", "3.5", "1", "4", "4.3",
-                                      "1", "5", "2.3", "1", "6", "2.9", "1"}) +
+                                Tabs("1 0.1 1, 2 0.9 1, 3 3.5 1, 4 4.3 1, 5 2.3 1, 6 2.9 1") +
                                 QStringList{CR, CR};
     const QStringList alienBlock =
         Row({"Stars:", "4.5"}, {1, 2}) +
@@ -224,22 +222,20 @@ TEST_F(ReportsTest, TheDetailedListingIsABlockAMovieWithItsCastAndWrappedNotes) 
     const qsizetype notes = lines.lastIndexOf(QStringLiteral("Notes:"));
     const QStringList wrapped = QStringList{"/NORMAL"} + T({{first, 2}}) + Row({second}, {2});
     EXPECT_EQ(lines.mid(notes + 2, wrapped.size()), wrapped);
-    const QStringList count =
-        Tabs({"2", "4", "1"}) + QStringList{CR, CR} + T({{"Movie count: 3", 1}});
+    const QStringList count = Tabs("2 4 1") + QStringList{CR, CR} + T({{"Movie count: 3", 1}});
     EXPECT_EQ(lines.mid(lines.size() - count.size()), count);
 }
 
 TEST_F(ReportsTest, TheCostReportTotalsExactlyUnderARuleAndSaysWhenTheTotalIsTooLarge) {
     report::clsReportCost cost(writer, connection());
     const QList<int> tabs = {1, 2, 4, 6};
-    const QStringList expected =
-        ColumnHeading(
-            {"1", "0.1", "1", "2", "2.25", "1", "4", "4", "1", "5", "5.25", "1", "6", "6", "3"},
-            {"Title", "Acquired", "Label #", "Amount"}, tabs) +
-        Row({"Alien", "03/15/2004", "A-1", "$12.50"}, tabs) +
-        Row({Cut(LongTitle, 2.15), "", "C-3", "$0.50"}, tabs) +
-        QStringList{CR, CR, "/LINEABOVE", "5", "0.75", "1", "/BOLD"} + T({{"$13.00", 6}}) +
-        QStringList{"/NORMAL", CR, CR} + T({{"Movie count (that have a cost): 2", 1}});
+    const QStringList expected = ColumnHeading("1 0.1 1, 2 2.25 1, 4 4 1, 5 5.25 1, 6 6 3",
+                                               {"Title", "Acquired", "Label #", "Amount"}, tabs) +
+                                 Row({"Alien", "03/15/2004", "A-1", "$12.50"}, tabs) +
+                                 Row({Cut(LongTitle, 2.15), "", "C-3", "$0.50"}, tabs) +
+                                 QStringList{CR, CR, "/LINEABOVE", "5", "0.75", "1", "/BOLD"} +
+                                 T({{"$13.00", 6}}) + QStringList{"/NORMAL", CR, CR} +
+                                 T({{"Movie count (that have a cost): 2", 1}});
     EXPECT_EQ(body(cost), expected);
 
     for (const char* title : {"Dear 1", "Dear 2"}) {
@@ -260,8 +256,7 @@ TEST_F(ReportsTest, TheInventoryGroupsByTheExactLocationName) {
         return QStringList{CR, "/BOLD"} + T({{location, 1}}) + QStringList{"/NORMAL", CR};
     };
     const QStringList expected =
-        ColumnHeading({"1", "0.1", "1",   "2", "2.5", "1",   "3", "3.4", "1",   "4", "3.5",
-                       "1", "5",   "4.8", "3", "6",   "5.1", "1", "7",   "5.8", "1"},
+        ColumnHeading("1 0.1 1, 2 2.5 1, 3 3.4 1, 4 3.5 1, 5 4.8 3, 6 5.1 1, 7 5.8 1",
                       {"Title", "Genre", "Rating", "Minutes", "Media", "Label #"}, tabs) +
         group("Living Room") +
         Row({Cut(LongTitle, 2.4), "Comedy", "PG", "100", "DVD", "C-3"}, tabs) + QStringList{CR} +
@@ -274,11 +269,10 @@ TEST_F(ReportsTest, TheInventoryGroupsByTheExactLocationName) {
 
 TEST_F(ReportsTest, TheLentReportListsANameOrADateButNotBlanksAndTheEmptyDate) {
     report::clsReportLent lent(writer, connection());
-    const QStringList expected = ColumnHeading({"1", "0.1", "1", "2", "2.5", "1", "3", "4.5", "3"},
-                                               {"Title", "Lent To", "Lent Date"}, {1, 2, 3}) +
-                                 Row({"Alien", "", "01/02/2020"}, {1, 2, 3}) +
-                                 Row({"Brazil", "Ann"}, {1, 2}) + QStringList{CR, CR} +
-                                 T({{"Movie count (lent out): 2", 1}});
+    const QStringList expected =
+        ColumnHeading("1 0.1 1, 2 2.5 1, 3 4.5 3", {"Title", "Lent To", "Lent Date"}, {1, 2, 3}) +
+        Row({"Alien", "", "01/02/2020"}, {1, 2, 3}) + Row({"Brazil", "Ann"}, {1, 2}) +
+        QStringList{CR, CR} + T({{"Movie count (lent out): 2", 1}});
     EXPECT_EQ(body(lent), expected);
 
     connection().execute(QStringLiteral("UPDATE [Movie] SET [LentTo] = NULL, [LentDate] = ?"),

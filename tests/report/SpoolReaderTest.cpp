@@ -4,6 +4,7 @@
 #include "report/SpoolReader.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedReport.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -23,16 +24,12 @@ protected:
         test::ScriptedReport report(writer, QStringLiteral("Three pages"), test::RowsUntilPage(3),
                                     test::RowsHeading());
         spoolFile = *report::RunReport(report, writer);
-        QFile file(spoolFile);
-        file.open(QIODevice::ReadOnly);
-        bytes = file.readAll();
+        bytes = test::ContentsOf(spoolFile);
     }
 
     QString damaged(const QByteArray& content) {
         const QString path = folder.filePath(QStringLiteral("damaged.rpt"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(content);
+        test::WriteFile(path, content);
         return path;
     }
 

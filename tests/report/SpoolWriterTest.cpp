@@ -5,6 +5,7 @@
 #include "report/SpoolReader.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedReport.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -18,35 +19,26 @@ namespace {
 using report::SpoolWriter;
 using test::ScriptedReport;
 
-const QStringList Header = {
-    "/VERSION",   "1",           "/REPORTNAME", "Test",  "/CREATEDBY", "KIB",         "/CREATEDATE",
-    "03/05/2024", "/CREATETIME", "14:07:09",    "/NOTE", "",           "/ORIENTATION"};
+// Spool lines are written here in one text, a "|" where a line ends.
+const QStringList Header =
+    QStringLiteral(
+        "/VERSION|1|/REPORTNAME|Test|/CREATEDBY|KIB|/CREATEDATE|03/05/2024|/CREATETIME|"
+        "14:07:09|/NOTE||/ORIENTATION")
+        .split(u'|');
 
 // The standard page heading; the font line is "/FONT" with its arguments, or the style alone.
 QStringList Heading(const QStringList& frame, const QStringList& tabs, const QStringList& font,
                     int page = 1) {
     return QStringList{"/SCREENONLY", "/BOX", "0", "0"} + frame +
-           QStringList{"1",     "/SETTAB", "1",       tabs[0], "1",     "/SETTAB", "2",
-                       tabs[1], "2",       "/SETTAB", "3",     tabs[2], "3"} +
+           QStringLiteral("1|/SETTAB|1|%1|1|/SETTAB|2|%2|2|/SETTAB|3|%3|3")
+               .arg(tabs[0], tabs[1], tabs[2])
+               .split(u'|') +
            font +
-           QStringList{"/CR",
-                       "/TEXT",
-                       "Database: KIB",
-                       "1",
-                       "/BOLD",
-                       "/TEXT",
-                       "Test",
-                       "2",
-                       "/NORMAL",
-                       "/TEXT",
-                       QStringLiteral("Page %1").arg(page),
-                       "3",
-                       "/CR",
-                       "/TEXT",
-                       "03/05/2024",
-                       "3",
-                       "/CR",
-                       "/RESETTABS"};
+           QStringLiteral(
+               "/CR|/TEXT|Database: KIB|1|/BOLD|/TEXT|Test|2|/NORMAL|/TEXT|Page %1|3|"
+               "/CR|/TEXT|03/05/2024|3|/CR|/RESETTABS")
+               .arg(page)
+               .split(u'|');
 }
 
 const QStringList FirstFont = {"/FONT", "10", "Times New Roman", "1"};
@@ -60,7 +52,7 @@ protected:
     }
 
     // Writes a report and gives the lines of its file.
-    QStringList run(const ScriptedReport::Body& body, ScriptedReport::Options options = {}) {
+    QStringList run(const test::ReportBody& body, test::ReportOptions options = {}) {
         ScriptedReport report(writer, QStringLiteral("Test"), body, std::move(options));
         const std::optional<QString> file = report::RunReport(report, writer);
         return file ? test::SpoolFileLines(*file) : QStringList();
@@ -189,14 +181,12 @@ TEST_F(SpoolWriterTest, AProtectedFileReadsBackWithItsPasswordWhateverTheBytes) 
         writer.PrintText(QStringLiteral("ÿÿÿ ~~~ Ünïcödé €"), 1);
     };
     run(body);  // the font is selected once; both reports below begin with its style
-    ScriptedReport::Options options;
+    test::ReportOptions options;
     options.password = QStringLiteral("ÿé€z");
     ScriptedReport report(writer, QStringLiteral("Test"), body, options);
     const QString file = *report::RunReport(report, writer);
     const QStringList plain = run(body);
-    QFile raw(file);
-    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    const QByteArray bytes = raw.readAll();
+    const QByteArray bytes = test::ContentsOf(file);
     EXPECT_NE(bytes.front(), '/');
     EXPECT_FALSE(bytes.contains("Database: KIB"));
 
@@ -228,11 +218,7 @@ TEST_F(SpoolWriterTest, ASpoolNameInUseIsPassedForTheNextSecond) {
 
 TEST_F(SpoolWriterTest, ASpoolFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     const QString spoolFolder = folder.filePath(QStringLiteral("Temp"));
-    {
-        // A file where the folder should be.
-        QFile blocking(spoolFolder);
-        ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
-    }
+    ASSERT_TRUE(test::WriteFile(spoolFolder, {}));  // a file where the folder should be
     ScriptedReport report(writer, QStringLiteral("Test"), test::RowsUntilPage(1));
     EXPECT_THROW(report::RunReport(report, writer), report::ReportError);
     QFile::remove(spoolFolder);

@@ -21,10 +21,8 @@ struct ReportOptions {
 // A report whose rows the test writes through the engine's own calls: nothing of a real report.
 class ScriptedReport final : public report::Report {
 public:
-    using Body = ReportBody;
-    using Options = ReportOptions;
-
-    ScriptedReport(report::SpoolWriter& writer, QString name, Body body, Options options = {})
+    ScriptedReport(report::SpoolWriter& writer, QString name, ReportBody body,
+                   ReportOptions options = {})
         : writer_(writer),
           name_(std::move(name)),
           body_(std::move(body)),
@@ -45,13 +43,13 @@ public:
 private:
     report::SpoolWriter& writer_;
     QString name_;
-    Body body_;
-    Options options_;
+    ReportBody body_;
+    ReportOptions options_;
 };
 
 // Rows "Row 1", "Row 2", ... at tab 1, up to the first row of the page given. The heading
 // places tab 1 half an inch in.
-inline ScriptedReport::Body RowsUntilPage(int pages) {
+inline ReportBody RowsUntilPage(int pages) {
     return [pages](report::SpoolWriter& writer) {
         for (int row = 1; !writer.cancelled(); ++row) {
             writer.NewLine();
@@ -62,8 +60,8 @@ inline ScriptedReport::Body RowsUntilPage(int pages) {
     };
 }
 
-inline ScriptedReport::Options RowsHeading() {
-    ScriptedReport::Options options;
+inline ReportOptions RowsHeading() {
+    ReportOptions options;
     options.heading = [](report::SpoolWriter& writer) { writer.SetTab(1, 0.5, 1); };
     return options;
 }

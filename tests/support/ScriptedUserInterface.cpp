@@ -7,23 +7,9 @@ namespace test {
 
 namespace {
 
-const char* kindName(Exchange::Kind kind) {
-    switch (kind) {
-        case Exchange::Kind::Ask:
-            return "a question";
-        case Exchange::Kind::Inform:
-            return "a message";
-        case Exchange::Kind::Input:
-            return "an input box";
-        case Exchange::Kind::File:
-            return "a file dialog";
-        case Exchange::Kind::Modal:
-            return "a dialog";
-        case Exchange::Kind::Url:
-            return "a web address";
-    }
-    return "?";
-}
+// In the order of Exchange::Kind.
+const char* const KindNames[] = {"a question",    "a message", "an input box",
+                                 "a file dialog", "a dialog",  "a web address"};
 
 }  // namespace
 
@@ -69,8 +55,8 @@ std::optional<ScriptedUserInterface::Step> ScriptedUserInterface::next(Exchange:
                                                                        const QString& text) {
     exchanges_.push_back({kind, title, text});
     if (script_.empty() || script_.front().kind != kind) {
-        ADD_FAILURE() << "Unscripted " << kindName(kind) << ": \"" << title.toStdString() << "\" "
-                      << text.toStdString();
+        ADD_FAILURE() << "Unscripted " << KindNames[int(kind)] << ": \"" << title.toStdString()
+                      << "\" " << text.toStdString();
         return std::nullopt;
     }
     Step step = std::move(script_.front().step);

@@ -75,12 +75,29 @@ void chooseMenuItem(QMainWindow& window, const char* itemName) {
     ADD_FAILURE() << itemName << " is in no menu of the menu bar";
 }
 
-QModelIndex entry(QListWidget& list, const QString& text) {
-    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+QStringList entries(const QAbstractItemView& view) {
+    QStringList texts;
+    const QAbstractItemModel& model = *view.model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts.append(model.index(row, 0).data().toString());
+    return texts;
+}
+
+QStringList selectedEntries(const QAbstractItemView& view) {
+    QStringList texts;
+    const QAbstractItemModel& model = *view.model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (view.selectionModel()->isSelected(model.index(row, 0)))
+            texts.append(model.index(row, 0).data().toString());
+    return texts;
+}
+
+QModelIndex entry(QAbstractItemView& view, const QString& text) {
+    const QAbstractItemModel& model = *view.model();
+    const QModelIndexList found =
+        model.match(model.index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
     EXPECT_FALSE(found.isEmpty()) << text.toStdString();
-    if (found.isEmpty())
-        return {};
-    return list.indexFromItem(found.constFirst());
+    return found.isEmpty() ? QModelIndex() : found.constFirst();
 }
 
 }  // namespace test

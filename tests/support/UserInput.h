@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QTest>
 
-class QAbstractItemView;
-class QAction;
 class QLineEdit;
 class QMainWindow;
 class QModelIndex;
@@ -46,31 +45,22 @@ void rightClickItem(QAbstractItemView& view, const QModelIndex& index);
 // Opens the menu bar's menu that holds the item, as the user does with the mouse, and clicks it.
 void chooseMenuItem(QMainWindow& window, const char* itemName);
 
-inline QStringList entries(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row)
-        texts.append(list.item(row)->text());
-    return texts;
-}
+// The texts of the view's first column, top to bottom.
+QStringList entries(const QAbstractItemView& view);
+QStringList selectedEntries(const QAbstractItemView& view);
 
-inline QStringList selectedEntries(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row)
-        if (list.item(row)->isSelected())
-            texts.append(list.item(row)->text());
-    return texts;
-}
+// The entry of that text in the first column, scrolled into view; fails the test when there is
+// none.
+QModelIndex entry(QAbstractItemView& view, const QString& text);
 
-// The entry of that text, scrolled into view; fails the test when there is none.
-QModelIndex entry(QListWidget& list, const QString& text);
-
-inline void doubleClick(QListWidget& list, const QString& text) {
-    doubleClickItem(list, entry(list, text));
+inline void doubleClick(QAbstractItemView& view, const QString& text) {
+    doubleClickItem(view, entry(view, text));
 }
 
 // Clicks the entry of that text (Ctrl held adds it to a multiple selection).
-inline void choose(QListWidget& list, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
-    clickItem(list, entry(list, text), Qt::LeftButton, modifiers);
+inline void choose(QAbstractItemView& view, const QString& text,
+                   Qt::KeyboardModifiers modifiers = {}) {
+    clickItem(view, entry(view, text), Qt::LeftButton, modifiers);
 }
 
 }  // namespace test

@@ -36,7 +36,10 @@ void LimitTyping(QLineEdit* edit, int limit) {
 }
 
 void SetTextWithinLimit(QLineEdit* edit, const QString& text) {
-    edit->setMaxLength(std::max(limitOf(edit), int(text.size())));
+    // A field without a typing limit keeps none: a limit of the empty text's length would cut
+    // every value shown after it to nothing.
+    if (const int limit = limitOf(edit); limit > 0)
+        edit->setMaxLength(std::max(limit, int(text.size())));
     edit->setText(text);
 }
 

@@ -4,16 +4,19 @@
 #include "ui/lists/NameList.h"
 
 #include <QDialog>
+#include <optional>
+#include <vector>
 
-class QListWidget;
 class QPushButton;
+class QTreeView;
 
 namespace settings {
 class Settings;
 }
 namespace db {
+class Catalogue;
 class Connection;
-}
+}  // namespace db
 
 namespace ui {
 class UserInterface;
@@ -21,15 +24,19 @@ class UserInterface;
 
 namespace ui::lists {
 
+struct ListEntry;
 struct ListMember;
+class ListEntryModel;
 
-// frmRatings, frmGenres, frmActors, frmMedias, frmLocations: every name of one list, with Add
-// (cmdAdd, Insert), Edit (cmdEdit, double-click, Enter), Delete (cmdDelete, Delete) and Close.
-// Run it modally through UserInterface::runModal.
+// frmRatings, frmGenres, frmActors, frmMedias, frmLocations: every name of one list beside the
+// number of movies that use it (lstData, sorted by a click on either header), with Add (cmdAdd,
+// Insert), Edit (cmdEdit, double-click, Enter), Delete (cmdDelete, Delete), Merge into
+// (cmdMerge) and Close. Edit and Delete act on the current entry; Merge on all that are
+// selected. Run it modally through UserInterface::runModal.
 class ListDialog : public QDialog, public NameListForm {
     Q_OBJECT
 public:
-    ListDialog(UserInterface& ui, db::Connection& connection, settings::Settings& settings,
+    ListDialog(UserInterface& ui, db::Catalogue& catalogue, settings::Settings& settings,
                db::LookupTable table, QWidget* parent = nullptr);
 
     // Refills lstData from the catalogue and selects the first name.
@@ -38,20 +45,27 @@ public:
     void Add();
     void Edit();
     void Delete();
+    void Merge();
 
-    QListWidget& lstData() const { return *lstData_; }
+    QTreeView& lstData() const { return *lstData_; }
 
 private:
+    db::Connection& connection();
     void deleteUnlessInUse(const QString& name);
+    // The entry Edit and Delete act on: the current one, else the first selected.
+    std::optional<QString> currentName() const;
+    std::vector<ListEntry> selectedEntries() const;
 
     UserInterface& ui_;
-    db::Connection& connection_;
+    db::Catalogue& catalogue_;
     settings::Settings& settings_;
     const ListMember& member_;
-    QListWidget* lstData_ = nullptr;
+    ListEntryModel* model_ = nullptr;
+    QTreeView* lstData_ = nullptr;
     QPushButton* cmdAdd_ = nullptr;
     QPushButton* cmdEdit_ = nullptr;
     QPushButton* cmdDelete_ = nullptr;
+    QPushButton* cmdMerge_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 };
 

@@ -79,6 +79,8 @@ const std::vector<Menu> MenuBar = {
       {"mnuToolsImport", "&Import from file..", ""},
       Separator,
       {"mnuToolsCheckData", "&Repair data..", ""},
+      {"mnuToolsCheckLabels", "&Check label numbers..", ""},
+      {"mnuToolsFindDuplicates", "&Find duplicate movies..", ""},
       Separator,
       {"mnuToolsStartOver", "&Start over..", ""}}},
     {"mnuHelp", "&Help", {{"mnuHelpAbout", "&About..", ""}}},

@@ -3,6 +3,7 @@
 
 #include "db/Catalogue.h"
 #include "db/LookupTable.h"
+#include "report/LabelCheckReport.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FilmSitePicture.h"
 #include "ui/common/UserInterface.h"
@@ -17,11 +18,13 @@
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
 #include "ui/report/ReportCommands.h"
+#include "ui/report/ReportSession.h"
 #include "ui/search/SearchDialogs.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/FilmSiteDialog.h"
 #include "ui/shell/FilmSiteSearch.h"
 #include "ui/shell/ProgressWindow.h"
+#include "ui/tools/DuplicateMoviesDialog.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
 #include "ui/tools/MaintenanceCommands.h"
@@ -103,7 +106,7 @@ void MainWindow::connectDialogs() {
             if (!SaveCurrentMovie())
                 return;
             {
-                lists::ListDialog dialog(ui_, connection(), settings_, table, this);
+                lists::ListDialog dialog(ui_, catalogue_, settings_, table, this);
                 ui_.runModal(dialog);
             }
             refillKeepingSelection();
@@ -142,8 +145,27 @@ void MainWindow::connectDialogs() {
         ui::AboutDialog dialog(ui_, catalogue_, this);
         ui_.runModal(dialog);
     });
-    ConnectReportCommands(*menus_, ui_, settings_, catalogue_, *this,
-                          [this] { return SaveCurrentMovie(); });
+    ReportSession& reports = ConnectReportCommands(*menus_, ui_, settings_, catalogue_, *this,
+                                                   [this] { return SaveCurrentMovie(); });
+    enable("mnuToolsCheckLabels", [this, &reports] {
+        if (SaveCurrentMovie())
+            reports.run([](report::SpoolWriter& writer, db::Connection& connection) {
+                return std::make_unique<report::clsReportLabelCheck>(writer, connection);
+            });
+    });
+    enable("mnuToolsFindDuplicates", [this, refill] {
+        if (!SaveCurrentMovie())
+            return;
+        // A movie the active search leaves out is shown with the search cleared.
+        auto showMovie = [this](int movieId) {
+            if (!selectMovie(movieId)) {
+                clearSearch();
+                selectMovie(movieId);
+            }
+            ShowSelectedMovie();
+        };
+        ShowDuplicateMoviesDialog(ui_, catalogue_, this, showMovie, refill);
+    });
 
     auto markChanged = [this] { this->markChanged(); };
     connect(record_->cmdAddActor, &QPushButton::clicked, this, [this, markChanged] {

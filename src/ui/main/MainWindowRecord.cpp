@@ -2,6 +2,7 @@
 
 #include "db/Catalogue.h"
 #include "db/Genres.h"
+#include "db/LabelNumbers.h"
 #include "db/LookupTable.h"
 #include "db/MovieDetails.h"
 #include "db/Movies.h"
@@ -107,6 +108,17 @@ bool MainWindow::SaveCurrentMovie() {
         return true;
     try {
         return saveShownMovie();
+    } catch (const db::MovieGone& gone) {
+        // Deleted meanwhile by another window or program: there is nothing left to save the
+        // edits into, so the window lets go of them instead of refusing every move from here.
+        clearChanges();
+        if (ending_) {
+            std::fprintf(stderr, "%s\n", gone.what());
+            return true;
+        }
+        ReportError(ui_, this, gone);
+        PopulateLstMain();
+        return true;
     } catch (const std::exception& error) {
         markChanged();  // the edits stay, to be saved once the cause is mended
         if (ending_)
@@ -199,6 +211,7 @@ void MainWindow::addMovie() {
         movie.mediaId = db::FirstLookupIdByName(connection(), db::LookupTable::Media);
         movie.ratingId = db::FirstLookupIdByName(connection(), db::LookupTable::Rating);
         movie.title = NewMovieTitle;
+        movie.labelNumber = db::NextLabelNumber(connection());
         movie.acquireDate = db::CurrentCatalogueDateTime();
         movieId = db::InsertMovie(connection(), movie);
     }

@@ -30,9 +30,9 @@ struct ReportItem {
 
 }  // namespace
 
-void ConnectReportCommands(MainMenus& menus, UserInterface& ui, settings::Settings& settings,
-                           db::Catalogue& catalogue, QWidget& mainWindow,
-                           std::function<bool()> saveFirst) {
+ReportSession& ConnectReportCommands(MainMenus& menus, UserInterface& ui,
+                                     settings::Settings& settings, db::Catalogue& catalogue,
+                                     QWidget& mainWindow, std::function<bool()> saveFirst) {
     auto* session = new ReportSession(ui, settings, catalogue, mainWindow);
     auto enable = [&menus, &ui, &mainWindow, session](const char* name,
                                                       std::function<void()> command) {
@@ -82,6 +82,7 @@ void ConnectReportCommands(MainMenus& menus, UserInterface& ui, settings::Settin
         select(ReportSelectionDialog::Kind::Media,
                [](const QList<int>& ids) { return make(report::ReportKind::Media, ids); });
     });
+    return *session;
 }
 
 }  // namespace ui

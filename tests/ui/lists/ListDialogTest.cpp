@@ -7,8 +7,11 @@
 #include "support/UserInput.h"
 #include "ui/lists/ListDialog.h"
 
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTreeView>
 
 namespace {
 
@@ -56,7 +59,7 @@ protected:
 
 TEST_F(ListDialogs, AnEmptyListAsksForAnItemToEditOrDelete) {
     connection.execute("DELETE FROM [Media]");
-    ui::lists::ListDialog frmMedias(ui, connection, files.settings(), LookupTable::Media);
+    ui::lists::ListDialog frmMedias(ui, files.catalogue(), files.settings(), LookupTable::Media);
     ui.acknowledge().acknowledge();
     click(frmMedias, "cmdEdit");
     QTest::keyClick(&frmMedias.lstData(), Qt::Key_Delete);
@@ -65,19 +68,20 @@ TEST_F(ListDialogs, AnEmptyListAsksForAnItemToEditOrDelete) {
 }
 
 TEST_F(ListDialogs, ANameWithAnApostropheIsAddedRenamedAndDeletedByKeys) {
-    ui::lists::ListDialog frmActors(ui, connection, files.settings(), LookupTable::Actor);
+    ui::lists::ListDialog frmActors(ui, files.catalogue(), files.settings(), LookupTable::Actor);
     frmActors.show();
-    QListWidget& lstData = frmActors.lstData();
-    EXPECT_TRUE(lstData.item(0)->isSelected()) << "the first name is selected on opening";
+    QTreeView& lstData = frmActors.lstData();
+    EXPECT_EQ(test::selectedEntries(lstData), QStringList{entries(lstData).front()})
+        << "the first name is selected on opening";
 
     ui.inDialog(typeAndSave("Add Actor", "", "Conan O'Brien"));
     QTest::keyClick(&lstData, Qt::Key_Insert);
-    EXPECT_EQ(lstData.findItems("Conan O'Brien", Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(entries(lstData).count("Conan O'Brien"), 1);
 
     test::choose(lstData, "Conan O'Brien");
     ui.inDialog(typeAndSave("Edit Actor", "Conan O'Brien", "Pat O'Brien"));
     QTest::keyClick(&lstData, Qt::Key_Return);
-    EXPECT_TRUE(lstData.findItems("Conan O'Brien", Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(entries(lstData).contains("Conan O'Brien"));
     EXPECT_EQ(db::FindLookupId(connection, LookupTable::Actor, "Conan O'Brien"), 0);
 
     test::choose(lstData, "Pat O'Brien");
@@ -85,9 +89,8 @@ TEST_F(ListDialogs, ANameWithAnApostropheIsAddedRenamedAndDeletedByKeys) {
     QTest::keyClick(&lstData, Qt::Key_Delete);
     EXPECT_EQ(ui.exchanges().back().title, "Warning");
     EXPECT_EQ(ui.exchanges().back().text, "Delete 'Pat O'Brien'?");
-    EXPECT_TRUE(lstData.findItems("Pat O'Brien", Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(entries(lstData).contains("Pat O'Brien"));
     EXPECT_EQ(db::FindLookupId(connection, LookupTable::Actor, "Pat O'Brien"), 0);
-    EXPECT_EQ(lstData.count(), 184);
 }
 
 TEST_F(ListDialogs, ARefusedNameIsReportedAndTheEditDialogStaysOpen) {
@@ -98,7 +101,7 @@ TEST_F(ListDialogs, ARefusedNameIsReportedAndTheEditDialogStaysOpen) {
         {LookupTable::Location, "Attic", "Error: "},
     };
     for (const auto& [table, typed, message] : cases) {
-        ui::lists::ListDialog dialog(ui, connection, files.settings(), table);
+        ui::lists::ListDialog dialog(ui, files.catalogue(), files.settings(), table);
         if (table == LookupTable::Location)
             connection.execute("DROP TABLE [Location]");
         ui.inDialog([&](QDialog& edit) {
@@ -129,7 +132,7 @@ TEST_F(ListDialogs, ANameInUseIsKeptAndTheCountIsGrouped) {
          "Information: Cannot delete this genre.  It is used in 2 movies."},
     };
     for (const auto& [table, name, message] : cases) {
-        ui::lists::ListDialog dialog(ui, connection, files.settings(), table);
+        ui::lists::ListDialog dialog(ui, files.catalogue(), files.settings(), table);
         dialog.show();
         test::choose(dialog.lstData(), name);
         ui.answer(ui::Answer::No).answer(ui::Answer::Cancel).answer(ui::Answer::Yes).acknowledge();
@@ -137,15 +140,57 @@ TEST_F(ListDialogs, ANameInUseIsKeptAndTheCountIsGrouped) {
             click(dialog, "cmdDelete");
         EXPECT_EQ(ui.exchanges().back().title + ": " + ui.exchanges().back().text, message);
         EXPECT_GT(db::FindLookupId(connection, table, name), 0);
-        EXPECT_EQ(dialog.lstData().findItems(name, Qt::MatchExactly).size(), 1);
+        EXPECT_EQ(entries(dialog.lstData()).count(name), 1);
     }
+}
+
+TEST_F(ListDialogs, EveryNameShowsItsMoviesAndAHeaderClickSortsByEitherColumn) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    addMovies(1234, 3);  // PG
+    addMovies(2, 1);     // (none)
+    addMovies(1, 5);     // R
+    ui::lists::ListDialog frmRatings(ui, files.catalogue(), files.settings(), LookupTable::Rating);
+    frmRatings.show();
+    QTreeView& lstData = frmRatings.lstData();
+    QAbstractItemModelTester tester(lstData.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    auto shown = [&] {
+        QStringList rows;
+        for (int row = 0; row < lstData.model()->rowCount(); ++row)
+            rows.append(lstData.model()->index(row, 0).data().toString() + ' ' +
+                        lstData.model()->index(row, 1).data().toString());
+        return rows;
+    };
+    auto clickHeader = [&](int column) {
+        QHeaderView* header = lstData.header();
+        const int middle =
+            header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(middle, 5));
+    };
+    EXPECT_EQ(shown(), (QStringList{"(none) 2", "G 0", "NC-17 0", "Not rated 0", "PG 1,234",
+                                    "PG-13 0", "R 1"}));
+    test::choose(lstData, "R");
+
+    clickHeader(1);  // the most used first; equal counts keep name order
+    EXPECT_EQ(shown(), (QStringList{"PG 1,234", "(none) 2", "R 1", "G 0", "NC-17 0", "Not rated 0",
+                                    "PG-13 0"}));
+    clickHeader(1);
+    EXPECT_EQ(shown(), (QStringList{"G 0", "NC-17 0", "Not rated 0", "PG-13 0", "R 1", "(none) 2",
+                                    "PG 1,234"}));
+    EXPECT_EQ(test::selectedEntries(lstData), QStringList{"R"}) << "the selection follows";
+
+    clickHeader(0);
+    EXPECT_EQ(shown().front(), "(none) 2");
+    ui.answer(ui::Answer::Yes).acknowledge();
+    QTest::keyClick(&lstData, Qt::Key_Delete);
+    EXPECT_EQ(ui.exchanges().front().text, "Delete 'R'?") << "Delete acts on the entry chosen";
 }
 
 // Two entries of one name would let a delete of one take a movie's entry with it.
 TEST_F(ListDialogs, ADoubleClickEditsAndARenameOntoAnExistingNameIsRefused) {
-    ui::lists::ListDialog frmMedias(ui, connection, files.settings(), LookupTable::Media);
+    ui::lists::ListDialog frmMedias(ui, files.catalogue(), files.settings(), LookupTable::Media);
     frmMedias.show();
-    QListWidget& lstData = frmMedias.lstData();
+    QTreeView& lstData = frmMedias.lstData();
     ui.inDialog([&](QDialog& edit) {
         auto& txtName = child<QLineEdit>(edit, "txtName");
         txtName.clear();
@@ -161,7 +206,7 @@ TEST_F(ListDialogs, ADoubleClickEditsAndARenameOntoAnExistingNameIsRefused) {
 }
 
 TEST_F(ListDialogs, TheActorsFilmSiteLinkSearchesTheNameGivenNameFirst) {
-    ui::lists::ListDialog frmActors(ui, connection, files.settings(), LookupTable::Actor);
+    ui::lists::ListDialog frmActors(ui, files.catalogue(), files.settings(), LookupTable::Actor);
     frmActors.show();
     test::choose(frmActors.lstData(), "Kevin Bacon");
     ui.inDialog([&](QDialog& edit) {

@@ -160,6 +160,9 @@ TEST_F(MainWindowTest, ARenameTheSearchNoLongerFindsAsksToClearTheSearch) {
     EXPECT_EQ(listedTitles(), (QStringList{"Aliens", "Brazil"}));
     EXPECT_FALSE(find<QLabel>("lblClearSearch")->isVisible());
     EXPECT_FALSE(window().recordView().imgIMDb->isGreyed());
+    addMovie("Casablanca");
+    QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(listedTitles().size(), 2) << "no search: no refill";
 }
 
 struct AddItCase {
@@ -187,9 +190,7 @@ TEST_P(AddItQuestion, WritesTheCastAlwaysAndTheMovieOnlyOnYes) {
     EXPECT_EQ(ui.exchanges()[0].text, "Location 'Living' does not exist.  Add it?");
     EXPECT_EQ(count("SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = ?", alien), 1)
         << "the cast is written, each actor once";
-    EXPECT_EQ(
-        count("SELECT COUNT(*) FROM [Movie] WHERE [LabelNumber] = 'X-1' AND [MovieId] = ?", alien),
-        c.rowWritten ? 1 : 0);
+    EXPECT_EQ(db::ReadMovie(connection(), alien)->record.labelNumber == "X-1", c.rowWritten);
     EXPECT_EQ(connection().scalar("SELECT COUNT(*) FROM [Location] WHERE [Name] = 'Living'"),
               c.rowWritten ? 1 : 0);
     EXPECT_EQ(window().AnyChanges(), c.stillChanged);
@@ -252,6 +253,30 @@ TEST_F(MainWindowTest, NextAndPreviousStopAtTheEnds) {
     trigger("mnuFilePreviousMovie");
     EXPECT_EQ(shownTitle(), "Alien");
     EXPECT_TRUE(ui.exchanges().empty());
+}
+
+TEST_F(MainWindowTest, AnEditOfAMovieDeletedElsewhereIsLetGoWithAWord) {
+    const int alien = addMovie("Alien", "9");
+    db::SetMovieCast(connection(), alien, {"Sigourney Weaver"});
+    addMovie("Brazil");
+    addMovie("Casablanca");
+    openWindow();
+    type("txtDirector", "Ridley Scott");
+    db::DeleteMovieRows(connection(), alien);  // another window
+    ui.acknowledge();
+    clickRow(2);
+    ASSERT_EQ(ui.exchanges().size(), 1u);
+    EXPECT_TRUE(ui.exchanges()[0].text.contains("another window or program has deleted it"));
+    EXPECT_EQ(listedTitles(), (QStringList{"Brazil", "Casablanca"}));
+    EXPECT_EQ(shownTitle(), "Casablanca");
+    EXPECT_FALSE(window().AnyChanges());
+    click("cmdPreviousMovie");
+    EXPECT_EQ(shownTitle(), "Brazil");
+    EXPECT_EQ(connection().scalar("SELECT (SELECT COUNT(*) FROM [MovieActor] WHERE [MovieId] = ?) "
+                                  "+ (SELECT COUNT(*) FROM [MovieGenre] WHERE [MovieId] = ?)",
+                                  {alien, alien}),
+              0)
+        << "no link of the gone movie is written";
 }
 
 TEST_F(MainWindowTest, AFailingSaveIsReportedAndTheEditsStay) {

@@ -1,7 +1,7 @@
-#include "settings/Settings.h"
 #include "report/PageDrawer.h"
 #include "report/PageImage.h"
 #include "report/RunReport.h"
+#include "settings/Settings.h"
 #include "support/PdfTools.h"
 #include "support/ScriptedReport.h"
 #include "support/ScriptedUserInterface.h"
@@ -83,15 +83,10 @@ TEST_F(PreviewTest, PagesAreReachedByTheButtonsAndTheKeys) {
     click(window.cmdPrev);
     click(window.cmdFirst);
     EXPECT_EQ(page(), "Page: 1");
-}
-
-TEST_F(PreviewTest, AOnePageReportIsDrawnOnce) {
-    ui::PreviewWindow& window = open(write(1));
-    const qint64 drawn = window.pageImage().cacheKey();
-    for (QPushButton* button : {window.cmdNext, window.cmdPrev, window.cmdFirst, window.cmdLast})
-        click(button);
-    EXPECT_EQ(window.pageImage().cacheKey(), drawn);
-    EXPECT_EQ(page(), "Page: 1");
+    const qint64 first = window.pageImage().cacheKey();
+    click(window.cmdPrev);
+    click(window.cmdFirst);
+    EXPECT_EQ(window.pageImage().cacheKey(), first) << "nor the first";
 }
 
 TEST_F(PreviewTest, TheScrollBarsReachThePartOfThePageThatDoesNotFit) {
@@ -172,8 +167,9 @@ TEST_F(PreviewTest, PrintingOnThePdfPrinterMakesTheSavedCopiesAndEndsThePreview)
     }
 }
 
-TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStays) {
-    ui::PreviewWindow& window = open(write(1));
+TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStaysUntilClosed) {
+    const QString spoolFile = write(1);
+    ui::PreviewWindow& window = open(spoolFile);
     ui.chooseFile(files.folder());  // a folder cannot take a document
     ui.acknowledge();
     click(window.cmdPrint);
@@ -181,13 +177,9 @@ TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStays) {
     ASSERT_FALSE(preview.isNull());
     EXPECT_EQ(ui.exchanges().back().title, "Error");
     EXPECT_TRUE(ui.exchanges().back().text.contains(QStringLiteral("could not be printed")));
-    EXPECT_TRUE(QFile::exists(window.spoolFile()));
-}
-
-TEST_F(PreviewTest, CloseDeletesTheSpoolFile) {
-    const QString spoolFile = write(1);
-    click(open(spoolFile).cmdClose);
-    EXPECT_FALSE(QFile::exists(spoolFile));
+    EXPECT_TRUE(QFile::exists(spoolFile));
+    click(window.cmdClose);
+    EXPECT_FALSE(QFile::exists(spoolFile)) << "Close deletes the spool file";
 }
 
 TEST_F(PreviewTest, ZoomKeysAndFitPage) {

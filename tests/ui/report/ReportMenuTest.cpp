@@ -98,6 +98,37 @@ TEST_F(ReportMenuTest, ChoosingNothingIsRefusedAndTheDialogStays) {
     EXPECT_EQ(test::ShownPreview(), nullptr);
 }
 
+TEST_F(ReportMenuTest, CheckLabelNumbersShowsRepeatedLabelsAndGapsInThePreview) {
+    for (const auto& [title, label] : {std::pair{"Alien", "L001"},
+                                       {"Brazil", "l001"},
+                                       {"Casablanca", "L004"},
+                                       {"Dune", "B-7"},
+                                       {"Fargo", "B-9"}})
+        connection().execute("UPDATE [Movie] SET [LabelNumber] = ? WHERE [MovieId] = ?",
+                             {label, addMovie(title)});
+    openWindow();
+    // The texts the report prints, in their order, with the spool commands between them.
+    auto printedInOrder = [](const QStringList& texts) {
+        const QStringList lines = test::SpoolFileLines(test::ShownPreview()->spoolFile());
+        qsizetype at = 0;
+        for (const QString& text : texts) {
+            at = lines.indexOf(text, at);
+            if (at < 0)
+                return false;
+        }
+        return true;
+    };
+    test::chooseMenuItem(window(), "mnuToolsCheckLabels");
+    EXPECT_EQ(shownReportName(), "Label Number Check");
+    EXPECT_TRUE(printedInOrder({"Labels on more than one movie: 1", "L001", "Alien", "Brazil",
+                                "Gaps in the numbers: 2", "B-8", "L002", "to L003"}));
+
+    connection().execute("UPDATE [Movie] SET [LabelNumber] = ''");
+    test::chooseMenuItem(window(), "mnuToolsCheckLabels");
+    EXPECT_TRUE(
+        printedInOrder({"No label is on more than one movie.", "No label numbers are missing."}));
+}
+
 TEST_F(ReportMenuTest, ASecondReportIsRefusedAndCancelLeavesNoSpoolFile) {
     connection().execute(QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace test {
 
@@ -49,10 +48,6 @@ protected:
         movie.genreIds = genreIds;
         movie.locationId = 2;  // Living Room
         return db::InsertMovie(connection, movie);
-    }
-
-    static QPushButton& button(QDialog& dialog, const char* name) {
-        return child<QPushButton>(dialog, name);
     }
 
     // Opens the dialog of the kind, types text into its box and presses Search; when the dialog

@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -13,7 +14,8 @@ using db::SearchType;
 class TextSearch : public test::SearchDialogFixture {};
 
 TEST_F(TextSearch, AWordFindsOnlyTheEqualTitleAndStarsFindEveryTitleContainingIt) {
-    for (const char* title : {"Amélie", "Die fabelhafte Welt der Amélie", "AMÉLIE 2", "Alien"})
+    for (const char* title :
+         {"Amélie", "Die fabelhafte Welt der Amélie", "AMÉLIE 2", "Alien", "Schindler's List"})
         add(QString::fromUtf8(title));
 
     ASSERT_TRUE(searchFor(SearchType::Title, "amélie"));
@@ -27,6 +29,9 @@ TEST_F(TextSearch, AWordFindsOnlyTheEqualTitleAndStarsFindEveryTitleContainingIt
               (QStringList{"AMÉLIE 2", "Amélie", "Die fabelhafte Welt der Amélie"}));
     EXPECT_EQ(saved(settings::key::SearchTitle), "*AMÉLIE*");
     EXPECT_EQ(refills, 2);
+
+    ASSERT_TRUE(searchFor(SearchType::Title, "schindler's*"));
+    EXPECT_EQ(listedTitles(), QStringList{"Schindler's List"});
 }
 
 TEST_F(TextSearch, NotesAreTrimmedAndEnclosedInStarsOnce) {
@@ -55,18 +60,12 @@ TEST_F(TextSearch, NotesAreTrimmedAndEnclosedInStarsOnce) {
     EXPECT_EQ(saved(settings::key::SearchNotes), "*Basel*");
 }
 
-TEST_F(TextSearch, AnApostropheIsSearchedForAndBreaksNothing) {
-    add("Schindler's List");
+TEST_F(TextSearch, AnApostropheBreaksNothing) {
     add("Alien");
-
-    ASSERT_TRUE(searchFor(SearchType::Title, "schindler's*"));
-    EXPECT_EQ(listedTitles(), QStringList{"Schindler's List"});
-
     const QString attack = "x'; DELETE FROM [Movie]; --";
     EXPECT_FALSE(searchFor(SearchType::Label, attack, true));
     EXPECT_EQ(lastMessage(), "Information: No movies match the label number '" + attack + "'.");
-    EXPECT_EQ(db::CountMovies(connection), 2);
-    EXPECT_EQ(search.type, SearchType::Title);
+    EXPECT_EQ(db::CountMovies(connection), 1);
 }
 
 TEST_F(TextSearch, AMovieNumberKeepsOnlyItsDigitsAndMustBeAboveZero) {
@@ -149,7 +148,7 @@ TEST_F(TextSearch, LookupFillsTheBoxThroughThePickerAndDoesNotSearch) {
 
     // Without a picker to open, the actor dialog's Lookup is disabled.
     const std::unique_ptr<QDialog> actor = ui::MakeSearchDialog(SearchType::Actor, context);
-    EXPECT_FALSE(button(*actor, "cmdLookup").isEnabled());
+    EXPECT_FALSE(test::child<QPushButton>(*actor, "cmdLookup").isEnabled());
 }
 
 TEST_F(TextSearch, ADatabaseFailureIsReportedAndTheDialogStaysOpen) {
@@ -175,7 +174,7 @@ TEST_F(TextSearch, EveryTextDialogLabelsItsBoxFocusesItAndSearchesOnEnter) {
             labels += label->buddy() == boxes[0] && label->text().endsWith(u':');
         EXPECT_EQ(labels, 1);
         EXPECT_EQ(dialog->focusWidget(), boxes[0]);
-        EXPECT_TRUE(button(*dialog, "cmdSearch").isDefault());
+        EXPECT_TRUE(test::child<QPushButton>(*dialog, "cmdSearch").isDefault());
     }
 }
 

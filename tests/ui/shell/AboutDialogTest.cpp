@@ -2,6 +2,8 @@
 #include "db/Transaction.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
+#include "support/TestData.h"
+#include "support/UserInput.h"
 #include "ui/shell/AboutDialog.h"
 
 #include <gtest/gtest.h>
@@ -22,14 +24,9 @@ protected:
         QLocale::setDefault(previousLocale);
         EXPECT_TRUE(ui.scriptUsedUp());
     }
-    QLabel& label(ui::AboutDialog& dialog, const char* name) {
-        auto* found = dialog.findChild<QLabel*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
-    }
     QString countShown() {
         ui::AboutDialog dialog(ui, files.catalogue());
-        return label(dialog, "lblPgCnt").text();
+        return test::child<QLabel>(dialog, "lblPgCnt").text();
     }
 };
 
@@ -60,7 +57,7 @@ TEST_F(AboutBox, CountsEveryMovieWithTheLocalesDigitGrouping) {
 TEST_F(AboutBox, TheLinkAsksFirstAndReportsABrowserThatWouldNotStart) {
     files.open();
     ui::AboutDialog dialog(ui, files.catalogue());
-    QLabel& lblWeb = label(dialog, "lblWeb");
+    QLabel& lblWeb = test::child<QLabel>(dialog, "lblWeb");
     ui.answer(ui::Answer::No);
     QTest::mouseClick(&lblWeb, Qt::LeftButton);
     ui.answer(ui::Answer::Yes).openUrlSucceeds(false).acknowledge();
@@ -84,9 +81,7 @@ TEST_F(AboutBox, TheInstalledReadmeIsPreferredWhenItExists) {
     const QString source = files.path("README.md");
     EXPECT_EQ(ui::MakerWebAddress(installed, source), QUrl::fromLocalFile(source));
     ASSERT_TRUE(QDir().mkpath(files.path("share/doc/tallowmere")));
-    QFile file(installed);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(test::WriteFile(installed, {}));
     EXPECT_EQ(ui::MakerWebAddress(installed, source), QUrl::fromLocalFile(installed));
 }
 

@@ -1,0 +1,38 @@
+#include "db/FileCheck.h"
+
+#include "db/DatabaseError.h"
+
+#include <sqlite3.h>
+#include <QFile>
+#include <QScopeGuard>
+
+namespace db {
+
+QStringList IntegrityProblems(const QString& path) {
+    sqlite3* file = nullptr;
+    const auto close = qScopeGuard([&file] { sqlite3_close(file); });
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &file, SQLITE_OPEN_READONLY,
+                        nullptr) != SQLITE_OK)
+        throw Error(QStringLiteral("'%1' could not be read: %2")
+                        .arg(path, QString::fromUtf8(sqlite3_errmsg(file))));
+    sqlite3_busy_timeout(file, 5000);
+    QStringList found;
+    char* message = nullptr;
+    const int result = sqlite3_exec(
+        file, "PRAGMA integrity_check(100)",
+        [](void* lines, int, char** values, char**) {
+            static_cast<QStringList*>(lines)->append(QString::fromUtf8(values[0]));
+            return 0;
+        },
+        &found, &message);
+    if (result != SQLITE_OK) {
+        const QString reason = QString::fromUtf8(message ? message : sqlite3_errstr(result));
+        sqlite3_free(message);
+        return {reason};
+    }
+    if (found == QStringList{QStringLiteral("ok")})
+        return {};
+    return found;
+}
+
+}  // namespace db

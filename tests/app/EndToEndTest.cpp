@@ -192,6 +192,25 @@ protected:
             << program->errors().toStdString();
         return program;
     }
+    // Starts the program and imports the file through Tools > Import and its preview, with the
+    // keys a user presses.
+    std::unique_ptr<Program> startImporting(const QString& movieFile) {
+        QSettings settings(home_.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
+        settings.setValue("Settings/ImportFilename", movieFile);
+        settings.sync();
+        auto program = start();
+        // Without a window manager the keyboard follows the pointer or an explicit focus.
+        EXPECT_TRUE(xdotool({"mousemove", "--sync", "100", "45", "click", "1"}));
+        EXPECT_TRUE(xdotool({"key", "--delay", "200", "alt+t", "i"}));
+        EXPECT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Movies",
+                             "windowfocus", "--sync", "key", "Return"}));
+        // Import in the preview, which is gone before the key is let go: the key goes to the
+        // focus.
+        EXPECT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Preview",
+                             "windowfocus", "--sync"}));
+        EXPECT_TRUE(xdotool({"key", "Return"}));
+        return program;
+    }
     bool xdotool(const QStringList& arguments) {
         QProcess tool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -230,19 +249,7 @@ TEST_F(Desktop, ASignalEndsTheProgramUnderTheImportResultBox) {
         io::ExportMovies(catalogue.connection(), movieFile);
         catalogue.connection().execute(QStringLiteral("DELETE FROM [Movie]"));
     }
-    QSettings settings(home_.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
-    settings.setValue("Settings/ImportFilename", movieFile);
-    settings.sync();
-    auto program = start();
-    // Without a window manager the keyboard follows the pointer or an explicit focus.
-    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "45", "click", "1"}));
-    ASSERT_TRUE(xdotool({"key", "--delay", "200", "alt+t", "i"}));
-    ASSERT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Movies",
-                         "windowfocus", "--sync", "key", "Return"}));
-    // Import in the preview, which is gone before the key is let go: the key goes to the focus.
-    ASSERT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Preview",
-                         "windowfocus", "--sync"}));
-    ASSERT_TRUE(xdotool({"key", "Return"}));
+    auto program = startImporting(movieFile);
     ASSERT_TRUE(waitFor(
         [&] { return readNumber(cataloguePath(home_), "SELECT COUNT(*) FROM Movie") == 3; }));
     QThread::msleep(500);  // the result box is up
@@ -278,19 +285,7 @@ TEST_F(Desktop, ASignalStopsALongImportAndKeepsWhatWasRead) {
                        .arg(number)
                        .toUtf8());
     file.close();
-    QSettings settings(home_.filePath("config/KIB/KIB.conf"), QSettings::IniFormat);
-    settings.setValue("Settings/ImportFilename", movieFile);
-    settings.sync();
-
-    auto program = start();
-    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "45", "click", "1"}));
-    ASSERT_TRUE(xdotool({"key", "--delay", "200", "alt+t", "i"}));
-    ASSERT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Movies",
-                         "windowfocus", "--sync", "key", "Return"}));
-    // Import in the preview, which is gone before the key is let go: the key goes to the focus.
-    ASSERT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "Import Preview",
-                         "windowfocus", "--sync"}));
-    ASSERT_TRUE(xdotool({"key", "Return"}));
+    auto program = startImporting(movieFile);
     const QString catalogue = cataloguePath(home_);
     const char* count = "SELECT COUNT(*) FROM Movie";
     ASSERT_TRUE(waitFor([&] { return readNumber(catalogue, count) > 0; }))

@@ -115,8 +115,7 @@ QString MovieFileLines::next() {
     }
     const QByteArrayView bytes(buffer_.constData() + position_, end - position_);
     const FileEncoding encoding = DetectEncoding(bytes);
-    if (encoding == FileEncoding::Windows1252 &&
-        ++windows1252Lines_ <= Windows1252LinesListed)
+    if (encoding == FileEncoding::Windows1252 && ++windows1252Lines_ <= Windows1252LinesListed)
         firstWindows1252Lines_.append(lineNumber_);
     QString line = Decode(bytes, encoding);
     position_ = end;

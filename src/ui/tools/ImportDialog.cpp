@@ -74,20 +74,22 @@ bool ImportDialog::readFile(
     cmdCancel_->show();
     // The program ending stops the work as Cancel does.
     auto stop = [this] { return cancelClicked_ || LongWork::stopRequested(); };
-    bool done = true;
+    auto done = [&] {
+        busy.end();
+        cmdCancel_->hide();
+        setWindowTitle(Caption);
+    };
     try {
         io::MovieFileLines lines(file);
         work(lines, stop);
     } catch (const std::exception& error) {
         // The file could not be read or the catalogue is not open: nothing was imported.
-        busy.end();
+        done();
         ReportError(ui_, this, error);
-        done = false;
+        return false;
     }
-    busy.end();
-    cmdCancel_->hide();
-    setWindowTitle(Caption);
-    return done;
+    done();
+    return true;
 }
 
 void ImportDialog::run() {

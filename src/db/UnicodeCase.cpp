@@ -127,27 +127,33 @@ void fold(sqlite3_context* context, int, sqlite3_value** argv) {
     sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
 }
 
-}  // namespace
-
-char16_t CaseFoldLatin1(char16_t c) {
-    static const auto folds = [] {
+// The folds of the first 256 characters, as Qt folds them, looked up rather than worked out:
+// most titles and names are Latin-1, and an import folds several per line.
+const std::array<char16_t, 0x100>& latin1Folds() {
+    static const std::array<char16_t, 0x100> folds = [] {
         std::array<char16_t, 0x100> table{};
         for (char16_t each = 0; each < 0x100; ++each)
             table[each] = QChar(each).toCaseFolded().unicode();
         return table;
     }();
-    return folds[c];
+    return folds;
+}
+
+}  // namespace
+
+char16_t CaseFoldLatin1(char16_t c) {
+    return latin1Folds()[c];
 }
 
 QString CaseFold(const QString& text) {
-    // Most titles and names are Latin-1, and an import folds several per line.
+    const std::array<char16_t, 0x100>& folds = latin1Folds();
     QString folded(text.size(), Qt::Uninitialized);
     QChar* out = folded.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c >= 0x100)
             return text.toCaseFolded();
-        out[i] = QChar(CaseFoldLatin1(c));
+        out[i] = QChar(folds[c]);
     }
     return folded;
 }

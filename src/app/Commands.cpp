@@ -1,7 +1,7 @@
 #include "app/Commands.h"
 
 #include "app/CommandLine.h"
-#include "app/Startup.h"
+#include "app/CommandSupport.h"
 #include "db/Backup.h"
 #include "db/Catalogue.h"
 #include "db/DatabaseError.h"
@@ -9,7 +9,6 @@
 #include "db/Movies.h"
 #include "db/ProgressReporter.h"
 #include "db/Repair.h"
-#include "db/Upgrade.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
 #include "report/DocumentReplay.h"
@@ -19,14 +18,9 @@
 #include "report/RunReport.h"
 #include "report/SpoolReader.h"
 #include "report/SpoolWriter.h"
-#include "settings/Settings.h"
 
-#include <unistd.h>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QScopeGuard>
-#include <QTextStream>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -34,65 +28,6 @@
 namespace app {
 
 namespace {
-
-void say(FILE* stream, const QString& text) {
-    std::fputs(qPrintable(text + u'\n'), stream);
-    std::fflush(stream);
-}
-
-// A line of progress on a terminal, rewritten in place a few times a second.
-class TerminalProgress {
-public:
-    TerminalProgress() : shown_(isatty(fileno(stderr)) != 0) {}
-    ~TerminalProgress() {
-        if (shown_ && drawn_)
-            std::fputs("\r\033[K", stderr);
-    }
-    void show(const QString& text) {
-        if (!shown_ || (clock_.isValid() && clock_.elapsed() < 200))
-            return;
-        clock_.start();
-        drawn_ = true;
-        std::fputs(qPrintable(QStringLiteral("\r\033[K") + text.left(70)), stderr);
-        std::fflush(stderr);
-    }
-
-private:
-    bool shown_;
-    bool drawn_ = false;
-    QElapsedTimer clock_;
-};
-
-// The catalogue a command works on. A writer holds the catalogue's lock and brings an older
-// file up to date; a reader opens it beside a window that may have it open.
-class OpenCatalogue {
-public:
-    enum class Purpose { Read, Write };
-
-    OpenCatalogue(const Invocation& invocation, Purpose purpose) : catalogue_(CatalogueFolder()) {
-        settings::Settings settings;
-        const QString name = invocation.catalogue.isEmpty() ? settings::LoadDatabaseName(settings)
-                                                            : invocation.catalogue;
-        const QString path = db::Catalogue::FilePath(catalogue_.folder(), name);
-        if (purpose == Purpose::Read && !QFile::exists(path))
-            throw db::Error(QStringLiteral("There is no catalogue '%1' (%2).").arg(name, path));
-        QDir().mkpath(catalogue_.folder());
-        try {
-            catalogue_.OpenDatabase(name);
-            db::UpdateDatabase(catalogue_.connection());
-        } catch (const db::CatalogueInUse&) {
-            if (purpose == Purpose::Write)
-                throw;
-            // The window has it: it is up to date, and a reader may look.
-            catalogue_.OpenDatabase(name, db::Catalogue::Sharing::Shared);
-        }
-    }
-    db::Catalogue& catalogue() { return catalogue_; }
-    db::Connection& connection() { return catalogue_.connection(); }
-
-private:
-    db::Catalogue catalogue_;
-};
 
 int exportMovies(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);

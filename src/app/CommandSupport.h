@@ -1,0 +1,46 @@
+#pragma once
+
+#include "db/Catalogue.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <cstdio>
+
+namespace app {
+
+struct Invocation;
+
+// One line of a command's output, flushed at once.
+void say(FILE* stream, const QString& text);
+
+// A line of progress on a terminal, rewritten in place a few times a second; nothing when
+// standard error is not a terminal.
+class TerminalProgress {
+public:
+    TerminalProgress();
+    ~TerminalProgress();
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+    void show(const QString& text);
+
+private:
+    bool shown_;
+    bool drawn_ = false;
+    QElapsedTimer clock_;
+};
+
+// The catalogue a command works on. A writer holds the catalogue's lock and brings an older
+// file up to date; a reader opens it beside a window that may have it open.
+class OpenCatalogue {
+public:
+    enum class Purpose { Read, Write };
+
+    OpenCatalogue(const Invocation& invocation, Purpose purpose);
+    db::Catalogue& catalogue() { return catalogue_; }
+    db::Connection& connection() { return catalogue_.connection(); }
+
+private:
+    db::Catalogue catalogue_;
+};
+
+}  // namespace app

@@ -5,6 +5,7 @@
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FormPosition.h"
 #include "ui/common/UserInterface.h"
+#include "ui/main/EscapeKey.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
@@ -14,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,7 +38,8 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
       lblClearSearch_(new QLabel(QStringLiteral(
           "You are currently in search mode.  Press CTRL+Q to clear your current search."))),
       splitter_(new QSplitter(Qt::Horizontal)),
-      timer_(new QTimer(this)) {
+      timer_(new QTimer(this)),
+      escapeKey_(new EscapeKey(this)) {
     setObjectName(QStringLiteral("frmWizard"));
     menus_ = std::make_unique<MainMenus>(*this);
     list_->setModel(model_);
@@ -109,10 +112,6 @@ void MainWindow::connectCommands() {
                 exit();
         });
     });
-    // Esc anywhere in the window is the Close button.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, record_->cmdClose, &QPushButton::click);
     // Alt+S is both the Search menu's and Save Changes' letter, so Save has Ctrl+S as well.
     auto* save = new QShortcut(QKeySequence::Save, this);
     save->setContext(Qt::WindowShortcut);
@@ -184,6 +183,17 @@ void MainWindow::showEvent(QShowEvent* event) {
         columnsSetUp_ = true;
         setUpColumns();
     }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc is the Close button, but only once no control has used it: a popup, a completion or
+    // a filter line that Esc dismisses keeps it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (!escapeKey_->closedAPopup())
+            record_->cmdClose->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include "report/RunReport.h"
 #include "report/SpoolWriter.h"
 #include "ui/common/LongWork.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PreviewWindow.h"
 #include "ui/report/PrintingWindow.h"
@@ -15,8 +16,8 @@
 
 namespace ui {
 
-ReportSession::ReportSession(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
-                             QWidget& mainWindow)
+ReportSession::ReportSession(UserInterface& ui, settings::Settings& settings,
+                             db::Catalogue& catalogue, QWidget& mainWindow)
     : QObject(&mainWindow),
       ui_(ui),
       settings_(settings),
@@ -63,6 +64,8 @@ void ReportSession::run(const MakeReport& make) {
         return;
     preview_ = new PreviewWindow(ui_, settings_, drawingState_, *spoolFile, &mainWindow_);
     preview_->Init();
+    // Where no window manager maximises it, the preview still starts filling the screen.
+    preview_->setGeometry(AvailableGeometry(mainWindow_));
     preview_->showMaximized();
 }
 

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/QtOptions.h"
 #include "settings/Settings.h"
 
 #include <QCommandLineParser>
@@ -62,7 +63,8 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("export, import, report, backup or check."),
                                  QStringLiteral("[command]"));
-    if (!parser.parse(arguments))
+    // Qt's own options are left to the application object, which takes them out itself.
+    if (!parser.parse(WithoutQtOptions(arguments)))
         return badUsage(parser.errorText());
 
     Invocation invocation;

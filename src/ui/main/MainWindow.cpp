@@ -10,6 +10,7 @@
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
+#include "ui/main/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,7 +72,6 @@ void MainWindow::layOut() {
     splitter_->setStretchFactor(1, 2);
     splitter_->setChildrenCollapsible(false);
     setCentralWidget(splitter_);
-    resize(1280, 760);
     splitter_->setSizes({740, 540});
 }
 
@@ -130,6 +130,7 @@ void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
     if (splashStep)
         splashStep(QStringLiteral("Load movies"));
     setCatalogueTitle();
+    RestoreWindowPlacement(settings_, *this);
     timer_->start(100);
     list_->setColumnHidden(MovieListModel::MovieNumber, true);
     PopulateLstMain();
@@ -163,6 +164,9 @@ void MainWindow::unload() {
     unloaded_ = true;
     try {
         ui::SaveFormPosition(settings_, *this);
+        SaveWindowPlacement(settings_, *this);
+        if (columnsSetUp_)
+            SaveListHeader(settings_, *list_->horizontalHeader());
     } catch (...) {
     }
     catalogue_.close();
@@ -182,6 +186,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!columnsSetUp_) {
         columnsSetUp_ = true;
         setUpColumns();
+        // The widths and order the user left, with the list's own sort and hidden number.
+        QHeaderView& header = *list_->horizontalHeader();
+        if (RestoreListHeader(settings_, header)) {
+            header.setSortIndicator(model_->sortColumn(), model_->sortOrder());
+            list_->setColumnHidden(MovieListModel::MovieNumber, true);
+        }
     }
 }
 

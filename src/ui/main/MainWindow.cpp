@@ -2,6 +2,7 @@
 
 #include "db/Catalogue.h"
 #include "settings/Settings.h"
+#include "ui/common/AttentionLabel.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FormPosition.h"
 #include "ui/common/UserInterface.h"
@@ -36,7 +37,7 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
       list_(new MovieListView),
       record_(new RecordView),
       lblCount_(new QLabel(QStringLiteral("Movies in list: 0"))),
-      lblClearSearch_(new QLabel(QStringLiteral(
+      lblClearSearch_(new AttentionLabel(QStringLiteral(
           "You are currently in search mode.  Press CTRL+Q to clear your current search."))),
       splitter_(new QSplitter(Qt::Horizontal)),
       timer_(new QTimer(this)),
@@ -58,7 +59,6 @@ void MainWindow::layOut() {
     lblCount_->setObjectName(QStringLiteral("lblCount"));
     lblClearSearch_->setObjectName(QStringLiteral("lblClearSearch"));
     lblClearSearch_->setWordWrap(true);
-    lblClearSearch_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
     lblClearSearch_->hide();
     auto* listSide = new QWidget;
     auto* listLayout = new QVBoxLayout(listSide);

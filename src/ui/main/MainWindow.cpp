@@ -6,6 +6,7 @@
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FormPosition.h"
 #include "ui/common/UserInterface.h"
+#include "ui/main/DesktopCommands.h"
 #include "ui/main/EscapeKey.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListModel.h"
@@ -117,6 +118,7 @@ void MainWindow::connectCommands() {
     save->setContext(Qt::WindowShortcut);
     connect(save, &QShortcut::activated, record_->cmdSaveChanges, &QPushButton::click);
     connect(record_, &RecordView::edited, this, &MainWindow::markChanged);
+    AddDesktopCommands(*this, *menus_, *record_, ui_);
 
     connect(list_, &MovieListView::insertPressed, this, command(&MainWindow::addMovie));
     connect(list_, &MovieListView::deletePressed, this, command(&MainWindow::deleteSelectedMovie));

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -68,7 +69,14 @@ void MainWindow::layOut() {
     listLayout->addWidget(lblCount_);
     listLayout->addWidget(lblClearSearch_);
     splitter_->addWidget(listSide);
-    splitter_->addWidget(record_);
+    // On a small screen (or at a large scale) the record view scrolls rather than pushing the
+    // window's buttons off the screen.
+    auto* recordScroll = new QScrollArea;
+    recordScroll->setObjectName(QStringLiteral("recordScroll"));
+    recordScroll->setFrameShape(QFrame::NoFrame);
+    recordScroll->setWidgetResizable(true);
+    recordScroll->setWidget(record_);
+    splitter_->addWidget(recordScroll);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
     splitter_->setChildrenCollapsible(false);

@@ -6,6 +6,8 @@
 #include "ui/main/MovieListView.h"
 
 #include <QHeaderView>
+#include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 
@@ -45,6 +47,23 @@ TEST_F(MainWindowTest, AWindowSavedOffTheScreenOrTooLargeComesBackWhollyVisible)
     EXPECT_EQ(settings.value("frmWizard.Width", QString()).toInt(),
               15 * window().frameGeometry().width())
         << "the twips keys are still written";
+}
+
+// A 1600 by 1000 screen at scale 2 leaves about 800 by 460 for a window below a panel: the
+// window fits, its record view scrolling, and the buttons stay within reach.
+TEST_F(MainWindowTest, TheWindowFitsAScreenAtScaleTwo) {
+    addMovie("Alien");
+    openWindow();
+    const QSize smallest = window().minimumSizeHint().expandedTo(window().minimumSize());
+    EXPECT_LE(smallest.width(), 780);
+    EXPECT_LE(smallest.height(), 440);
+    window().resize(780, 440);
+    EXPECT_EQ(window().size(), QSize(780, 440));
+    auto* scroll = find<QScrollArea>("recordScroll");
+    QPushButton* close = find<QPushButton>("cmdClose");
+    scroll->ensureWidgetVisible(close);
+    const QRect shown(close->mapTo(&window(), QPoint(0, 0)), close->size());
+    EXPECT_TRUE(window().rect().contains(shown)) << "Close can be scrolled to";
 }
 
 TEST_F(MainWindowTest, TheOldTwipsKeysPlaceTheWindowWhenTheyFit) {

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -76,6 +77,10 @@ void MainWindow::layOut() {
     recordScroll->setFrameShape(QFrame::NoFrame);
     recordScroll->setWidgetResizable(true);
     recordScroll->setWidget(record_);
+    // Down only: the fields keep their width, beside a scroll bar when one is needed.
+    recordScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    recordScroll->setMinimumWidth(record_->minimumSizeHint().width() +
+                                  recordScroll->verticalScrollBar()->sizeHint().width());
     splitter_->addWidget(recordScroll);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);

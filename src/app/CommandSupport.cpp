@@ -2,12 +2,16 @@
 
 #include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "db/CaseKeys.h"
+#include "db/Connection.h"
 #include "db/Upgrade.h"
 #include "settings/Settings.h"
 
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace app {
 
@@ -40,6 +44,14 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
     const QString path = db::Catalogue::FilePath(catalogue_.folder(), name);
     if (purpose == Purpose::Read && !QFile::exists(path))
         throw db::Error(QStringLiteral("There is no catalogue '%1' (%2).").arg(name, path));
+    // A reader writes nothing, not even the lock, so that it works where nothing can be
+    // written; only a catalogue of an older version is first brought up to date.
+    if (purpose == Purpose::Read) {
+        catalogue_.OpenDatabase(name, db::Catalogue::Sharing::ReadOnly);
+        db::Connection& reading = catalogue_.connection();
+        if (db::ReadVersion(reading) >= db::CurrentSchemaVersion && db::HasCaseKeys(reading))
+            return;
+    }
     QDir().mkpath(catalogue_.folder());
     try {
         catalogue_.OpenDatabase(name);
@@ -51,5 +63,16 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
         catalogue_.OpenDatabase(name, db::Catalogue::Sharing::Shared);
     }
 }
+
+ReportSpoolFolder::ReportSpoolFolder(const QString& catalogueFolder)
+    : path_(catalogueFolder + QStringLiteral("/Temp")) {
+    if (QDir().mkpath(path_) && QFileInfo(path_).isWritable())
+        return;
+    elsewhere_ = std::make_unique<QTemporaryDir>();
+    if (elsewhere_->isValid())
+        path_ = elsewhere_->path();
+}
+
+ReportSpoolFolder::~ReportSpoolFolder() = default;
 
 }  // namespace app

@@ -4,13 +4,13 @@
 #include "app/Startup.h"
 #include "db/CaseKeys.h"
 #include "db/Connection.h"
+#include "db/ReadOnlyOpening.h"
 #include "db/Upgrade.h"
 #include "settings/Settings.h"
 
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace app {
@@ -61,12 +61,19 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
             throw;
         // The window has it: it is up to date, and a reader may look.
         catalogue_.OpenDatabase(name, db::Catalogue::Sharing::Shared);
+    } catch (const db::Error& error) {
+        if (purpose == Purpose::Write)
+            throw;
+        throw db::Error(QStringLiteral("The catalogue '%1' is first to be brought up to date "
+                                       "for this version of the program, which needs its folder "
+                                       "to be written: %2")
+                            .arg(name, error.message()));
     }
 }
 
 ReportSpoolFolder::ReportSpoolFolder(const QString& catalogueFolder)
     : path_(catalogueFolder + QStringLiteral("/Temp")) {
-    if (QDir().mkpath(path_) && QFileInfo(path_).isWritable())
+    if (QDir().mkpath(path_) && db::HasRoomToWrite(path_))
         return;
     elsewhere_ = std::make_unique<QTemporaryDir>();
     if (elsewhere_->isValid())

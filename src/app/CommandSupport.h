@@ -48,8 +48,8 @@ private:
 };
 
 // Where a command writes a report's spool file: the catalogue's Temp folder or, where that
-// cannot be written (a read-only catalogue folder), a temporary folder of the system's that
-// goes when the command ends.
+// cannot be written (a read-only catalogue folder, a full disk), a temporary folder of the system's
+// that goes when the command ends.
 class ReportSpoolFolder {
 public:
     explicit ReportSpoolFolder(const QString& catalogueFolder);

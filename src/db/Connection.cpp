@@ -48,12 +48,17 @@ DatabaseError refusal(QString text, const QString& sql, int code) {
 
 std::unique_ptr<Connection> Connection::open(const QString& path, Access access) {
     const bool readOnly = access == Access::ReadOnly;
+    const auto openUnchanging = [&] {
+        return openAs(path, QString::fromUtf8(UnchangingUri(path)),
+                      ReadOnlyOptions + QStringLiteral(";QSQLITE_OPEN_URI"));
+    };
+    if (readOnly && ReadAsUnchanging(path))
+        return openUnchanging();
     std::unique_ptr<Connection> opened = openAs(path, path, readOnly ? ReadOnlyOptions : QString());
-    // A folder where the engine cannot make its shared-memory file: read the file unchanging.
+    // The engine could not make its shared-memory file after all.
     if (readOnly && opened->unreadable() && MayReadAsUnchanging(path)) {
         opened.reset();
-        opened = openAs(path, QString::fromUtf8(UnchangingUri(path)),
-                        ReadOnlyOptions + QStringLiteral(";QSQLITE_OPEN_URI"));
+        opened = openUnchanging();
     }
     return opened;
 }

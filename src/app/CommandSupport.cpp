@@ -73,7 +73,7 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
 
 ReportSpoolFolder::ReportSpoolFolder(const QString& catalogueFolder)
     : path_(catalogueFolder + QStringLiteral("/Temp")) {
-    if (QDir().mkpath(path_) && db::HasRoomToWrite(path_))
+    if (db::HasRoomToWrite(catalogueFolder) && QDir().mkpath(path_))
         return;
     elsewhere_ = std::make_unique<QTemporaryDir>();
     if (elsewhere_->isValid())

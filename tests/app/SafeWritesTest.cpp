@@ -135,6 +135,10 @@ TEST_F(SafeWrites, PruningKeepsTheUsersFilesAndTheNewestByTheTimeInTheirNames) {
 TEST_F(SafeWrites, QuickImportsNeverGiveAReportedNameToAnotherBackup) {
     makeCatalogue(3);
     ASSERT_TRUE(putFile(path("movies.txt"), movieFile()));
+    // Older by their names than any new one, newer by their files' times.
+    for (int day = 1; day <= 5; ++day)
+        ASSERT_TRUE(putFile(backups(QStringLiteral("KIB-2001020%1-000000.db").arg(day)), "old",
+                            "2030-01-01T00:00:00"));
     QStringList reported;
     for (int import = 0; import < 12; ++import) {
         const Outcome imported = run({"import", path("movies.txt")});
@@ -194,17 +198,6 @@ TEST_F(SafeWrites, LeftoversOfKilledBackupsAndReportsGoOnlyWhenNoOtherCopyRuns) 
         EXPECT_FALSE(QFile::exists(backups(name))) << name.toStdString();
     for (const QString& name : users)
         EXPECT_TRUE(QFile::exists(backups(name))) << name.toStdString();
-}
-
-TEST_F(SafeWrites, AFailedBackupLeavesNothingBehindAndTheFileThereWhole) {
-    makeCatalogue(3);
-    ASSERT_TRUE(putFile(path("copy.db"), "the backup of yesterday"));
-    // The engine cannot make its journal there, so the copy fails once begun.
-    ASSERT_TRUE(QDir().mkpath(path("copy.db.part-journal")));
-    const Outcome failed = run({"backup", path("copy.db")});
-    EXPECT_EQ(failed.status, 1);
-    EXPECT_FALSE(QFile::exists(path("copy.db.part")));
-    EXPECT_EQ(test::ContentsOf(path("copy.db")), "the backup of yesterday");
 }
 
 TEST_F(SafeWrites, WhatIsNoRegularFileIsRefusedOrWrittenThroughAndTheOutcomeToldTruly) {
@@ -302,16 +295,18 @@ TEST_F(SafeWrites, ReadingCommandsWorkOnAReadOnlyFolderAndAFullDisk) {
     const QString program = QStringLiteral(TALLOWMERE_PROGRAM);
     const QString script = QStringLiteral(
         "set -e; mount -t tmpfs -o size=1m tmpfs '%1'; cp -r '%2' '%1/'; "
-        "dd if=/dev/zero of='%1/fill' bs=4k 2>/dev/null || true; "
+        "echo previous > '%1/old.db'; free=$(df -k --output=avail '%1' | tail -1); "
+        // Room for a backup to begin, not to end.
+        "dd if=/dev/zero of='%1/fill' bs=4k count=$(( (free - 64) / 4 )) 2>/dev/null; "
         "export XDG_DATA_HOME='%1'; cd '%3'; "
         "for disk in full read-only; do "
         "  '%4' export $disk.txt; '%4' backup $disk.db; '%4' report list --pdf $disk.pdf; "
         "  '%4' check > /dev/null; "
-        "  if '%4' import $disk.txt 2>/dev/null; then exit 9; fi; "
-        "  '%4' backup '%1/KIB/copy.db' 2>/dev/null && exit 8; "
-        "  ls -A '%1/KIB' > $disk.files; "
+        "  if '%4' backup '%1/old.db' 2>/dev/null; then exit 8; fi; "
+        "  ls -A '%1' > $disk.top; ls -A '%1/KIB' > $disk.files; "
         "  rm -f '%1/fill'; mount -o remount,ro '%1'; "
-        "done; sqlite3 'file:%1/KIB/KIB.db?immutable=1' 'PRAGMA integrity_check' > check.txt");
+        "done; cp '%1/old.db' .; "
+        "sqlite3 'file:%1/KIB/KIB.db?immutable=1' 'PRAGMA integrity_check' > check.txt");
     const Outcome outcome =
         start("unshare", {"-m", "sh", "-c", script.arg(mounted, folder, home.path(), program)});
     if (outcome.status != 0 && outcome.errors.contains("mount"))
@@ -323,6 +318,9 @@ TEST_F(SafeWrites, ReadingCommandsWorkOnAReadOnlyFolderAndAFullDisk) {
         EXPECT_TRUE(QFile::exists(path(disk + ".db")));
         EXPECT_EQ(test::ContentsOf(path(disk + ".files")), "KIB.db\n") << "nothing was left there";
     }
+    // The backup that could not be written left nothing of itself, and the file before whole.
+    EXPECT_EQ(test::ContentsOf(path("full.top")), "KIB\nfill\nold.db\n");
+    EXPECT_EQ(test::ContentsOf(path("old.db")), "previous\n");
     EXPECT_EQ(test::ContentsOf(path("check.txt")), "ok\n");
 }
 

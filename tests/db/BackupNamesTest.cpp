@@ -51,11 +51,9 @@ TEST_F(BackupFolder, ANewNameComesAfterEveryNameOfItsSecondKeptOrUnfinished) {
     put("KIB-20261207-031716-6.db");
     put("KIB-20261207-031716-7.db");
     put("OTHER-20261207-031716-9.db");
-    EXPECT_EQ(db::NextBackupName(folder, "KIB", now).fileName("KIB"),
-              "KIB-20261207-031716-8.db");
+    EXPECT_EQ(db::NextBackupName(folder, "KIB", now).fileName("KIB"), "KIB-20261207-031716-8.db");
     put("KIB-20261207-031716-8.db.part");
-    EXPECT_EQ(db::NextBackupName(folder, "KIB", now).fileName("KIB"),
-              "KIB-20261207-031716-9.db");
+    EXPECT_EQ(db::NextBackupName(folder, "KIB", now).fileName("KIB"), "KIB-20261207-031716-9.db");
 }
 
 TEST_F(BackupFolder, PruningGoesByTheNamesTimesAndKeepsTheOneJustWritten) {

@@ -4,6 +4,7 @@
 #include "app/CommandSupport.h"
 #include "db/Backup.h"
 #include "db/Catalogue.h"
+#include "db/CatalogueFiles.h"
 #include "db/DatabaseError.h"
 #include "db/FileCheck.h"
 #include "db/Movies.h"
@@ -181,6 +182,10 @@ int writeReport(const Invocation& invocation) {
         return ExitBadUsage;
     }
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    if (db::IsCatalogueFile(invocation.pdf, open.catalogue().filePath()))
+        throw db::Error(QStringLiteral("'%1' is the catalogue's own file; it has been left as it "
+                                       "is. Name another file.")
+                            .arg(invocation.pdf));
     report::RemoveLeftoverSpoolFiles(open.catalogue().folder());
     const ReportSpoolFolder spoolFolder(open.catalogue().folder());
     report::SpoolWriter writer(spoolFolder.path());

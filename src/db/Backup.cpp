@@ -2,6 +2,7 @@
 
 #include "db/BackupNames.h"
 #include "db/Catalogue.h"
+#include "db/CatalogueFiles.h"
 #include "db/DatabaseError.h"
 #include "db/ReadOnlyOpening.h"
 
@@ -53,13 +54,6 @@ void copyPages(sqlite3* source, sqlite3* target) {
     }
 }
 
-// The path as the file system knows it, even when the file itself does not exist yet.
-QString resolved(const QString& path) {
-    const QFileInfo file(path);
-    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
-    return (folder.isEmpty() ? file.absolutePath() : folder) + u'/' + file.fileName();
-}
-
 // A backup replaces only a regular file, and never the catalogue or the engine's files beside
 // it, which the open window or another copy is using.
 void checkDestination(const QString& path, const QString& destination) {
@@ -71,14 +65,10 @@ void checkDestination(const QString& path, const QString& destination) {
         throw Error(QStringLiteral("'%1' is not a file; a backup does not replace it. Name a "
                                    "file.")
                         .arg(destination));
-    const QString catalogue = resolved(path);
-    const QString written = resolved(destination);
-    for (const QString& ending : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"),
-                                  QStringLiteral("-journal"), QStringLiteral(".lock")})
-        if (written == catalogue + ending)
-            throw Error(QStringLiteral("'%1' is the catalogue's own file; a backup cannot "
-                                       "replace it. Name another file.")
-                            .arg(destination));
+    if (IsCatalogueFile(destination, path))
+        throw Error(QStringLiteral("'%1' is the catalogue's own file; a backup cannot replace it. "
+                                   "Name another file.")
+                        .arg(destination));
 }
 
 void removeUnfinished(const QString& part) {

@@ -1,5 +1,6 @@
 #include "io/Destination.h"
 
+#include "db/CatalogueFiles.h"
 #include "io/MovieFileError.h"
 
 #include <fcntl.h>
@@ -85,7 +86,11 @@ void RequireRegularFile(const QString& path) {
         throw FileError(QStringLiteral("'%1' is %2, not a file.").arg(path, kind));
 }
 
-DestinationFile::DestinationFile(const QString& path) : path_(path) {
+DestinationFile::DestinationFile(const QString& path, const QString& cataloguePath) : path_(path) {
+    if (!cataloguePath.isEmpty() && db::IsCatalogueFile(path, cataloguePath))
+        throw FileError(QStringLiteral("'%1' is the catalogue's own file; it has been left as it "
+                                       "is. Name another file.")
+                            .arg(path));
     struct stat found {};
     const bool exists = stat(QFile::encodeName(path).constData(), &found) == 0;
     standardOutput_ = exists && IsStandardOutput(path);

@@ -17,8 +17,9 @@ namespace io {
 // says so, before anything is written.
 class DestinationFile {
 public:
-    // Refuses what cannot be written with a FileError.
-    explicit DestinationFile(const QString& path);
+    // Refuses what cannot be written with a FileError, and the files of the catalogue at
+    // cataloguePath, which a command must never write over.
+    explicit DestinationFile(const QString& path, const QString& cataloguePath = {});
     ~DestinationFile();
     DestinationFile(const DestinationFile&) = delete;
     DestinationFile& operator=(const DestinationFile&) = delete;

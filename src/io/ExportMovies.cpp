@@ -182,7 +182,8 @@ FileError writeError(const QString& path, DestinationFile& destination) {
 // final commit may not report.
 class MovieFileWriter {
 public:
-    explicit MovieFileWriter(const QString& path) : path_(path), file_(path) {
+    MovieFileWriter(const QString& path, const QString& cataloguePath)
+        : path_(path), file_(path, cataloguePath) {
         buffer_.reserve(FlushSize + 64 * 1024);
         if (!file_.open())
             throw writeError(path_, file_);
@@ -232,7 +233,7 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
         if (!writer) {
             genres.emplace(connection, GenreLinksQuery, GenreNamesQuery, true);
             casts.emplace(connection, CastLinksQuery, ActorNamesQuery, false);
-            writer.emplace(path);
+            writer.emplace(path, connection.path());
             writer->writeLine(MovieFileHeader());
         }
         const MovieFileEntry movie = entryOf(row, *genres, *casts);

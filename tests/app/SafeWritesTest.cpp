@@ -252,7 +252,7 @@ TEST_F(SafeWrites, AMovieFileAndAReportGoToStandardOutputWithTheWordsOnStandardE
     EXPECT_TRUE(reported.out.trimmed().endsWith("%%EOF"));
 }
 
-TEST_F(SafeWrites, ABackupNeverReplacesALinkOrTheCatalogueOrItsOwnFiles) {
+TEST_F(SafeWrites, NoCommandWritesOverTheCatalogueOrItsFilesAndABackupNoLink) {
     makeCatalogue(3);
     ASSERT_TRUE(putFile(path("kept.db"), "kept"));
     ASSERT_TRUE(QFile::link(path("kept.db"), path("link.db")));
@@ -267,6 +267,13 @@ TEST_F(SafeWrites, ABackupNeverReplacesALinkOrTheCatalogueOrItsOwnFiles) {
                                inFolder("KIB.db-shm"), inFolder("KIB.db.lock")}) {
         const Outcome refused = run({"backup", own});
         EXPECT_EQ(refused.status, 1) << own.toStdString();
+        EXPECT_TRUE(refused.errors.contains("the catalogue's own file"))
+            << refused.errors.toStdString();
+    }
+    for (const QStringList& writer :
+         {QStringList{"export"}, QStringList{"report", "list", "--pdf"}}) {
+        const Outcome refused = run(writer + QStringList{inFolder("KIB.db")});
+        EXPECT_EQ(refused.status, 1) << writer.join(' ').toStdString();
         EXPECT_TRUE(refused.errors.contains("the catalogue's own file"))
             << refused.errors.toStdString();
     }

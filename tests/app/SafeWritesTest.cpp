@@ -1,9 +1,13 @@
+#include "app/Startup.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
 #include "db/Transaction.h"
 #include "db/Upgrade.h"
 #include "io/MovieFileFormat.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TestCatalogue.h"
 #include "support/TestData.h"
+#include "ui/main/MainWindow.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -329,6 +333,27 @@ TEST_F(SafeWrites, ReadingCommandsWorkOnAReadOnlyFolderAndAFullDisk) {
     EXPECT_EQ(test::ContentsOf(path("full.top")), "KIB\nfill\nold.db\n");
     EXPECT_EQ(test::ContentsOf(path("old.db")), "previous\n");
     EXPECT_EQ(test::ContentsOf(path("check.txt")), "ok\n");
+}
+
+TEST(StartupLeftovers, TheWindowRemovesWhatKilledBackupsAndReportsLeftAndNothingElse) {
+    test::TestCatalogue files;
+    const QStringList leftovers = {"Backups/KIB-20010101-000000.db.part",
+                                   "Backups/KIB-20010101-000000.db.part-journal",
+                                   "Temp/00012345.tmp"};
+    const QStringList kept = {"Backups/KIB-20010101-000000.db",
+                              "Backups/OTHER-20010101-000000.db.part", "Backups/mine.part",
+                              "Temp/mine.tmp"};
+    QDir().mkpath(files.path("Backups"));
+    QDir().mkpath(files.path("Temp"));
+    for (const QString& name : leftovers + kept)
+        ASSERT_TRUE(test::WriteFile(files.path(name), "left"));
+    test::ScriptedUserInterface ui;
+    app::StartupResult started = app::Main(ui, files.settings(), files.catalogue());
+    ASSERT_NE(started.window, nullptr);
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFile::exists(files.path(name))) << name.toStdString();
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFile::exists(files.path(name))) << name.toStdString();
 }
 
 }  // namespace

@@ -144,4 +144,28 @@ void DestinationFile::cancel() {
         file_->cancelWriting();
 }
 
+void CopyToDestination(const QString& source, const QString& destination) {
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly))
+        throw FileError(
+            QStringLiteral("'%1' could not be read: %2.").arg(source, from.errorString()));
+    DestinationFile to(destination);
+    const auto failed = [&] {
+        return FileError(QStringLiteral("'%1' could not be written: %2.")
+                             .arg(destination, to.device().errorString()));
+    };
+    if (!to.open())
+        throw failed();
+    while (!from.atEnd()) {
+        const QByteArray piece = from.read(1 << 20);
+        if (piece.isEmpty() && from.error() != QFileDevice::NoError)
+            throw FileError(
+                QStringLiteral("'%1' could not be read: %2.").arg(source, from.errorString()));
+        if (to.device().write(piece) != piece.size())
+            throw failed();
+    }
+    if (!to.commit())
+        throw failed();
+}
+
 }  // namespace io

@@ -44,6 +44,10 @@ private:
     bool standardOutput_ = false;
 };
 
+// Copies the file at source to destination as a DestinationFile writes it; throws FileError
+// saying why it could not.
+void CopyToDestination(const QString& source, const QString& destination);
+
 // Whether path names the file this program's standard output goes to (/dev/stdout, say).
 bool IsStandardOutput(const QString& path);
 

@@ -6,9 +6,12 @@ namespace db {
 
 namespace {
 
-// The path as the file system knows it, even when the file itself does not exist yet.
+// The path as the file system knows it, links followed, even when the file itself does not
+// exist yet.
 QString resolved(const QString& path) {
     const QFileInfo file(path);
+    if (const QString existing = file.canonicalFilePath(); !existing.isEmpty())
+        return existing;
     const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
     return (folder.isEmpty() ? file.absolutePath() : folder) + u'/' + file.fileName();
 }

@@ -274,12 +274,15 @@ TEST_F(SafeWrites, NoCommandWritesOverTheCatalogueOrItsFilesAndABackupNoLink) {
         EXPECT_TRUE(refused.errors.contains("the catalogue's own file"))
             << refused.errors.toStdString();
     }
+    ASSERT_TRUE(QFile::link(inFolder("KIB.db"), path("catalogue-link")));
     for (const QStringList& writer :
          {QStringList{"export"}, QStringList{"report", "list", "--pdf"}}) {
-        const Outcome refused = run(writer + QStringList{inFolder("KIB.db")});
-        EXPECT_EQ(refused.status, 1) << writer.join(' ').toStdString();
-        EXPECT_TRUE(refused.errors.contains("the catalogue's own file"))
-            << refused.errors.toStdString();
+        for (const QString& own : {inFolder("KIB.db"), path("catalogue-link")}) {
+            const Outcome refused = run(writer + QStringList{own});
+            EXPECT_EQ(refused.status, 1) << writer.join(' ').toStdString();
+            EXPECT_TRUE(refused.errors.contains("the catalogue's own file"))
+                << refused.errors.toStdString();
+        }
     }
     EXPECT_EQ(test::ContentsOf(inFolder("KIB.db")), catalogue);
     EXPECT_FALSE(test::ContentsOf(inFolder("KIB.db-wal")).startsWith("SQLite format 3"));

@@ -22,6 +22,7 @@ const char* const Description =
     "  backup FILE           write a consistent copy of the catalogue, also while it is open\n"
     "  check [--repair]      check the file and the movies' references; --repair mends them\n"
     "                        (after a backup)\n"
+    "  publish DIR           write the catalogue as a web page, DIR/index.html\n"
     "\n"
     "Exit status: 0 when everything went well, 1 on a failure (a line that could not be\n"
     "imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.";
@@ -31,8 +32,8 @@ struct CommandShape {
     bool takesFile;
 };
 
-const CommandShape Commands[] = {
-    {"export", true}, {"import", true}, {"report", false}, {"backup", true}, {"check", false}};
+const CommandShape Commands[] = {{"export", true}, {"import", true}, {"report", false},
+                                 {"backup", true}, {"check", false}, {"publish", true}};
 
 Invocation badUsage(const QString& message) {
     Invocation invocation;
@@ -59,9 +60,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption repair(QStringLiteral("repair"),
                                     QStringLiteral("With check: mend what it finds."));
     parser.addOptions({catalogue, pdf, ids, repair});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("export, import, report, backup or check."),
-                                 QStringLiteral("[command]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("export, import, report, backup, check or publish."),
+        QStringLiteral("[command]"));
     if (!parser.parse(arguments))
         return badUsage(parser.errorText());
 

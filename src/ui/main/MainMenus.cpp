@@ -34,6 +34,7 @@ const std::vector<Menu> MenuBar = {
       {"mnuFileNextMovie", "&Next Movie", "Ctrl+N"},
       {"mnuFilePreviousMovie", "&Previous Movie", "Ctrl+P"},
       Separator,
+      {"mnuFilePublish", "Publish as &web page..", ""},
       {"mnuFilePrinterSetup", "&Printer setup..", ""},
       Separator,
       {"mnuFileExit", "E&xit", ""}}},

@@ -74,6 +74,16 @@
                  castText(m), m[F.media], m[F.rating], m[F.location], m[F.label]].join('\n'));
   }
 
+  // A filter that only narrows the last one (a letter typed at the end of a word, or another
+  // word) looks only among the movies the last one let through.
+  let lastWords = [];
+  let lastOrder = null;
+
+  function narrows(words) {
+    return lastOrder === order && lastWords.length > 0 && words.length >= lastWords.length &&
+        lastWords.every((w, i) => words[i].includes(w));
+  }
+
   function applyFilter() {
     const words = fold(filterBox.value).split(/\s+/).filter(Boolean);
     if (words.length === 0) {
@@ -81,8 +91,11 @@
     } else {
       if (!haystacks)
         haystacks = movies.map(haystackOf);
-      shown = order.filter((i) => words.every((w) => haystacks[i].includes(w)));
+      const among = narrows(words) ? shown : order;
+      shown = among.filter((i) => words.every((w) => haystacks[i].includes(w)));
     }
+    lastWords = words;
+    lastOrder = order;
     countText.textContent = shown.length === movies.length
       ? `${movies.length} movies`
       : `${shown.length} of ${movies.length} movies`;
@@ -299,5 +312,6 @@
     if (!haystacks)
       haystacks = movies.map(haystackOf);
   }, 0);
-  document.body.dataset.ready = 'true';
+  // When the page became usable, in milliseconds from the start of its loading.
+  document.body.dataset.ready = String(Math.round(performance.now()));
 })();

@@ -4,7 +4,7 @@
 # validators check the install files; poppler-utils lets the tests read the PDF files the
 # program writes; Chromium, its driver and Selenium run the published web page's test.
 set -e
-packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 zlib1g-dev \
 fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool \
 desktop-file-utils appstream chromium chromium-driver python3-selenium"
 missing=""

@@ -22,6 +22,8 @@ struct Invocation {
     QString pdf;        // --pdf
     QString ids;        // --ids
     bool repair = false;
+    QString from;     // import --from: tellico, gcstar or csv
+    QString preset;   // import --from csv --preset
     QString message;  // the help or version text, or what is wrong with the usage
 };
 

@@ -175,6 +175,14 @@ QString CsvHeaderSignature(const QStringList& header) {
             .left(16));
 }
 
+QString CsvMappingKey(const QStringList& header) {
+    return QStringLiteral("CsvMapping_") + CsvHeaderSignature(header);
+}
+
+CsvMapping SavedOrGuessedMapping(const QStringList& header, const QString& savedText) {
+    return CsvMappingFromText(savedText, header.size()).value_or(GuessCsvMapping(header));
+}
+
 QString CsvMappingText(const CsvMapping& mapping) {
     QStringList keys;
     for (CsvField field : mapping)

@@ -53,9 +53,14 @@ std::optional<CsvMapping> CsvPreset(const QString& name, const QStringList& head
 
 // A mapping is remembered for files of the same header: the header's signature names it.
 QString CsvHeaderSignature(const QStringList& header);
+// The settings key it is kept under.
+QString CsvMappingKey(const QStringList& header);
 QString CsvMappingText(const CsvMapping& mapping);
 // Nothing when the text does not fit the number of columns.
 std::optional<CsvMapping> CsvMappingFromText(const QString& text, qsizetype columns);
+
+// The mapping kept for the header when it fits, else the guess.
+CsvMapping SavedOrGuessedMapping(const QStringList& header, const QString& savedText);
 
 // The rows as movies, each column into its field.
 PeerReading ReadCsvMovies(const CsvTable& table, const CsvMapping& mapping);

@@ -78,6 +78,7 @@ const std::vector<Menu> MenuBar = {
      "&Tools",
      {{"mnuToolsExport", "&Export to file..", ""},
       {"mnuToolsImport", "&Import from file..", ""},
+      {"mnuToolsImportPeer", "Import from &another catalogue..", ""},
       Separator,
       {"mnuToolsCheckData", "&Repair data..", ""},
       {"mnuToolsCheckLabels", "&Check label numbers..", ""},

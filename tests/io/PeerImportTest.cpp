@@ -61,8 +61,9 @@ TEST_F(PeerImport, AVideoCollectionOfTheKdeCollectionManagerComesInFieldByField)
             << file;
         EXPECT_EQ(stored.at("Le Fabuleux Destin d'Amélie Poulain"),
                   (Fields{"Le Fabuleux Destin d'Amélie Poulain", "Blu-ray", "(none)", "(none)", "",
-                          "Jean-Pierre Jeunet", "", "", "Nationality: France", "5", "122", "2001",
-                          "", "", "0", "Comedy / Romance", "Audrey Tautou"}))
+                          "Jean-Pierre Jeunet", "", "",
+                          "Bought in Paris\nCafé & croissants\nNationality: France", "5", "122",
+                          "2001", "", "", "0", "Comedy / Romance", "Audrey Tautou"}))
             << file;
         ASSERT_EQ(reading.result.refusedCount, 1) << "the entry without a title";
         EXPECT_EQ(reading.result.refused[0].lineNumber, lineOf("videos.xml", "<entry id=\"3\">"));

@@ -6,6 +6,7 @@
 #include "io/peers/ZipArchive.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace io {
@@ -13,6 +14,26 @@ namespace io {
 namespace {
 
 constexpr char VideoCollection[] = "3";
+
+// Paragraph fields (comments, plot) hold rich text as escaped HTML: the notes take its words,
+// with a line break for each break and paragraph.
+QString plainText(const QString& text) {
+    if (!text.contains(u'<'))
+        return text;
+    static const QRegularExpression breaks(QStringLiteral("<br\\s*/?>|</p>|</div>|</li>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    QString plain = text;
+    plain.replace(QLatin1String("\n"), QLatin1String(" "));
+    plain.replace(breaks, QStringLiteral("\n")).remove(tags);
+    plain.replace(QLatin1String("&nbsp;"), QLatin1String(" "))
+        .replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&#39;"), QLatin1String("'"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return plain.trimmed();
+}
 
 struct Loan {
     QString borrower;
@@ -100,7 +121,9 @@ public:
             else if (name == QLatin1String("location"))
                 movie.location = one;
             else if (name == QLatin1String("comments"))
-                movie.comments = one;
+                movie.comments = plainText(one);
+            else if (name == QLatin1String("plot"))
+                movie.extras.append({fields_.title(name), plainText(one)});
             else if (name == QLatin1String("pur_date"))
                 movie.acquired = db::SafeDate(one).date();
             else if (name == QLatin1String("pur_price"))

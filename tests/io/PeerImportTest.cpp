@@ -187,12 +187,21 @@ TEST_F(PeerImport, NotesKeepWhatFitsAndCountWhatDoesNot) {
     EXPECT_TRUE(reading.notes().contains("left out: 3, in 2 movies"))
         << reading.notes().toStdString();
 
+    for (const auto& [price, cost] : {std::pair{"12,50 €", 12.5},
+                                      {"1,299.50", 1299.5},
+                                      {"$ 7.5", 7.5},
+                                      {"1.299,5", 1299.5},
+                                      {"1,299", 1299}}) {
+        movie.cost = QString::fromUtf8(price);
+        reading.add(movie);
+        EXPECT_EQ(reading.lines.back().movie.cost.toDouble(), cost) << price;
+    }
     movie.title = QString(101, u't');
     reading.add(movie);
     movie.title = "Cast";
     movie.cast = {QString(51, u'a')};
     reading.add(movie);
-    EXPECT_EQ(reading.lines.size(), 2u);
+    EXPECT_EQ(reading.lines.size(), 7u);
     EXPECT_EQ(reading.result.refusedCount, 2);
     EXPECT_EQ(reading.result.refused[0].reason, "the Title is longer than 100 characters");
     EXPECT_EQ(reading.result.refused[1].reason, "a name in Actors is longer than 50 characters");

@@ -5,6 +5,8 @@
 #include "io/ImportedLine.h"
 #include "io/MovieFileFormat.h"
 
+#include <QRegularExpression>
+
 namespace io {
 
 namespace {
@@ -51,6 +53,16 @@ QStringList names(const QStringList& given, const char* field) {
     return result;
 }
 
+// A price as typed elsewhere: in "12,50 €" and "1.299,50" the comma is the decimal one, in
+// "1,299.50" the point.
+QString costText(const QString& price) {
+    static const QRegularExpression decimalComma(QStringLiteral(",\\d{1,2}\\D*$"));
+    QString text = price.trimmed();
+    if (text.lastIndexOf(u',') > text.lastIndexOf(u'.') && decimalComma.match(text).hasMatch())
+        text.remove(u'.').replace(u',', u'.');
+    return text;
+}
+
 // The comments first, then as many "Key: value" lines as fit; the names of what did not fit.
 QString notesOf(const PeerMovie& movie, QStringList& leftOut) {
     QString notes = movie.comments.trimmed();
@@ -88,7 +100,7 @@ void PeerReading::add(const PeerMovie& movie) {
         fields[9] = oneLine(movie.producers.join(QStringLiteral(", ")));
         fields[11] = nameOrNone(movie.location);
         fields[12] = oneLine(movie.label);
-        fields[14] = movie.cost;
+        fields[14] = costText(movie.cost);
         fields[15] = oneLine(movie.lentTo);
         ImportedLine line = ReadImportedLine(fields, movie.number);
         line.genres = names(movie.genres, "Genre");

@@ -96,9 +96,10 @@
     }
     lastWords = words;
     lastOrder = order;
+    const count = (n) => n.toLocaleString();
     countText.textContent = shown.length === movies.length
-      ? `${movies.length} movies`
-      : `${shown.length} of ${movies.length} movies`;
+      ? `${count(movies.length)} movies`
+      : `${count(shown.length)} of ${count(movies.length)} movies`;
     list.scrollTop = 0;
     render();
   }
@@ -199,6 +200,7 @@
       const m = movies[index];
       tr.hidden = false;
       tr.dataset.movie = String(index);
+      tr.classList.toggle('odd', (first + r) % 2 === 1);
       const cells = tr.cells;
       for (let c = 0; c < columns.length; ++c)
         cells[c].textContent = columns[c].text(m);

@@ -79,6 +79,7 @@ void MainWindow::layOut() {
     recordScroll->setWidget(record_);
     // Down only: the fields keep their width, beside a scroll bar when one is needed.
     recordScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    recordScroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from the list into the title
     recordScroll->setMinimumWidth(record_->minimumSizeHint().width() +
                                   recordScroll->verticalScrollBar()->sizeHint().width());
     splitter_->addWidget(recordScroll);

@@ -140,7 +140,7 @@ void SelectActorDialog::offerExisting(const QString& typed) {
     QListWidgetItem* entry = entryNamed(typed);
     const QString name = entry ? entry->text() : typed;
     if (ui_.ask(this, windowTitle(),
-                QStringLiteral("'%1' is already in the list.  Use it?").arg(name),
+                QStringLiteral("'%1' is already in the list. Use it?").arg(name),
                 Buttons::YesNo) == Answer::Yes) {
         addAndClose(name);
         return;

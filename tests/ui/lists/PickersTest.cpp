@@ -63,7 +63,7 @@ TEST_F(Pickers, ANewActorWhoExistsIsOfferedInsteadOfADeadEnd) {
         EXPECT_EQ(picker.result(), QDialog::Accepted);
         return picker.result();
     });
-    EXPECT_EQ(ui.exchanges().at(2).text, "'Keanu Reeves' is already in the list.  Use it?");
+    EXPECT_EQ(ui.exchanges().at(2).text, "'Keanu Reeves' is already in the list. Use it?");
     EXPECT_EQ(ui.exchanges().size(), 5u) << "no dead-end message";
     EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher", "Keanu Reeves"}));
     EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Actor]").toInt(), 184);

@@ -8,6 +8,7 @@
 #include "ui/main/UserGuide.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -46,7 +47,7 @@ private:
 };
 
 void addToolBar(QMainWindow& window, MainMenus& menus, RecordView& record) {
-    auto* bar = window.addToolBar(QStringLiteral("Commands"));
+    auto* bar = window.addToolBar(QCoreApplication::translate("ui::DesktopCommands", "Commands"));
     bar->setObjectName(QStringLiteral("tbrMain"));
     bar->setToolButtonStyle(Qt::ToolButtonFollowStyle);
     auto item = [&](const char* name, const char* icon) {
@@ -56,7 +57,9 @@ void addToolBar(QMainWindow& window, MainMenus& menus, RecordView& record) {
     };
     item("mnuFileAddMovie", "list-add");
     item("mnuFileDeleteMovie", "edit-delete");
-    auto* save = new ButtonAction(*record.cmdSaveChanges, QStringLiteral("Save Changes"), bar);
+    auto* save =
+        new ButtonAction(*record.cmdSaveChanges,
+                         QCoreApplication::translate("ui::DesktopCommands", "Save Changes"), bar);
     save->setObjectName(QStringLiteral("tbrSave"));
     save->setIcon(themeIcon("document-save"));
     bar->addAction(save);
@@ -67,15 +70,16 @@ void addToolBar(QMainWindow& window, MainMenus& menus, RecordView& record) {
     item("mnuSearchTitle", "edit-find");
     QAction& showAll = menus.item(QStringLiteral("mnuSearchClear"));
     showAll.setIcon(themeIcon("edit-clear"));
-    showAll.setToolTip(QStringLiteral("Show all movies (clear the search)"));
+    showAll.setToolTip(
+        QCoreApplication::translate("ui::DesktopCommands", "Show all movies (clear the search)"));
     bar->addAction(&showAll);
     bar->addSeparator();
     // The Reports menu as a button that opens it.
     auto* reportsMenu = window.findChild<QMenu*>(QStringLiteral("mnuReports"));
     auto* reports = new QToolButton(bar);
     reports->setObjectName(QStringLiteral("tbrReports"));
-    reports->setText(QStringLiteral("Reports"));
-    reports->setToolTip(QStringLiteral("Reports"));
+    reports->setText(QCoreApplication::translate("ui::DesktopCommands", "Reports"));
+    reports->setToolTip(QCoreApplication::translate("ui::DesktopCommands", "Reports"));
     reports->setIcon(themeIcon("x-office-document"));
     reports->setMenu(reportsMenu);
     reports->setPopupMode(QToolButton::InstantPopup);
@@ -83,8 +87,10 @@ void addToolBar(QMainWindow& window, MainMenus& menus, RecordView& record) {
     bar->addWidget(reports);
     // The preview of the whole movie listing, from where it prints.
     QAction& preview = menus.item(QStringLiteral("mnuReportsMovieListing"));
-    auto* printPreview = new QAction(themeIcon("document-print-preview"),
-                                     QStringLiteral("Print preview of the movie listing"), bar);
+    auto* printPreview = new QAction(
+        themeIcon("document-print-preview"),
+        QCoreApplication::translate("ui::DesktopCommands", "Print preview of the movie listing"),
+        bar);
     printPreview->setObjectName(QStringLiteral("tbrPrintPreview"));
     QObject::connect(printPreview, &QAction::triggered, &preview, &QAction::trigger);
     bar->addAction(printPreview);

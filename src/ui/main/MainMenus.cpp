@@ -1,6 +1,7 @@
 #include "ui/main/MainMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,75 +27,83 @@ const Item Separator{"", "", ""};
 
 const std::vector<Menu> MenuBar = {
     {"mnuFile",
-     "&File",
-     {{"mnuFileOpen", "&Open movie database..", ""},
+     QT_TRANSLATE_NOOP("ui::MainMenus", "&File"),
+     {{"mnuFileOpen", QT_TRANSLATE_NOOP("ui::MainMenus", "&Open movie database.."), ""},
       Separator,
-      {"mnuFileAddMovie", "&Add Movie", "Ctrl+A"},
-      {"mnuFileDeleteMovie", "&Delete Movie", "Ctrl+D"},
-      {"mnuFileNextMovie", "&Next Movie", "Ctrl+N"},
-      {"mnuFilePreviousMovie", "&Previous Movie", "Ctrl+P"},
+      {"mnuFileAddMovie", QT_TRANSLATE_NOOP("ui::MainMenus", "&Add Movie"), "Ctrl+A"},
+      {"mnuFileDeleteMovie", QT_TRANSLATE_NOOP("ui::MainMenus", "&Delete Movie"), "Ctrl+D"},
+      {"mnuFileNextMovie", QT_TRANSLATE_NOOP("ui::MainMenus", "&Next Movie"), "Ctrl+N"},
+      {"mnuFilePreviousMovie", QT_TRANSLATE_NOOP("ui::MainMenus", "&Previous Movie"), "Ctrl+P"},
       Separator,
-      {"mnuFilePublish", "Publish as &web page..", ""},
-      {"mnuFilePrinterSetup", "&Printer setup..", ""},
+      {"mnuFilePublish", QT_TRANSLATE_NOOP("ui::MainMenus", "Publish as &web page.."), ""},
+      {"mnuFilePrinterSetup", QT_TRANSLATE_NOOP("ui::MainMenus", "&Printer setup.."), ""},
       Separator,
-      {"mnuFileExit", "E&xit", ""}}},
+      {"mnuFileExit", QT_TRANSLATE_NOOP("ui::MainMenus", "E&xit"), ""}}},
     {"mnuSearch",
-     "&Search",
-     {{"mnuSearchTitle", "&Title search..", "F3"},
+     QT_TRANSLATE_NOOP("ui::MainMenus", "&Search"),
+     {{"mnuSearchTitle", QT_TRANSLATE_NOOP("ui::MainMenus", "&Title search.."), "F3"},
       Separator,
-      {"mnuSearchActor", "&Actor search..", ""},
-      {"mnuSearchDirector", "&Director search..", ""},
-      {"mnuSearchGenre", "&Genre search..", ""},
-      {"mnuSearchMovieId", "&Movie # search..", ""},
-      {"mnuSearchMovieLabel", "La&bel # search..", ""},
-      {"mnuSearchLocation", "&Location search..", ""},
-      {"mnuSearchNotes", "&Notes search", ""},
-      {"mnuSearchProducer", "&Producer search..", ""},
+      {"mnuSearchActor", QT_TRANSLATE_NOOP("ui::MainMenus", "&Actor search.."), ""},
+      {"mnuSearchDirector", QT_TRANSLATE_NOOP("ui::MainMenus", "&Director search.."), ""},
+      {"mnuSearchGenre", QT_TRANSLATE_NOOP("ui::MainMenus", "&Genre search.."), ""},
+      {"mnuSearchMovieId", QT_TRANSLATE_NOOP("ui::MainMenus", "&Movie # search.."), ""},
+      {"mnuSearchMovieLabel", QT_TRANSLATE_NOOP("ui::MainMenus", "La&bel # search.."), ""},
+      {"mnuSearchLocation", QT_TRANSLATE_NOOP("ui::MainMenus", "&Location search.."), ""},
+      {"mnuSearchNotes", QT_TRANSLATE_NOOP("ui::MainMenus", "&Notes search"), ""},
+      {"mnuSearchProducer", QT_TRANSLATE_NOOP("ui::MainMenus", "&Producer search.."), ""},
       Separator,
-      {"mnuSearchClear", "&Clear search", "Ctrl+Q"}}},
+      {"mnuSearchClear", QT_TRANSLATE_NOOP("ui::MainMenus", "&Clear search"), "Ctrl+Q"}}},
     {"mnuReports",
-     "&Reports",
-     {{"mnuReportsMovieListing", "&Movie listing..", ""},
-      {"mnuReportListLabelNumber", "Movie listing (by &label #)..", ""},
-      {"mnuReportsListRating", "Movie listing (by &rating)..", ""},
-      {"mnuReportsListMedia", "Movie listing (by medi&a)..", ""},
+     QT_TRANSLATE_NOOP("ui::MainMenus", "&Reports"),
+     {{"mnuReportsMovieListing", QT_TRANSLATE_NOOP("ui::MainMenus", "&Movie listing.."), ""},
+      {"mnuReportListLabelNumber",
+       QT_TRANSLATE_NOOP("ui::MainMenus", "Movie listing (by &label #).."), ""},
+      {"mnuReportsListRating", QT_TRANSLATE_NOOP("ui::MainMenus", "Movie listing (by &rating).."),
+       ""},
+      {"mnuReportsListMedia", QT_TRANSLATE_NOOP("ui::MainMenus", "Movie listing (by medi&a).."),
+       ""},
       Separator,
-      {"mnuReportDetailed", "Movie listing (&detailed)..", ""},
-      {"mnuReportsInventoryReport", "&Inventory by location..", ""},
-      {"mnuReportsCostReport", "&Cost summary..", ""},
-      {"mnuReportsMoviesLentOut", "Movies l&ent out..", ""}}},
+      {"mnuReportDetailed", QT_TRANSLATE_NOOP("ui::MainMenus", "Movie listing (&detailed).."), ""},
+      {"mnuReportsInventoryReport", QT_TRANSLATE_NOOP("ui::MainMenus", "&Inventory by location.."),
+       ""},
+      {"mnuReportsCostReport", QT_TRANSLATE_NOOP("ui::MainMenus", "&Cost summary.."), ""},
+      {"mnuReportsMoviesLentOut", QT_TRANSLATE_NOOP("ui::MainMenus", "Movies l&ent out.."), ""}}},
     {"mnuSetup",
-     "Set&up",
-     {{"mnuSetupActors", "&Actors..", ""},
-      {"mnuSetupGenres", "&Genres (types)..", ""},
-      {"mnuSetupMedia", "&Media..", ""},
-      {"mnuSetupRatings", "&Ratings..", ""},
-      {"mnuSetupStorageLocations", "&Storage locations..", ""},
+     QT_TRANSLATE_NOOP("ui::MainMenus", "Set&up"),
+     {{"mnuSetupActors", QT_TRANSLATE_NOOP("ui::MainMenus", "&Actors.."), ""},
+      {"mnuSetupGenres", QT_TRANSLATE_NOOP("ui::MainMenus", "&Genres (types).."), ""},
+      {"mnuSetupMedia", QT_TRANSLATE_NOOP("ui::MainMenus", "&Media.."), ""},
+      {"mnuSetupRatings", QT_TRANSLATE_NOOP("ui::MainMenus", "&Ratings.."), ""},
+      {"mnuSetupStorageLocations", QT_TRANSLATE_NOOP("ui::MainMenus", "&Storage locations.."), ""},
       Separator,
-      {"mnuSetupDeleteUnusedActors", "&Delete Unused actors..", ""},
+      {"mnuSetupDeleteUnusedActors", QT_TRANSLATE_NOOP("ui::MainMenus", "&Delete Unused actors.."),
+       ""},
       Separator,
-      {"mnuSetupIMDb", "&IMDb settings..", ""}}},
+      {"mnuSetupIMDb", QT_TRANSLATE_NOOP("ui::MainMenus", "&IMDb settings.."), ""}}},
     {"mnuTools",
-     "&Tools",
-     {{"mnuToolsExport", "&Export to file..", ""},
-      {"mnuToolsImport", "&Import from file..", ""},
-      {"mnuToolsImportPeer", "Import from &another catalogue..", ""},
+     QT_TRANSLATE_NOOP("ui::MainMenus", "&Tools"),
+     {{"mnuToolsExport", QT_TRANSLATE_NOOP("ui::MainMenus", "&Export to file.."), ""},
+      {"mnuToolsImport", QT_TRANSLATE_NOOP("ui::MainMenus", "&Import from file.."), ""},
+      {"mnuToolsImportPeer", QT_TRANSLATE_NOOP("ui::MainMenus", "Import from &another catalogue.."),
+       ""},
       Separator,
-      {"mnuToolsCheckData", "&Repair data..", ""},
-      {"mnuToolsCheckLabels", "&Check label numbers..", ""},
-      {"mnuToolsFindDuplicates", "&Find duplicate movies..", ""},
+      {"mnuToolsCheckData", QT_TRANSLATE_NOOP("ui::MainMenus", "&Repair data.."), ""},
+      {"mnuToolsCheckLabels", QT_TRANSLATE_NOOP("ui::MainMenus", "&Check label numbers.."), ""},
+      {"mnuToolsFindDuplicates", QT_TRANSLATE_NOOP("ui::MainMenus", "&Find duplicate movies.."),
+       ""},
       Separator,
-      {"mnuToolsStartOver", "&Start over..", ""}}},
+      {"mnuToolsStartOver", QT_TRANSLATE_NOOP("ui::MainMenus", "&Start over.."), ""}}},
     {"mnuHelp",
-     "&Help",
-     {{"mnuHelpGuide", "&User guide", "F1"},
-      {"mnuHelpKeys", "&Keyboard shortcuts", ""},
+     QT_TRANSLATE_NOOP("ui::MainMenus", "&Help"),
+     {{"mnuHelpGuide", QT_TRANSLATE_NOOP("ui::MainMenus", "&User guide"), "F1"},
+      {"mnuHelpKeys", QT_TRANSLATE_NOOP("ui::MainMenus", "&Keyboard shortcuts"), ""},
       Separator,
-      {"mnuHelpAbout", "&About..", ""}}},
+      {"mnuHelpAbout", QT_TRANSLATE_NOOP("ui::MainMenus", "&About.."), ""}}},
 };
 
-const std::vector<Item> PopupItems = {{"mnuPopupAdd", "Add New Movie", ""},
-                                      {"mnuPopupDelete", "Delete Movie", ""}};
+const std::vector<Item> PopupItems = {
+    {"mnuPopupAdd", QT_TRANSLATE_NOOP("ui::MainMenus", "Add New Movie"), ""},
+    {"mnuPopupDelete", QT_TRANSLATE_NOOP("ui::MainMenus", "Delete Movie"), ""}};
 
 }  // namespace
 
@@ -105,7 +114,8 @@ MainMenus::MainMenus(QMainWindow& window) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction* action =
+                menu->addAction(QCoreApplication::translate("ui::MainMenus", item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
             if (*item.shortcut != '\0') {
                 action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
@@ -118,14 +128,15 @@ MainMenus::MainMenus(QMainWindow& window) {
         }
     };
     for (const Menu& entry : MenuBar) {
-        QMenu* menu = window.menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        QMenu* menu =
+            window.menuBar()->addMenu(QCoreApplication::translate("ui::MainMenus", entry.caption));
         menu->setObjectName(QString::fromLatin1(entry.name));
         addItems(menu, entry.items);
     }
     // The movie number search is kept but not offered in the menu.
     items_.value(QStringLiteral("mnuSearchMovieId"))->setVisible(false);
 
-    popup_ = new QMenu(QStringLiteral("Popup"), &window);
+    popup_ = new QMenu(QCoreApplication::translate("ui::MainMenus", "Popup"), &window);
     popup_->setObjectName(QStringLiteral("mnuPopup"));
     addItems(popup_, PopupItems);
 }

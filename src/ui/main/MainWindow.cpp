@@ -39,9 +39,9 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
       model_(new MovieListModel(this)),
       list_(new MovieListView),
       record_(new RecordView),
-      lblCount_(new QLabel(QStringLiteral("Movies in list: 0"))),
-      lblClearSearch_(new AttentionLabel(QStringLiteral(
-          "You are currently in search mode.  Press CTRL+Q to clear your current search."))),
+      lblCount_(new QLabel(tr("Movies in list: 0"))),
+      lblClearSearch_(new AttentionLabel(
+          tr("You are currently in search mode.  Press CTRL+Q to clear your current search."))),
       splitter_(new QSplitter(Qt::Horizontal)),
       timer_(new QTimer(this)),
       escapeKey_(new EscapeKey(this)) {
@@ -144,7 +144,7 @@ void MainWindow::connectCommands() {
 
 void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
     if (splashStep)
-        splashStep(QStringLiteral("Load movies"));
+        splashStep(tr("Load movies"));
     setCatalogueTitle();
     RestoreWindowPlacement(settings_, *this);
     timer_->start(100);

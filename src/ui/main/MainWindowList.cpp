@@ -32,8 +32,8 @@ void MainWindow::PopulateLstMain() {
 void MainWindow::PopulateLstMain(std::vector<db::MovieListRow> rows) {
     lblClearSearch_->setVisible(search_.isActive());
     if (rows.empty() && search_.isActive() &&
-        ui_.ask(this, QStringLiteral("Clear Search"),
-                QStringLiteral("Your search no longer finds any movies.  Clear your search?"),
+        ui_.ask(this, tr("Clear Search"),
+                tr("Your search no longer finds any movies.  Clear your search?"),
                 Buttons::YesNoCancel) == Answer::Yes) {
         search_.clear();
         model_->clear();
@@ -48,7 +48,7 @@ void MainWindow::PopulateLstMain(std::vector<db::MovieListRow> rows) {
     model_->setRows(std::move(rows), ok ? column : 0,
                     order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
     list_->horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
-    lblCount_->setText(QStringLiteral("Movies on file: %1").arg(count));
+    lblCount_->setText(tr("Movies on file: %1").arg(count));
     if (count > 0)
         selectRow(0);
     ShowSelectedMovie();
@@ -99,7 +99,7 @@ void MainWindow::showPopup(const QPoint& position) {
     if (movieId == -1)
         return;
     popupMovieId_ = movieId;
-    menus_->item(QStringLiteral("mnuPopupDelete")).setText(QStringLiteral("Delete Movie"));
+    menus_->item(QStringLiteral("mnuPopupDelete")).setText(tr("Delete Movie"));
     menus_->popup().popup(position);
 }
 

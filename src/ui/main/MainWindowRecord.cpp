@@ -16,6 +16,7 @@
 #include "ui/main/RecordView.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -33,9 +34,9 @@ struct LookupQuestion {
 };
 
 const LookupQuestion LookupQuestions[] = {
-    {db::LookupTable::Rating, "Rating"},
-    {db::LookupTable::Media, "Media"},
-    {db::LookupTable::Location, "Location"},
+    {db::LookupTable::Rating, QT_TRANSLATE_NOOP("ui::MainWindow", "Rating")},
+    {db::LookupTable::Media, QT_TRANSLATE_NOOP("ui::MainWindow", "Media")},
+    {db::LookupTable::Location, QT_TRANSLATE_NOOP("ui::MainWindow", "Location")},
 };
 
 }  // namespace
@@ -79,15 +80,14 @@ MainWindow::Resolution MainWindow::resolveLookup(int& id, int table, const QStri
     id = db::FindLookupId(connection(), question.table, text);
     if (id > 0)
         return Resolution::Found;
-    const QString kind = QString::fromLatin1(question.kind);
     if (ending_) {
         std::fprintf(stderr, "%s '%s' does not exist, and there is no one left to ask.\n",
-                     qPrintable(kind), qPrintable(text));
+                     question.kind, qPrintable(text));
         return Resolution::Refused;
     }
-    switch (ui_.ask(this, QStringLiteral("Add %1?").arg(kind),
-                    QStringLiteral("%1 '%2' does not exist.  Add it?").arg(kind, text),
-                    Buttons::YesNoCancel)) {
+    const QString kind = tr(question.kind);
+    switch (ui_.ask(this, tr("Add %1?").arg(kind),
+                    tr("%1 '%2' does not exist.  Add it?").arg(kind, text), Buttons::YesNoCancel)) {
         case Answer::Yes:
             id = db::LookupOrAddId(connection(), question.table, text);
             return Resolution::Found;
@@ -132,27 +132,26 @@ bool MainWindow::SaveCurrentMovie() {
 bool MainWindow::saveShownMovie() {
     const int movieId = record_->txtMovieId->text().toInt();
     if (const auto wrong = record_->fieldWithoutNumber()) {
-        const QString refusal = QStringLiteral("%1 must be a number.  '%2' is not one.")
-                                    .arg(wrong->name, wrong->field->text());
+        const QString refusal =
+            tr("%1 must be a number.  '%2' is not one.").arg(wrong->name, wrong->field->text());
         if (ending_) {
             std::fprintf(stderr, "%s\n", qPrintable(refusal));
             return false;
         }
-        ui_.inform(this, QStringLiteral("Information"), refusal, Icon::Information);
+        ui_.inform(this, tr("Information"), refusal, Icon::Information);
         wrong->field->setFocus();
         wrong->field->selectAll();
         return false;
     }
     if (!record_->costIsAmount()) {
         const QString refusal =
-            QStringLiteral(
-                "The cost '%1' is not an amount of money.  Type an amount of at most "
-                "922,337,203,685,477.58.")
+            tr("The cost '%1' is not an amount of money.  Type an amount of at most "
+               "922,337,203,685,477.58.")
                 .arg(record_->txtCost->text());
         if (ending_)
             std::fprintf(stderr, "%s\n", qPrintable(refusal));
         else
-            ui_.inform(this, QStringLiteral("Information"), refusal, Icon::Information);
+            ui_.inform(this, tr("Information"), refusal, Icon::Information);
         return false;
     }
     db::MovieRecord movie = record_->typedRecord();
@@ -245,8 +244,7 @@ void MainWindow::deleteSelectedMovie() {
 
 void MainWindow::DeleteMovie(int movieId) {
     const QString title = db::ReadMovieTitle(connection(), movieId);
-    if (ui_.ask(this, QStringLiteral("Delete Warning"),
-                QStringLiteral("Delete movie '%1'?").arg(title),
+    if (ui_.ask(this, tr("Delete Warning"), tr("Delete movie '%1'?").arg(title),
                 Buttons::YesNoCancel) != Answer::Yes)
         return;
     // Edits still pending on the movie being deleted have nowhere to go.

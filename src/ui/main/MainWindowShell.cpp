@@ -29,8 +29,8 @@ void MainWindow::clearSearch() {
 void MainWindow::exit() {
     if (!SaveCurrentMovie())
         return;
-    if (ui_.ask(this, Title, QStringLiteral("Exit Tallowmere Movie Database?"),
-                Buttons::YesNoCancel) != Answer::Yes)
+    if (ui_.ask(this, Title, tr("Exit Tallowmere Movie Database?"), Buttons::YesNoCancel) !=
+        Answer::Yes)
         return;
     unload();
     close();
@@ -49,7 +49,7 @@ void MainWindow::reopen(const QString& previous) {
         record_->clearFields();
         EnableMovieFields(false);
         clearChanges();
-        lblCount_->setText(QStringLiteral("Movies on file: 0"));
+        lblCount_->setText(tr("Movies on file: 0"));
         setWindowTitle(QString::fromLatin1(ProductTitle));
         ReportError(ui_, this, error);
     }
@@ -60,15 +60,15 @@ void MainWindow::openCatalogue() {
         return;
     const QPoint nearCorner = geometry().topLeft() + QPoint(13, 13);  // 200 twips
     const std::optional<QString> answer =
-        ui_.inputText(this, QStringLiteral("Open Movie Database"),
-                      QStringLiteral("Enter the name of the movie database to open or create.  "
-                                     "(Note: 'KIB' is the standard database):"),
+        ui_.inputText(this, tr("Open Movie Database"),
+                      tr("Enter the name of the movie database to open or create.  "
+                         "(Note: 'KIB' is the standard database):"),
                       catalogue_.name(), nearCorner);
     if (!answer || answer->isEmpty())
         return;
     if (settings::CleanDatabaseName(*answer).size() > settings::MaxDatabaseNameLength) {
-        ui_.inform(this, QStringLiteral("Information"),
-                   QStringLiteral("A catalogue name can have at most %1 letters and digits.")
+        ui_.inform(this, tr("Information"),
+                   tr("A catalogue name can have at most %1 letters and digits.")
                        .arg(settings::MaxDatabaseNameLength),
                    Icon::Information);
         return;
@@ -88,10 +88,9 @@ void MainWindow::openCatalogue() {
     }
     PopulateLstMain();
     setCatalogueTitle();
-    const QString opened = QStringLiteral("'%1' database opened.").arg(name);
+    const QString opened = tr("'%1' database opened.").arg(name);
     ui_.inform(this, Title,
-               model_->rowCount() == 0 ? opened + QStringLiteral("  Click on Add Movie to begin.")
-                                       : opened,
+               model_->rowCount() == 0 ? opened + tr("  Click on Add Movie to begin.") : opened,
                Icon::Information);
 }
 

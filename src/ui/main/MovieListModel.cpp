@@ -2,6 +2,8 @@
 
 #include "ui/main/ListOrder.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <bit>
 #include <numeric>
@@ -11,7 +13,14 @@ namespace ui {
 namespace {
 
 const std::array<const char*, MovieListModel::ColumnCount> Headers = {
-    "Movie #", "Title", "Genre", "Location", "Label #", "Min.", "Year", "Stars"};
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Movie #"),
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Title"),
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Genre"),
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Location"),
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Label #"),
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Min."),
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Year"),
+    QT_TRANSLATE_NOOP("ui::MovieListModel", "Stars")};
 const std::array<double, MovieListModel::ColumnCount> Shares = {0,    0.22, 0.19, 0.19,
                                                                 0.13, 0.08, 0.08, 0.08};
 
@@ -43,7 +52,7 @@ QString MovieListModel::cellText(const db::MovieListRow& movie, int column) {
         case Year:
             return QString::number(movie.releaseYear);
         case Stars:
-            return QString::number(movie.stars);
+            return QLocale().toString(movie.stars);
         default:
             return QString();
     }
@@ -118,7 +127,7 @@ QVariant MovieListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return {};
-    return QString::fromLatin1(Headers[size_t(section)]);
+    return tr(Headers[size_t(section)]);
 }
 
 void MovieListModel::sort(int column, Qt::SortOrder order) {

@@ -4,12 +4,17 @@
 
 namespace ui {
 
-QString StarsText(double stars) {
-    return QLocale::c().toString(stars, 'f', 1);
+QString StarsText(double stars, const QLocale& locale) {
+    return locale.toString(stars, 'f', 1);
 }
 
-double StarsFromText(const QString& text) {
-    return db::LeadingNumber(text);
+double StarsFromText(const QString& text, const QLocale& locale) {
+    // "1,5" is no fifteen where the comma groups thousands.
+    QLocale strict = locale;
+    strict.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double stars = strict.toDouble(text.trimmed(), &ok);
+    return ok ? stars : db::LeadingNumber(text);
 }
 
 QString WholeNumberText(int value) {

@@ -11,8 +11,9 @@ namespace ui {
 // How the record view writes numbers into its fields and reads them back: leniently, never
 // with a message, and never losing the amount a user typed in their own locale.
 
-QString StarsText(double stars);  // "4.0": one decimal
-double StarsFromText(const QString& text);
+QString StarsText(double stars, const QLocale& locale = QLocale());  // "4.0": one decimal
+// The locale's decimal separator first ("3,5" is 3.5 in Germany), else the leading number.
+double StarsFromText(const QString& text, const QLocale& locale = QLocale());
 QString WholeNumberText(int value);  // minutes and year: empty for 0
 int WholeNumberFromText(const QString& text);
 QString CostText(db::Currency cost, const QLocale& locale = QLocale());  // "$12.50"

@@ -50,8 +50,8 @@ QComboBox* comboBox(const char* name) {
     return combo;
 }
 
-QPushButton* button(const char* name, const char* caption) {
-    return named(new QPushButton(QString::fromUtf8(caption)), name);
+QPushButton* button(const char* name, const QString& caption) {
+    return named(new QPushButton(caption), name);
 }
 
 // The list's text is the movie's name, or stays empty when its id names no row.
@@ -85,15 +85,15 @@ RecordView::RecordView(QWidget* parent)
       txtLentTo(lineEdit("txtLentTo", 50)),
       txtLentDate(lineEdit("txtLentDate", 10)),
       txtNotes(named(new QPlainTextEdit, "txtNotes")),
-      cmdSetGenre(button("cmdSetGenre", "Set &Genres >>")),
-      cmdAddActor(button("cmdAddActor", "Add A&ctor")),
-      cmdRemove(button("cmdRemove", "R&emove Actor")),
-      cmdAddMovie(button("cmdAddMovie", "&Add Movie")),
-      cmdDeleteMovie(button("cmdDeleteMovie", "&Delete Movie")),
-      cmdSaveChanges(button("cmdSaveChanges", "&Save Changes")),
-      cmdPreviousMovie(button("cmdPreviousMovie", "&Previous")),
-      cmdNextMovie(button("cmdNextMovie", "&Next")),
-      cmdClose(button("cmdClose", "Close")),
+      cmdSetGenre(button("cmdSetGenre", tr("Set &Genres >>"))),
+      cmdAddActor(button("cmdAddActor", tr("Add A&ctor"))),
+      cmdRemove(button("cmdRemove", tr("R&emove Actor"))),
+      cmdAddMovie(button("cmdAddMovie", tr("&Add Movie"))),
+      cmdDeleteMovie(button("cmdDeleteMovie", tr("&Delete Movie"))),
+      cmdSaveChanges(button("cmdSaveChanges", tr("&Save Changes"))),
+      cmdPreviousMovie(button("cmdPreviousMovie", tr("&Previous"))),
+      cmdNextMovie(button("cmdNextMovie", tr("&Next"))),
+      cmdClose(button("cmdClose", tr("Close"))),
       imgIMDb(new FilmSitePicture) {
     setObjectName(QStringLiteral("recordView"));
     txtMovieId->hide();
@@ -102,8 +102,8 @@ RecordView::RecordView(QWidget* parent)
     txtGenres->setCursor(Qt::PointingHandCursor);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
-    txtAcquireDate->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
-    txtLentDate->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
+    txtAcquireDate->setPlaceholderText(tr("mm/dd/yyyy"));
+    txtLentDate->setPlaceholderText(tr("mm/dd/yyyy"));
     layOut();
     trackChanges();
     cmdSaveChanges->setEnabled(false);
@@ -112,42 +112,42 @@ RecordView::RecordView(QWidget* parent)
 void RecordView::layOut() {
     auto* grid = new QGridLayout;
     int row = 0;
-    auto label = [this](const char* caption, QWidget* buddy) {
-        auto* text = new QLabel(QString::fromUtf8(caption), this);
+    auto label = [this](const QString& caption, QWidget* buddy) {
+        auto* text = new QLabel(caption, this);
         text->setBuddy(buddy);
         return text;
     };
-    auto field = [&](int line, int column, const char* caption, QWidget* widget, int span = 1) {
+    auto field = [&](int line, int column, const QString& caption, QWidget* widget, int span = 1) {
         grid->addWidget(label(caption, widget), line, column);
         grid->addWidget(widget, line, column + 1, 1, span);
     };
-    field(row++, 0, "Title:", txtTitle, 3);
+    field(row++, 0, tr("Title:"), txtTitle, 3);
     auto* genres = new QHBoxLayout;
     genres->addWidget(txtGenres, 1);
     genres->addWidget(cmdSetGenre);
-    grid->addWidget(label("Genres:", txtGenres), row, 0);
+    grid->addWidget(label(tr("Genres:"), txtGenres), row, 0);
     grid->addLayout(genres, row++, 1, 1, 3);
-    field(row, 0, "Stars:", txtStars);
-    field(row++, 2, "Media:", cboMedia);
-    field(row, 0, "Minutes:", txtMinutes);
-    field(row++, 2, "Rating:", cboRating);
-    field(row, 0, "Year:", txtYear);
-    field(row++, 2, "Location:", cboLocation);
-    field(row, 0, "Label #:", txtLabelNumber);
-    field(row++, 2, "Cost ($):", txtCost);
-    field(row++, 0, "Director:", txtDirector, 3);
-    field(row++, 0, "Producer:", txtProducer, 3);
-    field(row, 0, "Date acquired:", txtAcquireDate);
-    field(row++, 2, "Lent To:", txtLentTo);
-    field(row++, 2, "Date lent:", txtLentDate);
+    field(row, 0, tr("Stars:"), txtStars);
+    field(row++, 2, tr("Media:"), cboMedia);
+    field(row, 0, tr("Minutes:"), txtMinutes);
+    field(row++, 2, tr("Rating:"), cboRating);
+    field(row, 0, tr("Year:"), txtYear);
+    field(row++, 2, tr("Location:"), cboLocation);
+    field(row, 0, tr("Label #:"), txtLabelNumber);
+    field(row++, 2, tr("Cost ($):"), txtCost);
+    field(row++, 0, tr("Director:"), txtDirector, 3);
+    field(row++, 0, tr("Producer:"), txtProducer, 3);
+    field(row, 0, tr("Date acquired:"), txtAcquireDate);
+    field(row++, 2, tr("Lent To:"), txtLentTo);
+    field(row++, 2, tr("Date lent:"), txtLentDate);
     auto* castButtons = new QVBoxLayout;
     castButtons->addWidget(cmdAddActor);
     castButtons->addWidget(cmdRemove);
     castButtons->addStretch();
-    grid->addWidget(label("Actors:", lstActors), row, 0, Qt::AlignTop);
+    grid->addWidget(label(tr("Actors:"), lstActors), row, 0, Qt::AlignTop);
     grid->addWidget(lstActors, row, 1, 1, 2);
     grid->addLayout(castButtons, row++, 3);
-    grid->addWidget(label("My notes:", txtNotes), row, 0, Qt::AlignTop);
+    grid->addWidget(label(tr("My notes:"), txtNotes), row, 0, Qt::AlignTop);
     grid->addWidget(txtNotes, row++, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -281,13 +281,13 @@ db::MovieRecord RecordView::typedRecord() const {
 }
 
 std::optional<RecordView::NoNumber> RecordView::fieldWithoutNumber() const {
-    const std::pair<QLineEdit*, const char*> fields[] = {
-        {txtStars, "Stars"}, {txtMinutes, "Minutes"}, {txtYear, "Year"}};
+    const std::pair<QLineEdit*, QString> fields[] = {
+        {txtStars, tr("Stars")}, {txtMinutes, tr("Minutes")}, {txtYear, tr("Year")}};
     for (const auto& [field, name] : fields)
         if (field->isModified() && !IsNumberText(field->text()))
-            return NoNumber{field, QString::fromLatin1(name)};
+            return NoNumber{field, name};
     if (txtCost->isModified() && !IsCostText(txtCost->text()))
-        return NoNumber{txtCost, QStringLiteral("Cost")};
+        return NoNumber{txtCost, tr("Cost")};
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main/ShortcutsDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -17,31 +18,49 @@ struct Key {
 };
 
 const Key MainWindowKeys[] = {
-    {"Ctrl+S", "Save Changes"},
-    {"Esc", "Close: saves the shown movie and asks to exit"},
-    {"Alt+letter", "The menu or button whose caption has that letter underlined"},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Ctrl+S"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Save Changes")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Esc"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Close: saves the shown movie and asks to exit")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Alt+letter"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog",
+                       "The menu or button whose caption has that letter underlined")},
 };
 
 const Key MovieListKeys[] = {
-    {"Up, Down, Page Up, Page Down, Home, End", "Go to another movie and show it"},
-    {"A letter", "Go to the first title beginning with it"},
-    {"Insert", "Add Movie"},
-    {"Delete", "Delete Movie"},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Up, Down, Page Up, Page Down, Home, End"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Go to another movie and show it")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "A letter"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Go to the first title beginning with it")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Insert"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Add Movie")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Delete"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Delete Movie")},
 };
 
 const Key ListKeys[] = {
-    {"Insert", "Add a name (in the actor picker: add a new actor)"},
-    {"Enter", "Edit the selected name (in the actor picker: select it)"},
-    {"Delete", "Delete the selected name"},
-    {"Esc", "Close the list"},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Insert"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Add a name (in the actor picker: add a new actor)")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Enter"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog",
+                       "Edit the selected name (in the actor picker: select it)")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Delete"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Delete the selected name")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Esc"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Close the list")},
 };
 
 const Key PreviewKeys[] = {
-    {"Page Up, Page Down", "Previous and next page"},
-    {"Home, End", "First and last page"},
-    {"Left, Right, Up, Down", "Scroll the page"},
-    {"Ctrl++, Ctrl+-", "Zoom in and out"},
-    {"Esc", "Close the preview"},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Page Up, Page Down"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Previous and next page")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Home, End"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "First and last page")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Left, Right, Up, Down"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Scroll the page")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Ctrl++, Ctrl+-"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Zoom in and out")},
+    {QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Esc"),
+     QT_TRANSLATE_NOOP("ui::ShortcutsDialog", "Close the preview")},
 };
 
 QString caption(const QAction& action) {
@@ -57,9 +76,9 @@ QString caption(const QAction& action) {
 ShortcutsDialog::ShortcutsDialog(const QWidget& window, QWidget* parent)
     : QDialog(parent), keys_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmKeys"));
-    setWindowTitle(QStringLiteral("Keyboard shortcuts"));
+    setWindowTitle(tr("Keyboard shortcuts"));
     keys_->setObjectName(QStringLiteral("lstKeys"));
-    keys_->setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Command")});
+    keys_->setHeaderLabels({tr("Key"), tr("Command")});
     keys_->setRootIsDecorated(false);
     keys_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
@@ -72,7 +91,7 @@ ShortcutsDialog::ShortcutsDialog(const QWidget& window, QWidget* parent)
         item->setExpanded(true);
         return item;
     };
-    QTreeWidgetItem* mainWindow = group(QStringLiteral("Main window"));
+    QTreeWidgetItem* mainWindow = group(tr("Main window"));
     for (const QAction* action : window.findChildren<QAction*>()) {
         if (action->shortcut().isEmpty())
             continue;
@@ -81,15 +100,14 @@ ShortcutsDialog::ShortcutsDialog(const QWidget& window, QWidget* parent)
     }
     const std::pair<QString, std::span<const Key>> tables[] = {
         {QString(), MainWindowKeys},
-        {QStringLiteral("Movie list"), MovieListKeys},
-        {QStringLiteral("Setup lists and pickers"), ListKeys},
-        {QStringLiteral("Print preview"), PreviewKeys},
+        {tr("Movie list"), MovieListKeys},
+        {tr("Setup lists and pickers"), ListKeys},
+        {tr("Print preview"), PreviewKeys},
     };
     for (const auto& [title, rows] : tables) {
         QTreeWidgetItem* parentItem = title.isEmpty() ? mainWindow : group(title);
         for (const Key& key : rows)
-            new QTreeWidgetItem(parentItem,
-                                {QString::fromLatin1(key.keys), QString::fromUtf8(key.command)});
+            new QTreeWidgetItem(parentItem, {tr(key.keys), tr(key.command)});
     }
     keys_->expandAll();
 

@@ -2,6 +2,7 @@
 
 #include "ui/common/UserInterface.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,7 +27,8 @@ QString UserGuideHtml(const QString& markdown, const QUrl& base) {
     QString html = document.toHtml();
     const QString baseTag = QStringLiteral("<head><base href=\"%1\"/><title>%2</title>")
                                 .arg(base.toString(QUrl::FullyEncoded).toHtmlEscaped(),
-                                     QStringLiteral("Tallowmere Movie Database: user guide"));
+                                     QCoreApplication::translate(
+                                         "ui::UserGuide", "Tallowmere Movie Database: user guide"));
     if (const qsizetype head = html.indexOf(QLatin1String("<head>")); head >= 0)
         html.replace(head, 6, baseTag);
     return html;
@@ -40,8 +42,10 @@ void ShowUserGuide(UserInterface& ui, QWidget* parent) {
     QFile target(page);
     if (!source.open(QIODevice::ReadOnly) || !QDir().mkpath(folder) ||
         !target.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ui.inform(parent, QStringLiteral("Information"),
-                  QStringLiteral("The user guide could not be made from '%1'.").arg(readme),
+        ui.inform(parent, QCoreApplication::translate("ui::UserGuide", "Information"),
+                  QCoreApplication::translate("ui::UserGuide",
+                                              "The user guide could not be made from '%1'.")
+                      .arg(readme),
                   Icon::Information);
         return;
     }
@@ -49,8 +53,10 @@ void ShowUserGuide(UserInterface& ui, QWidget* parent) {
     target.write(UserGuideHtml(QString::fromUtf8(source.readAll()), base).toUtf8());
     target.close();
     if (!ui.openUrl(QUrl::fromLocalFile(page)))
-        ui.inform(parent, QStringLiteral("Information"),
-                  QStringLiteral("No browser could open the user guide '%1'.").arg(page),
+        ui.inform(parent, QCoreApplication::translate("ui::UserGuide", "Information"),
+                  QCoreApplication::translate("ui::UserGuide",
+                                              "No browser could open the user guide '%1'.")
+                      .arg(page),
                   Icon::Information);
 }
 

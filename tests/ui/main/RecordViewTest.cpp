@@ -27,6 +27,11 @@ TEST(RecordFieldText, NumbersAndAmountsReadBackAsTyped) {
     EXPECT_EQ(ui::WholeNumberText(0), "");
     EXPECT_EQ(ui::WholeNumberFromText("95 min"), 95);
     const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(ui::StarsText(3.5, de), "3,5");
+    EXPECT_EQ(ui::StarsFromText("3,5", de), 3.5);
+    EXPECT_EQ(ui::StarsFromText("3.5", us), 3.5);
+    EXPECT_EQ(ui::StarsFromText("1,5", us), 1.0) << "an English comma groups digits";
     EXPECT_EQ(ui::CostText(db::Currency::fromDouble(12.5), us), "$12.50");
     EXPECT_EQ(ui::CostFromText("$12.50", us), db::Currency::fromDouble(12.5));
     EXPECT_EQ(ui::CostFromText("$1,299.50", us), db::Currency::fromDouble(1299.5));

@@ -31,7 +31,7 @@ Colours coloursFor(FilmSitePicture::Look look) {
 FilmSitePicture::FilmSitePicture(QWidget* parent) : QAbstractButton(parent) {
     setObjectName(QStringLiteral("imgIMDb"));
     setText(QStringLiteral("IMDb"));
-    setToolTip(QStringLiteral("Look it up on the film web site"));
+    setToolTip(tr("Look it up on the film web site"));
     setAccessibleName(QStringLiteral("IMDb"));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);

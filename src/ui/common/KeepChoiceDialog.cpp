@@ -29,12 +29,10 @@ KeepChoiceDialog::KeepChoiceDialog(const QString& caption, const QString& prompt
     lblKeep->setBuddy(lstKeep_);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* cmdMerge =
-        buttons->addButton(QStringLiteral("&Merge"), QDialogButtonBox::AcceptRole);
+    QPushButton* cmdMerge = buttons->addButton(tr("&Merge"), QDialogButtonBox::AcceptRole);
     cmdMerge->setObjectName(QStringLiteral("cmdMerge"));
     cmdMerge->setDefault(true);
-    QPushButton* cmdCancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cmdCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -3,6 +3,7 @@
 #include "ui/common/UserInterface.h"
 #include "ui/lists/SelectActorDialog.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace ui::lists {
@@ -19,8 +20,9 @@ void RemoveActor(UserInterface& ui, QListWidget& lstActors,
     markChanged();
     const QList<QListWidgetItem*> selected = lstActors.selectedItems();
     if (selected.isEmpty()) {
-        ui.inform(parent, QStringLiteral("Information"),
-                  QStringLiteral("Click on an actor to remove."), Icon::Information);
+        ui.inform(parent, QCoreApplication::translate("ui::CastEditing", "Information"),
+                  QCoreApplication::translate("ui::CastEditing", "Click on an actor to remove."),
+                  Icon::Information);
         return;
     }
     delete lstActors.takeItem(lstActors.row(selected.constFirst()));

@@ -32,11 +32,11 @@ EditDialog::EditDialog(UserInterface& ui, db::Connection& connection, settings::
       settings_(settings),
       member_(Member(table)) {
     setObjectName(QLatin1String(member_.editForm));
-    setWindowTitle(QLatin1String(member_.editCaption));
+    setWindowTitle(Translated(member_.editCaption));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
-    lblName_ = new QLabel(QStringLiteral("Name:"), this);
+    lblName_ = new QLabel(tr("Name:"), this);
     lblName_->setObjectName(QStringLiteral("lblName"));
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
@@ -44,10 +44,10 @@ EditDialog::EditDialog(UserInterface& ui, db::Connection& connection, settings::
     txtName_->setMinimumWidth(260);
     lblName_->setBuddy(txtName_);
 
-    cmdSave_ = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave_ = new QPushButton(tr("&Save"), this);
     cmdSave_->setObjectName(QStringLiteral("cmdSave"));
     cmdSave_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel_ = new QPushButton(tr("Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdSave_, &QPushButton::clicked, this, &EditDialog::Save);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
@@ -73,7 +73,7 @@ void EditDialog::openForAdd(NameListForm* caller) {
     Mode = EditMode::Add;
     OldName.clear();
     txtName_->clear();
-    setWindowTitle(QLatin1String(member_.addCaption));
+    setWindowTitle(Translated(member_.addCaption));
 }
 
 void EditDialog::openForRename(const QString& name, NameListForm* caller) {
@@ -81,7 +81,7 @@ void EditDialog::openForRename(const QString& name, NameListForm* caller) {
     Mode = EditMode::Rename;
     OldName = name;
     SetTextWithinLimit(txtName_, name);
-    setWindowTitle(QLatin1String(member_.renameCaption));
+    setWindowTitle(Translated(member_.renameCaption));
 }
 
 bool EditDialog::write(const QString& name) {
@@ -92,9 +92,9 @@ bool EditDialog::write(const QString& name) {
             existingName_ = name;
             return false;
         }
-        ui_.inform(this, QLatin1String(member_.existsTitle),
-                   QLatin1String(member_.existsLabel) + name +
-                       QStringLiteral("' already exists.  Please enter a unique name to add."),
+        ui_.inform(this, Translated(member_.existsTitle),
+                   Translated(member_.existsLabel) + name +
+                       tr("' already exists.  Please enter a unique name to add."),
                    MessageIcon(member_.existsTitle));
         txtName_->setFocus();
         return false;

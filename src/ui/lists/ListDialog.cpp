@@ -25,13 +25,13 @@ ListDialog::ListDialog(UserInterface& ui, db::Catalogue& catalogue, settings::Se
                        db::LookupTable table, QWidget* parent)
     : QDialog(parent), ui_(ui), catalogue_(catalogue), settings_(settings), member_(Member(table)) {
     setObjectName(QLatin1String(member_.listForm));
-    setWindowTitle(QLatin1String(member_.listCaption));
+    setWindowTitle(Translated(member_.listCaption));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
     model_ = new ListEntryModel(this);
     lstData_ = RowList(this, QStringLiteral("lstData"), model_);
-    lstData_->setAccessibleName(QLatin1String(member_.listCaption));
+    lstData_->setAccessibleName(Translated(member_.listCaption));
     QHeaderView* header = lstData_->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(ListEntryModel::Name, QHeaderView::Stretch);
@@ -40,11 +40,11 @@ ListDialog::ListDialog(UserInterface& ui, db::Catalogue& catalogue, settings::Se
                           fontMetrics().horizontalAdvance(QStringLiteral("Movies 000,000")));
     header->setSortIndicator(ListEntryModel::Name, Qt::AscendingOrder);
     lstData_->setSortingEnabled(true);
-    cmdAdd_ = CommandButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"));
-    cmdEdit_ = CommandButton(this, QStringLiteral("cmdEdit"), QStringLiteral("&Edit"));
-    cmdDelete_ = CommandButton(this, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"));
-    cmdMerge_ = CommandButton(this, QStringLiteral("cmdMerge"), QStringLiteral("&Merge into…"));
-    cmdClose_ = CommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdAdd_ = CommandButton(this, QStringLiteral("cmdAdd"), tr("&Add"));
+    cmdEdit_ = CommandButton(this, QStringLiteral("cmdEdit"), tr("&Edit"));
+    cmdDelete_ = CommandButton(this, QStringLiteral("cmdDelete"), tr("&Delete"));
+    cmdMerge_ = CommandButton(this, QStringLiteral("cmdMerge"), tr("&Merge into…"));
+    cmdClose_ = CommandButton(this, QStringLiteral("cmdClose"), tr("Close"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd_);
@@ -118,8 +118,7 @@ void ListDialog::Add() {
 void ListDialog::Edit() {
     const std::optional<QString> name = currentName();
     if (!name) {
-        ui_.inform(this, QStringLiteral("Information"), QStringLiteral("Click on an item to edit."),
-                   Icon::Information);
+        ui_.inform(this, tr("Information"), tr("Click on an item to edit."), Icon::Information);
         return;
     }
     EditDialog edit(ui_, connection(), settings_, member_.table, this);
@@ -130,12 +129,11 @@ void ListDialog::Edit() {
 void ListDialog::Delete() {
     const std::optional<QString> name = currentName();
     if (!name) {
-        ui_.inform(this, QStringLiteral("Information"),
-                   QStringLiteral("Click on an item to delete."), Icon::Information);
+        ui_.inform(this, tr("Information"), tr("Click on an item to delete."), Icon::Information);
         return;
     }
-    if (ui_.ask(this, QStringLiteral("Warning"), QStringLiteral("Delete '%1'?").arg(*name),
-                Buttons::YesNoCancel) != Answer::Yes)
+    if (ui_.ask(this, tr("Warning"), tr("Delete '%1'?").arg(*name), Buttons::YesNoCancel) !=
+        Answer::Yes)
         return;
     RunCommand(ui_, this, [&] { deleteUnlessInUse(*name); });
 }
@@ -146,10 +144,9 @@ void ListDialog::deleteUnlessInUse(const QString& name) {
     const int id = db::FindLookupId(connection(), member_.table, name);
     const int uses = id > 0 ? db::CountLookupUses(connection(), member_.table, id) : 0;
     if (uses > 0) {
-        ui_.inform(
-            this, QLatin1String(member_.inUseTitle),
-            QLatin1String(member_.inUseText) + GroupedNumber(uses) + QStringLiteral(" movies."),
-            MessageIcon(member_.inUseTitle));
+        ui_.inform(this, Translated(member_.inUseTitle),
+                   Translated(member_.inUseText) + GroupedNumber(uses) + tr(" movies."),
+                   MessageIcon(member_.inUseTitle));
         return;
     }
     db::DeleteLookupName(connection(), member_.table, name);

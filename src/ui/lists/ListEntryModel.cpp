@@ -48,7 +48,7 @@ QVariant ListEntryModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return section == Name ? QStringLiteral("Name") : QStringLiteral("Movies");
+        return section == Name ? tr("Name") : tr("Movies");
     if (role == Qt::TextAlignmentRole && section == Uses)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::InitialSortOrderRole)  // the most used first

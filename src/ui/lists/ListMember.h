@@ -6,8 +6,8 @@
 namespace ui::lists {
 
 // One of the five lists the user keeps (ratings, genres, actors, media, storage locations): its
-// table and every word its two dialogs show. The list and edit dialogs are one implementation
-// driven by these rows.
+// table and every word its two dialogs show (in English: Translated() gives the user's words). The
+// list and edit dialogs are one implementation driven by these rows.
 struct ListMember {
     db::LookupTable table;
     const char* listForm;     // object name of the list dialog
@@ -23,6 +23,8 @@ struct ListMember {
 };
 
 const ListMember& Member(db::LookupTable table);
+// One of those words in the user's language.
+QString Translated(const char* text);
 
 // The icon of a message titled "Warning" or "Information".
 Icon MessageIcon(const char* title);

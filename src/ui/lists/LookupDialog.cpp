@@ -15,7 +15,7 @@ LookupDialog::LookupDialog(UserInterface& ui, db::Connection& connection, db::Lo
     : QDialog(parent), ui_(ui), connection_(connection), table_(table), txtSearch_(txtSearch) {
     const QString tableName = db::TableName(table);
     setObjectName(QStringLiteral("frmLookup") + tableName);
-    setWindowTitle(QStringLiteral("Lookup ") + tableName);
+    setWindowTitle(tr("Lookup ") + tableName);
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
@@ -23,10 +23,10 @@ LookupDialog::LookupDialog(UserInterface& ui, db::Connection& connection, db::Lo
     lstData_->setObjectName(QStringLiteral("lstData"));
     lstData_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstData_->setAccessibleName(tableName);
-    cmdSelect_ = new QPushButton(QStringLiteral("&Select"), this);
+    cmdSelect_ = new QPushButton(tr("&Select"), this);
     cmdSelect_->setObjectName(QStringLiteral("cmdSelect"));
     cmdSelect_->setDefault(true);
-    cmdClose_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdClose_ = new QPushButton(tr("Cancel"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     cmdClose_->setAutoDefault(false);
 

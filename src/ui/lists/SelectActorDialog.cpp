@@ -35,27 +35,27 @@ SelectActorDialog::SelectActorDialog(UserInterface& ui, db::Connection& connecti
                                      settings::Settings& settings, CastList& cast, QWidget* parent)
     : QDialog(parent), ui_(ui), connection_(connection), settings_(settings), cast_(cast) {
     setObjectName(QStringLiteral("frmSelectActor"));
-    setWindowTitle(QStringLiteral("Select Actor"));
+    setWindowTitle(tr("Select Actor"));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
     txtFilter_ = new QLineEdit(this);
     txtFilter_->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter_->setPlaceholderText(QStringLiteral("Type to narrow the list"));
+    txtFilter_->setPlaceholderText(tr("Type to narrow the list"));
     txtFilter_->setClearButtonEnabled(true);
-    auto* lblFilter = new QLabel(QStringLiteral("&Find:"), this);
+    auto* lblFilter = new QLabel(tr("&Find:"), this);
     lblFilter->setBuddy(txtFilter_);
     lstData_ = new QListWidget(this);
     lstData_->setObjectName(QStringLiteral("lstData"));
     lstData_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstData_->setAccessibleName(QStringLiteral("Actors"));
-    cmdSelect_ = new QPushButton(QStringLiteral("&Select"), this);
+    lstData_->setAccessibleName(tr("Actors"));
+    cmdSelect_ = new QPushButton(tr("&Select"), this);
     cmdSelect_->setObjectName(QStringLiteral("cmdSelect"));
     cmdSelect_->setDefault(true);
-    cmdAdd_ = new QPushButton(QStringLiteral("&Add New Actor"), this);
+    cmdAdd_ = new QPushButton(tr("&Add New Actor"), this);
     cmdAdd_->setObjectName(QStringLiteral("cmdAdd"));
     cmdAdd_->setAutoDefault(false);
-    cmdClose_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdClose_ = new QPushButton(tr("Cancel"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     cmdClose_->setAutoDefault(false);
 
@@ -139,8 +139,7 @@ void SelectActorDialog::offerExisting(const QString& typed) {
     txtFilter_->clear();
     QListWidgetItem* entry = entryNamed(typed);
     const QString name = entry ? entry->text() : typed;
-    if (ui_.ask(this, windowTitle(),
-                QStringLiteral("'%1' is already in the list. Use it?").arg(name),
+    if (ui_.ask(this, windowTitle(), tr("'%1' is already in the list. Use it?").arg(name),
                 Buttons::YesNo) == Answer::Yes) {
         addAndClose(name);
         return;

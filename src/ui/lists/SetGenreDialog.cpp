@@ -34,24 +34,24 @@ QSet<int> idsOf(const QString& genreIds) {
 SetGenreDialog::SetGenreDialog(UserInterface& ui, db::Connection& connection, QWidget* parent)
     : QDialog(parent), ui_(ui), connection_(connection) {
     setObjectName(QStringLiteral("frmSetGenre"));
-    setWindowTitle(QStringLiteral("Set Genres"));
+    setWindowTitle(tr("Set Genres"));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
-    lblHelp_ = new QLabel(QStringLiteral("Select the genres that best fit this movie."), this);
+    lblHelp_ = new QLabel(tr("Select the genres that best fit this movie."), this);
     lblHelp_->setObjectName(QStringLiteral("lblHelp"));
     lstGenre_ = new QListWidget(this);
     lstGenre_->setObjectName(QStringLiteral("lstGenre"));
     lstGenre_->setSelectionMode(QAbstractItemView::MultiSelection);
     lblHelp_->setBuddy(lstGenre_);
 
-    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_ = new QPushButton(tr("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
-    cmdClear_ = new QPushButton(QStringLiteral("C&lear"), this);
+    cmdClear_ = new QPushButton(tr("C&lear"), this);
     cmdClear_->setObjectName(QStringLiteral("cmdClear"));
     cmdClear_->setAutoDefault(false);
 

@@ -63,27 +63,23 @@ PreviewWindow::PreviewWindow(UserInterface& ui, const settings::Settings& settin
       hscBar(new QScrollBar(Qt::Horizontal, this)),
       vscBar(new QScrollBar(Qt::Vertical, this)),
       lblPage(new QLabel(this)),
-      cmdFirst(arrowButton("cmdFirst", QStyle::SP_MediaSkipBackward, QStringLiteral("First page"),
-                           this)),
-      cmdPrev(arrowButton("cmdPrev", QStyle::SP_MediaSeekBackward, QStringLiteral("Previous page"),
-                          this)),
-      cmdNext(
-          arrowButton("cmdNext", QStyle::SP_MediaSeekForward, QStringLiteral("Next page"), this)),
-      cmdLast(
-          arrowButton("cmdLast", QStyle::SP_MediaSkipForward, QStringLiteral("Last page"), this)),
+      cmdFirst(arrowButton("cmdFirst", QStyle::SP_MediaSkipBackward, tr("First page"), this)),
+      cmdPrev(arrowButton("cmdPrev", QStyle::SP_MediaSeekBackward, tr("Previous page"), this)),
+      cmdNext(arrowButton("cmdNext", QStyle::SP_MediaSeekForward, tr("Next page"), this)),
+      cmdLast(arrowButton("cmdLast", QStyle::SP_MediaSkipForward, tr("Last page"), this)),
       cboZoom(new QComboBox(this)),
-      cmdPrint(button("cmdPrint", QStringLiteral("&Print"), this)),
-      cmdSavePdf(button("cmdSavePdf", QStringLiteral("Save as P&DF"), this)),
-      cmdSave(button("cmdSave", QStringLiteral("&Save report file…"), this)),
-      cmdInfo(button("cmdInfo", QStringLiteral("&Info"), this)),
-      cmdClose(button("cmdClose", QStringLiteral("&Close"), this)),
+      cmdPrint(button("cmdPrint", tr("&Print"), this)),
+      cmdSavePdf(button("cmdSavePdf", tr("Save as P&DF"), this)),
+      cmdSave(button("cmdSave", tr("&Save report file…"), this)),
+      cmdInfo(button("cmdInfo", tr("&Info"), this)),
+      cmdClose(button("cmdClose", tr("&Close"), this)),
       ui_(ui),
       settings_(settings),
       state_(state),
       reader_(spoolFile),
       surface_(report::LayoutOf(report::PaperSize::Letter, report::Orientation::Portrait).surface) {
     setObjectName(QStringLiteral("frmPP"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(MinimumSize);
     layOut();
@@ -110,9 +106,9 @@ PreviewWindow::~PreviewWindow() {
 
 void PreviewWindow::layOut() {
     cboZoom->setObjectName(QStringLiteral("cboZoom"));
-    cboZoom->setAccessibleName(QStringLiteral("Zoom"));
-    cboZoom->addItem(QStringLiteral("Fit width"), FitWidth);
-    cboZoom->addItem(QStringLiteral("Fit page"), FitPage);
+    cboZoom->setAccessibleName(tr("Zoom"));
+    cboZoom->addItem(tr("Fit width"), FitWidth);
+    cboZoom->addItem(tr("Fit page"), FitPage);
     for (int percent : ZoomPercents)
         cboZoom->addItem(QStringLiteral("%1%").arg(percent), double(percent));
     cboZoom->setCurrentIndex(cboZoom->findData(100.0));
@@ -165,9 +161,8 @@ void PreviewWindow::ensureLoaded() {
         passwordChecked_ = true;
         if (reader_.isProtected()) {
             const std::optional<QString> answer = ui_.inputText(
-                this, QStringLiteral("Protected"),
-                QStringLiteral("This report is password protected.  Please enter password:"),
-                QString());
+                this, tr("Protected"),
+                tr("This report is password protected.  Please enter password:"), QString());
             // A wrong or empty password is not refused: the pages come out empty.
             reader_.setPassword(answer.value_or(QString()));
         }
@@ -214,8 +209,8 @@ void PreviewWindow::render(bool again) {
     page.setDevicePixelRatio(pixelRatio);
     picPPshow->setPage(page);
     const QLocale locale;
-    lblPage->setText(QStringLiteral("Page %1 of %2")
-                         .arg(locale.toString(page_), locale.toString(qMax(1, pageCount()))));
+    lblPage->setText(
+        tr("Page %1 of %2").arg(locale.toString(page_), locale.toString(qMax(1, pageCount()))));
     layOutScrollBars();
     hscBar->setValue(0);
     vscBar->setValue(0);
@@ -375,9 +370,9 @@ void PreviewWindow::showInfo() {
 void PreviewWindow::saveCopy() {
     FileChoice choice;
     choice.purpose = FileChoice::Purpose::Save;
-    choice.title = QStringLiteral("Save Report");
+    choice.title = tr("Save Report");
     choice.proposedFile = QDir::homePath() + QStringLiteral("/spool.rpt");
-    choice.filters = {QStringLiteral("Report files (*.rpt)"), QStringLiteral("All files (*)")};
+    choice.filters = {tr("Report files (*.rpt)"), tr("All files (*)")};
     const std::optional<QString> target = ui_.chooseFile(this, choice);
     if (!target || *target == reader_.path())
         return;
@@ -385,16 +380,15 @@ void PreviewWindow::saveCopy() {
     try {
         io::CopyToDestination(reader_.path(), *target);
     } catch (const db::Error& error) {
-        ui_.inform(this, QStringLiteral("Error"),
-                   QStringLiteral("The report could not be saved as '%1'.\n\n%2")
-                       .arg(*target, error.message()),
+        ui_.inform(this, tr("Error"),
+                   tr("The report could not be saved as '%1'.\n\n%2").arg(*target, error.message()),
                    Icon::Error);
     }
 }
 
 void PreviewWindow::savePdf() {
     const std::optional<QString> target =
-        ChoosePdfFile(ui_, this, QStringLiteral("Save as PDF"), header_.reportName);
+        ChoosePdfFile(ui_, this, tr("Save as PDF"), header_.reportName);
     if (!target)
         return;
     setBusy(true);

@@ -18,12 +18,12 @@ PrintSetupDialog::PrintSetupDialog(settings::Settings& settings, const QStringLi
     : QDialog(parent),
       cboPrinter(new QComboBox(this)),
       txtCopies(new QLineEdit(this)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
-      cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)),
+      cmdOK(new QPushButton(tr("OK"), this)),
+      cmdCancel(new QPushButton(tr("Cancel"), this)),
       settings_(settings),
       printers_(printers) {
     setObjectName(QStringLiteral("frmPrintSetup"));
-    setWindowTitle(QStringLiteral("Print Setup"));
+    setWindowTitle(tr("Print Setup"));
     cboPrinter->setObjectName(QStringLiteral("cboPrinter"));
     txtCopies->setObjectName(QStringLiteral("txtCopies"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -31,8 +31,8 @@ PrintSetupDialog::PrintSetupDialog(settings::Settings& settings, const QStringLi
     cmdOK->setDefault(true);
 
     auto* form = new QFormLayout;
-    auto* printerLabel = new QLabel(QStringLiteral("Printer name:"), this);
-    auto* copiesLabel = new QLabel(QStringLiteral("# of copies:"), this);
+    auto* printerLabel = new QLabel(tr("Printer name:"), this);
+    auto* copiesLabel = new QLabel(tr("# of copies:"), this);
     printerLabel->setBuddy(cboPrinter);
     copiesLabel->setBuddy(txtCopies);
     form->addRow(printerLabel, cboPrinter);

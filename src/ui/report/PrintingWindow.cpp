@@ -11,10 +11,10 @@ namespace ui {
 PrintingWindow::PrintingWindow(QWidget* parent)
     : QDialog(parent),
       lblPct(new QLabel(QStringLiteral("0%"), this)),
-      lblPrint(new QLabel(QStringLiteral("Printing..."), this)),
-      cmdCancel(new QPushButton(QStringLiteral("&Cancel"), this)) {
+      lblPrint(new QLabel(tr("Printing..."), this)),
+      cmdCancel(new QPushButton(tr("&Cancel"), this)) {
     setObjectName(QStringLiteral("frmPrinting"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(tr("Printing"));
     setWindowModality(Qt::NonModal);
     lblPct->setObjectName(QStringLiteral("lblPct"));
     lblPrint->setObjectName(QStringLiteral("lblPrint"));

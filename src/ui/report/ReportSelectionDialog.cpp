@@ -1,7 +1,7 @@
 #include "ui/report/ReportSelectionDialog.h"
 
-#include "settings/Settings.h"
 #include "db/LookupLists.h"
+#include "settings/Settings.h"
 #include "ui/common/UserInterface.h"
 
 #include <QHBoxLayout>
@@ -28,19 +28,23 @@ struct Terms {
 const Terms& termsOf(ReportSelectionDialog::Kind kind) {
     static const Terms rating{
         "frmReportRating",
-        "Movie List by Rating",
+        QT_TRANSLATE_NOOP("ui::ReportSelectionDialog", "Movie List by Rating"),
         "lstRatings",
-        "Select the ratings to print.  Click 'Print Report' when ready or 'Cancel' to quit.",
-        "Select one or more ratings to print.",
+        QT_TRANSLATE_NOOP(
+            "ui::ReportSelectionDialog",
+            "Select the ratings to print.  Click 'Print Report' when ready or 'Cancel' to quit."),
+        QT_TRANSLATE_NOOP("ui::ReportSelectionDialog", "Select one or more ratings to print."),
         settings::key::SearchRatingIds,
         db::LookupTable::Rating};
     static const Terms media{
         "frmReportMedia",
-        "Movie Listing by Media",
+        QT_TRANSLATE_NOOP("ui::ReportSelectionDialog", "Movie Listing by Media"),
         "lstMedia",
-        "Select the media formats to print.  Click 'Print Report' when ready or 'Cancel' to "
-        "quit.",
-        "Select one or more media formats to print.",
+        QT_TRANSLATE_NOOP("ui::ReportSelectionDialog",
+                          "Select the media formats to print.  Click 'Print Report' when ready "
+                          "or 'Cancel' to quit."),
+        QT_TRANSLATE_NOOP("ui::ReportSelectionDialog",
+                          "Select one or more media formats to print."),
         settings::key::SearchMediaIds,
         db::LookupTable::Media};
     return kind == ReportSelectionDialog::Kind::Rating ? rating : media;
@@ -48,26 +52,27 @@ const Terms& termsOf(ReportSelectionDialog::Kind kind) {
 
 }  // namespace
 
-ReportSelectionDialog::ReportSelectionDialog(Kind kind, UserInterface& ui, settings::Settings& settings,
+ReportSelectionDialog::ReportSelectionDialog(Kind kind, UserInterface& ui,
+                                             settings::Settings& settings,
                                              db::Connection& connection, RunReport runReport,
                                              QWidget* parent)
     : QDialog(parent),
       lstSelection(new QListWidget(this)),
       lblHelp(new QLabel(this)),
-      cmdOK(new QPushButton(QStringLiteral("&Print Report"), this)),
-      cmdCancel(new QPushButton(QStringLiteral("&Cancel"), this)),
+      cmdOK(new QPushButton(tr("&Print Report"), this)),
+      cmdCancel(new QPushButton(tr("&Cancel"), this)),
       kind_(kind),
       ui_(ui),
       settings_(settings),
       runReport_(std::move(runReport)) {
     const Terms& terms = termsOf(kind);
     setObjectName(QString::fromLatin1(terms.objectName));
-    setWindowTitle(QString::fromLatin1(terms.caption));
+    setWindowTitle(tr(terms.caption));
     setAttribute(Qt::WA_DeleteOnClose);
     lstSelection->setObjectName(QString::fromLatin1(terms.listName));
     lstSelection->setSelectionMode(QAbstractItemView::MultiSelection);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
-    lblHelp->setText(QString::fromLatin1(terms.help));
+    lblHelp->setText(tr(terms.help));
     lblHelp->setWordWrap(true);
     lblHelp->setBuddy(lstSelection);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -105,8 +110,7 @@ void ReportSelectionDialog::printReport() {
         }
     }
     if (ids.isEmpty()) {
-        ui_.inform(this, QStringLiteral("Information"), QString::fromLatin1(terms.nothingChosen),
-                   Icon::Information);
+        ui_.inform(this, tr("Information"), tr(terms.nothingChosen), Icon::Information);
         lstSelection->setFocus();
         return;
     }

@@ -37,7 +37,7 @@ ReportSession::~ReportSession() {
 
 void ReportSession::run(const MakeReport& make) {
     auto refuse = [this](const QString& text) {
-        ui_.inform(&mainWindow_, QStringLiteral("Information"), text, Icon::Information);
+        ui_.inform(&mainWindow_, tr("Information"), text, Icon::Information);
     };
     if (writer_->isWriting()) {
         refuse(QString::fromLatin1(report::ReportBusyText));
@@ -46,8 +46,8 @@ void ReportSession::run(const MakeReport& make) {
     // Each report replaces the preview before it.
     if (preview_ && !preview_->close()) {
         refuse(
-            QStringLiteral("The report on the screen is being printed.  Wait until it is "
-                           "finished, or cancel it."));
+            tr("The report on the screen is being printed.  Wait until it is "
+               "finished, or cancel it."));
         return;
     }
     report::RemoveLeftoverSpoolFiles(catalogue_.folder());

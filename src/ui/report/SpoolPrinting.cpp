@@ -9,6 +9,7 @@
 #include "ui/common/UserInterface.h"
 #include "ui/report/PrinterChoice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -20,9 +21,11 @@ namespace ui {
 namespace {
 
 void reportFailure(UserInterface& ui, QWidget* parent, const QString& printer) {
-    ui.inform(parent, QStringLiteral("Error"),
-              QStringLiteral("The report could not be printed on '%1'.  Check that the printer "
-                             "is ready, or choose another one in File > Printer setup.")
+    ui.inform(parent, QCoreApplication::translate("ui::SpoolPrinting", "Error"),
+              QCoreApplication::translate(
+                  "ui::SpoolPrinting",
+                  "The report could not be printed on '%1'.  Check that the printer "
+                  "is ready, or choose another one in File > Printer setup.")
                   .arg(printer),
               Icon::Error);
 }
@@ -34,12 +37,12 @@ std::optional<QString> ChoosePdfFile(UserInterface& ui, QWidget* parent, const Q
     QString name = reportName.trimmed();
     name.replace(u'/', u'-');
     if (name.isEmpty())
-        name = QStringLiteral("Report");
+        name = QCoreApplication::translate("ui::SpoolPrinting", "Report");
     FileChoice choice;
     choice.purpose = FileChoice::Purpose::Save;
     choice.title = title;
     choice.proposedFile = QDir::homePath() + u'/' + name + QStringLiteral(".pdf");
-    choice.filters = {QStringLiteral("PDF files (*.pdf)")};
+    choice.filters = {QCoreApplication::translate("ui::SpoolPrinting", "PDF files (*.pdf)")};
     return ui.chooseFile(parent, choice);
 }
 
@@ -53,14 +56,16 @@ PrintOutcome PrintSpoolFile(UserInterface& ui, const settings::Settings& setting
     QPrinter printer(QPrinter::HighResolution);
     QString pdfFile;
     if (printerName == QLatin1String(PdfPrinterName)) {
-        const std::optional<QString> file =
-            ChoosePdfFile(ui, parent, QStringLiteral("Print to File"), header.reportName);
+        const std::optional<QString> file = ChoosePdfFile(
+            ui, parent, QCoreApplication::translate("ui::SpoolPrinting", "Print to File"),
+            header.reportName);
         if (!file)
             return PrintOutcome::NotStarted;
         // The printer would wait on a pipe, and a cancelled print removes what it wrote.
         if (const QString kind = io::SpecialFileKind(*file); !kind.isEmpty()) {
-            ui.inform(parent, QStringLiteral("Error"),
-                      QStringLiteral("'%1' is %2, not a file; it has been left as it is.")
+            ui.inform(parent, QCoreApplication::translate("ui::SpoolPrinting", "Error"),
+                      QCoreApplication::translate(
+                          "ui::SpoolPrinting", "'%1' is %2, not a file; it has been left as it is.")
                           .arg(*file, kind),
                       Icon::Error);
             return PrintOutcome::NotStarted;

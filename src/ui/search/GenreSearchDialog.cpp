@@ -12,13 +12,14 @@
 namespace ui {
 
 GenreSearchDialog::GenreSearchDialog(const SearchDialogContext& context)
-    : SearchDialog(context, "frmSearchGenre", "Search Genre",
-                   "Select the genres that you want to find.") {
+    : SearchDialog(
+          context, "frmSearchGenre", QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Genre"),
+          QT_TRANSLATE_NOOP("ui::SearchDialog", "Select the genres that you want to find.")) {
     lstGenre = new QListWidget(this);
     lstGenre->setObjectName(QStringLiteral("lstGenre"));
     lstGenre->setSelectionMode(QAbstractItemView::MultiSelection);
     lblHelp->setBuddy(lstGenre);
-    auto* cmdClear = new QPushButton(QStringLiteral("C&lear"), this);
+    auto* cmdClear = new QPushButton(tr("C&lear"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     cmdClear->setAutoDefault(false);
     connect(cmdClear, &QPushButton::clicked, lstGenre, &QListWidget::clearSelection);
@@ -73,14 +74,14 @@ QString GenreSearchDialog::selectedGenreIds() const {
 void GenreSearchDialog::runSearch() {
     const QString ids = selectedGenreIds();
     if (ids.isEmpty()) {
-        refuse(QStringLiteral("Enter a genre to search for."));
+        refuse(tr("Enter a genre to search for."));
         return;
     }
     context_.settings.setValue(QString::fromLatin1(settings::key::SearchGenreIds), ids);
     db::ActiveSearch candidate = context_.search;
     candidate.type = db::SearchType::Genres;
     candidate.genreIds = ids;
-    activateIfAnyMatch(candidate, QStringLiteral("No movies have the genres you selected."));
+    activateIfAnyMatch(candidate, tr("No movies have the genres you selected."));
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,18 +14,18 @@ SearchDialog::SearchDialog(const SearchDialogContext& context, const char* formN
                            const char* caption, const char* help)
     : QDialog(context.parent), context_(context) {
     setObjectName(QString::fromLatin1(formName));
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(QCoreApplication::translate("ui::SearchDialog", caption));
     if (context.parent != nullptr)
         setWindowIcon(context.parent->windowIcon());
 
-    lblHelp = new QLabel(QString::fromUtf8(help), this);
+    lblHelp = new QLabel(QCoreApplication::translate("ui::SearchDialog", help), this);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
     lblHelp->setWordWrap(true);
 
-    cmdSearch = new QPushButton(QStringLiteral("&Search"), this);
+    cmdSearch = new QPushButton(tr("&Search"), this);
     cmdSearch->setObjectName(QStringLiteral("cmdSearch"));
     cmdSearch->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     // Escape rejects the dialog too, so Cancel is also the escape button.
     connect(cmdSearch, &QPushButton::clicked, this, &SearchDialog::search);
@@ -37,7 +38,7 @@ void SearchDialog::search() {
 }
 
 void SearchDialog::refuse(const QString& message) {
-    context_.ui.inform(this, QStringLiteral("Information"), message, Icon::Information);
+    context_.ui.inform(this, tr("Information"), message, Icon::Information);
     input().setFocus();
 }
 

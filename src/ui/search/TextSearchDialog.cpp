@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 #include "ui/common/ErrorReport.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@ TextSearchDialog::TextSearchDialog(const TextSearchKind& kind, const SearchDialo
       lookup_(kind.type == db::SearchType::Actor      ? context.lookupActor
               : kind.type == db::SearchType::Location ? context.lookupLocation
                                                       : nullptr) {
-    auto* label = new QLabel(QString::fromUtf8(kind.label), this);
+    auto* label = new QLabel(QCoreApplication::translate("ui::SearchDialog", kind.label), this);
     label->setObjectName(QString::fromLatin1(kind.labelName));
     input_ = new QLineEdit(this);
     input_->setObjectName(QString::fromLatin1(kind.inputName));
@@ -29,7 +30,8 @@ TextSearchDialog::TextSearchDialog(const TextSearchKind& kind, const SearchDialo
     layout->addWidget(input_, 0, 1);
     QWidget* last = input_;
     if (kind.lookupCaption != nullptr) {
-        auto* cmdLookup = new QPushButton(QString::fromUtf8(kind.lookupCaption), this);
+        auto* cmdLookup = new QPushButton(
+            QCoreApplication::translate("ui::SearchDialog", kind.lookupCaption), this);
         cmdLookup->setObjectName(QStringLiteral("cmdLookup"));
         cmdLookup->setAutoDefault(false);  // Enter in the text box searches
         cmdLookup->setEnabled(static_cast<bool>(lookup_));
@@ -78,7 +80,7 @@ void TextSearchDialog::runSearch() {
     if (kind_.rule == InputRule::MovieNumber)
         input_->setText(db::NumericOnly(input_->text()));
     if (refusesEmpty(input_->text())) {
-        refuse(QString::fromUtf8(kind_.emptyMessage));
+        refuse(QCoreApplication::translate("ui::SearchDialog", kind_.emptyMessage));
         return;
     }
     if (kind_.rule == InputRule::EnclosedInStars)
@@ -86,7 +88,9 @@ void TextSearchDialog::runSearch() {
     const QString text = input_->text();
     // Saved before the test, so that an input that finds nothing is offered again.
     context_.settings.setValue(QString::fromLatin1(kind_.settingsKey), text);
-    activateIfAnyMatch(candidate(text), QString::fromUtf8(kind_.noMatchMessage).arg(text));
+    activateIfAnyMatch(
+        candidate(text),
+        QCoreApplication::translate("ui::SearchDialog", kind_.noMatchMessage).arg(text));
 }
 
 void TextSearchDialog::lookup() {

@@ -2,6 +2,7 @@
 
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <array>
 
@@ -9,50 +10,89 @@ namespace ui {
 
 namespace {
 
-#define WILDCARDS "  Use * to represent any group of letters and ? to represent any one letter."
-
 using db::ActiveSearch;
 using db::SearchType;
 
 const std::array<TextSearchKind, 8> Kinds = {{
-    {SearchType::Title, "frmSearchTitle", "Search Title", "txtTitle", "lblTitle",
-     "Title:", "Enter the title of the movie you want to find." WILDCARDS,
-     settings::key::SearchTitle, "Enter a title to search for.", "No movies match the title '%1'.",
-     nullptr, InputRule::AsTyped, &ActiveSearch::title},
-    {SearchType::MovieId, "frmSearchMovieId", "Search Movie #", "txtMovieId", "lblMovieId",
-     "Movie #:", "Enter the # of the movie you want to find.", settings::key::SearchMovieId,
-     "Enter a movie # to find.", "No movies match the # %1.", nullptr, InputRule::MovieNumber,
-     nullptr},
-    {SearchType::Label, "frmSearchLabel", "Search Label Number", "txtLabel", "lblLabel",
-     "Label:", "Enter the label number of the movie you want to find." WILDCARDS,
-     settings::key::SearchLabel, "Enter a label number to search.",
-     "No movies match the label number '%1'.", nullptr, InputRule::AsTyped, &ActiveSearch::label},
-    {SearchType::Actor, "frmSearchActor", "Search Actor", "txtSearch", "lblSearch",
-     "Actor:", "Enter the name of an actor to find the movies they appear in." WILDCARDS,
-     settings::key::SearchActor, "Enter an actor to search for.",
-     "No movies have an actor that matches '%1'.", "&Lookup Actor", InputRule::AsTyped,
+    {SearchType::Title, "frmSearchTitle", QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Title"),
+     "txtTitle", "lblTitle", QT_TRANSLATE_NOOP("ui::SearchDialog", "Title:"),
+     QT_TRANSLATE_NOOP("ui::SearchDialog",
+                       "Enter the title of the movie you want to find.  Use * to represent any "
+                       "group of letters and ? to represent any one letter."),
+     settings::key::SearchTitle,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter a title to search for."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies match the title '%1'."), nullptr,
+     InputRule::AsTyped, &ActiveSearch::title},
+    {SearchType::MovieId, "frmSearchMovieId",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Movie #"), "txtMovieId", "lblMovieId",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Movie #:"),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter the # of the movie you want to find."),
+     settings::key::SearchMovieId,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter a movie # to find."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies match the # %1."), nullptr,
+     InputRule::MovieNumber, nullptr},
+    {SearchType::Label, "frmSearchLabel",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Label Number"), "txtLabel", "lblLabel",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Label:"),
+     QT_TRANSLATE_NOOP("ui::SearchDialog",
+                       "Enter the label number of the movie you want to find.  Use * to represent "
+                       "any group of letters and ? to represent any one letter."),
+     settings::key::SearchLabel,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter a label number to search."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies match the label number '%1'."), nullptr,
+     InputRule::AsTyped, &ActiveSearch::label},
+    {SearchType::Actor, "frmSearchActor", QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Actor"),
+     "txtSearch", "lblSearch", QT_TRANSLATE_NOOP("ui::SearchDialog", "Actor:"),
+     QT_TRANSLATE_NOOP("ui::SearchDialog",
+                       "Enter the name of an actor to find the movies they appear in.  Use * to "
+                       "represent any group of letters and ? to represent any one letter."),
+     settings::key::SearchActor,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter an actor to search for."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies have an actor that matches '%1'."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "&Lookup Actor"), InputRule::AsTyped,
      &ActiveSearch::actor},
-    {SearchType::Director, "frmSearchDirector", "Search Director", "txtSearch", "lblSearch",
-     "Director:", "Enter the director of the movie you want to find." WILDCARDS,
-     settings::key::SearchDirector, "Enter a director to search for.",
-     "No movies match the director '%1'.", nullptr, InputRule::AsTyped, &ActiveSearch::director},
-    {SearchType::Producer, "frmSearchProducer", "Search Producer", "txtSearch", "lblSearch",
-     "Producer:", "Enter the producer of the movie you want to find." WILDCARDS,
-     settings::key::SearchProducer, "Enter a producer to search for.",
-     "No movies match the producer '%1'.", nullptr, InputRule::AsTyped, &ActiveSearch::producer},
-    {SearchType::Location, "frmSearchLocation", "Search Location", "txtSearch", "lblSearch",
-     "Location:",
-     "Enter the name of the storage location of the movies you want to find." WILDCARDS,
-     settings::key::SearchLocation, "Enter a location to search for.",
-     "No movies have a location that matches '%1'.", "&Lookup Location", InputRule::AsTyped,
+    {SearchType::Director, "frmSearchDirector",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Director"), "txtSearch", "lblSearch",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Director:"),
+     QT_TRANSLATE_NOOP("ui::SearchDialog",
+                       "Enter the director of the movie you want to find.  Use * to represent any "
+                       "group of letters and ? to represent any one letter."),
+     settings::key::SearchDirector,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter a director to search for."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies match the director '%1'."), nullptr,
+     InputRule::AsTyped, &ActiveSearch::director},
+    {SearchType::Producer, "frmSearchProducer",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Producer"), "txtSearch", "lblSearch",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Producer:"),
+     QT_TRANSLATE_NOOP("ui::SearchDialog",
+                       "Enter the producer of the movie you want to find.  Use * to represent any "
+                       "group of letters and ? to represent any one letter."),
+     settings::key::SearchProducer,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter a producer to search for."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies match the producer '%1'."), nullptr,
+     InputRule::AsTyped, &ActiveSearch::producer},
+    {SearchType::Location, "frmSearchLocation",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Location"), "txtSearch", "lblSearch",
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Location:"),
+     QT_TRANSLATE_NOOP(
+         "ui::SearchDialog",
+         "Enter the name of the storage location of the movies you want to find.  Use * to "
+         "represent any group of letters and ? to represent any one letter."),
+     settings::key::SearchLocation,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter a location to search for."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies have a location that matches '%1'."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "&Lookup Location"), InputRule::AsTyped,
      &ActiveSearch::location},
-    {SearchType::Notes, "frmSearchNotes", "Search Notes", "txtSearch", "lblSearch",
-     "Notes:", "Enter any notes you want to find." WILDCARDS, settings::key::SearchNotes,
-     "Enter notes to search for.", "No movies match the notes '%1'.", nullptr,
+    {SearchType::Notes, "frmSearchNotes", QT_TRANSLATE_NOOP("ui::SearchDialog", "Search Notes"),
+     "txtSearch", "lblSearch", QT_TRANSLATE_NOOP("ui::SearchDialog", "Notes:"),
+     QT_TRANSLATE_NOOP("ui::SearchDialog",
+                       "Enter any notes you want to find.  Use * to represent any group of letters "
+                       "and ? to represent any one letter."),
+     settings::key::SearchNotes,
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "Enter notes to search for."),
+     QT_TRANSLATE_NOOP("ui::SearchDialog", "No movies match the notes '%1'."), nullptr,
      InputRule::EnclosedInStars, &ActiveSearch::notes},
 }};
-
-#undef WILDCARDS
 
 }  // namespace
 

@@ -69,7 +69,7 @@ QUrl MakerWebAddress() {
 AboutDialog::AboutDialog(ui::UserInterface& ui, db::Catalogue& catalogue, QWidget* parent)
     : QDialog(parent), ui_(ui) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tallowmere Movie Database"));
+    setWindowTitle(tr("About Tallowmere Movie Database"));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
@@ -88,17 +88,17 @@ AboutDialog::AboutDialog(ui::UserInterface& ui, db::Catalogue& catalogue, QWidge
 
     lblCopyright_ = new QLabel(QStringLiteral("Copyright © Tallowmere Software"), this);
     lblCopyright_->setObjectName(QStringLiteral("lblCopyright"));
-    lblLegal_ = new QLabel(QStringLiteral("All rights reserved."), this);
+    lblLegal_ = new QLabel(tr("All rights reserved."), this);
     lblLegal_->setObjectName(QStringLiteral("lblLegal"));
 
     lblWeb_ = new ui::LinkLabel(MakerWebAddress().toString(), this);
     lblWeb_->setObjectName(QStringLiteral("lblWeb"));
     connect(lblWeb_, &ui::LinkLabel::clicked, this, &AboutDialog::lblWeb_Click);
 
-    lblPgCnt_ = new QLabel(QStringLiteral("Movies: 0"), this);
+    lblPgCnt_ = new QLabel(tr("Movies: 0"), this);
     lblPgCnt_->setObjectName(QStringLiteral("lblPgCnt"));
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
@@ -121,19 +121,18 @@ AboutDialog::AboutDialog(ui::UserInterface& ui, db::Catalogue& catalogue, QWidge
     if (catalogue.isOpen()) {
         ui::RunCommand(ui_, parent, [&] {
             const int count = db::CountMovies(catalogue.connection());
-            lblPgCnt_->setText(QStringLiteral("Movies on file: ") + ui::GroupedNumber(count));
+            lblPgCnt_->setText(tr("Movies on file: ") + ui::GroupedNumber(count));
         });
     }
 }
 
 void AboutDialog::lblWeb_Click() {
-    if (ui_.ask(this, QStringLiteral("Internet Question"),
-                QStringLiteral("Load the Tallowmere Software website?"),
+    if (ui_.ask(this, tr("Internet Question"), tr("Load the Tallowmere Software website?"),
                 ui::Buttons::YesNo) != ui::Answer::Yes)
         return;
     if (!ui_.openUrl(MakerWebAddress()))
-        ui_.inform(this, QLatin1String(ui::ProductTitle),
-                   QStringLiteral("Could not launch browser."), ui::Icon::Error);
+        ui_.inform(this, QLatin1String(ui::ProductTitle), tr("Could not launch browser."),
+                   ui::Icon::Error);
 }
 
 }  // namespace ui

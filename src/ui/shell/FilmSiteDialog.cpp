@@ -15,13 +15,13 @@ namespace ui {
 FilmSiteDialog::FilmSiteDialog(settings::Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmIMDb"));
-    setWindowTitle(QStringLiteral("IMDb Settings"));
+    setWindowTitle(tr("IMDb Settings"));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
     auto* layout = new QVBoxLayout(this);
-    lblnfo_ = new QLabel(QStringLiteral("Select the website that you want to link to whenever you "
-                                        "click on the IMDb button."),
+    lblnfo_ = new QLabel(tr("Select the website that you want to link to whenever you "
+                            "click on the IMDb button."),
                          this);
     lblnfo_->setObjectName(QStringLiteral("lblnfo"));
     lblnfo_->setWordWrap(true);
@@ -39,10 +39,10 @@ FilmSiteDialog::FilmSiteDialog(settings::Settings& settings, QWidget* parent)
     lblnfo_->setBuddy(options_[0]);
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdOK_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cmdOK_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdCancel_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cmdCancel_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     layout->addWidget(buttons);
     connect(cmdOK_, &QPushButton::clicked, this, &FilmSiteDialog::OK);

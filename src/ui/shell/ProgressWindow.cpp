@@ -22,15 +22,15 @@ ProgressWindow::ProgressWindow(QWidget* parent, std::function<void()> onCancel)
       status_(new QLabel(this)),
       percent_(new QLabel(this)),
       bar_(new StepBar(241, 17, this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)),
+      cancel_(new QPushButton(tr("Cancel"), this)),
       onCancel_(std::move(onCancel)) {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
     status_->setObjectName(QStringLiteral("lblStatus"));
-    status_->setText(QStringLiteral("Status"));
+    status_->setText(tr("Status"));
     status_->setGeometry(8, 8, 273, 25);
     bar_->move(8, 40);
     percent_->setObjectName(QStringLiteral("lblPct"));

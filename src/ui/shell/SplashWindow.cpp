@@ -9,10 +9,10 @@ namespace ui {
 
 SplashWindow::SplashWindow() : status_(new QLabel(this)), bar_(new StepBar(241, 17, this)) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Starting"));
+    setWindowTitle(tr("Starting"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     status_->setObjectName(QStringLiteral("lblStatus"));
-    status_->setText(QStringLiteral("Status"));
+    status_->setText(tr("Status"));
     status_->setGeometry(8, 8, 233, 17);
     bar_->move(8, 32);
     setFixedSize(257, 57);

@@ -4,6 +4,7 @@
 #include "db/DatabaseError.h"
 #include "ui/common/UserInterface.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace ui {
@@ -12,15 +13,17 @@ std::optional<QString> BackUpFirst(UserInterface& ui, db::Catalogue& catalogue, 
     try {
         return db::BackupBeforeChange(catalogue);
     } catch (const db::Error& error) {
-        ui.inform(parent, QStringLiteral("Error"),
-                  QStringLiteral("%1\n\nNothing has been changed.").arg(error.message()),
+        ui.inform(parent, QCoreApplication::translate("ui::BackupFirst", "Error"),
+                  QCoreApplication::translate("ui::BackupFirst", "%1\n\nNothing has been changed.")
+                      .arg(error.message()),
                   Icon::Error);
         return std::nullopt;
     }
 }
 
 QString BackupNote(const QString& backup) {
-    return QStringLiteral("\n\nThe catalogue as it was before is kept in '%1'.")
+    return QCoreApplication::translate("ui::BackupFirst",
+                                       "\n\nThe catalogue as it was before is kept in '%1'.")
         .arg(QDir::toNativeSeparators(backup));
 }
 

@@ -20,7 +20,7 @@ QTableWidget* previewOf(const io::CsvTable& table, QWidget* parent) {
     const int rows = int(std::min<size_t>(table.rows.size(), PreviewLines));
     auto* grid = new QTableWidget(rows, int(table.header.size()), parent);
     grid->setObjectName(QStringLiteral("grdPreview"));
-    grid->setAccessibleName(QStringLiteral("The first lines of the file"));
+    grid->setAccessibleName(CsvMappingDialog::tr("The first lines of the file"));
     grid->setHorizontalHeaderLabels(table.header);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int row = 0; row < rows; ++row)
@@ -36,13 +36,13 @@ CsvMappingDialog::CsvMappingDialog(const io::CsvTable& table, const io::CsvMappi
                                    QWidget* parent)
     : QDialog(parent), cboPreset(new QComboBox(this)) {
     setObjectName(QStringLiteral("frmCsvMapping"));
-    setWindowTitle(QStringLiteral("Columns of the CSV file"));
+    setWindowTitle(tr("Columns of the CSV file"));
 
     cboPreset->setObjectName(QStringLiteral("cboPreset"));
-    cboPreset->addItem(QStringLiteral("(as guessed or kept)"));
-    cboPreset->addItem(QStringLiteral("Film site list export"), QStringLiteral("list"));
-    cboPreset->addItem(QStringLiteral("Film diary export"), QStringLiteral("diary"));
-    auto* presetLabel = new QLabel(QStringLiteral("&Preset:"), this);
+    cboPreset->addItem(tr("(as guessed or kept)"));
+    cboPreset->addItem(tr("Film site list export"), QStringLiteral("list"));
+    cboPreset->addItem(tr("Film diary export"), QStringLiteral("diary"));
+    auto* presetLabel = new QLabel(tr("&Preset:"), this);
     presetLabel->setBuddy(cboPreset);
 
     auto* fields = new QWidget;
@@ -52,9 +52,8 @@ CsvMappingDialog::CsvMappingDialog(const io::CsvTable& table, const io::CsvMappi
         choice->setObjectName(QStringLiteral("cboColumn%1").arg(column));
         for (int field = 0; field < io::CsvFieldCount; ++field)
             choice->addItem(io::CsvFieldName(io::CsvField(field)));
-        const QString header = table.header[column].isEmpty()
-                                   ? QStringLiteral("Column %1").arg(column + 1)
-                                   : table.header[column];
+        const QString header =
+            table.header[column].isEmpty() ? tr("Column %1").arg(column + 1) : table.header[column];
         auto* label = new QLabel(header + u':', fields);
         label->setBuddy(choice);
         form->addRow(label, choice);
@@ -64,10 +63,10 @@ CsvMappingDialog::CsvMappingDialog(const io::CsvTable& table, const io::CsvMappi
     scroll->setWidget(fields);
     scroll->setWidgetResizable(true);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -78,9 +77,9 @@ CsvMappingDialog::CsvMappingDialog(const io::CsvTable& table, const io::CsvMappi
     top->addWidget(presetLabel);
     top->addWidget(cboPreset, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("What each column goes into. A column "
-                                                "that goes into a line of the notes comes in "
-                                                "as \"Header: value\"."),
+    layout->addWidget(new QLabel(tr("What each column goes into. A column "
+                                    "that goes into a line of the notes comes in "
+                                    "as \"Header: value\"."),
                                  this));
     layout->addLayout(top);
     layout->addWidget(scroll, 1);

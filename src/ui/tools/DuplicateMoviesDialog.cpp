@@ -28,11 +28,11 @@ DuplicateMoviesDialog::DuplicateMoviesDialog(UserInterface& ui, db::Catalogue& c
       showMovie_(std::move(showMovie)),
       populateLstMain_(std::move(populateLstMain)) {
     setObjectName(QStringLiteral("frmDuplicates"));
-    setWindowTitle(QStringLiteral("Find Duplicate Movies"));
+    setWindowTitle(tr("Find Duplicate Movies"));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
-    auto* lblDuplicates = new QLabel(QStringLiteral("Titles that look &alike, in groups:"), this);
+    auto* lblDuplicates = new QLabel(tr("Titles that look &alike, in groups:"), this);
     model_ = new DuplicateMoviesModel(this);
     lstDuplicates_ = RowList(this, QStringLiteral("lstDuplicates"), model_);
     lstDuplicates_->header()->setStretchLastSection(false);
@@ -42,10 +42,9 @@ DuplicateMoviesDialog::DuplicateMoviesDialog(UserInterface& ui, db::Catalogue& c
     lblCount_ = new QLabel(this);
     lblCount_->setObjectName(QStringLiteral("lblCount"));
 
-    cmdShow_ = CommandButton(this, QStringLiteral("cmdShow"), QStringLiteral("&Show movie"));
-    cmdMerge_ = CommandButton(this, QStringLiteral("cmdMerge"), QStringLiteral("&Merge…"));
-    QPushButton* cmdClose =
-        CommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdShow_ = CommandButton(this, QStringLiteral("cmdShow"), tr("&Show movie"));
+    cmdMerge_ = CommandButton(this, QStringLiteral("cmdMerge"), tr("&Merge…"));
+    QPushButton* cmdClose = CommandButton(this, QStringLiteral("cmdClose"), tr("Close"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdShow_);
@@ -74,9 +73,9 @@ void DuplicateMoviesDialog::findDuplicates() {
                [this] { model_->setGroups(db::FindDuplicateMovies(catalogue_.connection())); });
     const bool any = model_->rowCount() > 0;
     lblCount_->setText(
-        any ? QStringLiteral("Groups: %1  Movies: %2")
+        any ? tr("Groups: %1  Movies: %2")
                   .arg(GroupedNumber(model_->groupCount()), GroupedNumber(model_->rowCount()))
-            : QStringLiteral("No titles look alike."));
+            : tr("No titles look alike."));
     cmdShow_->setEnabled(any);
     cmdMerge_->setEnabled(any);
     if (any)
@@ -88,8 +87,7 @@ void DuplicateMoviesDialog::findDuplicates() {
 void DuplicateMoviesDialog::showCurrentMovie() {
     const QModelIndex current = lstDuplicates_->currentIndex();
     if (!current.isValid()) {
-        ui_.inform(this, QStringLiteral("Information"), QStringLiteral("Click on a movie to show."),
-                   Icon::Information);
+        ui_.inform(this, tr("Information"), tr("Click on a movie to show."), Icon::Information);
         return;
     }
     const int movieId = model_->rowAt(current.row()).movie.movieId;
@@ -112,9 +110,9 @@ std::optional<std::pair<int, int>> DuplicateMoviesDialog::rowsToMerge() const {
 void DuplicateMoviesDialog::mergeTwo() {
     const std::optional<std::pair<int, int>> rows = rowsToMerge();
     if (!rows) {
-        ui_.inform(this, QStringLiteral("Information"),
-                   QStringLiteral("Select the two movies of one group to merge: click one, then "
-                                  "hold Ctrl and click the other."),
+        ui_.inform(this, tr("Information"),
+                   tr("Select the two movies of one group to merge: click one, then "
+                      "hold Ctrl and click the other."),
                    Icon::Information);
         return;
     }
@@ -122,13 +120,12 @@ void DuplicateMoviesDialog::mergeTwo() {
                                        model_->rowAt(rows->second).movie};
     QStringList choices;
     for (const db::DuplicateMovie& movie : pair)
-        choices.append(
-            QStringLiteral("%1  (Movie # %2)").arg(movie.title, QString::number(movie.movieId)));
-    const std::optional<int> keptRow = ChooseWhatStays(
-        ui_, QStringLiteral("Merge movies"),
-        QStringLiteral("&Keep this movie.  It gains the genres and cast of the other, which is "
-                       "then deleted; its own fields stay as they are:"),
-        choices, this);
+        choices.append(tr("%1  (Movie # %2)").arg(movie.title, QString::number(movie.movieId)));
+    const std::optional<int> keptRow =
+        ChooseWhatStays(ui_, tr("Merge movies"),
+                        tr("&Keep this movie.  It gains the genres and cast of the other, which is "
+                           "then deleted; its own fields stay as they are:"),
+                        choices, this);
     if (!keptRow)
         return;
     const db::DuplicateMovie& kept = pair[*keptRow];
@@ -143,8 +140,8 @@ void DuplicateMoviesDialog::mergeTwo() {
     findDuplicates();
     if (populateLstMain_)
         RunCommand(ui_, this, populateLstMain_);
-    ui_.inform(this, QStringLiteral("Merge complete"),
-               QStringLiteral("'%1' (Movie # %2) is merged into '%3' (Movie # %4).")
+    ui_.inform(this, tr("Merge complete"),
+               tr("'%1' (Movie # %2) is merged into '%3' (Movie # %4).")
                        .arg(other.title, QString::number(other.movieId), kept.title,
                             QString::number(kept.movieId)) +
                    BackupNote(*backup),

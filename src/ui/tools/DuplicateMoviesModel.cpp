@@ -50,11 +50,14 @@ QVariant DuplicateMoviesModel::data(const QModelIndex& index, int role) const {
 
 QVariant DuplicateMoviesModel::headerData(int section, Qt::Orientation orientation,
                                           int role) const {
-    static const char* const Headers[ColumnCount] = {"Title", "Movie #", "Group"};
+    static const char* const Headers[ColumnCount] = {
+        QT_TRANSLATE_NOOP("ui::DuplicateMoviesModel", "Title"),
+        QT_TRANSLATE_NOOP("ui::DuplicateMoviesModel", "Movie #"),
+        QT_TRANSLATE_NOOP("ui::DuplicateMoviesModel", "Group")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return {};
-    return QString::fromLatin1(Headers[section]);
+    return tr(Headers[section]);
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "io/MovieFileError.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,17 +14,19 @@ namespace ui {
 
 namespace {
 
-const QString Caption = QStringLiteral("Export Movies");
+QString exportCaption() {
+    return QCoreApplication::translate("ui::ExportDialog", "Export Movies");
+}
 
 QString completeMessage(const io::ExportResult& result) {
-    QString text = QStringLiteral("%1 movies exported.").arg(result.exported);
+    QString text = ExportDialog::tr("%1 movies exported.").arg(result.exported);
     if (result.leftOut > 0)
-        text += QStringLiteral(
+        text += ExportDialog::tr(
                     "\n\nNot exported, because their media, rating or storage "
                     "location no longer exists: %1. Repair data mends that.")
                     .arg(result.leftOut);
     if (result.altered > 0)
-        text += QStringLiteral(
+        text += ExportDialog::tr(
                     "\n\nThe file cannot hold double quotes, nor line breaks outside "
                     "the notes, and a \"|\" in the notes reads back as a line break; %1 of "
                     "the movies had such text.")
@@ -37,30 +40,29 @@ QString failureMessage(const std::exception& error, const QString& file, bool ex
     const QString reason = dynamic_cast<const db::Error*>(&error)
                                ? static_cast<const db::Error&>(error).message()
                                : QString::fromLocal8Bit(error.what());
-    return QStringLiteral("The catalogue could not be read, so the export stopped.\n\n%1\n\n%2")
-        .arg(reason, existed ? QStringLiteral("'%1' has been left as it was.").arg(file)
-                             : QStringLiteral("'%1' has not been created.").arg(file));
+    return ExportDialog::tr("The catalogue could not be read, so the export stopped.\n\n%1\n\n%2")
+        .arg(reason, existed ? ExportDialog::tr("'%1' has been left as it was.").arg(file)
+                             : ExportDialog::tr("'%1' has not been created.").arg(file));
 }
 
 }  // namespace
 
 ExportDialog::ExportDialog(UserInterface& ui, settings::Settings& settings,
                            db::Catalogue& catalogue, QWidget* parent)
-    : MovieFileDialog(
-          ui, parent,
-          {QStringLiteral("frmExport"), Caption,
-           QStringLiteral("Export your movies to a comma delimited file."),
-           QStringLiteral("cmdExport"), QStringLiteral("Export"), FileChoice::Purpose::Save},
-          settings.value(settings::key::ExportFilename)),
+    : MovieFileDialog(ui, parent,
+                      {QStringLiteral("frmExport"), exportCaption(),
+                       tr("Export your movies to a comma delimited file."),
+                       QStringLiteral("cmdExport"), tr("Export"), FileChoice::Purpose::Save},
+                      settings.value(settings::key::ExportFilename)),
       settings_(settings),
       catalogue_(catalogue) {}
 
 void ExportDialog::run() {
     const QString file = filename().text();
     const bool existed = QFileInfo::exists(file);
-    if (existed && ui_.ask(this, QStringLiteral("Overwrite Warning"),
-                           QStringLiteral("'%1' already exists. Overwrite?").arg(file),
-                           Buttons::YesNoCancel) != Answer::Yes)
+    if (existed &&
+        ui_.ask(this, tr("Overwrite Warning"), tr("'%1' already exists. Overwrite?").arg(file),
+                Buttons::YesNoCancel) != Answer::Yes)
         return;
     settings_.setValue(QString::fromLatin1(settings::key::ExportFilename), file);
 
@@ -71,15 +73,14 @@ void ExportDialog::run() {
                                   [this](const QString& title) { followCaption(title); });
     } catch (const std::exception& error) {
         busy.end();
-        setWindowTitle(Caption);
-        ui_.inform(this, QStringLiteral("Error"), failureMessage(error, file, existed),
-                   Icon::Error);
+        setWindowTitle(exportCaption());
+        ui_.inform(this, tr("Error"), failureMessage(error, file, existed), Icon::Error);
         reject();
         return;
     }
     busy.end();
-    setWindowTitle(Caption);
-    ui_.inform(this, QStringLiteral("Export complete"), completeMessage(result), Icon::Information);
+    setWindowTitle(exportCaption());
+    ui_.inform(this, tr("Export complete"), completeMessage(result), Icon::Information);
     accept();
 }
 

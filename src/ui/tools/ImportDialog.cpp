@@ -11,6 +11,7 @@
 #include "ui/tools/BackupFirst.h"
 #include "ui/tools/ImportPreviewDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,24 +20,26 @@ namespace ui {
 
 namespace {
 
-const QString Caption = QStringLiteral("Import Movies");
+QString importCaption() {
+    return QCoreApplication::translate("ui::ImportDialog", "Import Movies");
+}
 
 QString skippedNote(const io::ImportResult& result) {
     return io::ImportNotes(result);
 }
 
 QString completeMessage(const io::ImportResult& result) {
-    return QStringLiteral("%1 movies imported.").arg(result.imported) + skippedNote(result);
+    return ImportDialog::tr("%1 movies imported.").arg(result.imported) + skippedNote(result);
 }
 
 QString cancelledMessage(const io::ImportResult& result) {
-    return QStringLiteral("The import was cancelled. %1 movies imported before it stopped.")
+    return ImportDialog::tr("The import was cancelled. %1 movies imported before it stopped.")
                .arg(result.imported) +
            skippedNote(result);
 }
 
 QString failureMessage(const io::ImportResult& result, const QString& file) {
-    return QStringLiteral(
+    return ImportDialog::tr(
                "The import stopped at line %1 of '%2':\n\n%3\n\nMovies imported "
                "before that line: %4. Nothing of that line or the lines after it "
                "was imported.")
@@ -51,13 +54,12 @@ QString failureMessage(const io::ImportResult& result, const QString& file) {
 ImportDialog::ImportDialog(UserInterface& ui, settings::Settings& settings,
                            db::Catalogue& catalogue, QWidget* parent,
                            std::function<void()> populateLstMain)
-    : MovieFileDialog(
-          ui, parent,
-          {QStringLiteral("frmImport"), Caption,
-           QStringLiteral("Import your movies from a comma delimited file."),
-           QStringLiteral("cmdImport"), QStringLiteral("Import"), FileChoice::Purpose::Open},
-          settings.value(settings::key::ImportFilename)),
-      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)),
+    : MovieFileDialog(ui, parent,
+                      {QStringLiteral("frmImport"), importCaption(),
+                       tr("Import your movies from a comma delimited file."),
+                       QStringLiteral("cmdImport"), tr("Import"), FileChoice::Purpose::Open},
+                      settings.value(settings::key::ImportFilename)),
+      cmdCancel_(new QPushButton(tr("Cancel"), this)),
       settings_(settings),
       catalogue_(catalogue),
       populateLstMain_(std::move(populateLstMain)) {
@@ -78,7 +80,7 @@ bool ImportDialog::readFile(
     auto done = [&] {
         busy.end();
         cmdCancel_->hide();
-        setWindowTitle(Caption);
+        setWindowTitle(importCaption());
     };
     try {
         io::MovieFileLines lines(file);
@@ -98,8 +100,8 @@ void ImportDialog::run() {
     if (const QFileInfo info(file); !info.isFile()) {
         const QString kind = io::SpecialFileKind(file);
         ui_.inform(this, QString::fromLatin1(ProductTitle),
-                   kind.isEmpty() ? QStringLiteral("'%1' does not exist.").arg(file)
-                                  : QStringLiteral("'%1' is %2, not a movie file.").arg(file, kind),
+                   kind.isEmpty() ? tr("'%1' does not exist.").arg(file)
+                                  : tr("'%1' is %2, not a movie file.").arg(file, kind),
                    Icon::Information);
         return;
     }
@@ -115,10 +117,10 @@ void ImportDialog::run() {
     if (preview.lines.stopped)
         return;
     if (!preview.lines.headerAccepted) {
-        ui_.inform(this, QStringLiteral("Error"),
-                   QStringLiteral("This file is not in the correct format.  To see a valid file "
-                                  "layout,\nexamine the file created by the Export Movies "
-                                  "option."),
+        ui_.inform(this, tr("Error"),
+                   tr("This file is not in the correct format.  To see a valid file "
+                      "layout,\nexamine the file created by the Export Movies "
+                      "option."),
                    Icon::Error);
         return;
     }
@@ -143,13 +145,12 @@ void ImportDialog::run() {
     if (populateLstMain_)
         RunCommand(ui_, this, populateLstMain_);
     if (result.failedLine > 0)
-        ui_.inform(this, QStringLiteral("Error"), failureMessage(result, file) + backupNote,
-                   Icon::Error);
+        ui_.inform(this, tr("Error"), failureMessage(result, file) + backupNote, Icon::Error);
     else if (result.stopped)
-        ui_.inform(this, QStringLiteral("Import cancelled"), cancelledMessage(result) + backupNote,
+        ui_.inform(this, tr("Import cancelled"), cancelledMessage(result) + backupNote,
                    Icon::Information);
     else
-        ui_.inform(this, QStringLiteral("Import complete"), completeMessage(result) + backupNote,
+        ui_.inform(this, tr("Import complete"), completeMessage(result) + backupNote,
                    Icon::Information);
     accept();
 }

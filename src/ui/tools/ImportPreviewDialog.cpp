@@ -18,14 +18,15 @@ struct NamedList {
     const char* plural;
 };
 
-constexpr NamedList Lists[] = {{db::LookupTable::Genre, "genres"},
-                               {db::LookupTable::Media, "media"},
-                               {db::LookupTable::Rating, "ratings"},
-                               {db::LookupTable::Location, "storage locations"},
-                               {db::LookupTable::Actor, "actors"}};
+constexpr NamedList Lists[] = {
+    {db::LookupTable::Genre, QT_TRANSLATE_NOOP("ui::ImportPreviewDialog", "genres")},
+    {db::LookupTable::Media, QT_TRANSLATE_NOOP("ui::ImportPreviewDialog", "media")},
+    {db::LookupTable::Rating, QT_TRANSLATE_NOOP("ui::ImportPreviewDialog", "ratings")},
+    {db::LookupTable::Location, QT_TRANSLATE_NOOP("ui::ImportPreviewDialog", "storage locations")},
+    {db::LookupTable::Actor, QT_TRANSLATE_NOOP("ui::ImportPreviewDialog", "actors")}};
 
 QString summaryOf(const io::ImportPreview& preview) {
-    return QStringLiteral(
+    return ImportPreviewDialog::tr(
                "Movies to add: %1\nMovies to update (a movie of the same title is in "
                "the catalogue): %2")
         .arg(GroupedNumber(preview.added), GroupedNumber(preview.updated));
@@ -38,7 +39,9 @@ QString detailsOf(const io::ImportPreview& preview) {
         const QStringList names = preview.newNames.value(list.table);
         if (!text.isEmpty())
             text += QStringLiteral("\n\n");
-        text += QStringLiteral("New %1: %2").arg(QLatin1String(list.plural)).arg(names.size());
+        text += ImportPreviewDialog::tr("New %1: %2")
+                    .arg(ImportPreviewDialog::tr(list.plural))
+                    .arg(names.size());
         for (const QString& name : names)
             text += QStringLiteral("\n    ") + name;
     }
@@ -48,7 +51,7 @@ QString detailsOf(const io::ImportPreview& preview) {
         QStringList numbers;
         for (int number : preview.windows1252LineNumbers)
             numbers.append(QString::number(number));
-        text += QStringLiteral("\nLines %1%2.")
+        text += ImportPreviewDialog::tr("\nLines %1%2.")
                     .arg(numbers.join(QStringLiteral(", ")),
                          preview.lines.windows1252Lines > numbers.size() ? QStringLiteral(", ...")
                                                                          : QString());
@@ -62,16 +65,16 @@ ImportPreviewDialog::ImportPreviewDialog(const io::ImportPreview& preview, QWidg
     : QDialog(parent),
       lblSummary(new QLabel(summaryOf(preview), this)),
       txtDetails(new QPlainTextEdit(detailsOf(preview), this)),
-      cmdImport(new QPushButton(QStringLiteral("&Import"), this)),
-      cmdCancel(new QPushButton(QStringLiteral("&Cancel"), this)) {
+      cmdImport(new QPushButton(tr("&Import"), this)),
+      cmdCancel(new QPushButton(tr("&Cancel"), this)) {
     setObjectName(QStringLiteral("frmImportPreview"));
-    setWindowTitle(QStringLiteral("Import Preview"));
+    setWindowTitle(tr("Import Preview"));
     if (parent)
         setWindowIcon(parent->windowIcon());
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     txtDetails->setObjectName(QStringLiteral("txtDetails"));
     txtDetails->setReadOnly(true);
-    txtDetails->setAccessibleName(QStringLiteral("What the import adds and passes over"));
+    txtDetails->setAccessibleName(tr("What the import adds and passes over"));
     txtDetails->setMinimumSize(480, 280);
     cmdImport->setObjectName(QStringLiteral("cmdImport"));
     cmdImport->setDefault(true);

@@ -7,13 +7,15 @@
 #include "ui/common/UserInterface.h"
 #include "ui/tools/BackupFirst.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ui {
 
 void RepairDataCommand(UserInterface& ui, db::Catalogue& catalogue, db::ProgressReporter& progress,
                        QWidget* parent, const std::function<void()>& populateLstMain) {
-    if (ui.ask(parent, QStringLiteral("Repair"), QStringLiteral("Repair database?"),
+    if (ui.ask(parent, QCoreApplication::translate("ui::MaintenanceCommands", "Repair"),
+               QCoreApplication::translate("ui::MaintenanceCommands", "Repair database?"),
                Buttons::YesNoCancel) != Answer::Yes)
         return;
     const std::optional<QString> backup = BackUpFirst(ui, catalogue, parent);
@@ -24,27 +26,34 @@ void RepairDataCommand(UserInterface& ui, db::Catalogue& catalogue, db::Progress
                     [&] { problems = db::RepairReferences(catalogue.connection(), progress); }))
         return;
     if (problems == 0) {
-        ui.inform(parent, QStringLiteral("Repair complete"),
-                  QStringLiteral("No problems found.") + BackupNote(*backup), Icon::Information);
+        ui.inform(parent, QCoreApplication::translate("ui::MaintenanceCommands", "Repair complete"),
+                  QCoreApplication::translate("ui::MaintenanceCommands", "No problems found.") +
+                      BackupNote(*backup),
+                  Icon::Information);
         return;
     }
     if (populateLstMain)
         RunCommand(ui, parent, populateLstMain);
-    ui.inform(parent, QStringLiteral("Repair complete"),
-              QStringLiteral("%1 problems repaired.").arg(problems) + BackupNote(*backup),
+    ui.inform(parent, QCoreApplication::translate("ui::MaintenanceCommands", "Repair complete"),
+              QCoreApplication::translate("ui::MaintenanceCommands", "%1 problems repaired.")
+                      .arg(problems) +
+                  BackupNote(*backup),
               Icon::Information);
 }
 
 void DeleteUnusedActorsCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget* parent) {
-    if (ui.ask(parent, QStringLiteral("Delete?"),
-               QStringLiteral("Delete all actors that are not currently used?"),
+    if (ui.ask(parent, QCoreApplication::translate("ui::MaintenanceCommands", "Delete?"),
+               QCoreApplication::translate("ui::MaintenanceCommands",
+                                           "Delete all actors that are not currently used?"),
                Buttons::YesNoCancel) != Answer::Yes)
         return;
     int deleted = 0;
     if (!RunCommand(ui, parent, [&] { deleted = db::DeleteUnusedActors(catalogue.connection()); }))
         return;
-    ui.inform(parent, QStringLiteral("Done"), QStringLiteral("%1 actors deleted.").arg(deleted),
-              Icon::Information);
+    ui.inform(
+        parent, QCoreApplication::translate("ui::MaintenanceCommands", "Done"),
+        QCoreApplication::translate("ui::MaintenanceCommands", "%1 actors deleted.").arg(deleted),
+        Icon::Information);
 }
 
 }  // namespace ui

@@ -17,7 +17,7 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
       txtFilename_(new QLineEdit(filename, this)),
       browse_(new QPushButton(QStringLiteral("..."), this)),
       action_(new QPushButton(texts.actionCaption, this)),
-      close_(new QPushButton(QStringLiteral("Close"), this)),
+      close_(new QPushButton(tr("Close"), this)),
       buttons_(new QHBoxLayout) {
     setObjectName(texts.objectName);
     setWindowTitle(texts.caption);
@@ -26,14 +26,14 @@ MovieFileDialog::MovieFileDialog(UserInterface& ui, QWidget* parent, const Texts
 
     auto* help = new QLabel(texts.help, this);
     help->setObjectName(QStringLiteral("lblHelp"));
-    auto* label = new QLabel(QStringLiteral("Filename:"), this);
+    auto* label = new QLabel(tr("Filename:"), this);
     label->setObjectName(QStringLiteral("lblFilename"));
     label->setBuddy(txtFilename_);
     txtFilename_->setObjectName(QStringLiteral("txtFilename"));
     txtFilename_->setMinimumWidth(320);
     browse_->setObjectName(QStringLiteral("cmdBrowse"));
-    browse_->setAccessibleName(QStringLiteral("Browse"));
-    browse_->setToolTip(QStringLiteral("Choose the file"));
+    browse_->setAccessibleName(tr("Browse"));
+    browse_->setToolTip(tr("Choose the file"));
     action_->setObjectName(texts.actionName);
     action_->setDefault(true);
     close_->setObjectName(QStringLiteral("cmdClose"));
@@ -66,7 +66,7 @@ void MovieFileDialog::Browse() {
     choice.purpose = browsePurpose_;
     choice.title = caption_;
     choice.proposedFile = txtFilename_->text();
-    choice.filters = {QStringLiteral("All files (*)"), QStringLiteral("Text files (*.txt)")};
+    choice.filters = {tr("All files (*)"), tr("Text files (*.txt)")};
     choice.selectedFilter = 1;
     if (const std::optional<QString> file = ui_.chooseFile(this, choice))
         txtFilename_->setText(*file);

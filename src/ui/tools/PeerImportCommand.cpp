@@ -15,6 +15,7 @@
 #include "ui/tools/ImportPreviewDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QScopeGuard>
 
@@ -22,11 +23,14 @@ namespace ui {
 
 namespace {
 
-const QString Caption = QStringLiteral("Import from another catalogue");
+QString caption() {
+    return QCoreApplication::translate("ui::PeerImportCommand", "Import from another catalogue");
+}
 const QString FileKey = QStringLiteral("PeerImportFilename");
 
 QString notAPeerFile(const QString& file) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ui::PeerImportCommand",
                "'%1' is no file this program can import: it reads collections of the "
                "KDE collection manager (.tc), of GCstar (.gcs) and CSV files.")
         .arg(file);
@@ -38,7 +42,7 @@ std::optional<io::PeerReading> read(UserInterface& ui, settings::Settings& setti
     const QByteArray bytes = io::ReadPeerBytes(file);
     const std::optional<io::PeerFormat> format = io::GuessPeerFormat(file, bytes);
     if (!format) {
-        ui.inform(parent, Caption, notAPeerFile(file), Icon::Information);
+        ui.inform(parent, caption(), notAPeerFile(file), Icon::Information);
         return std::nullopt;
     }
     if (*format == io::PeerFormat::Tellico)
@@ -56,13 +60,16 @@ std::optional<io::PeerReading> read(UserInterface& ui, settings::Settings& setti
 }
 
 QString outcome(const io::ImportResult& result, const io::PeerReading& reading) {
-    QString text = result.stopped ? QStringLiteral(
-                                        "The import was cancelled. %1 movies "
-                                        "imported before it stopped.")
-                                        .arg(result.imported)
-                                  : QStringLiteral("%1 movies imported.").arg(result.imported);
+    QString text = result.stopped
+                       ? QCoreApplication::translate("ui::PeerImportCommand",
+                                                     "The import was cancelled. %1 movies "
+                                                     "imported before it stopped.")
+                             .arg(result.imported)
+                       : QCoreApplication::translate("ui::PeerImportCommand", "%1 movies imported.")
+                             .arg(result.imported);
     if (result.failedLine > 0 || !result.failure.isEmpty())
-        text += QStringLiteral(
+        text += QCoreApplication::translate(
+                    "ui::PeerImportCommand",
                     "\n\nThe import stopped: %1 Nothing of that movie or those after "
                     "it was imported.")
                     .arg(result.failure);
@@ -75,10 +82,12 @@ void ImportFromPeerCommand(UserInterface& ui, settings::Settings& settings,
                            db::Catalogue& catalogue, db::ProgressReporter& progress,
                            QWidget* parent, const std::function<void()>& populateLstMain) {
     FileChoice choice;
-    choice.title = Caption;
+    choice.title = caption();
     choice.proposedFile = settings.value(FileKey, QDir::homePath());
-    choice.filters = {QStringLiteral("Other catalogues' files (*.tc *.xml *.gcs *.csv *.txt)"),
-                      QStringLiteral("All files (*)")};
+    choice.filters = {
+        QCoreApplication::translate("ui::PeerImportCommand",
+                                    "Other catalogues' files (*.tc *.xml *.gcs *.csv *.txt)"),
+        QCoreApplication::translate("ui::PeerImportCommand", "All files (*)")};
     const std::optional<QString> file = ui.chooseFile(parent, choice);
     if (!file)
         return;
@@ -104,7 +113,8 @@ void ImportFromPeerCommand(UserInterface& ui, settings::Settings& settings,
         !(backup = BackUpFirst(ui, catalogue, parent)))
         return;
 
-    progress.ShowProgress(QStringLiteral("Importing"), 0, int(reading->lines.size()));
+    progress.ShowProgress(QCoreApplication::translate("ui::PeerImportCommand", "Importing"), 0,
+                          int(reading->lines.size()));
     io::ImportResult result;
     try {
         result = io::ImportLines(
@@ -120,7 +130,8 @@ void ImportFromPeerCommand(UserInterface& ui, settings::Settings& settings,
         populateLstMain();
     ui.inform(
         parent,
-        result.stopped ? QStringLiteral("Import cancelled") : QStringLiteral("Import complete"),
+        result.stopped ? QCoreApplication::translate("ui::PeerImportCommand", "Import cancelled")
+                       : QCoreApplication::translate("ui::PeerImportCommand", "Import complete"),
         outcome(result, *reading) + (backup ? BackupNote(*backup) : QString()), Icon::Information);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/common/UserInterface.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +15,9 @@ namespace ui {
 
 namespace {
 
-const QString Caption = QStringLiteral("Publish as web page");
+QString caption() {
+    return QCoreApplication::translate("ui::PublishCommand", "Publish as web page");
+}
 
 // A page of its own folder: the page may bring a pictures folder along.
 QString proposedPage(const db::Catalogue& catalogue) {
@@ -26,7 +29,7 @@ QString proposedPage(const db::Catalogue& catalogue) {
 void PublishWebPageCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget* parent) {
     FileChoice choice;
     choice.purpose = FileChoice::Purpose::Save;
-    choice.title = Caption;
+    choice.title = caption();
     choice.proposedFile = proposedPage(catalogue);
     choice.filters = {QStringLiteral("Web pages (*.html)")};
     const std::optional<QString> chosen = ui.chooseFile(parent, choice);
@@ -35,8 +38,10 @@ void PublishWebPageCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget*
     const QFileInfo page(*chosen);
     const QString folder = page.absolutePath();
     if (QFileInfo::exists(QDir(folder).filePath(QStringLiteral("index.html"))) &&
-        ui.ask(parent, Caption,
-               QStringLiteral("'%1' holds a web page already. Replace it?").arg(folder),
+        ui.ask(parent, caption(),
+               QCoreApplication::translate("ui::PublishCommand",
+                                           "'%1' holds a web page already. Replace it?")
+                   .arg(folder),
                Buttons::YesNo) != Answer::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -49,8 +54,10 @@ void PublishWebPageCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget*
         throw;
     }
     QApplication::restoreOverrideCursor();
-    if (ui.ask(parent, Caption,
-               QStringLiteral("%1 movies published to '%2'.\n\nOpen the page in the web browser?")
+    if (ui.ask(parent, caption(),
+               QCoreApplication::translate(
+                   "ui::PublishCommand",
+                   "%1 movies published to '%2'.\n\nOpen the page in the web browser?")
                    .arg(result.movies)
                    .arg(result.page),
                Buttons::YesNo) == Answer::Yes)

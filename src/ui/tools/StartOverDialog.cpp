@@ -21,19 +21,18 @@ StartOverDialog::StartOverDialog(UserInterface& ui, db::Catalogue& catalogue, QW
       ui_(ui),
       catalogue_(catalogue),
       populateLstMain_(std::move(populateLstMain)),
-      chkStartOver1_(
-          new QCheckBox(QStringLiteral("Start over (delete all data and start again)"), this)),
-      cmdStartOver_(new QPushButton(QStringLiteral("Start Over"), this)),
-      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      chkStartOver1_(new QCheckBox(tr("Start over (delete all data and start again)"), this)),
+      cmdStartOver_(new QPushButton(tr("Start Over"), this)),
+      cmdCancel_(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("frmStartOver"));
-    setWindowTitle(QStringLiteral("Start Over"));
+    setWindowTitle(tr("Start Over"));
     if (parent)
         setWindowIcon(parent->windowIcon());
     chkStartOver1_->setObjectName(QStringLiteral("chkStartOver1"));
     cmdStartOver_->setObjectName(QStringLiteral("cmdStartOver"));
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setDefault(true);  // the harmless choice
-    auto* info = new QLabel(QStringLiteral("0 movies on file"), this);
+    auto* info = new QLabel(tr("0 movies on file"), this);
     info->setObjectName(QStringLiteral("lblInfo1"));
 
     auto* layout = new QVBoxLayout(this);
@@ -49,20 +48,17 @@ StartOverDialog::StartOverDialog(UserInterface& ui, db::Catalogue& catalogue, QW
     connect(cmdCancel_, &QPushButton::clicked, this, &StartOverDialog::reject);
 
     RunCommand(ui_, parent, [&] {
-        info->setText(
-            QStringLiteral("%1 movies on file").arg(db::CountMovies(catalogue_.connection())));
+        info->setText(tr("%1 movies on file").arg(db::CountMovies(catalogue_.connection())));
     });
 }
 
 void StartOverDialog::StartOver() {
     if (!chkStartOver1_->isChecked()) {
-        ui_.inform(this, QStringLiteral("Warning"),
-                   QStringLiteral("You have selected nothing to reset."), Icon::Warning);
+        ui_.inform(this, tr("Warning"), tr("You have selected nothing to reset."), Icon::Warning);
         return;
     }
-    if (ui_.ask(this, QStringLiteral("Warning"),
-                QStringLiteral("Reset database (delete all movies)?"),
-                Buttons::YesNo) != Answer::Yes)
+    if (ui_.ask(this, tr("Warning"), tr("Reset database (delete all movies)?"), Buttons::YesNo) !=
+        Answer::Yes)
         return;
 
     const std::optional<QString> backup = BackUpFirst(ui_, catalogue_, this);
@@ -78,8 +74,7 @@ void StartOverDialog::StartOver() {
         reject();
         return;
     }
-    ui_.inform(this, QStringLiteral("Complete"),
-               QStringLiteral("System reset.") + BackupNote(*backup), Icon::Information);
+    ui_.inform(this, tr("Complete"), tr("System reset.") + BackupNote(*backup), Icon::Information);
     accept();
 }
 

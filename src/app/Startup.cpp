@@ -9,6 +9,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/shell/SplashWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSqlDatabase>
 #include <QStandardPaths>
@@ -30,7 +31,8 @@ StartupResult fail(ui::UserInterface& ui, const QString& text) {
 }
 
 QString stepFailed(const QString& step, const std::exception& error) {
-    return QStringLiteral("%1 could not start: the step \"%2\" failed.\n\n%3")
+    return QCoreApplication::translate("app::Startup",
+                                       "%1 could not start: the step \"%2\" failed.\n\n%3")
         .arg(Title, step, QString::fromUtf8(error.what()));
 }
 
@@ -43,14 +45,16 @@ QString CatalogueFolder() {
 bool CheckDataAccess(ui::UserInterface& ui, const QString& catalogueFolder) {
     QString problem;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        problem = QStringLiteral(
+        problem = QCoreApplication::translate(
+                      "app::Startup",
                       "%1 needs the SQLite driver of Qt 6, which is not installed.  "
                       "On Debian it is the package libqt6sql6-sqlite.")
                       .arg(Title);
     } else {
         QTemporaryFile probe(catalogueFolder + QStringLiteral("/access-XXXXXX"));
         if (catalogueFolder.isEmpty() || !QDir().mkpath(catalogueFolder) || !probe.open())
-            problem = QStringLiteral("%1 cannot write to its catalogue folder '%2'.")
+            problem = QCoreApplication::translate("app::Startup",
+                                                  "%1 cannot write to its catalogue folder '%2'.")
                           .arg(Title, catalogueFolder);
     }
     if (problem.isEmpty())
@@ -67,20 +71,21 @@ StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Cata
     if (!CheckDataAccess(ui, catalogue.folder()))
         return {nullptr, 1};
 
-    auto splash = ui::SplashWindow::ShowSplash(QStringLiteral("Starting"), 1, 6);
-    QString step = QStringLiteral("Open database");
+    auto splash =
+        ui::SplashWindow::ShowSplash(QCoreApplication::translate("app::Startup", "Starting"), 1, 6);
+    QString step = QCoreApplication::translate("app::Startup", "Open database");
     try {
         splash->SplashStep(step);
         catalogue.OpenDatabase(name);
 
-        step = QStringLiteral("Update database");
+        step = QCoreApplication::translate("app::Startup", "Update database");
         splash->SplashStep(step);
         db::UpdateDatabase(catalogue.connection());
         // What killed backups and reports left; the catalogue's lock is ours now.
         db::RemoveUnfinishedBackups(catalogue);
         report::RemoveLeftoverSpoolFiles(catalogue.folder());
 
-        step = QStringLiteral("Loading movies");
+        step = QCoreApplication::translate("app::Startup", "Loading movies");
         splash->SplashStep(step);
         auto window = std::make_unique<ui::MainWindow>(ui, settings, catalogue);
         window->load([&](const QString& status) {
@@ -88,7 +93,7 @@ StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Cata
             splash->SplashStep(status);
         });
 
-        step = QStringLiteral("Initializing");
+        step = QCoreApplication::translate("app::Startup", "Initializing");
         splash->SplashStep(step);
         splash.reset();
         window->show();

@@ -3,6 +3,7 @@
 #include "app/QtOptions.h"
 #include "app/Startup.h"
 #include "app/TerminationSignals.h"
+#include "app/Translations.h"
 #include "db/Catalogue.h"
 #include "settings/Settings.h"
 #include "ui/common/LongWork.h"
@@ -66,6 +67,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // The catalogue folder and the settings are named after the application "KIB".
     QCoreApplication::setApplicationName(QStringLiteral("KIB"));
+    app::InstallTranslations(application);
 
     // A signal ends every event loop, those of dialogs and message boxes included, in any state
     // (the start-up error box too); the shown movie is saved once they have all returned. Long

@@ -1,0 +1,2078 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>app::Startup</name>
+    <message>
+        <source>%1 could not start: the step &quot;%2&quot; failed.
+
+%3</source>
+        <translation>%1 konnte nicht starten: Der Schritt &quot;%2&quot; ist fehlgeschlagen.
+
+%3</translation>
+    </message>
+    <message>
+        <source>%1 needs the SQLite driver of Qt 6, which is not installed.  On Debian it is the package libqt6sql6-sqlite.</source>
+        <translation>%1 benötigt den SQLite-Treiber von Qt 6, der nicht installiert ist.  Unter Debian ist das das Paket libqt6sql6-sqlite.</translation>
+    </message>
+    <message>
+        <source>%1 cannot write to its catalogue folder &apos;%2&apos;.</source>
+        <translation>%1 kann nicht in seinen Katalogordner &apos;%2&apos; schreiben.</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Wird gestartet</translation>
+    </message>
+    <message>
+        <source>Open database</source>
+        <translation>Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Update database</source>
+        <translation>Datenbank aktualisieren</translation>
+    </message>
+    <message>
+        <source>Loading movies</source>
+        <translation>Filme werden geladen</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisierung</translation>
+    </message>
+</context>
+<context>
+    <name>ui::AboutDialog</name>
+    <message>
+        <source>About Tallowmere Movie Database</source>
+        <translation>Über Tallowmere Movie Database</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Movies: 0</source>
+        <translation>Filme: 0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Movies on file: </source>
+        <translation>Filme im Bestand: </translation>
+    </message>
+    <message>
+        <source>Internet Question</source>
+        <translation>Internet-Frage</translation>
+    </message>
+    <message>
+        <source>Load the Tallowmere Software website?</source>
+        <translation>Die Website von Tallowmere Software laden?</translation>
+    </message>
+    <message>
+        <source>Could not launch browser.</source>
+        <translation>Der Browser konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BackupFirst</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing has been changed.</source>
+        <translation>%1
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>
+
+The catalogue as it was before is kept in &apos;%1&apos;.</source>
+        <translation>
+
+Der Katalog in seinem vorherigen Zustand ist in &apos;%1&apos; aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CastEditing</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Click on an actor to remove.</source>
+        <translation>Klicken Sie auf einen Darsteller, um ihn zu entfernen.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CsvMappingDialog</name>
+    <message>
+        <source>The first lines of the file</source>
+        <translation>Die ersten Zeilen der Datei</translation>
+    </message>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Spalten der CSV-Datei</translation>
+    </message>
+    <message>
+        <source>(as guessed or kept)</source>
+        <translation>(wie erkannt oder beibehalten)</translation>
+    </message>
+    <message>
+        <source>Film site list export</source>
+        <translation>Listenexport einer Filmseite</translation>
+    </message>
+    <message>
+        <source>Film diary export</source>
+        <translation>Export eines Filmtagebuchs</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Vorlage:</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>What each column goes into. A column that goes into a line of the notes comes in as &quot;Header: value&quot;.</source>
+        <translation>Wohin jede Spalte übernommen wird. Eine Spalte, die in eine Zeile der Notizen geht, kommt als &quot;Kopfzeile: Wert&quot; an.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DesktopCommands</name>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>Show all movies (clear the search)</source>
+        <translation>Alle Filme anzeigen (Suche aufheben)</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Print preview of the movie listing</source>
+        <translation>Druckvorschau der Filmliste</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DuplicateMoviesDialog</name>
+    <message>
+        <source>Find Duplicate Movies</source>
+        <translation>Doppelte Filme finden</translation>
+    </message>
+    <message>
+        <source>Titles that look &amp;alike, in groups:</source>
+        <translation>Ä&amp;hnliche Titel, in Gruppen:</translation>
+    </message>
+    <message>
+        <source>&amp;Show movie</source>
+        <translation>Film &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Zusammenführen …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Groups: %1  Movies: %2</source>
+        <translation>Gruppen: %1  Filme: %2</translation>
+    </message>
+    <message>
+        <source>No titles look alike.</source>
+        <translation>Keine Titel sehen sich ähnlich.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Click on a movie to show.</source>
+        <translation>Klicken Sie auf einen Film, um ihn anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Select the two movies of one group to merge: click one, then hold Ctrl and click the other.</source>
+        <translation>Wählen Sie die beiden Filme einer Gruppe zum Zusammenführen: Klicken Sie auf einen, halten Sie dann Strg gedrückt und klicken Sie auf den anderen.</translation>
+    </message>
+    <message>
+        <source>%1  (Movie # %2)</source>
+        <translation>%1  (Film-Nr. %2)</translation>
+    </message>
+    <message>
+        <source>Merge movies</source>
+        <translation>Filme zusammenführen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this movie.  It gains the genres and cast of the other, which is then deleted; its own fields stay as they are:</source>
+        <translation>Diesen Film &amp;behalten.  Er erhält die Genres und Darsteller des anderen, der dann gelöscht wird; seine eigenen Felder bleiben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>Merge complete</source>
+        <translation>Zusammenführung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; (Movie # %2) is merged into &apos;%3&apos; (Movie # %4).</source>
+        <translation>&apos;%1&apos; (Film-Nr. %2) wurde in &apos;%3&apos; (Film-Nr. %4) zusammengeführt.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DuplicateMoviesModel</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Movie #</source>
+        <translation>Film-Nr.</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ErrorReport</name>
+    <message>
+        <source>The catalogue could not be read or written.
+
+%1</source>
+        <translation>Der Katalog konnte nicht gelesen oder geschrieben werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ExportDialog</name>
+    <message>
+        <source>Export Movies</source>
+        <translation>Filme exportieren</translation>
+    </message>
+    <message>
+        <source>%1 movies exported.</source>
+        <translation>%L1 Filme exportiert.</translation>
+    </message>
+    <message>
+        <source>
+
+Not exported, because their media, rating or storage location no longer exists: %1. Repair data mends that.</source>
+        <translation>
+
+Nicht exportiert, weil ihr Medium, ihre Altersfreigabe oder ihr Standort nicht mehr existiert: %L1. „Daten reparieren“ behebt das.</translation>
+    </message>
+    <message>
+        <source>
+
+The file cannot hold double quotes, nor line breaks outside the notes, and a &quot;|&quot; in the notes reads back as a line break; %1 of the movies had such text.</source>
+        <translation>
+
+Die Datei kann keine doppelten Anführungszeichen und keine Zeilenumbrüche außerhalb der Notizen aufnehmen, und ein „|“ in den Notizen wird als Zeilenumbruch zurückgelesen; %L1 der Filme enthielten solchen Text.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be read, so the export stopped.
+
+%1
+
+%2</source>
+        <translation>Der Katalog konnte nicht gelesen werden, daher wurde der Export angehalten.
+
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has been left as it was.</source>
+        <translation>&apos;%1&apos; wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has not been created.</source>
+        <translation>&apos;%1&apos; wurde nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>Export your movies to a comma delimited file.</source>
+        <translation>Exportieren Sie Ihre Filme in eine kommagetrennte Datei.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Overwrite Warning</source>
+        <translation>Warnung: Überschreiben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Overwrite?</source>
+        <translation>&apos;%1&apos; existiert bereits. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FilmSiteDialog</name>
+    <message>
+        <source>IMDb Settings</source>
+        <translation>IMDb-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Select the website that you want to link to whenever you click on the IMDb button.</source>
+        <translation>Wählen Sie die Website, die beim Klicken auf die IMDb-Schaltfläche geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FilmSitePicture</name>
+    <message>
+        <source>Look it up on the film web site</source>
+        <translation>Auf der Film-Website nachschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GenreSearchDialog</name>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Enter a genre to search for.</source>
+        <translation>Wählen Sie ein Genre, nach dem gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No movies have the genres you selected.</source>
+        <translation>Kein Film hat die ausgewählten Genres.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ImportDialog</name>
+    <message>
+        <source>Import Movies</source>
+        <translation>Filme importieren</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%L1 Filme importiert.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled. %1 movies imported before it stopped.</source>
+        <translation>Der Import wurde abgebrochen. %L1 Filme wurden vorher importiert.</translation>
+    </message>
+    <message>
+        <source>The import stopped at line %1 of &apos;%2&apos;:
+
+%3
+
+Movies imported before that line: %4. Nothing of that line or the lines after it was imported.</source>
+        <translation>Der Import wurde in Zeile %L1 von &apos;%2&apos; angehalten:
+
+%3
+
+Vor dieser Zeile importierte Filme: %L4. Nichts aus dieser Zeile oder den folgenden wurde importiert.</translation>
+    </message>
+    <message>
+        <source>Import your movies from a comma delimited file.</source>
+        <translation>Importieren Sie Ihre Filme aus einer kommagetrennten Datei.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>&apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a movie file.</source>
+        <translation>&apos;%1&apos; ist %2, keine Filmdatei.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>This file is not in the correct format.  To see a valid file layout,
+examine the file created by the Export Movies option.</source>
+        <translation>Diese Datei hat nicht das richtige Format.  Ein gültiges Dateilayout sehen Sie
+in der Datei, die „Filme exportieren“ erstellt.</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ImportPreviewDialog</name>
+    <message>
+        <source>genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>ratings</source>
+        <translation>Altersfreigaben</translation>
+    </message>
+    <message>
+        <source>storage locations</source>
+        <translation>Standorte</translation>
+    </message>
+    <message>
+        <source>actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Movies to add: %1
+Movies to update (a movie of the same title is in the catalogue): %2</source>
+        <translation>Hinzuzufügende Filme: %1
+Zu aktualisierende Filme (ein Film gleichen Titels ist im Katalog): %2</translation>
+    </message>
+    <message>
+        <source>New %1: %2</source>
+        <translation>Neue %1: %L2</translation>
+    </message>
+    <message>
+        <source>
+Lines %1%2.</source>
+        <translation>
+Zeilen %1%2.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import Preview</source>
+        <translation>Importvorschau</translation>
+    </message>
+    <message>
+        <source>What the import adds and passes over</source>
+        <translation>Was der Import hinzufügt und überspringt</translation>
+    </message>
+</context>
+<context>
+    <name>ui::KeepChoiceDialog</name>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ListMerge</name>
+    <message>
+        <source>Click on the entries to merge, holding Ctrl to add each one after the first.</source>
+        <translation>Klicken Sie auf die zusammenzuführenden Einträge; halten Sie ab dem zweiten Strg gedrückt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be merged into itself.  Hold Ctrl and click the entries to merge into it as well.</source>
+        <translation>&apos;%1&apos; kann nicht in sich selbst zusammengeführt werden.  Halten Sie Strg gedrückt und klicken Sie auch die Einträge an, die darin aufgehen sollen.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Merge into</source>
+        <translation>Zusammenführen in</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this entry.  The movies of the others will use it instead, and the others will be deleted:</source>
+        <translation>Diesen Eintrag &amp;behalten.  Die Filme der anderen verwenden stattdessen diesen, und die anderen werden gelöscht:</translation>
+    </message>
+    <message>
+        <source>Merge complete</source>
+        <translation>Zusammenführung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 merged into &apos;%2&apos;.  %3 changed.</source>
+        <translation>%1 in &apos;%2&apos; zusammengeführt.  %3 geändert.</translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>entries</source>
+        <translation>Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open movie database..</source>
+        <translation>Filmdatenbank Ö&amp;ffnen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Add Movie</source>
+        <translation>Film &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Movie</source>
+        <translation>Film &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Movie</source>
+        <translation>&amp;Nächster Film</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Movie</source>
+        <translation>&amp;Vorheriger Film</translation>
+    </message>
+    <message>
+        <source>Publish as &amp;web page..</source>
+        <translation>Als &amp;Webseite veröffentlichen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Printer setup..</source>
+        <translation>&amp;Druckereinrichtung ..</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Title search..</source>
+        <translation>Nach &amp;Titel suchen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Actor search..</source>
+        <translation>Nach &amp;Darsteller suchen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Director search..</source>
+        <translation>Nach &amp;Regisseur suchen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Genre search..</source>
+        <translation>Nach &amp;Genre suchen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Movie # search..</source>
+        <translation>Nach &amp;Filmnummer suchen ..</translation>
+    </message>
+    <message>
+        <source>La&amp;bel # search..</source>
+        <translation>Nach &amp;Etikettnummer suchen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Location search..</source>
+        <translation>Nach &amp;Standort suchen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Notes search</source>
+        <translation>In &amp;Notizen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Producer search..</source>
+        <translation>Nach &amp;Produzent suchen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Clear search</source>
+        <translation>Suche &amp;aufheben</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <source>&amp;Movie listing..</source>
+        <translation>&amp;Filmliste ..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by &amp;label #)..</source>
+        <translation>Filmliste (nach &amp;Etikettnummer) ..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by &amp;rating)..</source>
+        <translation>Filmliste (nach &amp;Altersfreigabe) ..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by medi&amp;a)..</source>
+        <translation>Filmliste (nach &amp;Medium) ..</translation>
+    </message>
+    <message>
+        <source>Movie listing (&amp;detailed)..</source>
+        <translation>Filmliste (&amp;ausführlich) ..</translation>
+    </message>
+    <message>
+        <source>&amp;Inventory by location..</source>
+        <translation>&amp;Bestand nach Standort ..</translation>
+    </message>
+    <message>
+        <source>&amp;Cost summary..</source>
+        <translation>&amp;Kostenübersicht ..</translation>
+    </message>
+    <message>
+        <source>Movies l&amp;ent out..</source>
+        <translation>&amp;Verliehene Filme ..</translation>
+    </message>
+    <message>
+        <source>Set&amp;up</source>
+        <translation>&amp;Einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Actors..</source>
+        <translation>&amp;Darsteller ..</translation>
+    </message>
+    <message>
+        <source>&amp;Genres (types)..</source>
+        <translation>&amp;Genres (Arten) ..</translation>
+    </message>
+    <message>
+        <source>&amp;Media..</source>
+        <translation>&amp;Medien ..</translation>
+    </message>
+    <message>
+        <source>&amp;Ratings..</source>
+        <translation>&amp;Altersfreigaben ..</translation>
+    </message>
+    <message>
+        <source>&amp;Storage locations..</source>
+        <translation>&amp;Standorte ..</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Unused actors..</source>
+        <translation>&amp;Unbenutzte Darsteller löschen ..</translation>
+    </message>
+    <message>
+        <source>&amp;IMDb settings..</source>
+        <translation>&amp;IMDb-Einstellungen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Export to file..</source>
+        <translation>In Datei &amp;exportieren ..</translation>
+    </message>
+    <message>
+        <source>&amp;Import from file..</source>
+        <translation>Aus Datei &amp;importieren ..</translation>
+    </message>
+    <message>
+        <source>Import from &amp;another catalogue..</source>
+        <translation>Aus &amp;anderem Katalog importieren ..</translation>
+    </message>
+    <message>
+        <source>&amp;Repair data..</source>
+        <translation>Daten &amp;reparieren ..</translation>
+    </message>
+    <message>
+        <source>&amp;Check label numbers..</source>
+        <translation>Etikettnummern &amp;prüfen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Find duplicate movies..</source>
+        <translation>&amp;Doppelte Filme finden ..</translation>
+    </message>
+    <message>
+        <source>&amp;Start over..</source>
+        <translation>&amp;Neu beginnen ..</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;About..</source>
+        <translation>Ü&amp;ber ..</translation>
+    </message>
+    <message>
+        <source>Add New Movie</source>
+        <translation>Neuen Film hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Film löschen</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Kontextmenü</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainWindow</name>
+    <message>
+        <source>Movies in list: 0</source>
+        <translation>Filme in der Liste: 0</translation>
+    </message>
+    <message>
+        <source>You are currently in search mode.  Press CTRL+Q to clear your current search.</source>
+        <translation>Sie befinden sich im Suchmodus.  Drücken Sie STRG+Q, um die aktuelle Suche aufzuheben.</translation>
+    </message>
+    <message>
+        <source>Load movies</source>
+        <translation>Filme laden</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Suche aufheben</translation>
+    </message>
+    <message>
+        <source>Your search no longer finds any movies.  Clear your search?</source>
+        <translation>Ihre Suche findet keine Filme mehr.  Suche aufheben?</translation>
+    </message>
+    <message>
+        <source>Movies on file: %1</source>
+        <translation>Filme im Bestand: %L1</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Film löschen</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Altersfreigabe</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>%1 hinzufügen?</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; does not exist.  Add it?</source>
+        <translation>%1 &apos;%2&apos; existiert nicht.  Hinzufügen?</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.  &apos;%2&apos; is not one.</source>
+        <translation>%1 muss eine Zahl sein.  &apos;%2&apos; ist keine.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The cost &apos;%1&apos; is not an amount of money.  Type an amount of at most 922,337,203,685,477.58.</source>
+        <translation>Der Preis &apos;%1&apos; ist kein Geldbetrag.  Geben Sie einen Betrag von höchstens 922.337.203.685.477,58 ein.</translation>
+    </message>
+    <message>
+        <source>Delete Warning</source>
+        <translation>Löschwarnung</translation>
+    </message>
+    <message>
+        <source>Delete movie &apos;%1&apos;?</source>
+        <translation>Film &apos;%1&apos; löschen?</translation>
+    </message>
+    <message>
+        <source>Exit Tallowmere Movie Database?</source>
+        <translation>Tallowmere Movie Database beenden?</translation>
+    </message>
+    <message>
+        <source>Movies on file: 0</source>
+        <translation>Filme im Bestand: 0</translation>
+    </message>
+    <message>
+        <source>Open Movie Database</source>
+        <translation>Filmdatenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Enter the name of the movie database to open or create.  (Note: &apos;KIB&apos; is the standard database):</source>
+        <translation>Geben Sie den Namen der Filmdatenbank ein, die geöffnet oder angelegt werden soll.  (Hinweis: &apos;KIB&apos; ist die Standarddatenbank):</translation>
+    </message>
+    <message>
+        <source>A catalogue name can have at most %1 letters and digits.</source>
+        <translation>Ein Katalogname darf höchstens %1 Buchstaben und Ziffern haben.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; database opened.</source>
+        <translation>Datenbank &apos;%1&apos; geöffnet.</translation>
+    </message>
+    <message>
+        <source>  Click on Add Movie to begin.</source>
+        <translation>  Klicken Sie auf „Film hinzufügen“, um zu beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MaintenanceCommands</name>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Repair database?</source>
+        <translation>Datenbank reparieren?</translation>
+    </message>
+    <message>
+        <source>Repair complete</source>
+        <translation>Reparatur abgeschlossen</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 problems repaired.</source>
+        <translation>%L1 Probleme behoben.</translation>
+    </message>
+    <message>
+        <source>Delete?</source>
+        <translation>Löschen?</translation>
+    </message>
+    <message>
+        <source>Delete all actors that are not currently used?</source>
+        <translation>Alle Darsteller löschen, die derzeit nicht verwendet werden?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>%1 actors deleted.</source>
+        <translation>%L1 Darsteller gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MovieFileDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MovieListModel</name>
+    <message>
+        <source>Movie #</source>
+        <translation>Film-Nr.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>Etikett-Nr.</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Sterne</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PeerImportCommand</name>
+    <message>
+        <source>Import from another catalogue</source>
+        <translation>Aus anderem Katalog importieren</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no file this program can import: it reads collections of the KDE collection manager (.tc), of GCstar (.gcs) and CSV files.</source>
+        <translation>&apos;%1&apos; ist keine Datei, die dieses Programm importieren kann: Es liest Sammlungen der KDE-Sammlungsverwaltung (.tc), von GCstar (.gcs) und CSV-Dateien.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled. %1 movies imported before it stopped.</source>
+        <translation>Der Import wurde abgebrochen. %L1 Filme wurden vorher importiert.</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%L1 Filme importiert.</translation>
+    </message>
+    <message>
+        <source>
+
+The import stopped: %1 Nothing of that movie or those after it was imported.</source>
+        <translation>
+
+Der Import wurde angehalten: %1 Nichts von diesem Film oder den folgenden wurde importiert.</translation>
+    </message>
+    <message>
+        <source>Other catalogues&apos; files (*.tc *.xml *.gcs *.csv *.txt)</source>
+        <translation>Dateien anderer Kataloge (*.tc *.xml *.gcs *.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Importing</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PreviewWindow</name>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF</source>
+        <translation>Als P&amp;DF speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save report file…</source>
+        <translation>Berichtsdatei &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Protected</source>
+        <translation>Geschützt</translation>
+    </message>
+    <message>
+        <source>This report is password protected.  Please enter password:</source>
+        <translation>Dieser Bericht ist kennwortgeschützt.  Bitte geben Sie das Kennwort ein:</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Report files (*.rpt)</source>
+        <translation>Berichtsdateien (*.rpt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &apos;%1&apos;.
+
+%2</source>
+        <translation>Der Bericht konnte nicht als &apos;%1&apos; gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PrintSetupDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckeinrichtung</translation>
+    </message>
+    <message>
+        <source>Printer name:</source>
+        <translation>Druckername:</translation>
+    </message>
+    <message>
+        <source># of copies:</source>
+        <translation>Anzahl der Kopien:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PrintingWindow</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Wird gedruckt ...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PublishCommand</name>
+    <message>
+        <source>Publish as web page</source>
+        <translation>Als Webseite veröffentlichen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds a web page already. Replace it?</source>
+        <translation>&apos;%1&apos; enthält bereits eine Webseite. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 movies published to &apos;%2&apos;.
+
+Open the page in the web browser?</source>
+        <translation>%L1 Filme in &apos;%2&apos; veröffentlicht.
+
+Die Seite im Webbrowser öffnen?</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RecordView</name>
+    <message>
+        <source>Set &amp;Genres &gt;&gt;</source>
+        <translation>&amp;Genres festlegen &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Add A&amp;ctor</source>
+        <translation>Dars&amp;teller hinzufügen</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Actor</source>
+        <translation>Darsteller &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Movie</source>
+        <translation>Film &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Movie</source>
+        <translation>Film &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Änderungen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>MM/TT/JJJJ</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Genres:</source>
+        <translation>Genres:</translation>
+    </message>
+    <message>
+        <source>Stars:</source>
+        <translation>Sterne:</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Medium:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Altersfreigabe:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Standort:</translation>
+    </message>
+    <message>
+        <source>Label #:</source>
+        <translation>Etikett-Nr.:</translation>
+    </message>
+    <message>
+        <source>Cost ($):</source>
+        <translation>Preis ($):</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Regie:</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Produzent:</translation>
+    </message>
+    <message>
+        <source>Date acquired:</source>
+        <translation>Erworben am:</translation>
+    </message>
+    <message>
+        <source>Lent To:</source>
+        <translation>Verliehen an:</translation>
+    </message>
+    <message>
+        <source>Date lent:</source>
+        <translation>Verliehen am:</translation>
+    </message>
+    <message>
+        <source>Actors:</source>
+        <translation>Darsteller:</translation>
+    </message>
+    <message>
+        <source>My notes:</source>
+        <translation>Meine Notizen:</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Sterne</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Preis</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportSelectionDialog</name>
+    <message>
+        <source>Movie List by Rating</source>
+        <translation>Filmliste nach Altersfreigabe</translation>
+    </message>
+    <message>
+        <source>Select the ratings to print.  Click &apos;Print Report&apos; when ready or &apos;Cancel&apos; to quit.</source>
+        <translation>Wählen Sie die Altersfreigaben zum Drucken aus.  Klicken Sie auf „Bericht drucken“, wenn Sie bereit sind, oder auf „Abbrechen“, um aufzuhören.</translation>
+    </message>
+    <message>
+        <source>Select one or more ratings to print.</source>
+        <translation>Wählen Sie eine oder mehrere Altersfreigaben zum Drucken aus.</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Media</source>
+        <translation>Filmliste nach Medium</translation>
+    </message>
+    <message>
+        <source>Select the media formats to print.  Click &apos;Print Report&apos; when ready or &apos;Cancel&apos; to quit.</source>
+        <translation>Wählen Sie die Medien zum Drucken aus.  Klicken Sie auf „Bericht drucken“, wenn Sie bereit sind, oder auf „Abbrechen“, um aufzuhören.</translation>
+    </message>
+    <message>
+        <source>Select one or more media formats to print.</source>
+        <translation>Wählen Sie ein oder mehrere Medien zum Drucken aus.</translation>
+    </message>
+    <message>
+        <source>&amp;Print Report</source>
+        <translation>Bericht &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportSession</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The report on the screen is being printed.  Wait until it is finished, or cancel it.</source>
+        <translation>Der Bericht auf dem Bildschirm wird gerade gedruckt.  Warten Sie, bis er fertig ist, oder brechen Sie ab.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SearchDialog</name>
+    <message>
+        <source>Search Genre</source>
+        <translation>Genre suchen</translation>
+    </message>
+    <message>
+        <source>Select the genres that you want to find.</source>
+        <translation>Wählen Sie die Genres, die Sie finden möchten.</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Search Title</source>
+        <translation>Titel suchen</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Enter the title of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Geben Sie den Titel des gesuchten Films ein.  Verwenden Sie * für eine beliebige Gruppe von Buchstaben und ? für genau einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Enter a title to search for.</source>
+        <translation>Geben Sie einen Titel ein, nach dem gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No movies match the title &apos;%1&apos;.</source>
+        <translation>Kein Film passt zum Titel &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Search Movie #</source>
+        <translation>Filmnummer suchen</translation>
+    </message>
+    <message>
+        <source>Movie #:</source>
+        <translation>Film-Nr.:</translation>
+    </message>
+    <message>
+        <source>Enter the # of the movie you want to find.</source>
+        <translation>Geben Sie die Nummer des gesuchten Films ein.</translation>
+    </message>
+    <message>
+        <source>Enter a movie # to find.</source>
+        <translation>Geben Sie eine Filmnummer ein.</translation>
+    </message>
+    <message>
+        <source>No movies match the # %1.</source>
+        <translation>Kein Film hat die Nummer %1.</translation>
+    </message>
+    <message>
+        <source>Search Label Number</source>
+        <translation>Etikettnummer suchen</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Etikett:</translation>
+    </message>
+    <message>
+        <source>Enter the label number of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Geben Sie die Etikettnummer des gesuchten Films ein.  Verwenden Sie * für eine beliebige Gruppe von Buchstaben und ? für genau einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Enter a label number to search.</source>
+        <translation>Geben Sie eine Etikettnummer für die Suche ein.</translation>
+    </message>
+    <message>
+        <source>No movies match the label number &apos;%1&apos;.</source>
+        <translation>Kein Film passt zur Etikettnummer &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Search Actor</source>
+        <translation>Darsteller suchen</translation>
+    </message>
+    <message>
+        <source>Actor:</source>
+        <translation>Darsteller:</translation>
+    </message>
+    <message>
+        <source>Enter the name of an actor to find the movies they appear in.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Geben Sie den Namen eines Darstellers ein, um die Filme zu finden, in denen er mitspielt.  Verwenden Sie * für eine beliebige Gruppe von Buchstaben und ? für genau einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Enter an actor to search for.</source>
+        <translation>Geben Sie einen Darsteller ein, nach dem gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No movies have an actor that matches &apos;%1&apos;.</source>
+        <translation>Kein Film hat einen Darsteller, der zu &apos;%1&apos; passt.</translation>
+    </message>
+    <message>
+        <source>&amp;Lookup Actor</source>
+        <translation>Darsteller &amp;nachschlagen</translation>
+    </message>
+    <message>
+        <source>Search Director</source>
+        <translation>Regisseur suchen</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Regie:</translation>
+    </message>
+    <message>
+        <source>Enter the director of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Geben Sie den Regisseur des gesuchten Films ein.  Verwenden Sie * für eine beliebige Gruppe von Buchstaben und ? für genau einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Enter a director to search for.</source>
+        <translation>Geben Sie einen Regisseur ein, nach dem gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No movies match the director &apos;%1&apos;.</source>
+        <translation>Kein Film passt zum Regisseur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Search Producer</source>
+        <translation>Produzent suchen</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Produzent:</translation>
+    </message>
+    <message>
+        <source>Enter the producer of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Geben Sie den Produzenten des gesuchten Films ein.  Verwenden Sie * für eine beliebige Gruppe von Buchstaben und ? für genau einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Enter a producer to search for.</source>
+        <translation>Geben Sie einen Produzenten ein, nach dem gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No movies match the producer &apos;%1&apos;.</source>
+        <translation>Kein Film passt zum Produzenten &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Search Location</source>
+        <translation>Standort suchen</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Standort:</translation>
+    </message>
+    <message>
+        <source>Enter the name of the storage location of the movies you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Geben Sie den Standort der gesuchten Filme ein.  Verwenden Sie * für eine beliebige Gruppe von Buchstaben und ? für genau einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Enter a location to search for.</source>
+        <translation>Geben Sie einen Standort ein, nach dem gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No movies have a location that matches &apos;%1&apos;.</source>
+        <translation>Kein Film hat einen Standort, der zu &apos;%1&apos; passt.</translation>
+    </message>
+    <message>
+        <source>&amp;Lookup Location</source>
+        <translation>Standort &amp;nachschlagen</translation>
+    </message>
+    <message>
+        <source>Search Notes</source>
+        <translation>Notizen durchsuchen</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>Enter any notes you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Geben Sie die Notizen ein, die Sie finden möchten.  Verwenden Sie * für eine beliebige Gruppe von Buchstaben und ? für genau einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Enter notes to search for.</source>
+        <translation>Geben Sie Notizen ein, nach denen gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No movies match the notes &apos;%1&apos;.</source>
+        <translation>Kein Film passt zu den Notizen &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ShortcutsDialog</name>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Strg+S</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close: saves the shown movie and asks to exit</source>
+        <translation>Schließen: speichert den angezeigten Film und fragt, ob beendet werden soll</translation>
+    </message>
+    <message>
+        <source>Alt+letter</source>
+        <translation>Alt+Buchstabe</translation>
+    </message>
+    <message>
+        <source>The menu or button whose caption has that letter underlined</source>
+        <translation>Das Menü oder die Schaltfläche, deren Beschriftung diesen Buchstaben unterstrichen hat</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down, Home, End</source>
+        <translation>Hoch, Runter, Bild auf, Bild ab, Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>Go to another movie and show it</source>
+        <translation>Zu einem anderen Film gehen und ihn anzeigen</translation>
+    </message>
+    <message>
+        <source>A letter</source>
+        <translation>Ein Buchstabe</translation>
+    </message>
+    <message>
+        <source>Go to the first title beginning with it</source>
+        <translation>Zum ersten Titel gehen, der damit beginnt</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Add Movie</source>
+        <translation>Film hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Film löschen</translation>
+    </message>
+    <message>
+        <source>Add a name (in the actor picker: add a new actor)</source>
+        <translation>Einen Namen hinzufügen (in der Darstellerauswahl: einen neuen Darsteller hinzufügen)</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Edit the selected name (in the actor picker: select it)</source>
+        <translation>Den ausgewählten Namen bearbeiten (in der Darstellerauswahl: ihn auswählen)</translation>
+    </message>
+    <message>
+        <source>Delete the selected name</source>
+        <translation>Den ausgewählten Namen löschen</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Die Liste schließen</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>Previous and next page</source>
+        <translation>Vorherige und nächste Seite</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>First and last page</source>
+        <translation>Erste und letzte Seite</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Links, Rechts, Hoch, Runter</translation>
+    </message>
+    <message>
+        <source>Scroll the page</source>
+        <translation>Die Seite verschieben</translation>
+    </message>
+    <message>
+        <source>Ctrl++, Ctrl+-</source>
+        <translation>Strg++, Strg+-</translation>
+    </message>
+    <message>
+        <source>Zoom in and out</source>
+        <translation>Vergrößern und verkleinern</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Die Vorschau schließen</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Movie list</source>
+        <translation>Filmliste</translation>
+    </message>
+    <message>
+        <source>Setup lists and pickers</source>
+        <translation>Listen und Auswahldialoge</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SplashWindow</name>
+    <message>
+        <source>Starting</source>
+        <translation>Wird gestartet</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SpoolPrinting</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &apos;%1&apos;.  Check that the printer is ready, or choose another one in File &gt; Printer setup.</source>
+        <translation>Der Bericht konnte nicht auf &apos;%1&apos; gedruckt werden.  Prüfen Sie, ob der Drucker bereit ist, oder wählen Sie unter Datei &gt; Druckereinrichtung einen anderen.</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation>In Datei drucken</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file; it has been left as it is.</source>
+        <translation>&apos;%1&apos; ist %2, keine Datei; es wurde unverändert gelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::StartOverDialog</name>
+    <message>
+        <source>Start over (delete all data and start again)</source>
+        <translation>Neu beginnen (alle Daten löschen und von vorn anfangen)</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>0 movies on file</source>
+        <translation>0 Filme im Bestand</translation>
+    </message>
+    <message>
+        <source>%1 movies on file</source>
+        <translation>%L1 Filme im Bestand</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>You have selected nothing to reset.</source>
+        <translation>Sie haben nichts zum Zurücksetzen ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Reset database (delete all movies)?</source>
+        <translation>Datenbank zurücksetzen (alle Filme löschen)?</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>System reset.</source>
+        <translation>System zurückgesetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UserGuide</name>
+    <message>
+        <source>Tallowmere Movie Database: user guide</source>
+        <translation>Tallowmere Movie Database: Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The user guide could not be made from &apos;%1&apos;.</source>
+        <translation>Das Benutzerhandbuch konnte nicht aus &apos;%1&apos; erstellt werden.</translation>
+    </message>
+    <message>
+        <source>No browser could open the user guide &apos;%1&apos;.</source>
+        <translation>Kein Browser konnte das Benutzerhandbuch &apos;%1&apos; öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::EditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&apos; already exists.  Please enter a unique name to add.</source>
+        <translation>&apos; ist bereits vorhanden.  Bitte geben Sie einen eindeutigen Namen ein.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Merge into…</source>
+        <translation>&amp;Zusammenführen in …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Click on an item to edit.</source>
+        <translation>Klicken Sie auf einen Eintrag, um ihn zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Click on an item to delete.</source>
+        <translation>Klicken Sie auf einen Eintrag, um ihn zu löschen.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;?</source>
+        <translation>&apos;%1&apos; löschen?</translation>
+    </message>
+    <message>
+        <source> movies.</source>
+        <translation> Filmen verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListEntryModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListMember</name>
+    <message>
+        <source>Ratings</source>
+        <translation>Altersfreigaben</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Altersfreigabe</translation>
+    </message>
+    <message>
+        <source>Add Rating</source>
+        <translation>Altersfreigabe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Rating</source>
+        <translation>Altersfreigabe bearbeiten</translation>
+    </message>
+    <message>
+        <source>Rating &apos;</source>
+        <translation>Altersfreigabe &apos;</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Cannot delete this rating.  It is used in </source>
+        <translation>Diese Altersfreigabe kann nicht gelöscht werden.  Sie wird in </translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Add Genre</source>
+        <translation>Genre hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Genre</source>
+        <translation>Genre bearbeiten</translation>
+    </message>
+    <message>
+        <source>Genre &apos;</source>
+        <translation>Genre &apos;</translation>
+    </message>
+    <message>
+        <source>Cannot delete this genre.  It is used in </source>
+        <translation>Dieses Genre kann nicht gelöscht werden.  Es wird in </translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Actor</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Add Actor</source>
+        <translation>Darsteller hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Actor</source>
+        <translation>Darsteller bearbeiten</translation>
+    </message>
+    <message>
+        <source>Actor &apos;</source>
+        <translation>Darsteller &apos;</translation>
+    </message>
+    <message>
+        <source>Cannot delete this actor.  They are used in </source>
+        <translation>Dieser Darsteller kann nicht gelöscht werden.  Er wird in </translation>
+    </message>
+    <message>
+        <source>Medias</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Medium hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Media</source>
+        <translation>Medium bearbeiten</translation>
+    </message>
+    <message>
+        <source>Media &apos;</source>
+        <translation>Medium &apos;</translation>
+    </message>
+    <message>
+        <source>Cannot delete this media.  Is is used in </source>
+        <translation>Dieses Medium kann nicht gelöscht werden.  Es wird in </translation>
+    </message>
+    <message>
+        <source>Storage Locations</source>
+        <translation>Standorte</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Add Location</source>
+        <translation>Standort hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Location</source>
+        <translation>Standort bearbeiten</translation>
+    </message>
+    <message>
+        <source>Location &apos;</source>
+        <translation>Standort &apos;</translation>
+    </message>
+    <message>
+        <source>Cannot delete this location.  Is is used in </source>
+        <translation>Dieser Standort kann nicht gelöscht werden.  Er wird in </translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::LookupDialog</name>
+    <message>
+        <source>Lookup </source>
+        <translation>Auswahl: </translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::SelectActorDialog</name>
+    <message>
+        <source>Select Actor</source>
+        <translation>Darsteller auswählen</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Tippen, um die Liste einzugrenzen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Actor</source>
+        <translation>&amp;Neuen Darsteller hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is already in the list. Use it?</source>
+        <translation>&apos;%1&apos; ist bereits in der Liste. Verwenden?</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::SetGenreDialog</name>
+    <message>
+        <source>Set Genres</source>
+        <translation>Genres festlegen</translation>
+    </message>
+    <message>
+        <source>Select the genres that best fit this movie.</source>
+        <translation>Wählen Sie die Genres, die am besten zu diesem Film passen.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+</context>
+</TS>

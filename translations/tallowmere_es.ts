@@ -1,0 +1,2078 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>app::Startup</name>
+    <message>
+        <source>%1 could not start: the step &quot;%2&quot; failed.
+
+%3</source>
+        <translation>%1 no pudo iniciarse: el paso &quot;%2&quot; falló.
+
+%3</translation>
+    </message>
+    <message>
+        <source>%1 needs the SQLite driver of Qt 6, which is not installed.  On Debian it is the package libqt6sql6-sqlite.</source>
+        <translation>%1 necesita el controlador SQLite de Qt 6, que no está instalado.  En Debian es el paquete libqt6sql6-sqlite.</translation>
+    </message>
+    <message>
+        <source>%1 cannot write to its catalogue folder &apos;%2&apos;.</source>
+        <translation>%1 no puede escribir en su carpeta de catálogo «%2».</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Iniciando</translation>
+    </message>
+    <message>
+        <source>Open database</source>
+        <translation>Abriendo la base de datos</translation>
+    </message>
+    <message>
+        <source>Update database</source>
+        <translation>Actualizando la base de datos</translation>
+    </message>
+    <message>
+        <source>Loading movies</source>
+        <translation>Cargando películas</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicializando</translation>
+    </message>
+</context>
+<context>
+    <name>ui::AboutDialog</name>
+    <message>
+        <source>About Tallowmere Movie Database</source>
+        <translation>Acerca de Tallowmere Movie Database</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Movies: 0</source>
+        <translation>Películas: 0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Movies on file: </source>
+        <translation>Películas registradas: </translation>
+    </message>
+    <message>
+        <source>Internet Question</source>
+        <translation>Pregunta de Internet</translation>
+    </message>
+    <message>
+        <source>Load the Tallowmere Software website?</source>
+        <translation>¿Cargar el sitio web de Tallowmere Software?</translation>
+    </message>
+    <message>
+        <source>Could not launch browser.</source>
+        <translation>No se pudo abrir el navegador.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BackupFirst</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing has been changed.</source>
+        <translation>%1
+
+No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>
+
+The catalogue as it was before is kept in &apos;%1&apos;.</source>
+        <translation>
+
+El catálogo tal como estaba antes se conserva en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CastEditing</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Click on an actor to remove.</source>
+        <translation>Haga clic en un actor para quitarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CsvMappingDialog</name>
+    <message>
+        <source>The first lines of the file</source>
+        <translation>Las primeras líneas del archivo</translation>
+    </message>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Columnas del archivo CSV</translation>
+    </message>
+    <message>
+        <source>(as guessed or kept)</source>
+        <translation>(según lo deducido o conservado)</translation>
+    </message>
+    <message>
+        <source>Film site list export</source>
+        <translation>Exportación de lista de un sitio de películas</translation>
+    </message>
+    <message>
+        <source>Film diary export</source>
+        <translation>Exportación de un diario de películas</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Preajuste:</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>What each column goes into. A column that goes into a line of the notes comes in as &quot;Header: value&quot;.</source>
+        <translation>A dónde va cada columna. Una columna que va a una línea de las notas llega como &quot;Encabezado: valor&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DesktopCommands</name>
+    <message>
+        <source>Commands</source>
+        <translation>Órdenes</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Guardar cambios</translation>
+    </message>
+    <message>
+        <source>Show all movies (clear the search)</source>
+        <translation>Mostrar todas las películas (borrar la búsqueda)</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Print preview of the movie listing</source>
+        <translation>Vista previa de impresión de la lista de películas</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DuplicateMoviesDialog</name>
+    <message>
+        <source>Find Duplicate Movies</source>
+        <translation>Buscar películas duplicadas</translation>
+    </message>
+    <message>
+        <source>Titles that look &amp;alike, in groups:</source>
+        <translation>Títulos &amp;parecidos, en grupos:</translation>
+    </message>
+    <message>
+        <source>&amp;Show movie</source>
+        <translation>&amp;Mostrar película</translation>
+    </message>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Combinar…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Groups: %1  Movies: %2</source>
+        <translation>Grupos: %1  Películas: %2</translation>
+    </message>
+    <message>
+        <source>No titles look alike.</source>
+        <translation>Ningún título se parece a otro.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Click on a movie to show.</source>
+        <translation>Haga clic en una película para mostrarla.</translation>
+    </message>
+    <message>
+        <source>Select the two movies of one group to merge: click one, then hold Ctrl and click the other.</source>
+        <translation>Seleccione las dos películas de un grupo que quiere combinar: haga clic en una y luego mantenga Ctrl y haga clic en la otra.</translation>
+    </message>
+    <message>
+        <source>%1  (Movie # %2)</source>
+        <translation>%1  (película n.º %2)</translation>
+    </message>
+    <message>
+        <source>Merge movies</source>
+        <translation>Combinar películas</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this movie.  It gains the genres and cast of the other, which is then deleted; its own fields stay as they are:</source>
+        <translation>&amp;Conservar esta película.  Recibe los géneros y el reparto de la otra, que luego se elimina; sus propios campos quedan como están:</translation>
+    </message>
+    <message>
+        <source>Merge complete</source>
+        <translation>Combinación completada</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; (Movie # %2) is merged into &apos;%3&apos; (Movie # %4).</source>
+        <translation>«%1» (película n.º %2) se ha combinado en «%3» (película n.º %4).</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DuplicateMoviesModel</name>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Movie #</source>
+        <translation>N.º de película</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ErrorReport</name>
+    <message>
+        <source>The catalogue could not be read or written.
+
+%1</source>
+        <translation>No se pudo leer ni escribir el catálogo.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ExportDialog</name>
+    <message>
+        <source>Export Movies</source>
+        <translation>Exportar películas</translation>
+    </message>
+    <message>
+        <source>%1 movies exported.</source>
+        <translation>%L1 películas exportadas.</translation>
+    </message>
+    <message>
+        <source>
+
+Not exported, because their media, rating or storage location no longer exists: %1. Repair data mends that.</source>
+        <translation>
+
+No exportadas porque su soporte, clasificación o ubicación ya no existe: %L1. «Reparar datos» lo corrige.</translation>
+    </message>
+    <message>
+        <source>
+
+The file cannot hold double quotes, nor line breaks outside the notes, and a &quot;|&quot; in the notes reads back as a line break; %1 of the movies had such text.</source>
+        <translation>
+
+El archivo no admite comillas dobles ni saltos de línea fuera de las notas, y un «|» en las notas se vuelve a leer como salto de línea; %L1 de las películas tenían ese texto.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be read, so the export stopped.
+
+%1
+
+%2</source>
+        <translation>No se pudo leer el catálogo, así que la exportación se detuvo.
+
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has been left as it was.</source>
+        <translation>«%1» se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has not been created.</source>
+        <translation>«%1» no se ha creado.</translation>
+    </message>
+    <message>
+        <source>Export your movies to a comma delimited file.</source>
+        <translation>Exporte sus películas a un archivo delimitado por comas.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Overwrite Warning</source>
+        <translation>Aviso de sobrescritura</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Overwrite?</source>
+        <translation>«%1» ya existe. ¿Sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Exportación completada</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FilmSiteDialog</name>
+    <message>
+        <source>IMDb Settings</source>
+        <translation>Ajustes de IMDb</translation>
+    </message>
+    <message>
+        <source>Select the website that you want to link to whenever you click on the IMDb button.</source>
+        <translation>Seleccione el sitio web que se abrirá cada vez que haga clic en el botón IMDb.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FilmSitePicture</name>
+    <message>
+        <source>Look it up on the film web site</source>
+        <translation>Consultarla en el sitio web de películas</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GenreSearchDialog</name>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Enter a genre to search for.</source>
+        <translation>Elija un género para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies have the genres you selected.</source>
+        <translation>Ninguna película tiene los géneros seleccionados.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ImportDialog</name>
+    <message>
+        <source>Import Movies</source>
+        <translation>Importar películas</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%L1 películas importadas.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled. %1 movies imported before it stopped.</source>
+        <translation>La importación se canceló. %L1 películas importadas antes de detenerse.</translation>
+    </message>
+    <message>
+        <source>The import stopped at line %1 of &apos;%2&apos;:
+
+%3
+
+Movies imported before that line: %4. Nothing of that line or the lines after it was imported.</source>
+        <translation>La importación se detuvo en la línea %L1 de «%2»:
+
+%3
+
+Películas importadas antes de esa línea: %L4. No se importó nada de esa línea ni de las siguientes.</translation>
+    </message>
+    <message>
+        <source>Import your movies from a comma delimited file.</source>
+        <translation>Importe sus películas desde un archivo delimitado por comas.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>«%1» no existe.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a movie file.</source>
+        <translation>«%1» es %2, no un archivo de películas.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>This file is not in the correct format.  To see a valid file layout,
+examine the file created by the Export Movies option.</source>
+        <translation>Este archivo no tiene el formato correcto.  Para ver un formato válido,
+examine el archivo creado por la opción «Exportar películas».</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Importación cancelada</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Importación completada</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ImportPreviewDialog</name>
+    <message>
+        <source>genres</source>
+        <translation>géneros</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>soportes</translation>
+    </message>
+    <message>
+        <source>ratings</source>
+        <translation>clasificaciones</translation>
+    </message>
+    <message>
+        <source>storage locations</source>
+        <translation>ubicaciones</translation>
+    </message>
+    <message>
+        <source>actors</source>
+        <translation>actores</translation>
+    </message>
+    <message>
+        <source>Movies to add: %1
+Movies to update (a movie of the same title is in the catalogue): %2</source>
+        <translation>Películas que se añadirán: %1
+Películas que se actualizarán (hay una película del mismo título en el catálogo): %2</translation>
+    </message>
+    <message>
+        <source>New %1: %2</source>
+        <translation>%1 nuevos: %L2</translation>
+    </message>
+    <message>
+        <source>
+Lines %1%2.</source>
+        <translation>
+Líneas %1%2.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Import Preview</source>
+        <translation>Vista previa de la importación</translation>
+    </message>
+    <message>
+        <source>What the import adds and passes over</source>
+        <translation>Lo que la importación añade y omite</translation>
+    </message>
+</context>
+<context>
+    <name>ui::KeepChoiceDialog</name>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Combinar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ListMerge</name>
+    <message>
+        <source>Click on the entries to merge, holding Ctrl to add each one after the first.</source>
+        <translation>Haga clic en las entradas que quiere combinar, manteniendo Ctrl para añadir cada una después de la primera.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be merged into itself.  Hold Ctrl and click the entries to merge into it as well.</source>
+        <translation>«%1» no se puede combinar consigo mismo.  Mantenga pulsado Ctrl y haga clic también en las entradas que se combinarán en él.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>movie</source>
+        <translation>película</translation>
+    </message>
+    <message>
+        <source>movies</source>
+        <translation>películas</translation>
+    </message>
+    <message>
+        <source>Merge into</source>
+        <translation>Combinar en</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this entry.  The movies of the others will use it instead, and the others will be deleted:</source>
+        <translation>&amp;Conservar esta entrada.  Las películas de las demás la usarán en su lugar, y las demás se eliminarán:</translation>
+    </message>
+    <message>
+        <source>Merge complete</source>
+        <translation>Combinación completada</translation>
+    </message>
+    <message>
+        <source>%1 merged into &apos;%2&apos;.  %3 changed.</source>
+        <translation>%1 combinado(s) en «%2».  %3 modificado(s).</translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>entries</source>
+        <translation>entradas</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open movie database..</source>
+        <translation>&amp;Abrir base de datos de películas..</translation>
+    </message>
+    <message>
+        <source>&amp;Add Movie</source>
+        <translation>&amp;Añadir película</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Movie</source>
+        <translation>&amp;Eliminar película</translation>
+    </message>
+    <message>
+        <source>&amp;Next Movie</source>
+        <translation>Película &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Movie</source>
+        <translation>Película &amp;anterior</translation>
+    </message>
+    <message>
+        <source>Publish as &amp;web page..</source>
+        <translation>Publicar como página &amp;web..</translation>
+    </message>
+    <message>
+        <source>&amp;Printer setup..</source>
+        <translation>Configurar &amp;impresora..</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Title search..</source>
+        <translation>Buscar por &amp;título..</translation>
+    </message>
+    <message>
+        <source>&amp;Actor search..</source>
+        <translation>Buscar por &amp;actor..</translation>
+    </message>
+    <message>
+        <source>&amp;Director search..</source>
+        <translation>Buscar por &amp;director..</translation>
+    </message>
+    <message>
+        <source>&amp;Genre search..</source>
+        <translation>Buscar por &amp;género..</translation>
+    </message>
+    <message>
+        <source>&amp;Movie # search..</source>
+        <translation>Buscar por n.º de &amp;película..</translation>
+    </message>
+    <message>
+        <source>La&amp;bel # search..</source>
+        <translation>Buscar por n.º de &amp;etiqueta..</translation>
+    </message>
+    <message>
+        <source>&amp;Location search..</source>
+        <translation>Buscar por &amp;ubicación..</translation>
+    </message>
+    <message>
+        <source>&amp;Notes search</source>
+        <translation>Buscar en las &amp;notas</translation>
+    </message>
+    <message>
+        <source>&amp;Producer search..</source>
+        <translation>Buscar por &amp;productor..</translation>
+    </message>
+    <message>
+        <source>&amp;Clear search</source>
+        <translation>&amp;Borrar búsqueda</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Informes</translation>
+    </message>
+    <message>
+        <source>&amp;Movie listing..</source>
+        <translation>&amp;Lista de películas..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by &amp;label #)..</source>
+        <translation>Lista de películas (por n.º de &amp;etiqueta)..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by &amp;rating)..</source>
+        <translation>Lista de películas (por &amp;clasificación)..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by medi&amp;a)..</source>
+        <translation>Lista de películas (por &amp;soporte)..</translation>
+    </message>
+    <message>
+        <source>Movie listing (&amp;detailed)..</source>
+        <translation>Lista de películas (&amp;detallada)..</translation>
+    </message>
+    <message>
+        <source>&amp;Inventory by location..</source>
+        <translation>&amp;Inventario por ubicación..</translation>
+    </message>
+    <message>
+        <source>&amp;Cost summary..</source>
+        <translation>&amp;Resumen de costes..</translation>
+    </message>
+    <message>
+        <source>Movies l&amp;ent out..</source>
+        <translation>Películas &amp;prestadas..</translation>
+    </message>
+    <message>
+        <source>Set&amp;up</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Actors..</source>
+        <translation>&amp;Actores..</translation>
+    </message>
+    <message>
+        <source>&amp;Genres (types)..</source>
+        <translation>&amp;Géneros (tipos)..</translation>
+    </message>
+    <message>
+        <source>&amp;Media..</source>
+        <translation>&amp;Soportes..</translation>
+    </message>
+    <message>
+        <source>&amp;Ratings..</source>
+        <translation>&amp;Clasificaciones..</translation>
+    </message>
+    <message>
+        <source>&amp;Storage locations..</source>
+        <translation>&amp;Ubicaciones de almacenamiento..</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Unused actors..</source>
+        <translation>&amp;Eliminar actores sin usar..</translation>
+    </message>
+    <message>
+        <source>&amp;IMDb settings..</source>
+        <translation>Ajustes de &amp;IMDb..</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Export to file..</source>
+        <translation>&amp;Exportar a archivo..</translation>
+    </message>
+    <message>
+        <source>&amp;Import from file..</source>
+        <translation>&amp;Importar desde archivo..</translation>
+    </message>
+    <message>
+        <source>Import from &amp;another catalogue..</source>
+        <translation>Importar desde &amp;otro catálogo..</translation>
+    </message>
+    <message>
+        <source>&amp;Repair data..</source>
+        <translation>&amp;Reparar datos..</translation>
+    </message>
+    <message>
+        <source>&amp;Check label numbers..</source>
+        <translation>&amp;Comprobar números de etiqueta..</translation>
+    </message>
+    <message>
+        <source>&amp;Find duplicate movies..</source>
+        <translation>Buscar películas &amp;duplicadas..</translation>
+    </message>
+    <message>
+        <source>&amp;Start over..</source>
+        <translation>Empezar de &amp;nuevo..</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Guía del usuario</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard shortcuts</source>
+        <translation>&amp;Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>&amp;About..</source>
+        <translation>&amp;Acerca de..</translation>
+    </message>
+    <message>
+        <source>Add New Movie</source>
+        <translation>Añadir película nueva</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Eliminar película</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Menú contextual</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainWindow</name>
+    <message>
+        <source>Movies in list: 0</source>
+        <translation>Películas en la lista: 0</translation>
+    </message>
+    <message>
+        <source>You are currently in search mode.  Press CTRL+Q to clear your current search.</source>
+        <translation>Está en modo de búsqueda.  Pulse CTRL+Q para borrar la búsqueda actual.</translation>
+    </message>
+    <message>
+        <source>Load movies</source>
+        <translation>Cargando películas</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Borrar búsqueda</translation>
+    </message>
+    <message>
+        <source>Your search no longer finds any movies.  Clear your search?</source>
+        <translation>Su búsqueda ya no encuentra ninguna película.  ¿Borrar la búsqueda?</translation>
+    </message>
+    <message>
+        <source>Movies on file: %1</source>
+        <translation>Películas registradas: %L1</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Eliminar película</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>¿Añadir %1?</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; does not exist.  Add it?</source>
+        <translation>%1 «%2» no existe.  ¿Añadirlo?</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.  &apos;%2&apos; is not one.</source>
+        <translation>%1 debe ser un número.  «%2» no lo es.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>The cost &apos;%1&apos; is not an amount of money.  Type an amount of at most 922,337,203,685,477.58.</source>
+        <translation>El coste «%1» no es una cantidad de dinero.  Escriba una cantidad de como máximo 922.337.203.685.477,58.</translation>
+    </message>
+    <message>
+        <source>Delete Warning</source>
+        <translation>Aviso de eliminación</translation>
+    </message>
+    <message>
+        <source>Delete movie &apos;%1&apos;?</source>
+        <translation>¿Eliminar la película «%1»?</translation>
+    </message>
+    <message>
+        <source>Exit Tallowmere Movie Database?</source>
+        <translation>¿Salir de Tallowmere Movie Database?</translation>
+    </message>
+    <message>
+        <source>Movies on file: 0</source>
+        <translation>Películas registradas: 0</translation>
+    </message>
+    <message>
+        <source>Open Movie Database</source>
+        <translation>Abrir base de datos de películas</translation>
+    </message>
+    <message>
+        <source>Enter the name of the movie database to open or create.  (Note: &apos;KIB&apos; is the standard database):</source>
+        <translation>Escriba el nombre de la base de datos de películas que quiere abrir o crear.  (Nota: «KIB» es la base de datos estándar):</translation>
+    </message>
+    <message>
+        <source>A catalogue name can have at most %1 letters and digits.</source>
+        <translation>Un nombre de catálogo puede tener como máximo %1 letras y cifras.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; database opened.</source>
+        <translation>Base de datos «%1» abierta.</translation>
+    </message>
+    <message>
+        <source>  Click on Add Movie to begin.</source>
+        <translation>  Haga clic en «Añadir película» para empezar.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MaintenanceCommands</name>
+    <message>
+        <source>Repair</source>
+        <translation>Reparar</translation>
+    </message>
+    <message>
+        <source>Repair database?</source>
+        <translation>¿Reparar la base de datos?</translation>
+    </message>
+    <message>
+        <source>Repair complete</source>
+        <translation>Reparación completada</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No se encontraron problemas.</translation>
+    </message>
+    <message>
+        <source>%1 problems repaired.</source>
+        <translation>%L1 problemas reparados.</translation>
+    </message>
+    <message>
+        <source>Delete?</source>
+        <translation>¿Eliminar?</translation>
+    </message>
+    <message>
+        <source>Delete all actors that are not currently used?</source>
+        <translation>¿Eliminar todos los actores que no se usan actualmente?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>%1 actors deleted.</source>
+        <translation>%L1 actores eliminados.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MovieFileDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Elegir el archivo</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MovieListModel</name>
+    <message>
+        <source>Movie #</source>
+        <translation>N.º de película</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N.º de etiqueta</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Estrellas</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PeerImportCommand</name>
+    <message>
+        <source>Import from another catalogue</source>
+        <translation>Importar desde otro catálogo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no file this program can import: it reads collections of the KDE collection manager (.tc), of GCstar (.gcs) and CSV files.</source>
+        <translation>«%1» no es un archivo que este programa pueda importar: lee colecciones del gestor de colecciones de KDE (.tc), de GCstar (.gcs) y archivos CSV.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled. %1 movies imported before it stopped.</source>
+        <translation>La importación se canceló. %L1 películas importadas antes de detenerse.</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%L1 películas importadas.</translation>
+    </message>
+    <message>
+        <source>
+
+The import stopped: %1 Nothing of that movie or those after it was imported.</source>
+        <translation>
+
+La importación se detuvo: %1 No se importó nada de esa película ni de las siguientes.</translation>
+    </message>
+    <message>
+        <source>Other catalogues&apos; files (*.tc *.xml *.gcs *.csv *.txt)</source>
+        <translation>Archivos de otros catálogos (*.tc *.xml *.gcs *.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Importing</source>
+        <translation>Importando</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Importación cancelada</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Importación completada</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PreviewWindow</name>
+    <message>
+        <source>First page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF</source>
+        <translation>Guardar como P&amp;DF</translation>
+    </message>
+    <message>
+        <source>&amp;Save report file…</source>
+        <translation>&amp;Guardar archivo de informe…</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Información</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Ajustar anchura</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Ajustar página</translation>
+    </message>
+    <message>
+        <source>Protected</source>
+        <translation>Protegido</translation>
+    </message>
+    <message>
+        <source>This report is password protected.  Please enter password:</source>
+        <translation>Este informe está protegido con contraseña.  Escriba la contraseña:</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Report files (*.rpt)</source>
+        <translation>Archivos de informe (*.rpt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &apos;%1&apos;.
+
+%2</source>
+        <translation>No se pudo guardar el informe como «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PrintSetupDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresión</translation>
+    </message>
+    <message>
+        <source>Printer name:</source>
+        <translation>Nombre de la impresora:</translation>
+    </message>
+    <message>
+        <source># of copies:</source>
+        <translation>N.º de copias:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PrintingWindow</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Imprimiendo...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PublishCommand</name>
+    <message>
+        <source>Publish as web page</source>
+        <translation>Publicar como página web</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds a web page already. Replace it?</source>
+        <translation>«%1» ya contiene una página web. ¿Reemplazarla?</translation>
+    </message>
+    <message>
+        <source>%1 movies published to &apos;%2&apos;.
+
+Open the page in the web browser?</source>
+        <translation>%L1 películas publicadas en «%2».
+
+¿Abrir la página en el navegador web?</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RecordView</name>
+    <message>
+        <source>Set &amp;Genres &gt;&gt;</source>
+        <translation>Definir &amp;géneros &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Add A&amp;ctor</source>
+        <translation>Añadir a&amp;ctor</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Actor</source>
+        <translation>&amp;Quitar actor</translation>
+    </message>
+    <message>
+        <source>&amp;Add Movie</source>
+        <translation>&amp;Añadir película</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Movie</source>
+        <translation>&amp;Eliminar película</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Guardar cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/aaaa</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Genres:</source>
+        <translation>Géneros:</translation>
+    </message>
+    <message>
+        <source>Stars:</source>
+        <translation>Estrellas:</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Soporte:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutos:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Clasificación:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Label #:</source>
+        <translation>N.º de etiqueta:</translation>
+    </message>
+    <message>
+        <source>Cost ($):</source>
+        <translation>Coste ($):</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Director:</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Productor:</translation>
+    </message>
+    <message>
+        <source>Date acquired:</source>
+        <translation>Fecha de adquisición:</translation>
+    </message>
+    <message>
+        <source>Lent To:</source>
+        <translation>Prestado a:</translation>
+    </message>
+    <message>
+        <source>Date lent:</source>
+        <translation>Fecha de préstamo:</translation>
+    </message>
+    <message>
+        <source>Actors:</source>
+        <translation>Actores:</translation>
+    </message>
+    <message>
+        <source>My notes:</source>
+        <translation>Mis notas:</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Estrellas</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportSelectionDialog</name>
+    <message>
+        <source>Movie List by Rating</source>
+        <translation>Lista de películas por clasificación</translation>
+    </message>
+    <message>
+        <source>Select the ratings to print.  Click &apos;Print Report&apos; when ready or &apos;Cancel&apos; to quit.</source>
+        <translation>Seleccione las clasificaciones que quiere imprimir.  Haga clic en «Imprimir informe» cuando esté listo o en «Cancelar» para salir.</translation>
+    </message>
+    <message>
+        <source>Select one or more ratings to print.</source>
+        <translation>Seleccione una o más clasificaciones para imprimir.</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Media</source>
+        <translation>Lista de películas por soporte</translation>
+    </message>
+    <message>
+        <source>Select the media formats to print.  Click &apos;Print Report&apos; when ready or &apos;Cancel&apos; to quit.</source>
+        <translation>Seleccione los soportes que quiere imprimir.  Haga clic en «Imprimir informe» cuando esté listo o en «Cancelar» para salir.</translation>
+    </message>
+    <message>
+        <source>Select one or more media formats to print.</source>
+        <translation>Seleccione uno o más soportes para imprimir.</translation>
+    </message>
+    <message>
+        <source>&amp;Print Report</source>
+        <translation>&amp;Imprimir informe</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportSession</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>The report on the screen is being printed.  Wait until it is finished, or cancel it.</source>
+        <translation>El informe de la pantalla se está imprimiendo.  Espere a que termine o cancélelo.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SearchDialog</name>
+    <message>
+        <source>Search Genre</source>
+        <translation>Buscar género</translation>
+    </message>
+    <message>
+        <source>Select the genres that you want to find.</source>
+        <translation>Seleccione los géneros que quiere encontrar.</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Search Title</source>
+        <translation>Buscar título</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Enter the title of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Escriba el título de la película que busca.  Use * para representar cualquier grupo de letras y ? para representar una sola letra.</translation>
+    </message>
+    <message>
+        <source>Enter a title to search for.</source>
+        <translation>Escriba un título para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies match the title &apos;%1&apos;.</source>
+        <translation>Ninguna película coincide con el título «%1».</translation>
+    </message>
+    <message>
+        <source>Search Movie #</source>
+        <translation>Buscar n.º de película</translation>
+    </message>
+    <message>
+        <source>Movie #:</source>
+        <translation>N.º de película:</translation>
+    </message>
+    <message>
+        <source>Enter the # of the movie you want to find.</source>
+        <translation>Escriba el n.º de la película que busca.</translation>
+    </message>
+    <message>
+        <source>Enter a movie # to find.</source>
+        <translation>Escriba un n.º de película para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies match the # %1.</source>
+        <translation>Ninguna película coincide con el n.º %1.</translation>
+    </message>
+    <message>
+        <source>Search Label Number</source>
+        <translation>Buscar número de etiqueta</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Etiqueta:</translation>
+    </message>
+    <message>
+        <source>Enter the label number of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Escriba el número de etiqueta de la película que busca.  Use * para representar cualquier grupo de letras y ? para representar una sola letra.</translation>
+    </message>
+    <message>
+        <source>Enter a label number to search.</source>
+        <translation>Escriba un número de etiqueta para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies match the label number &apos;%1&apos;.</source>
+        <translation>Ninguna película coincide con el número de etiqueta «%1».</translation>
+    </message>
+    <message>
+        <source>Search Actor</source>
+        <translation>Buscar actor</translation>
+    </message>
+    <message>
+        <source>Actor:</source>
+        <translation>Actor:</translation>
+    </message>
+    <message>
+        <source>Enter the name of an actor to find the movies they appear in.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Escriba el nombre de un actor para encontrar las películas en las que aparece.  Use * para representar cualquier grupo de letras y ? para representar una sola letra.</translation>
+    </message>
+    <message>
+        <source>Enter an actor to search for.</source>
+        <translation>Escriba un actor para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies have an actor that matches &apos;%1&apos;.</source>
+        <translation>Ninguna película tiene un actor que coincida con «%1».</translation>
+    </message>
+    <message>
+        <source>&amp;Lookup Actor</source>
+        <translation>&amp;Consultar actor</translation>
+    </message>
+    <message>
+        <source>Search Director</source>
+        <translation>Buscar director</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Director:</translation>
+    </message>
+    <message>
+        <source>Enter the director of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Escriba el director de la película que busca.  Use * para representar cualquier grupo de letras y ? para representar una sola letra.</translation>
+    </message>
+    <message>
+        <source>Enter a director to search for.</source>
+        <translation>Escriba un director para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies match the director &apos;%1&apos;.</source>
+        <translation>Ninguna película coincide con el director «%1».</translation>
+    </message>
+    <message>
+        <source>Search Producer</source>
+        <translation>Buscar productor</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Productor:</translation>
+    </message>
+    <message>
+        <source>Enter the producer of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Escriba el productor de la película que busca.  Use * para representar cualquier grupo de letras y ? para representar una sola letra.</translation>
+    </message>
+    <message>
+        <source>Enter a producer to search for.</source>
+        <translation>Escriba un productor para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies match the producer &apos;%1&apos;.</source>
+        <translation>Ninguna película coincide con el productor «%1».</translation>
+    </message>
+    <message>
+        <source>Search Location</source>
+        <translation>Buscar ubicación</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Enter the name of the storage location of the movies you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Escriba el nombre de la ubicación de las películas que busca.  Use * para representar cualquier grupo de letras y ? para representar una sola letra.</translation>
+    </message>
+    <message>
+        <source>Enter a location to search for.</source>
+        <translation>Escriba una ubicación para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies have a location that matches &apos;%1&apos;.</source>
+        <translation>Ninguna película tiene una ubicación que coincida con «%1».</translation>
+    </message>
+    <message>
+        <source>&amp;Lookup Location</source>
+        <translation>&amp;Consultar ubicación</translation>
+    </message>
+    <message>
+        <source>Search Notes</source>
+        <translation>Buscar en las notas</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>Enter any notes you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Escriba las notas que quiere encontrar.  Use * para representar cualquier grupo de letras y ? para representar una sola letra.</translation>
+    </message>
+    <message>
+        <source>Enter notes to search for.</source>
+        <translation>Escriba notas para buscar.</translation>
+    </message>
+    <message>
+        <source>No movies match the notes &apos;%1&apos;.</source>
+        <translation>Ninguna película coincide con las notas «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ShortcutsDialog</name>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Guardar cambios</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close: saves the shown movie and asks to exit</source>
+        <translation>Cerrar: guarda la película mostrada y pregunta si salir</translation>
+    </message>
+    <message>
+        <source>Alt+letter</source>
+        <translation>Alt+letra</translation>
+    </message>
+    <message>
+        <source>The menu or button whose caption has that letter underlined</source>
+        <translation>El menú o el botón cuyo texto tiene esa letra subrayada</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down, Home, End</source>
+        <translation>Arriba, Abajo, Re Pág, Av Pág, Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>Go to another movie and show it</source>
+        <translation>Ir a otra película y mostrarla</translation>
+    </message>
+    <message>
+        <source>A letter</source>
+        <translation>Una letra</translation>
+    </message>
+    <message>
+        <source>Go to the first title beginning with it</source>
+        <translation>Ir al primer título que empieza por ella</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Add Movie</source>
+        <translation>Añadir película</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Eliminar película</translation>
+    </message>
+    <message>
+        <source>Add a name (in the actor picker: add a new actor)</source>
+        <translation>Añadir un nombre (en el selector de actores: añadir un actor nuevo)</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Edit the selected name (in the actor picker: select it)</source>
+        <translation>Editar el nombre seleccionado (en el selector de actores: seleccionarlo)</translation>
+    </message>
+    <message>
+        <source>Delete the selected name</source>
+        <translation>Eliminar el nombre seleccionado</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Cerrar la lista</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Re Pág, Av Pág</translation>
+    </message>
+    <message>
+        <source>Previous and next page</source>
+        <translation>Página anterior y siguiente</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>First and last page</source>
+        <translation>Primera y última página</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Izquierda, Derecha, Arriba, Abajo</translation>
+    </message>
+    <message>
+        <source>Scroll the page</source>
+        <translation>Desplazar la página</translation>
+    </message>
+    <message>
+        <source>Ctrl++, Ctrl+-</source>
+        <translation>Ctrl++, Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Zoom in and out</source>
+        <translation>Acercar y alejar</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Cerrar la vista previa</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Movie list</source>
+        <translation>Lista de películas</translation>
+    </message>
+    <message>
+        <source>Setup lists and pickers</source>
+        <translation>Listas y selectores</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SplashWindow</name>
+    <message>
+        <source>Starting</source>
+        <translation>Iniciando</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SpoolPrinting</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &apos;%1&apos;.  Check that the printer is ready, or choose another one in File &gt; Printer setup.</source>
+        <translation>No se pudo imprimir el informe en «%1».  Compruebe que la impresora está lista o elija otra en Archivo &gt; Configurar impresora.</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation>Imprimir a archivo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file; it has been left as it is.</source>
+        <translation>«%1» es %2, no un archivo; se ha dejado como está.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::StartOverDialog</name>
+    <message>
+        <source>Start over (delete all data and start again)</source>
+        <translation>Empezar de nuevo (eliminar todos los datos y volver a empezar)</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>0 movies on file</source>
+        <translation>0 películas registradas</translation>
+    </message>
+    <message>
+        <source>%1 movies on file</source>
+        <translation>%L1 películas registradas</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>You have selected nothing to reset.</source>
+        <translation>No ha seleccionado nada que restablecer.</translation>
+    </message>
+    <message>
+        <source>Reset database (delete all movies)?</source>
+        <translation>¿Restablecer la base de datos (eliminar todas las películas)?</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>System reset.</source>
+        <translation>Sistema restablecido.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UserGuide</name>
+    <message>
+        <source>Tallowmere Movie Database: user guide</source>
+        <translation>Tallowmere Movie Database: guía del usuario</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>The user guide could not be made from &apos;%1&apos;.</source>
+        <translation>No se pudo crear la guía del usuario a partir de «%1».</translation>
+    </message>
+    <message>
+        <source>No browser could open the user guide &apos;%1&apos;.</source>
+        <translation>Ningún navegador pudo abrir la guía del usuario «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::EditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&apos; already exists.  Please enter a unique name to add.</source>
+        <translation>» ya existe.  Escriba un nombre que no esté en la lista.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Merge into…</source>
+        <translation>&amp;Combinar en…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Click on an item to edit.</source>
+        <translation>Haga clic en un elemento para editarlo.</translation>
+    </message>
+    <message>
+        <source>Click on an item to delete.</source>
+        <translation>Haga clic en un elemento para eliminarlo.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;?</source>
+        <translation>¿Eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source> movies.</source>
+        <translation> películas.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListEntryModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Películas</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListMember</name>
+    <message>
+        <source>Ratings</source>
+        <translation>Clasificaciones</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Add Rating</source>
+        <translation>Añadir clasificación</translation>
+    </message>
+    <message>
+        <source>Edit Rating</source>
+        <translation>Editar clasificación</translation>
+    </message>
+    <message>
+        <source>Rating &apos;</source>
+        <translation>Clasificación «</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Cannot delete this rating.  It is used in </source>
+        <translation>No se puede eliminar esta clasificación.  Se usa en </translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Géneros</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Add Genre</source>
+        <translation>Añadir género</translation>
+    </message>
+    <message>
+        <source>Edit Genre</source>
+        <translation>Editar género</translation>
+    </message>
+    <message>
+        <source>Genre &apos;</source>
+        <translation>Género «</translation>
+    </message>
+    <message>
+        <source>Cannot delete this genre.  It is used in </source>
+        <translation>No se puede eliminar este género.  Se usa en </translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Actores</translation>
+    </message>
+    <message>
+        <source>Actor</source>
+        <translation>Actor</translation>
+    </message>
+    <message>
+        <source>Add Actor</source>
+        <translation>Añadir actor</translation>
+    </message>
+    <message>
+        <source>Edit Actor</source>
+        <translation>Editar actor</translation>
+    </message>
+    <message>
+        <source>Actor &apos;</source>
+        <translation>Actor «</translation>
+    </message>
+    <message>
+        <source>Cannot delete this actor.  They are used in </source>
+        <translation>No se puede eliminar este actor.  Se usa en </translation>
+    </message>
+    <message>
+        <source>Medias</source>
+        <translation>Soportes</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Añadir soporte</translation>
+    </message>
+    <message>
+        <source>Edit Media</source>
+        <translation>Editar soporte</translation>
+    </message>
+    <message>
+        <source>Media &apos;</source>
+        <translation>Soporte «</translation>
+    </message>
+    <message>
+        <source>Cannot delete this media.  Is is used in </source>
+        <translation>No se puede eliminar este soporte.  Se usa en </translation>
+    </message>
+    <message>
+        <source>Storage Locations</source>
+        <translation>Ubicaciones de almacenamiento</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Add Location</source>
+        <translation>Añadir ubicación</translation>
+    </message>
+    <message>
+        <source>Edit Location</source>
+        <translation>Editar ubicación</translation>
+    </message>
+    <message>
+        <source>Location &apos;</source>
+        <translation>Ubicación «</translation>
+    </message>
+    <message>
+        <source>Cannot delete this location.  Is is used in </source>
+        <translation>No se puede eliminar esta ubicación.  Se usa en </translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::LookupDialog</name>
+    <message>
+        <source>Lookup </source>
+        <translation>Consulta: </translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::SelectActorDialog</name>
+    <message>
+        <source>Select Actor</source>
+        <translation>Seleccionar actor</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Escriba para acotar la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Actores</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Actor</source>
+        <translation>&amp;Añadir actor nuevo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is already in the list. Use it?</source>
+        <translation>«%1» ya está en la lista. ¿Usarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::SetGenreDialog</name>
+    <message>
+        <source>Set Genres</source>
+        <translation>Definir géneros</translation>
+    </message>
+    <message>
+        <source>Select the genres that best fit this movie.</source>
+        <translation>Seleccione los géneros que mejor describen esta película.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2078 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>app::Startup</name>
+    <message>
+        <source>%1 could not start: the step &quot;%2&quot; failed.
+
+%3</source>
+        <translation>%1 n&apos;a pas pu démarrer : l&apos;étape &quot;%2&quot; a échoué.
+
+%3</translation>
+    </message>
+    <message>
+        <source>%1 needs the SQLite driver of Qt 6, which is not installed.  On Debian it is the package libqt6sql6-sqlite.</source>
+        <translation>%1 a besoin du pilote SQLite de Qt 6, qui n&apos;est pas installé.  Sous Debian, c&apos;est le paquet libqt6sql6-sqlite.</translation>
+    </message>
+    <message>
+        <source>%1 cannot write to its catalogue folder &apos;%2&apos;.</source>
+        <translation>%1 ne peut pas écrire dans son dossier de catalogue « %2 ».</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Open database</source>
+        <translation>Ouverture de la base</translation>
+    </message>
+    <message>
+        <source>Update database</source>
+        <translation>Mise à jour de la base</translation>
+    </message>
+    <message>
+        <source>Loading movies</source>
+        <translation>Chargement des films</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisation</translation>
+    </message>
+</context>
+<context>
+    <name>ui::AboutDialog</name>
+    <message>
+        <source>About Tallowmere Movie Database</source>
+        <translation>À propos de Tallowmere Movie Database</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Movies: 0</source>
+        <translation>Films : 0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Movies on file: </source>
+        <translation>Films enregistrés : </translation>
+    </message>
+    <message>
+        <source>Internet Question</source>
+        <translation>Question Internet</translation>
+    </message>
+    <message>
+        <source>Load the Tallowmere Software website?</source>
+        <translation>Charger le site web de Tallowmere Software ?</translation>
+    </message>
+    <message>
+        <source>Could not launch browser.</source>
+        <translation>Impossible de lancer le navigateur.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::BackupFirst</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing has been changed.</source>
+        <translation>%1
+
+Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>
+
+The catalogue as it was before is kept in &apos;%1&apos;.</source>
+        <translation>
+
+Le catalogue tel qu&apos;il était avant est conservé dans « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CastEditing</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Click on an actor to remove.</source>
+        <translation>Cliquez sur un acteur pour le retirer.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CsvMappingDialog</name>
+    <message>
+        <source>The first lines of the file</source>
+        <translation>Les premières lignes du fichier</translation>
+    </message>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Colonnes du fichier CSV</translation>
+    </message>
+    <message>
+        <source>(as guessed or kept)</source>
+        <translation>(tel que deviné ou conservé)</translation>
+    </message>
+    <message>
+        <source>Film site list export</source>
+        <translation>Export de liste d&apos;un site de films</translation>
+    </message>
+    <message>
+        <source>Film diary export</source>
+        <translation>Export d&apos;un journal de films</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Préréglage :</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>What each column goes into. A column that goes into a line of the notes comes in as &quot;Header: value&quot;.</source>
+        <translation>Où va chaque colonne. Une colonne qui va dans une ligne des notes arrive sous la forme &quot;En-tête : valeur&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DesktopCommands</name>
+    <message>
+        <source>Commands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Show all movies (clear the search)</source>
+        <translation>Afficher tous les films (effacer la recherche)</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Print preview of the movie listing</source>
+        <translation>Aperçu avant impression de la liste des films</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DuplicateMoviesDialog</name>
+    <message>
+        <source>Find Duplicate Movies</source>
+        <translation>Trouver les films en double</translation>
+    </message>
+    <message>
+        <source>Titles that look &amp;alike, in groups:</source>
+        <translation>Titres qui se &amp;ressemblent, par groupes :</translation>
+    </message>
+    <message>
+        <source>&amp;Show movie</source>
+        <translation>&amp;Afficher le film</translation>
+    </message>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Fusionner…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Groups: %1  Movies: %2</source>
+        <translation>Groupes : %1  Films : %2</translation>
+    </message>
+    <message>
+        <source>No titles look alike.</source>
+        <translation>Aucun titre ne se ressemble.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Click on a movie to show.</source>
+        <translation>Cliquez sur un film pour l&apos;afficher.</translation>
+    </message>
+    <message>
+        <source>Select the two movies of one group to merge: click one, then hold Ctrl and click the other.</source>
+        <translation>Sélectionnez les deux films d&apos;un groupe à fusionner : cliquez sur l&apos;un, puis maintenez Ctrl et cliquez sur l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>%1  (Movie # %2)</source>
+        <translation>%1  (film n° %2)</translation>
+    </message>
+    <message>
+        <source>Merge movies</source>
+        <translation>Fusionner les films</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this movie.  It gains the genres and cast of the other, which is then deleted; its own fields stay as they are:</source>
+        <translation>&amp;Garder ce film.  Il reçoit les genres et la distribution de l&apos;autre, qui est ensuite supprimé ; ses propres champs restent tels quels :</translation>
+    </message>
+    <message>
+        <source>Merge complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; (Movie # %2) is merged into &apos;%3&apos; (Movie # %4).</source>
+        <translation>« %1 » (film n° %2) est fusionné dans « %3 » (film n° %4).</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DuplicateMoviesModel</name>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Movie #</source>
+        <translation>N° de film</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ErrorReport</name>
+    <message>
+        <source>The catalogue could not be read or written.
+
+%1</source>
+        <translation>Le catalogue n&apos;a pas pu être lu ou écrit.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ExportDialog</name>
+    <message>
+        <source>Export Movies</source>
+        <translation>Exporter les films</translation>
+    </message>
+    <message>
+        <source>%1 movies exported.</source>
+        <translation>%L1 films exportés.</translation>
+    </message>
+    <message>
+        <source>
+
+Not exported, because their media, rating or storage location no longer exists: %1. Repair data mends that.</source>
+        <translation>
+
+Non exportés, car leur support, leur classification ou leur emplacement n&apos;existe plus : %L1. « Réparer les données » corrige cela.</translation>
+    </message>
+    <message>
+        <source>
+
+The file cannot hold double quotes, nor line breaks outside the notes, and a &quot;|&quot; in the notes reads back as a line break; %1 of the movies had such text.</source>
+        <translation>
+
+Le fichier ne peut contenir ni guillemets doubles, ni sauts de ligne hors des notes, et un « | » dans les notes se relit comme un saut de ligne ; %L1 des films contenaient un tel texte.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be read, so the export stopped.
+
+%1
+
+%2</source>
+        <translation>Le catalogue n&apos;a pas pu être lu, l&apos;exportation s&apos;est donc arrêtée.
+
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has been left as it was.</source>
+        <translation>« %1 » a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has not been created.</source>
+        <translation>« %1 » n&apos;a pas été créé.</translation>
+    </message>
+    <message>
+        <source>Export your movies to a comma delimited file.</source>
+        <translation>Exportez vos films dans un fichier délimité par des virgules.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Overwrite Warning</source>
+        <translation>Avertissement d&apos;écrasement</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Overwrite?</source>
+        <translation>« %1 » existe déjà. L&apos;écraser ?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Exportation terminée</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FilmSiteDialog</name>
+    <message>
+        <source>IMDb Settings</source>
+        <translation>Paramètres IMDb</translation>
+    </message>
+    <message>
+        <source>Select the website that you want to link to whenever you click on the IMDb button.</source>
+        <translation>Sélectionnez le site web à ouvrir chaque fois que vous cliquez sur le bouton IMDb.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FilmSitePicture</name>
+    <message>
+        <source>Look it up on the film web site</source>
+        <translation>Le consulter sur le site de films</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GenreSearchDialog</name>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Enter a genre to search for.</source>
+        <translation>Choisissez un genre à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies have the genres you selected.</source>
+        <translation>Aucun film n&apos;a les genres sélectionnés.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ImportDialog</name>
+    <message>
+        <source>Import Movies</source>
+        <translation>Importer des films</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%L1 films importés.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled. %1 movies imported before it stopped.</source>
+        <translation>L&apos;importation a été annulée. %L1 films importés avant l&apos;arrêt.</translation>
+    </message>
+    <message>
+        <source>The import stopped at line %1 of &apos;%2&apos;:
+
+%3
+
+Movies imported before that line: %4. Nothing of that line or the lines after it was imported.</source>
+        <translation>L&apos;importation s&apos;est arrêtée à la ligne %L1 de « %2 » :
+
+%3
+
+Films importés avant cette ligne : %L4. Rien de cette ligne ni des suivantes n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Import your movies from a comma delimited file.</source>
+        <translation>Importez vos films depuis un fichier délimité par des virgules.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>« %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a movie file.</source>
+        <translation>« %1 » est %2, pas un fichier de films.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>This file is not in the correct format.  To see a valid file layout,
+examine the file created by the Export Movies option.</source>
+        <translation>Ce fichier n&apos;est pas au bon format.  Pour voir une disposition valide,
+examinez le fichier créé par l&apos;option « Exporter les films ».</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Importation annulée</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ImportPreviewDialog</name>
+    <message>
+        <source>genres</source>
+        <translation>genres</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>supports</translation>
+    </message>
+    <message>
+        <source>ratings</source>
+        <translation>classifications</translation>
+    </message>
+    <message>
+        <source>storage locations</source>
+        <translation>emplacements</translation>
+    </message>
+    <message>
+        <source>actors</source>
+        <translation>acteurs</translation>
+    </message>
+    <message>
+        <source>Movies to add: %1
+Movies to update (a movie of the same title is in the catalogue): %2</source>
+        <translation>Films à ajouter : %1
+Films à mettre à jour (un film du même titre est dans le catalogue) : %2</translation>
+    </message>
+    <message>
+        <source>New %1: %2</source>
+        <translation>Nouveaux %1 : %L2</translation>
+    </message>
+    <message>
+        <source>
+Lines %1%2.</source>
+        <translation>
+Lignes %1%2.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Import Preview</source>
+        <translation>Aperçu de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>What the import adds and passes over</source>
+        <translation>Ce que l&apos;importation ajoute et ignore</translation>
+    </message>
+</context>
+<context>
+    <name>ui::KeepChoiceDialog</name>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ListMerge</name>
+    <message>
+        <source>Click on the entries to merge, holding Ctrl to add each one after the first.</source>
+        <translation>Cliquez sur les entrées à fusionner, en maintenant Ctrl pour ajouter chacune après la première.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be merged into itself.  Hold Ctrl and click the entries to merge into it as well.</source>
+        <translation>« %1 » ne peut pas être fusionné dans lui-même.  Maintenez Ctrl et cliquez aussi sur les entrées à fusionner dedans.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>movie</source>
+        <translation>film</translation>
+    </message>
+    <message>
+        <source>movies</source>
+        <translation>films</translation>
+    </message>
+    <message>
+        <source>Merge into</source>
+        <translation>Fusionner dans</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this entry.  The movies of the others will use it instead, and the others will be deleted:</source>
+        <translation>&amp;Garder cette entrée.  Les films des autres l&apos;utiliseront à leur place, et les autres seront supprimées :</translation>
+    </message>
+    <message>
+        <source>Merge complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message>
+        <source>%1 merged into &apos;%2&apos;.  %3 changed.</source>
+        <translation>%1 fusionné(s) dans « %2 ».  %3 modifié(s).</translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>entries</source>
+        <translation>entrées</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open movie database..</source>
+        <translation>&amp;Ouvrir une base de films..</translation>
+    </message>
+    <message>
+        <source>&amp;Add Movie</source>
+        <translation>&amp;Ajouter un film</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Movie</source>
+        <translation>&amp;Supprimer le film</translation>
+    </message>
+    <message>
+        <source>&amp;Next Movie</source>
+        <translation>Film &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Movie</source>
+        <translation>Film &amp;précédent</translation>
+    </message>
+    <message>
+        <source>Publish as &amp;web page..</source>
+        <translation>Publier comme page &amp;web..</translation>
+    </message>
+    <message>
+        <source>&amp;Printer setup..</source>
+        <translation>Configuration de l&apos;&amp;imprimante..</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Title search..</source>
+        <translation>Recherche par &amp;titre..</translation>
+    </message>
+    <message>
+        <source>&amp;Actor search..</source>
+        <translation>Recherche par &amp;acteur..</translation>
+    </message>
+    <message>
+        <source>&amp;Director search..</source>
+        <translation>Recherche par &amp;réalisateur..</translation>
+    </message>
+    <message>
+        <source>&amp;Genre search..</source>
+        <translation>Recherche par &amp;genre..</translation>
+    </message>
+    <message>
+        <source>&amp;Movie # search..</source>
+        <translation>Recherche par n° de &amp;film..</translation>
+    </message>
+    <message>
+        <source>La&amp;bel # search..</source>
+        <translation>Recherche par n° d&apos;&amp;étiquette..</translation>
+    </message>
+    <message>
+        <source>&amp;Location search..</source>
+        <translation>Recherche par &amp;emplacement..</translation>
+    </message>
+    <message>
+        <source>&amp;Notes search</source>
+        <translation>Recherche dans les &amp;notes</translation>
+    </message>
+    <message>
+        <source>&amp;Producer search..</source>
+        <translation>Recherche par &amp;producteur..</translation>
+    </message>
+    <message>
+        <source>&amp;Clear search</source>
+        <translation>&amp;Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>Ra&amp;pports</translation>
+    </message>
+    <message>
+        <source>&amp;Movie listing..</source>
+        <translation>&amp;Liste des films..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by &amp;label #)..</source>
+        <translation>Liste des films (par n° d&apos;&amp;étiquette)..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by &amp;rating)..</source>
+        <translation>Liste des films (par &amp;classification)..</translation>
+    </message>
+    <message>
+        <source>Movie listing (by medi&amp;a)..</source>
+        <translation>Liste des films (par &amp;support)..</translation>
+    </message>
+    <message>
+        <source>Movie listing (&amp;detailed)..</source>
+        <translation>Liste des films (&amp;détaillée)..</translation>
+    </message>
+    <message>
+        <source>&amp;Inventory by location..</source>
+        <translation>&amp;Inventaire par emplacement..</translation>
+    </message>
+    <message>
+        <source>&amp;Cost summary..</source>
+        <translation>Récapitulatif des &amp;coûts..</translation>
+    </message>
+    <message>
+        <source>Movies l&amp;ent out..</source>
+        <translation>Films &amp;prêtés..</translation>
+    </message>
+    <message>
+        <source>Set&amp;up</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Actors..</source>
+        <translation>&amp;Acteurs..</translation>
+    </message>
+    <message>
+        <source>&amp;Genres (types)..</source>
+        <translation>&amp;Genres (types)..</translation>
+    </message>
+    <message>
+        <source>&amp;Media..</source>
+        <translation>&amp;Supports..</translation>
+    </message>
+    <message>
+        <source>&amp;Ratings..</source>
+        <translation>&amp;Classifications..</translation>
+    </message>
+    <message>
+        <source>&amp;Storage locations..</source>
+        <translation>&amp;Emplacements de rangement..</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Unused actors..</source>
+        <translation>Supprimer les acteurs &amp;inutilisés..</translation>
+    </message>
+    <message>
+        <source>&amp;IMDb settings..</source>
+        <translation>Paramètres &amp;IMDb..</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Export to file..</source>
+        <translation>&amp;Exporter vers un fichier..</translation>
+    </message>
+    <message>
+        <source>&amp;Import from file..</source>
+        <translation>&amp;Importer depuis un fichier..</translation>
+    </message>
+    <message>
+        <source>Import from &amp;another catalogue..</source>
+        <translation>Importer depuis un &amp;autre catalogue..</translation>
+    </message>
+    <message>
+        <source>&amp;Repair data..</source>
+        <translation>&amp;Réparer les données..</translation>
+    </message>
+    <message>
+        <source>&amp;Check label numbers..</source>
+        <translation>&amp;Vérifier les n° d&apos;étiquette..</translation>
+    </message>
+    <message>
+        <source>&amp;Find duplicate movies..</source>
+        <translation>Trouver les films en &amp;double..</translation>
+    </message>
+    <message>
+        <source>&amp;Start over..</source>
+        <translation>&amp;Recommencer..</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>&amp;About..</source>
+        <translation>À &amp;propos..</translation>
+    </message>
+    <message>
+        <source>Add New Movie</source>
+        <translation>Ajouter un nouveau film</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Supprimer le film</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Menu contextuel</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainWindow</name>
+    <message>
+        <source>Movies in list: 0</source>
+        <translation>Films dans la liste : 0</translation>
+    </message>
+    <message>
+        <source>You are currently in search mode.  Press CTRL+Q to clear your current search.</source>
+        <translation>Vous êtes en mode recherche.  Appuyez sur CTRL+Q pour effacer la recherche en cours.</translation>
+    </message>
+    <message>
+        <source>Load movies</source>
+        <translation>Chargement des films</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>Your search no longer finds any movies.  Clear your search?</source>
+        <translation>Votre recherche ne trouve plus aucun film.  Effacer la recherche ?</translation>
+    </message>
+    <message>
+        <source>Movies on file: %1</source>
+        <translation>Films enregistrés : %L1</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Supprimer le film</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Classification</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>Ajouter : %1 ?</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; does not exist.  Add it?</source>
+        <translation>%1 « %2 » n&apos;existe pas.  L&apos;ajouter ?</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.  &apos;%2&apos; is not one.</source>
+        <translation>%1 doit être un nombre.  « %2 » n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The cost &apos;%1&apos; is not an amount of money.  Type an amount of at most 922,337,203,685,477.58.</source>
+        <translation>Le prix « %1 » n&apos;est pas un montant.  Saisissez un montant d&apos;au plus 922 337 203 685 477,58.</translation>
+    </message>
+    <message>
+        <source>Delete Warning</source>
+        <translation>Avertissement de suppression</translation>
+    </message>
+    <message>
+        <source>Delete movie &apos;%1&apos;?</source>
+        <translation>Supprimer le film « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Exit Tallowmere Movie Database?</source>
+        <translation>Quitter Tallowmere Movie Database ?</translation>
+    </message>
+    <message>
+        <source>Movies on file: 0</source>
+        <translation>Films enregistrés : 0</translation>
+    </message>
+    <message>
+        <source>Open Movie Database</source>
+        <translation>Ouvrir une base de films</translation>
+    </message>
+    <message>
+        <source>Enter the name of the movie database to open or create.  (Note: &apos;KIB&apos; is the standard database):</source>
+        <translation>Saisissez le nom de la base de films à ouvrir ou à créer.  (Remarque : « KIB » est la base standard) :</translation>
+    </message>
+    <message>
+        <source>A catalogue name can have at most %1 letters and digits.</source>
+        <translation>Un nom de catalogue peut avoir au plus %1 lettres et chiffres.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; database opened.</source>
+        <translation>Base de données « %1 » ouverte.</translation>
+    </message>
+    <message>
+        <source>  Click on Add Movie to begin.</source>
+        <translation>  Cliquez sur « Ajouter un film » pour commencer.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MaintenanceCommands</name>
+    <message>
+        <source>Repair</source>
+        <translation>Réparer</translation>
+    </message>
+    <message>
+        <source>Repair database?</source>
+        <translation>Réparer la base de données ?</translation>
+    </message>
+    <message>
+        <source>Repair complete</source>
+        <translation>Réparation terminée</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Aucun problème trouvé.</translation>
+    </message>
+    <message>
+        <source>%1 problems repaired.</source>
+        <translation>%L1 problèmes réparés.</translation>
+    </message>
+    <message>
+        <source>Delete?</source>
+        <translation>Supprimer ?</translation>
+    </message>
+    <message>
+        <source>Delete all actors that are not currently used?</source>
+        <translation>Supprimer tous les acteurs qui ne sont pas utilisés actuellement ?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>%1 actors deleted.</source>
+        <translation>%L1 acteurs supprimés.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MovieFileDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Choisir le fichier</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::MovieListModel</name>
+    <message>
+        <source>Movie #</source>
+        <translation>N° de film</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N° d&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PeerImportCommand</name>
+    <message>
+        <source>Import from another catalogue</source>
+        <translation>Importer depuis un autre catalogue</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no file this program can import: it reads collections of the KDE collection manager (.tc), of GCstar (.gcs) and CSV files.</source>
+        <translation>« %1 » n&apos;est pas un fichier que ce programme sait importer : il lit les collections du gestionnaire de collections de KDE (.tc), de GCstar (.gcs) et les fichiers CSV.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled. %1 movies imported before it stopped.</source>
+        <translation>L&apos;importation a été annulée. %L1 films importés avant l&apos;arrêt.</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%L1 films importés.</translation>
+    </message>
+    <message>
+        <source>
+
+The import stopped: %1 Nothing of that movie or those after it was imported.</source>
+        <translation>
+
+L&apos;importation s&apos;est arrêtée : %1 Rien de ce film ni des suivants n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Other catalogues&apos; files (*.tc *.xml *.gcs *.csv *.txt)</source>
+        <translation>Fichiers d&apos;autres catalogues (*.tc *.xml *.gcs *.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Importing</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Importation annulée</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PreviewWindow</name>
+    <message>
+        <source>First page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF</source>
+        <translation>Enregistrer en P&amp;DF</translation>
+    </message>
+    <message>
+        <source>&amp;Save report file…</source>
+        <translation>&amp;Enregistrer le fichier de rapport…</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Infos</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Pleine largeur</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Protected</source>
+        <translation>Protégé</translation>
+    </message>
+    <message>
+        <source>This report is password protected.  Please enter password:</source>
+        <translation>Ce rapport est protégé par un mot de passe.  Veuillez saisir le mot de passe :</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>Report files (*.rpt)</source>
+        <translation>Fichiers de rapport (*.rpt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &apos;%1&apos;.
+
+%2</source>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous « %1 ».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PrintSetupDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Printer name:</source>
+        <translation>Nom de l&apos;imprimante :</translation>
+    </message>
+    <message>
+        <source># of copies:</source>
+        <translation>Nombre de copies :</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PrintingWindow</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PublishCommand</name>
+    <message>
+        <source>Publish as web page</source>
+        <translation>Publier comme page web</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds a web page already. Replace it?</source>
+        <translation>« %1 » contient déjà une page web. La remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1 movies published to &apos;%2&apos;.
+
+Open the page in the web browser?</source>
+        <translation>%L1 films publiés dans « %2 ».
+
+Ouvrir la page dans le navigateur web ?</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RecordView</name>
+    <message>
+        <source>Set &amp;Genres &gt;&gt;</source>
+        <translation>Définir les &amp;genres &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Add A&amp;ctor</source>
+        <translation>Ajouter un a&amp;cteur</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Actor</source>
+        <translation>R&amp;etirer l&apos;acteur</translation>
+    </message>
+    <message>
+        <source>&amp;Add Movie</source>
+        <translation>&amp;Ajouter un film</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Movie</source>
+        <translation>&amp;Supprimer le film</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/jj/aaaa</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Genres:</source>
+        <translation>Genres :</translation>
+    </message>
+    <message>
+        <source>Stars:</source>
+        <translation>Étoiles :</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Support :</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutes :</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Classification :</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Emplacement :</translation>
+    </message>
+    <message>
+        <source>Label #:</source>
+        <translation>N° d&apos;étiquette :</translation>
+    </message>
+    <message>
+        <source>Cost ($):</source>
+        <translation>Prix ($) :</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Réalisateur :</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Producteur :</translation>
+    </message>
+    <message>
+        <source>Date acquired:</source>
+        <translation>Date d&apos;acquisition :</translation>
+    </message>
+    <message>
+        <source>Lent To:</source>
+        <translation>Prêté à :</translation>
+    </message>
+    <message>
+        <source>Date lent:</source>
+        <translation>Date du prêt :</translation>
+    </message>
+    <message>
+        <source>Actors:</source>
+        <translation>Acteurs :</translation>
+    </message>
+    <message>
+        <source>My notes:</source>
+        <translation>Mes notes :</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Prix</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportSelectionDialog</name>
+    <message>
+        <source>Movie List by Rating</source>
+        <translation>Liste des films par classification</translation>
+    </message>
+    <message>
+        <source>Select the ratings to print.  Click &apos;Print Report&apos; when ready or &apos;Cancel&apos; to quit.</source>
+        <translation>Sélectionnez les classifications à imprimer.  Cliquez sur « Imprimer le rapport » quand vous êtes prêt, ou sur « Annuler » pour quitter.</translation>
+    </message>
+    <message>
+        <source>Select one or more ratings to print.</source>
+        <translation>Sélectionnez une ou plusieurs classifications à imprimer.</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Media</source>
+        <translation>Liste des films par support</translation>
+    </message>
+    <message>
+        <source>Select the media formats to print.  Click &apos;Print Report&apos; when ready or &apos;Cancel&apos; to quit.</source>
+        <translation>Sélectionnez les supports à imprimer.  Cliquez sur « Imprimer le rapport » quand vous êtes prêt, ou sur « Annuler » pour quitter.</translation>
+    </message>
+    <message>
+        <source>Select one or more media formats to print.</source>
+        <translation>Sélectionnez un ou plusieurs supports à imprimer.</translation>
+    </message>
+    <message>
+        <source>&amp;Print Report</source>
+        <translation>&amp;Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportSession</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The report on the screen is being printed.  Wait until it is finished, or cancel it.</source>
+        <translation>Le rapport à l&apos;écran est en cours d&apos;impression.  Attendez qu&apos;il soit terminé, ou annulez-le.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SearchDialog</name>
+    <message>
+        <source>Search Genre</source>
+        <translation>Rechercher un genre</translation>
+    </message>
+    <message>
+        <source>Select the genres that you want to find.</source>
+        <translation>Sélectionnez les genres que vous voulez trouver.</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Search Title</source>
+        <translation>Rechercher un titre</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Enter the title of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Saisissez le titre du film que vous cherchez.  Utilisez * pour représenter un groupe quelconque de lettres et ? pour une seule lettre.</translation>
+    </message>
+    <message>
+        <source>Enter a title to search for.</source>
+        <translation>Saisissez un titre à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies match the title &apos;%1&apos;.</source>
+        <translation>Aucun film ne correspond au titre « %1 ».</translation>
+    </message>
+    <message>
+        <source>Search Movie #</source>
+        <translation>Rechercher un n° de film</translation>
+    </message>
+    <message>
+        <source>Movie #:</source>
+        <translation>N° de film :</translation>
+    </message>
+    <message>
+        <source>Enter the # of the movie you want to find.</source>
+        <translation>Saisissez le n° du film que vous cherchez.</translation>
+    </message>
+    <message>
+        <source>Enter a movie # to find.</source>
+        <translation>Saisissez un n° de film à trouver.</translation>
+    </message>
+    <message>
+        <source>No movies match the # %1.</source>
+        <translation>Aucun film ne correspond au n° %1.</translation>
+    </message>
+    <message>
+        <source>Search Label Number</source>
+        <translation>Rechercher un n° d&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Étiquette :</translation>
+    </message>
+    <message>
+        <source>Enter the label number of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Saisissez le n° d&apos;étiquette du film que vous cherchez.  Utilisez * pour représenter un groupe quelconque de lettres et ? pour une seule lettre.</translation>
+    </message>
+    <message>
+        <source>Enter a label number to search.</source>
+        <translation>Saisissez un n° d&apos;étiquette à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies match the label number &apos;%1&apos;.</source>
+        <translation>Aucun film ne correspond au n° d&apos;étiquette « %1 ».</translation>
+    </message>
+    <message>
+        <source>Search Actor</source>
+        <translation>Rechercher un acteur</translation>
+    </message>
+    <message>
+        <source>Actor:</source>
+        <translation>Acteur :</translation>
+    </message>
+    <message>
+        <source>Enter the name of an actor to find the movies they appear in.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Saisissez le nom d&apos;un acteur pour trouver les films dans lesquels il joue.  Utilisez * pour représenter un groupe quelconque de lettres et ? pour une seule lettre.</translation>
+    </message>
+    <message>
+        <source>Enter an actor to search for.</source>
+        <translation>Saisissez un acteur à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies have an actor that matches &apos;%1&apos;.</source>
+        <translation>Aucun film n&apos;a un acteur correspondant à « %1 ».</translation>
+    </message>
+    <message>
+        <source>&amp;Lookup Actor</source>
+        <translation>&amp;Choisir un acteur</translation>
+    </message>
+    <message>
+        <source>Search Director</source>
+        <translation>Rechercher un réalisateur</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Réalisateur :</translation>
+    </message>
+    <message>
+        <source>Enter the director of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Saisissez le réalisateur du film que vous cherchez.  Utilisez * pour représenter un groupe quelconque de lettres et ? pour une seule lettre.</translation>
+    </message>
+    <message>
+        <source>Enter a director to search for.</source>
+        <translation>Saisissez un réalisateur à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies match the director &apos;%1&apos;.</source>
+        <translation>Aucun film ne correspond au réalisateur « %1 ».</translation>
+    </message>
+    <message>
+        <source>Search Producer</source>
+        <translation>Rechercher un producteur</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Producteur :</translation>
+    </message>
+    <message>
+        <source>Enter the producer of the movie you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Saisissez le producteur du film que vous cherchez.  Utilisez * pour représenter un groupe quelconque de lettres et ? pour une seule lettre.</translation>
+    </message>
+    <message>
+        <source>Enter a producer to search for.</source>
+        <translation>Saisissez un producteur à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies match the producer &apos;%1&apos;.</source>
+        <translation>Aucun film ne correspond au producteur « %1 ».</translation>
+    </message>
+    <message>
+        <source>Search Location</source>
+        <translation>Rechercher un emplacement</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Emplacement :</translation>
+    </message>
+    <message>
+        <source>Enter the name of the storage location of the movies you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Saisissez le nom de l&apos;emplacement de rangement des films que vous cherchez.  Utilisez * pour représenter un groupe quelconque de lettres et ? pour une seule lettre.</translation>
+    </message>
+    <message>
+        <source>Enter a location to search for.</source>
+        <translation>Saisissez un emplacement à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies have a location that matches &apos;%1&apos;.</source>
+        <translation>Aucun film n&apos;a un emplacement correspondant à « %1 ».</translation>
+    </message>
+    <message>
+        <source>&amp;Lookup Location</source>
+        <translation>&amp;Choisir un emplacement</translation>
+    </message>
+    <message>
+        <source>Search Notes</source>
+        <translation>Rechercher dans les notes</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes :</translation>
+    </message>
+    <message>
+        <source>Enter any notes you want to find.  Use * to represent any group of letters and ? to represent any one letter.</source>
+        <translation>Saisissez les notes que vous voulez trouver.  Utilisez * pour représenter un groupe quelconque de lettres et ? pour une seule lettre.</translation>
+    </message>
+    <message>
+        <source>Enter notes to search for.</source>
+        <translation>Saisissez des notes à rechercher.</translation>
+    </message>
+    <message>
+        <source>No movies match the notes &apos;%1&apos;.</source>
+        <translation>Aucun film ne correspond aux notes « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ShortcutsDialog</name>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Close: saves the shown movie and asks to exit</source>
+        <translation>Fermer : enregistre le film affiché et demande s&apos;il faut quitter</translation>
+    </message>
+    <message>
+        <source>Alt+letter</source>
+        <translation>Alt+lettre</translation>
+    </message>
+    <message>
+        <source>The menu or button whose caption has that letter underlined</source>
+        <translation>Le menu ou le bouton dont le libellé souligne cette lettre</translation>
+    </message>
+    <message>
+        <source>Up, Down, Page Up, Page Down, Home, End</source>
+        <translation>Haut, Bas, Page préc., Page suiv., Début, Fin</translation>
+    </message>
+    <message>
+        <source>Go to another movie and show it</source>
+        <translation>Aller à un autre film et l&apos;afficher</translation>
+    </message>
+    <message>
+        <source>A letter</source>
+        <translation>Une lettre</translation>
+    </message>
+    <message>
+        <source>Go to the first title beginning with it</source>
+        <translation>Aller au premier titre qui commence par elle</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Add Movie</source>
+        <translation>Ajouter un film</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation>Supprimer le film</translation>
+    </message>
+    <message>
+        <source>Add a name (in the actor picker: add a new actor)</source>
+        <translation>Ajouter un nom (dans le choix d&apos;acteur : ajouter un nouvel acteur)</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Edit the selected name (in the actor picker: select it)</source>
+        <translation>Modifier le nom sélectionné (dans le choix d&apos;acteur : le sélectionner)</translation>
+    </message>
+    <message>
+        <source>Delete the selected name</source>
+        <translation>Supprimer le nom sélectionné</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Fermer la liste</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page préc., Page suiv.</translation>
+    </message>
+    <message>
+        <source>Previous and next page</source>
+        <translation>Page précédente et suivante</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Début, Fin</translation>
+    </message>
+    <message>
+        <source>First and last page</source>
+        <translation>Première et dernière page</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Gauche, Droite, Haut, Bas</translation>
+    </message>
+    <message>
+        <source>Scroll the page</source>
+        <translation>Faire défiler la page</translation>
+    </message>
+    <message>
+        <source>Ctrl++, Ctrl+-</source>
+        <translation>Ctrl++, Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Zoom in and out</source>
+        <translation>Zoom avant et arrière</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Fermer l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Movie list</source>
+        <translation>Liste des films</translation>
+    </message>
+    <message>
+        <source>Setup lists and pickers</source>
+        <translation>Listes et sélecteurs</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SplashWindow</name>
+    <message>
+        <source>Starting</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SpoolPrinting</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on &apos;%1&apos;.  Check that the printer is ready, or choose another one in File &gt; Printer setup.</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».  Vérifiez que l&apos;imprimante est prête, ou choisissez-en une autre dans Fichier &gt; Configuration de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation>Imprimer dans un fichier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file; it has been left as it is.</source>
+        <translation>« %1 » est %2, pas un fichier ; il a été laissé tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::StartOverDialog</name>
+    <message>
+        <source>Start over (delete all data and start again)</source>
+        <translation>Recommencer (supprimer toutes les données et repartir de zéro)</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>0 movies on file</source>
+        <translation>0 film enregistré</translation>
+    </message>
+    <message>
+        <source>%1 movies on file</source>
+        <translation>%L1 films enregistrés</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>You have selected nothing to reset.</source>
+        <translation>Vous n&apos;avez rien sélectionné à réinitialiser.</translation>
+    </message>
+    <message>
+        <source>Reset database (delete all movies)?</source>
+        <translation>Réinitialiser la base de données (supprimer tous les films) ?</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>System reset.</source>
+        <translation>Système réinitialisé.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::UserGuide</name>
+    <message>
+        <source>Tallowmere Movie Database: user guide</source>
+        <translation>Tallowmere Movie Database : guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The user guide could not be made from &apos;%1&apos;.</source>
+        <translation>Le guide de l&apos;utilisateur n&apos;a pas pu être créé à partir de « %1 ».</translation>
+    </message>
+    <message>
+        <source>No browser could open the user guide &apos;%1&apos;.</source>
+        <translation>Aucun navigateur n&apos;a pu ouvrir le guide de l&apos;utilisateur « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::EditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&apos; already exists.  Please enter a unique name to add.</source>
+        <translation> » existe déjà.  Veuillez saisir un nom unique.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Merge into…</source>
+        <translation>&amp;Fusionner dans…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Click on an item to edit.</source>
+        <translation>Cliquez sur un élément pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Click on an item to delete.</source>
+        <translation>Cliquez sur un élément pour le supprimer.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;?</source>
+        <translation>Supprimer « %1 » ?</translation>
+    </message>
+    <message>
+        <source> movies.</source>
+        <translation> films.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListEntryModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Films</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::ListMember</name>
+    <message>
+        <source>Ratings</source>
+        <translation>Classifications</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Classification</translation>
+    </message>
+    <message>
+        <source>Add Rating</source>
+        <translation>Ajouter une classification</translation>
+    </message>
+    <message>
+        <source>Edit Rating</source>
+        <translation>Modifier la classification</translation>
+    </message>
+    <message>
+        <source>Rating &apos;</source>
+        <translation>Classification « </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Cannot delete this rating.  It is used in </source>
+        <translation>Impossible de supprimer cette classification.  Elle est utilisée dans </translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Add Genre</source>
+        <translation>Ajouter un genre</translation>
+    </message>
+    <message>
+        <source>Edit Genre</source>
+        <translation>Modifier le genre</translation>
+    </message>
+    <message>
+        <source>Genre &apos;</source>
+        <translation>Genre « </translation>
+    </message>
+    <message>
+        <source>Cannot delete this genre.  It is used in </source>
+        <translation>Impossible de supprimer ce genre.  Il est utilisé dans </translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Acteurs</translation>
+    </message>
+    <message>
+        <source>Actor</source>
+        <translation>Acteur</translation>
+    </message>
+    <message>
+        <source>Add Actor</source>
+        <translation>Ajouter un acteur</translation>
+    </message>
+    <message>
+        <source>Edit Actor</source>
+        <translation>Modifier l&apos;acteur</translation>
+    </message>
+    <message>
+        <source>Actor &apos;</source>
+        <translation>Acteur « </translation>
+    </message>
+    <message>
+        <source>Cannot delete this actor.  They are used in </source>
+        <translation>Impossible de supprimer cet acteur.  Il est utilisé dans </translation>
+    </message>
+    <message>
+        <source>Medias</source>
+        <translation>Supports</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Ajouter un support</translation>
+    </message>
+    <message>
+        <source>Edit Media</source>
+        <translation>Modifier le support</translation>
+    </message>
+    <message>
+        <source>Media &apos;</source>
+        <translation>Support « </translation>
+    </message>
+    <message>
+        <source>Cannot delete this media.  Is is used in </source>
+        <translation>Impossible de supprimer ce support.  Il est utilisé dans </translation>
+    </message>
+    <message>
+        <source>Storage Locations</source>
+        <translation>Emplacements de rangement</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Add Location</source>
+        <translation>Ajouter un emplacement</translation>
+    </message>
+    <message>
+        <source>Edit Location</source>
+        <translation>Modifier l&apos;emplacement</translation>
+    </message>
+    <message>
+        <source>Location &apos;</source>
+        <translation>Emplacement « </translation>
+    </message>
+    <message>
+        <source>Cannot delete this location.  Is is used in </source>
+        <translation>Impossible de supprimer cet emplacement.  Il est utilisé dans </translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::LookupDialog</name>
+    <message>
+        <source>Lookup </source>
+        <translation>Choix : </translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Sélectionner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::SelectActorDialog</name>
+    <message>
+        <source>Select Actor</source>
+        <translation>Choisir un acteur</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list</source>
+        <translation>Tapez pour restreindre la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
+        <source>Actors</source>
+        <translation>Acteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Actor</source>
+        <translation>&amp;Ajouter un nouvel acteur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is already in the list. Use it?</source>
+        <translation>« %1 » est déjà dans la liste. L&apos;utiliser ?</translation>
+    </message>
+</context>
+<context>
+    <name>ui::lists::SetGenreDialog</name>
+    <message>
+        <source>Set Genres</source>
+        <translation>Définir les genres</translation>
+    </message>
+    <message>
+        <source>Select the genres that best fit this movie.</source>
+        <translation>Sélectionnez les genres qui correspondent le mieux à ce film.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+</context>
+</TS>

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "settings/Settings.h"
+#include "app/CatalogueName.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -79,13 +79,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
         return invocation;
     }
     if (parser.isSet(catalogue)) {
-        invocation.catalogue = settings::CleanDatabaseName(parser.value(catalogue));
-        if (invocation.catalogue.isEmpty())
-            return badUsage(QStringLiteral("A catalogue name needs letters or digits."));
-        if (invocation.catalogue.size() > settings::MaxDatabaseNameLength)
-            return badUsage(QStringLiteral("A catalogue name can have at most %1 letters and "
-                                           "digits.")
-                                .arg(settings::MaxDatabaseNameLength));
+        const CatalogueName name = CatalogueNameOf(parser.value(catalogue));
+        if (!name.refusal.isEmpty())
+            return badUsage(name.refusal);
+        invocation.catalogue = name.name;
     }
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {

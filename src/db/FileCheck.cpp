@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 
 namespace db {
@@ -33,6 +34,18 @@ QStringList IntegrityProblems(const QString& path) {
     if (found == QStringList{QStringLiteral("ok")})
         return {};
     return found;
+}
+
+bool OnlyIndexesDamaged(const QStringList& problems) {
+    static const QRegularExpression indexFinding(QStringLiteral(
+        "^(row \\d+ missing from index|wrong # of entries in index|non-unique entry in index) "
+        "\\S+$"));
+    if (problems.isEmpty())
+        return false;
+    for (const QString& problem : problems)
+        if (!indexFinding.match(problem).hasMatch())
+            return false;
+    return true;
 }
 
 }  // namespace db

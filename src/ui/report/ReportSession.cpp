@@ -15,8 +15,8 @@
 
 namespace ui {
 
-ReportSession::ReportSession(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
-                             QWidget& mainWindow)
+ReportSession::ReportSession(UserInterface& ui, settings::Settings& settings,
+                             db::Catalogue& catalogue, QWidget& mainWindow)
     : QObject(&mainWindow),
       ui_(ui),
       settings_(settings),
@@ -33,20 +33,20 @@ ReportSession::~ReportSession() {
     delete preview_.data();
 }
 
-void ReportSession::run(const MakeReport& make) {
+bool ReportSession::run(const MakeReport& make) {
     auto refuse = [this](const QString& text) {
         ui_.inform(&mainWindow_, QStringLiteral("Information"), text, Icon::Information);
     };
     if (writer_->isWriting()) {
         refuse(QString::fromLatin1(report::ReportBusyText));
-        return;
+        return false;
     }
     // Each report replaces the preview before it.
     if (preview_ && !preview_->close()) {
         refuse(
             QStringLiteral("The report on the screen is being printed.  Wait until it is "
                            "finished, or cancel it."));
-        return;
+        return false;
     }
     // The report reads through a connection of its own: the main window stays usable while
     // it is written, and may even open another catalogue.
@@ -60,10 +60,11 @@ void ReportSession::run(const MakeReport& make) {
     const std::unique_ptr<report::Report> made = make(*writer_, *connection);
     const std::optional<QString> spoolFile = report::RunReport(*made, *writer_);
     if (!spoolFile)
-        return;
+        return false;
     preview_ = new PreviewWindow(ui_, settings_, drawingState_, *spoolFile, &mainWindow_);
     preview_->Init();
     preview_->showMaximized();
+    return true;
 }
 
 }  // namespace ui

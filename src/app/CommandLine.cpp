@@ -21,7 +21,10 @@ const char* const Description =
     "                        (rating and media take the ids of the ratings or media)\n"
     "  backup FILE           write a consistent copy of the catalogue, also while it is open\n"
     "  check [--repair]      check the file and the movies' references; --repair mends them\n"
-    "                        (after a backup)\n"
+    "                        and rebuilds damaged indexes (after a backup)\n"
+    "\n"
+    "Nothing is written into a damaged catalogue; export, report and backup still read it,\n"
+    "with a warning.\n"
     "\n"
     "Exit status: 0 when everything went well, 1 on a failure (a line that could not be\n"
     "imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.";

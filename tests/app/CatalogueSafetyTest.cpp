@@ -218,6 +218,8 @@ TEST_F(CatalogueSafety, AFailingDiskIsNamedInWordsNotInTheEnginesText) {
     EXPECT_TRUE(outcome.errors.contains("The disk is full or cannot be written: "))
         << outcome.errors.toStdString();
     EXPECT_FALSE(outcome.errors.contains("disk I/O error"));
+    const Outcome check = run({"check"});
+    EXPECT_EQ(check.status, 0) << "the catalogue stays whole: " << check.out.toStdString();
 }
 
 }  // namespace

@@ -47,14 +47,22 @@ bool SoundBeforeWriting(const db::Catalogue& catalogue) {
     return false;
 }
 
-bool WarnWhenDamaged(const db::Catalogue& catalogue) {
-    const QStringList damage = FileDamage(catalogue);
+DamageCheckBeside::DamageCheckBeside(const db::Catalogue& catalogue)
+    : name_(catalogue.name()),
+      folder_(catalogue.folder()),
+      damage_(std::async(std::launch::async,
+                         [path = catalogue.filePath()] { return db::IntegrityProblems(path); })) {}
+
+// A command that failed half way still waits for the check's connection to close.
+DamageCheckBeside::~DamageCheckBeside() = default;
+
+bool DamageCheckBeside::warnWhenDamaged() {
+    const QStringList damage = damage_.get();
     if (damage.isEmpty())
         return true;
     say(stderr, QStringLiteral("Warning: the catalogue '%1' is damaged (%2). What was read from "
                                "it may be incomplete.\n%3")
-                    .arg(catalogue.name(), firstFindings(damage),
-                         DamageAdvice(catalogue.folder(), damage)));
+                    .arg(name_, firstFindings(damage), DamageAdvice(folder_, damage)));
     return false;
 }
 

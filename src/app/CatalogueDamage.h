@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <future>
 
 namespace db {
 class Catalogue;
@@ -17,8 +18,23 @@ QStringList FileDamage(const db::Catalogue& catalogue);
 bool SoundBeforeWriting(const db::Catalogue& catalogue);
 
 // A command that reads goes ahead on a damaged file, so that what can be read is not lost, but
-// warns on standard error: its result must not be taken for a sound one. False when damaged.
-bool WarnWhenDamaged(const db::Catalogue& catalogue);
+// warns on standard error: its result must not be taken for a sound one. The check runs beside
+// the reading, on a connection of its own, so that it costs little time on a second core.
+class DamageCheckBeside {
+public:
+    explicit DamageCheckBeside(const db::Catalogue& catalogue);
+    ~DamageCheckBeside();
+    DamageCheckBeside(const DamageCheckBeside&) = delete;
+    DamageCheckBeside& operator=(const DamageCheckBeside&) = delete;
+
+    // Waits for the check; says what it found. False when the file is damaged.
+    bool warnWhenDamaged();
+
+private:
+    QString name_;
+    QString folder_;
+    std::future<QStringList> damage_;
+};
 
 // The way back from damage, with the folder of the backups of the catalogues in folder.
 QString DamageAdvice(const QString& folder, const QStringList& damage);

@@ -35,7 +35,7 @@ namespace {
 
 int exportMovies(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
-    const bool sound = WarnWhenDamaged(open.catalogue());
+    DamageCheckBeside check(open.catalogue());
     TerminalProgress progress;
     const io::ExportResult result = io::ExportMovies(
         open.connection(), invocation.file,
@@ -49,6 +49,7 @@ int exportMovies(const Invocation& invocation) {
     if (result.altered > 0)
         say(stderr, QStringLiteral("Movies with text the file cannot hold as it stands: %1.")
                         .arg(result.altered));
+    const bool sound = check.warnWhenDamaged();
     return result.leftOut > 0 || !sound ? ExitFailure : ExitOk;
 }
 
@@ -101,11 +102,11 @@ int importMovies(const Invocation& invocation) {
 
 int backupCatalogue(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
-    const bool sound = WarnWhenDamaged(open.catalogue());
+    DamageCheckBeside check(open.catalogue());
     db::BackupCatalogue(open.catalogue().filePath(), invocation.file);
     say(stdout,
         QStringLiteral("%1 backed up to %2.").arg(open.catalogue().name(), invocation.file));
-    return sound ? ExitOk : ExitFailure;
+    return check.warnWhenDamaged() ? ExitOk : ExitFailure;
 }
 
 // The repair works unattended: no window shows its steps, and nothing cancels it.
@@ -193,7 +194,7 @@ int writeReport(const Invocation& invocation) {
             return ExitBadUsage;
         }
     }
-    const bool sound = WarnWhenDamaged(open.catalogue());
+    DamageCheckBeside check(open.catalogue());
     report::SpoolWriter writer(open.catalogue().folder() + QStringLiteral("/Temp"));
     writer.setDatabaseName(open.catalogue().name());
     const std::unique_ptr<report::Report> made =
@@ -211,7 +212,7 @@ int writeReport(const Invocation& invocation) {
                     .arg(made->Name())
                     .arg(reader.pageCount())
                     .arg(invocation.pdf));
-    return sound ? ExitOk : ExitFailure;
+    return check.warnWhenDamaged() ? ExitOk : ExitFailure;
 }
 
 }  // namespace

@@ -28,8 +28,7 @@ CatalogueName CatalogueNameOf(const QString& text) {
     CatalogueName result;
     if (text.contains(u'/') || text.contains(u'\\') || text.contains(QStringLiteral(".."))) {
         result.refusal = QStringLiteral(
-            "A catalogue name is a name, not a path: it cannot hold "
-            "'/', '\\' or '..'.");
+            "A catalogue name is a name, not a path: it cannot hold '/', '\\' or '..'.");
         return result;
     }
     const QList<uint> characters = text.trimmed().toUcs4();

@@ -1,6 +1,7 @@
 #include "db/FileCheck.h"
 
 #include "db/DatabaseError.h"
+#include "db/EngineWords.h"
 
 #include <sqlite3.h>
 #include <QFile>
@@ -9,13 +10,21 @@
 
 namespace db {
 
+namespace {
+
+QString reasonOf(sqlite3* file) {
+    const QString words = EngineFailureInWords(sqlite3_errcode(file));
+    return words.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(file)) : words;
+}
+
+}  // namespace
+
 QStringList IntegrityProblems(const QString& path) {
     sqlite3* file = nullptr;
     const auto close = qScopeGuard([&file] { sqlite3_close(file); });
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &file, SQLITE_OPEN_READONLY,
                         nullptr) != SQLITE_OK)
-        throw Error(QStringLiteral("'%1' could not be read: %2")
-                        .arg(path, QString::fromUtf8(sqlite3_errmsg(file))));
+        throw Error(QStringLiteral("'%1' could not be read: %2").arg(path, reasonOf(file)));
     sqlite3_busy_timeout(file, 5000);
     QStringList found;
     char* message = nullptr;
@@ -29,6 +38,9 @@ QStringList IntegrityProblems(const QString& path) {
     if (result != SQLITE_OK) {
         const QString reason = QString::fromUtf8(message ? message : sqlite3_errstr(result));
         sqlite3_free(message);
+        // A disk that fails, or a file another program holds, is no damage of the file.
+        if (result != SQLITE_CORRUPT && result != SQLITE_NOTADB)
+            throw Error(QStringLiteral("'%1' could not be checked: %2").arg(path, reasonOf(file)));
         return {reason};
     }
     if (found == QStringList{QStringLiteral("ok")})

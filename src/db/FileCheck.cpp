@@ -2,6 +2,7 @@
 
 #include "db/DatabaseError.h"
 #include "db/EngineWords.h"
+#include "db/ReadOnlyOpening.h"
 
 #include <sqlite3.h>
 #include <QFile>
@@ -20,12 +21,8 @@ QString reasonOf(sqlite3* file) {
 }  // namespace
 
 QStringList IntegrityProblems(const QString& path) {
-    sqlite3* file = nullptr;
+    sqlite3* file = OpenForReading(path);
     const auto close = qScopeGuard([&file] { sqlite3_close(file); });
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &file, SQLITE_OPEN_READONLY,
-                        nullptr) != SQLITE_OK)
-        throw Error(QStringLiteral("'%1' could not be read: %2").arg(path, reasonOf(file)));
-    sqlite3_busy_timeout(file, 5000);
     QStringList found;
     char* message = nullptr;
     const int result = sqlite3_exec(

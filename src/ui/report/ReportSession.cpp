@@ -5,6 +5,7 @@
 #include "report/Report.h"
 #include "report/ReportError.h"
 #include "report/RunReport.h"
+#include "report/SpoolLeftovers.h"
 #include "report/SpoolWriter.h"
 #include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
@@ -48,6 +49,7 @@ bool ReportSession::run(const MakeReport& make) {
                            "finished, or cancel it."));
         return false;
     }
+    report::RemoveLeftoverSpoolFiles(catalogue_.folder());
     // The report reads through a connection of its own: the main window stays usable while
     // it is written, and may even open another catalogue.
     const std::unique_ptr<db::Connection> connection =

@@ -444,6 +444,10 @@ in der Datei, die „Filme exportieren“ erstellt.</translation>
         <source>Import complete</source>
         <translation>Import abgeschlossen</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; has changed since it was previewed. Nothing was imported; import it again to see what it holds now.</source>
+        <translation>&apos;%1&apos; hat sich seit der Vorschau geändert. Es wurde nichts importiert; importieren Sie erneut, um zu sehen, was die Datei jetzt enthält.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ImportPreviewDialog</name>
@@ -570,7 +574,7 @@ Zeilen %1%2.</translation>
     </message>
     <message>
         <source>&amp;Add Movie</source>
-        <translation>Film &amp;hinzufügen</translation>
+        <translation>Film h&amp;inzufügen</translation>
     </message>
     <message>
         <source>&amp;Delete Movie</source>
@@ -662,7 +666,7 @@ Zeilen %1%2.</translation>
     </message>
     <message>
         <source>Movie listing (&amp;detailed)..</source>
-        <translation>Filmliste (&amp;ausführlich) ..</translation>
+        <translation>&amp;Detaillierte Filmliste ..</translation>
     </message>
     <message>
         <source>&amp;Inventory by location..</source>
@@ -754,7 +758,7 @@ Zeilen %1%2.</translation>
     </message>
     <message>
         <source>&amp;About..</source>
-        <translation>Ü&amp;ber ..</translation>
+        <translation>&amp;Über ..</translation>
     </message>
     <message>
         <source>Add New Movie</source>
@@ -866,6 +870,22 @@ Zeilen %1%2.</translation>
     <message>
         <source>  Click on Add Movie to begin.</source>
         <translation>  Klicken Sie auf „Film hinzufügen“, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Movie changed</source>
+        <translation>Film geändert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has been changed by another program since it was shown here.
+
+Save your changes over that change?
+
+No shows the movie as it is stored now, without your changes; Cancel goes back to your changes.</source>
+        <translation>&apos;%1&apos; wurde von einem anderen Programm geändert, seit der Film hier angezeigt wird.
+
+Ihre Änderungen über diese Änderung speichern?
+
+Nein zeigt den Film so, wie er jetzt gespeichert ist, ohne Ihre Änderungen; Abbrechen kehrt zu Ihren Änderungen zurück.</translation>
     </message>
 </context>
 <context>
@@ -1195,11 +1215,11 @@ Die Seite im Webbrowser öffnen?</translation>
     </message>
     <message>
         <source>R&amp;emove Actor</source>
-        <translation>Darsteller &amp;entfernen</translation>
+        <translation>Darsteller ent&amp;fernen</translation>
     </message>
     <message>
         <source>&amp;Add Movie</source>
-        <translation>Film &amp;hinzufügen</translation>
+        <translation>Film h&amp;inzufügen</translation>
     </message>
     <message>
         <source>&amp;Delete Movie</source>
@@ -1207,7 +1227,7 @@ Die Seite im Webbrowser öffnen?</translation>
     </message>
     <message>
         <source>&amp;Save Changes</source>
-        <translation>Änderungen &amp;speichern</translation>
+        <translation>Änderungen s&amp;peichern</translation>
     </message>
     <message>
         <source>&amp;Previous</source>

@@ -444,6 +444,10 @@ examine el archivo creado por la opción «Exportar películas».</translation>
         <source>Import complete</source>
         <translation>Importación completada</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; has changed since it was previewed. Nothing was imported; import it again to see what it holds now.</source>
+        <translation>«%1» ha cambiado desde la vista previa. No se ha importado nada; impórtelo de nuevo para ver lo que contiene ahora.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ImportPreviewDialog</name>
@@ -570,7 +574,7 @@ Líneas %1%2.</translation>
     </message>
     <message>
         <source>&amp;Add Movie</source>
-        <translation>&amp;Añadir película</translation>
+        <translation>Añadir &amp;película</translation>
     </message>
     <message>
         <source>&amp;Delete Movie</source>
@@ -582,7 +586,7 @@ Líneas %1%2.</translation>
     </message>
     <message>
         <source>&amp;Previous Movie</source>
-        <translation>Película &amp;anterior</translation>
+        <translation>Película an&amp;terior</translation>
     </message>
     <message>
         <source>Publish as &amp;web page..</source>
@@ -594,7 +598,7 @@ Líneas %1%2.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>&amp;Search</source>
@@ -634,7 +638,7 @@ Líneas %1%2.</translation>
     </message>
     <message>
         <source>&amp;Producer search..</source>
-        <translation>Buscar por &amp;productor..</translation>
+        <translation>Buscar por p&amp;roductor..</translation>
     </message>
     <message>
         <source>&amp;Clear search</source>
@@ -678,7 +682,7 @@ Líneas %1%2.</translation>
     </message>
     <message>
         <source>Set&amp;up</source>
-        <translation>&amp;Configuración</translation>
+        <translation>C&amp;onfiguración</translation>
     </message>
     <message>
         <source>&amp;Actors..</source>
@@ -754,7 +758,7 @@ Líneas %1%2.</translation>
     </message>
     <message>
         <source>&amp;About..</source>
-        <translation>&amp;Acerca de..</translation>
+        <translation>A&amp;cerca de..</translation>
     </message>
     <message>
         <source>Add New Movie</source>
@@ -866,6 +870,22 @@ Líneas %1%2.</translation>
     <message>
         <source>  Click on Add Movie to begin.</source>
         <translation>  Haga clic en «Añadir película» para empezar.</translation>
+    </message>
+    <message>
+        <source>Movie changed</source>
+        <translation>Película modificada</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has been changed by another program since it was shown here.
+
+Save your changes over that change?
+
+No shows the movie as it is stored now, without your changes; Cancel goes back to your changes.</source>
+        <translation>«%1» ha sido modificada por otro programa desde que se mostró aquí.
+
+¿Guardar sus cambios sobre ese cambio?
+
+No muestra la película tal como está guardada ahora, sin sus cambios; Cancelar vuelve a sus cambios.</translation>
     </message>
 </context>
 <context>
@@ -1199,7 +1219,7 @@ Open the page in the web browser?</source>
     </message>
     <message>
         <source>&amp;Add Movie</source>
-        <translation>&amp;Añadir película</translation>
+        <translation>Añadir &amp;película</translation>
     </message>
     <message>
         <source>&amp;Delete Movie</source>
@@ -1207,11 +1227,11 @@ Open the page in the web browser?</source>
     </message>
     <message>
         <source>&amp;Save Changes</source>
-        <translation>&amp;Guardar cambios</translation>
+        <translation>G&amp;uardar cambios</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation>&amp;Anterior</translation>
+        <translation>A&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Next</source>

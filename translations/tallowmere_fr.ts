@@ -444,6 +444,10 @@ examinez le fichier créé par l&apos;option « Exporter les films ».</translat
         <source>Import complete</source>
         <translation>Importation terminée</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; has changed since it was previewed. Nothing was imported; import it again to see what it holds now.</source>
+        <translation>« %1 » a changé depuis l&apos;aperçu. Rien n&apos;a été importé ; importez-le à nouveau pour voir ce qu&apos;il contient maintenant.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ImportPreviewDialog</name>
@@ -578,7 +582,7 @@ Lignes %1%2.</translation>
     </message>
     <message>
         <source>&amp;Next Movie</source>
-        <translation>Film &amp;suivant</translation>
+        <translation>Film suiva&amp;nt</translation>
     </message>
     <message>
         <source>&amp;Previous Movie</source>
@@ -638,7 +642,7 @@ Lignes %1%2.</translation>
     </message>
     <message>
         <source>&amp;Clear search</source>
-        <translation>&amp;Effacer la recherche</translation>
+        <translation>Effacer la re&amp;cherche</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
@@ -670,7 +674,7 @@ Lignes %1%2.</translation>
     </message>
     <message>
         <source>&amp;Cost summary..</source>
-        <translation>Récapitulatif des &amp;coûts..</translation>
+        <translation>&amp;Récapitulatif des coûts..</translation>
     </message>
     <message>
         <source>Movies l&amp;ent out..</source>
@@ -678,7 +682,7 @@ Lignes %1%2.</translation>
     </message>
     <message>
         <source>Set&amp;up</source>
-        <translation>&amp;Configuration</translation>
+        <translation>Config&amp;uration</translation>
     </message>
     <message>
         <source>&amp;Actors..</source>
@@ -706,7 +710,7 @@ Lignes %1%2.</translation>
     </message>
     <message>
         <source>&amp;IMDb settings..</source>
-        <translation>Paramètres &amp;IMDb..</translation>
+        <translation>Paramètres IM&amp;Db..</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -738,11 +742,11 @@ Lignes %1%2.</translation>
     </message>
     <message>
         <source>&amp;Start over..</source>
-        <translation>&amp;Recommencer..</translation>
+        <translation>Reco&amp;mmencer..</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;User guide</source>
@@ -866,6 +870,22 @@ Lignes %1%2.</translation>
     <message>
         <source>  Click on Add Movie to begin.</source>
         <translation>  Cliquez sur « Ajouter un film » pour commencer.</translation>
+    </message>
+    <message>
+        <source>Movie changed</source>
+        <translation>Film modifié</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has been changed by another program since it was shown here.
+
+Save your changes over that change?
+
+No shows the movie as it is stored now, without your changes; Cancel goes back to your changes.</source>
+        <translation>« %1 » a été modifié par un autre programme depuis son affichage ici.
+
+Enregistrer vos modifications par-dessus ce changement ?
+
+Non affiche le film tel qu&apos;il est enregistré maintenant, sans vos modifications ; Annuler revient à vos modifications.</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1215,7 @@ Ouvrir la page dans le navigateur web ?</translation>
     </message>
     <message>
         <source>R&amp;emove Actor</source>
-        <translation>R&amp;etirer l&apos;acteur</translation>
+        <translation>Retirer l&apos;ac&amp;teur</translation>
     </message>
     <message>
         <source>&amp;Add Movie</source>
@@ -1211,11 +1231,11 @@ Ouvrir la page dans le navigateur web ?</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation>&amp;Précédent</translation>
+        <translation>Pr&amp;écédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Suivant</translation>
+        <translation>Suiva&amp;nt</translation>
     </message>
     <message>
         <source>Close</source>

@@ -117,8 +117,7 @@ void ReportSelectionDialog::printReport() {
     settings_.setValue(QString::fromLatin1(terms.settingsKey), texts.join(u','));
     // The report lets events run: the user may close this dialog while it is written.
     const QPointer<ReportSelectionDialog> self(this);
-    runReport_(ids);
-    if (self)
+    if (runReport_(ids) && self)
         close();
 }
 

@@ -119,7 +119,8 @@ TEST_F(MainWindowTest, ASaveChangesWhatWasTypedAndNothingElse) {
     EXPECT_FALSE(stored.record.acquireDate.isValid());
     EXPECT_EQ(stored.record.minutes, 1234);
     EXPECT_EQ(stored.record.cost, db::Currency::fromDouble(12.5));
-    EXPECT_EQ(window().movieListModel().index(0, 7).data().toString(), "4.5");
+    EXPECT_EQ(window().movieListModel().index(0, 7).data().toString(), "4,5")
+        << "stars are written the user's way";
     EXPECT_EQ(field("txtAcquireDate").text(), "");
     EXPECT_TRUE(ui.exchanges().empty());
     QLocale::setDefault(QLocale::system());

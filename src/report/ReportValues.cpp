@@ -14,8 +14,8 @@ constexpr double MaxAmount = 922337203685477.0;
 
 }  // namespace
 
-QString StarsText(double stars) {
-    return QLocale::c().toString(stars, 'f', 1);
+QString StarsText(double stars, const QLocale& locale) {
+    return locale.toString(stars, 'f', 1);
 }
 
 QString CurrencyText(db::Currency amount, const QLocale& locale) {

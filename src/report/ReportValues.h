@@ -11,8 +11,8 @@
 // How the reports print a movie's values.
 namespace report {
 
-// "0.0": one decimal.
-QString StarsText(double stars);
+// "0.0": one decimal, with the user's decimal separator.
+QString StarsText(double stars, const QLocale& locale = QLocale());
 // A money amount in the user's currency format, to the cent, exact however large.
 QString CurrencyText(db::Currency amount, const QLocale& locale = QLocale());
 // A stored cost; one too large for the currency type is shown as well as the locale can.

@@ -3,6 +3,7 @@
 #include "report/DetailedReport.h"
 #include "report/ListingReports.h"
 #include "report/ReportFont.h"
+#include "report/ReportValues.h"
 #include "report/RunReport.h"
 #include "report/SummaryReports.h"
 #include "support/QtPrinting.h"
@@ -187,6 +188,15 @@ TEST_F(ReportsTest, TheListingByRatingGroupsTheChosenRatingsThatHaveMovies) {
 
     report::clsReportMedia none(writer, connection(), {4});  // LaserDisc: no movie
     EXPECT_EQ(afterHeading(body(none)), QStringList{CR} + T({{"No movies found.", 1}}));
+}
+
+TEST(ReportValues, StarsAndCountsAreWrittenTheUsersWay) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(report::StarsText(4, us), "4.0");
+    EXPECT_EQ(report::StarsText(4.5, de), "4,5");
+    EXPECT_EQ(report::CountText(1667, us), "1,667");
+    EXPECT_EQ(report::CountText(1667, de), "1.667");
 }
 
 TEST_F(ReportsTest, TheDetailedListingIsABlockAMovieWithItsCastAndWrappedNotes) {

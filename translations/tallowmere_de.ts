@@ -1202,6 +1202,10 @@ Open the page in the web browser?</source>
 
 Die Seite im Webbrowser öffnen?</translation>
     </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Webseiten (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>ui::RecordView</name>
@@ -1378,6 +1382,10 @@ Die Seite im Webbrowser öffnen?</translation>
     <message>
         <source>The report on the screen is being printed.  Wait until it is finished, or cancel it.</source>
         <translation>Der Bericht auf dem Bildschirm wird gerade gedruckt.  Warten Sie, bis er fertig ist, oder brechen Sie ab.</translation>
+    </message>
+    <message>
+        <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
+        <translation>Ein anderer Bericht wird gerade erstellt.  Warten Sie, bis er fertig ist, oder brechen Sie ihn ab.</translation>
     </message>
 </context>
 <context>

@@ -1202,6 +1202,10 @@ Open the page in the web browser?</source>
 
 ¿Abrir la página en el navegador web?</translation>
     </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Páginas web (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>ui::RecordView</name>
@@ -1378,6 +1382,10 @@ Open the page in the web browser?</source>
     <message>
         <source>The report on the screen is being printed.  Wait until it is finished, or cancel it.</source>
         <translation>El informe de la pantalla se está imprimiendo.  Espere a que termine o cancélelo.</translation>
+    </message>
+    <message>
+        <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
+        <translation>Se está creando otro informe.  Espere a que termine o cancélelo.</translation>
     </message>
 </context>
 <context>

@@ -1202,6 +1202,10 @@ Open the page in the web browser?</source>
 
 Ouvrir la page dans le navigateur web ?</translation>
     </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Pages web (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>ui::RecordView</name>
@@ -1378,6 +1382,10 @@ Ouvrir la page dans le navigateur web ?</translation>
     <message>
         <source>The report on the screen is being printed.  Wait until it is finished, or cancel it.</source>
         <translation>Le rapport à l&apos;écran est en cours d&apos;impression.  Attendez qu&apos;il soit terminé, ou annulez-le.</translation>
+    </message>
+    <message>
+        <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
+        <translation>Un autre rapport est en cours de création.  Attendez qu&apos;il soit terminé, ou annulez-le.</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,8 @@ bool ReportSession::run(const MakeReport& make) {
         ui_.inform(&mainWindow_, tr("Information"), text, Icon::Information);
     };
     if (writer_->isWriting()) {
-        refuse(QString::fromLatin1(report::ReportBusyText));
+        // report::ReportBusyText, in the user's language.
+        refuse(tr("Another report is being built.  Wait until it is finished, or cancel it."));
         return false;
     }
     // Each report replaces the preview before it.

@@ -31,7 +31,7 @@ void PublishWebPageCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget*
     choice.purpose = FileChoice::Purpose::Save;
     choice.title = caption();
     choice.proposedFile = proposedPage(catalogue);
-    choice.filters = {QStringLiteral("Web pages (*.html)")};
+    choice.filters = {QCoreApplication::translate("ui::PublishCommand", "Web pages (*.html)")};
     const std::optional<QString> chosen = ui.chooseFile(parent, choice);
     if (!chosen)
         return;

@@ -1,6 +1,7 @@
 #include "ui/lists/LookupDialog.h"
 
 #include "ui/common/ErrorReport.h"
+#include "ui/lists/ListMember.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -15,7 +16,7 @@ LookupDialog::LookupDialog(UserInterface& ui, db::Connection& connection, db::Lo
     : QDialog(parent), ui_(ui), connection_(connection), table_(table), txtSearch_(txtSearch) {
     const QString tableName = db::TableName(table);
     setObjectName(QStringLiteral("frmLookup") + tableName);
-    setWindowTitle(tr("Lookup ") + tableName);
+    setWindowTitle(tr("Lookup ") + Translated(Member(table).editCaption));
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
+#include "app/PeerCommands.h"
 #include "db/Backup.h"
 #include "db/Catalogue.h"
 #include "db/CatalogueFiles.h"
@@ -213,9 +214,15 @@ int writeReport(const Invocation& invocation) {
 
 int RunCommand(const Invocation& invocation) {
     const std::map<QString, std::function<int(const Invocation&)>> commands = {
-        {QStringLiteral("export"), exportMovies},    {QStringLiteral("import"), importMovies},
-        {QStringLiteral("backup"), backupCatalogue}, {QStringLiteral("report"), writeReport},
+        {QStringLiteral("export"), exportMovies},
+        {QStringLiteral("import"),
+         [](const Invocation& each) {
+             return each.from.isEmpty() ? importMovies(each) : ImportFromPeer(each);
+         }},
+        {QStringLiteral("backup"), backupCatalogue},
+        {QStringLiteral("report"), writeReport},
         {QStringLiteral("check"), checkCatalogue},
+        {QStringLiteral("publish"), PublishWebPage},
     };
     try {
         return commands.at(invocation.command)(invocation);

@@ -1,5 +1,6 @@
 #include "io/peers/PeerFile.h"
 
+#include "io/Destination.h"
 #include "io/MovieFileError.h"
 #include "io/peers/ZipArchive.h"
 
@@ -55,6 +56,8 @@ QByteArray ReadPeerBytes(const QString& path) {
         throw FileError(QStringLiteral("'%1' is a folder, not a file.").arg(path));
     if (!info.exists())
         throw FileError(QStringLiteral("'%1' does not exist.").arg(path));
+    // Before opening: a pipe would keep the import waiting, a device would never end.
+    RequireRegularFile(path);
     if (info.size() > ZipUnpackLimit)
         throw FileError(QStringLiteral("'%1' is larger than %2 MB, more than any collection "
                                        "needs: it is not read.")

@@ -1,5 +1,6 @@
 #include "io/peers/PeerFile.h"
 
+#include "io/Destination.h"
 #include "io/MovieFileError.h"
 #include "io/peers/ZipArchive.h"
 
@@ -50,9 +51,9 @@ std::optional<PeerFormat> GuessPeerFormat(const QString& path, const QByteArray&
 }
 
 QByteArray ReadPeerBytes(const QString& path) {
+    // A pipe or a device would be read without end.
+    RequireRegularFile(path);
     const QFileInfo info(path);
-    if (info.isDir())
-        throw FileError(QStringLiteral("'%1' is a folder, not a file.").arg(path));
     if (!info.exists())
         throw FileError(QStringLiteral("'%1' does not exist.").arg(path));
     if (info.size() > ZipUnpackLimit)

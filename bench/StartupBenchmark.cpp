@@ -121,7 +121,6 @@ BENCHMARK(BM_StartupToTheVisibleFilledWindow)
 // it must not reset when its last client leaves, as each program run does.
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    bench::SharedCatalogue();  // generated before any timing starts
     QProcess server;
     display = qEnvironmentVariable("TALLOWMERE_BENCH_DISPLAY");
     if (display.isEmpty()) {

@@ -263,13 +263,15 @@ void Document::drawLaidOut(QPointF baseline, const QString& text, const QFont& f
         EmbeddedFont& embedded = fontOf(face);
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
-        // Which character each glyph shows, where the face maps it one to one.
-        forEachCharacter(text, [&](char32_t character) {
-            const quint16 glyph = embedded.glyphOf(character);
-            if (glyph != 0 && glyphs.contains(glyph))
-                embedded.use(glyph, character);
-            return true;
-        });
+        // Which character each glyph shows, where the face maps it one to one; shaping may
+        // have put a letter and its accent together into the composed letter's glyph.
+        for (const QString& form : {text, text.normalized(QString::NormalizationForm_C)})
+            forEachCharacter(form, [&](char32_t character) {
+                const quint16 glyph = embedded.glyphOf(character);
+                if (glyph != 0 && glyphs.contains(glyph))
+                    embedded.use(glyph, character);
+                return true;
+            });
         for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
             const QPointF at = origin + positions[i];
             if (!embedded.embeddable() || glyphs[i] > 0xFFFF) {

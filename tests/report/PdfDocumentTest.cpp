@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRawFont>
 #include <QTemporaryDir>
 
 namespace {
@@ -125,6 +126,12 @@ TEST(PdfDocumentTest, EachPageLeavesForTheFileWhenTheNextBeginsAndImagesLandInPl
         // An inch square, an inch in from the printable area's corner.
         painter.drawImage(QRectF(1200, 2400, 1200, 1200), red);
     }
+    // A font without TrueType outlines, which the file cannot carry: its glyphs become shapes.
+    QFont outlinesOnly(QStringLiteral("C059"));
+    outlinesOnly.setPointSize(40);
+    const bool haveOutlinesOnly = QRawFont::fromFont(outlinesOnly).fontTable("glyf").isEmpty();
+    painter.setFont(outlinesOnly);
+    painter.drawText(QPointF(1200, 6000), QStringLiteral("MMMM"));
     painter.end();
     ASSERT_TRUE(pdf.finish());
 
@@ -143,6 +150,11 @@ TEST(PdfDocumentTest, EachPageLeavesForTheFileWhenTheNextBeginsAndImagesLandInPl
     EXPECT_EQ(page.pixelColor(168, 264), QColor(Qt::red));
     EXPECT_EQ(page.pixelColor(110, 264), QColor(Qt::white));
     EXPECT_EQ(page.pixelColor(168, 206), QColor(Qt::white));
+    const QImage last = test::PdfPageImage(path, 3);
+    if (haveOutlinesOnly) {
+        EXPECT_GT(test::DarkPixels(last, QRect(120, 440, 200, 60)), 300)
+            << "the shapes of the glyphs are drawn";
+    }
 }
 
 }  // namespace

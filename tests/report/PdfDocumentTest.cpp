@@ -103,14 +103,16 @@ TEST(PdfDocumentTest, TextOfEveryKindComesBackFromTheFileAndStandsWhereQtsOwnPdf
     EXPECT_LT(differing, inked / 20) << "of " << inked << " inked";
 }
 
-TEST(PdfDocumentTest, EachPageLeavesForTheFileWhenTheNextBeginsAndImagesLandInPlace) {
+TEST(PdfDocumentTest, EachSheetLeavesForTheFileWhenTheNextBeginsWithItsDrawingInPlace) {
     if (!test::HavePdfTools())
         GTEST_SKIP() << "poppler-utils is not installed";
     QBuffer file;
     file.open(QIODevice::WriteOnly);
-    QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-    report::pdf::Document pdf(file, letter, QStringLiteral("Pages"), QStringLiteral("Test"));
+    const QPageLayout legalLandscape(QPageSize(QPageSize::Legal), QPageLayout::Landscape,
+                                     QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    report::pdf::Document pdf(file, legalLandscape, QStringLiteral("Pages"),
+                              QStringLiteral("Test"));
+    EXPECT_EQ(pdf.width(), 16200) << "fourteen inches less the margins, at 1,200 to the inch";
     QPainter painter(&pdf);
     QImage red(40, 40, QImage::Format_RGB32);
     red.fill(Qt::red);
@@ -142,6 +144,11 @@ TEST(PdfDocumentTest, EachPageLeavesForTheFileWhenTheNextBeginsAndImagesLandInPl
     out.write(file.data());
     out.close();
     EXPECT_EQ(test::PdfPageCount(path), 3);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    const QByteArray described = info.readAllStandardOutput();
+    EXPECT_TRUE(described.contains("1008 x 612 pts")) << described.constData();
     EXPECT_TRUE(pdfText(path).contains(QStringLiteral("Page 3")));
     // At 96 dots per inch: the margin is 24 pixels, the square from 120 to 216 across and
     // from 216 to 312 down.

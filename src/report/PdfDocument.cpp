@@ -11,6 +11,8 @@
 #include <QRawFont>
 #include <QStringView>
 #include <QTextLayout>
+#include <QVarLengthArray>
+#include <array>
 #include <climits>
 
 namespace report::pdf {
@@ -34,6 +36,19 @@ void appendGlyph(QByteArray& string, quint16 glyph) {
 
 QByteArray point(QPointF at) {
     return Number(at.x()) + ' ' + Number(at.y());
+}
+
+// "BT 1 0 0 -1 x y Tm (glyphs) Tj ET": the glyphs upright on their baseline at the point.
+template <typename Glyphs>
+void appendText(QByteArray& content, QPointF baseline, const Glyphs& glyphs) {
+    content += "BT 1 0 0 -1 ";
+    AppendNumber(content, baseline.x());
+    content += ' ';
+    AppendNumber(content, baseline.y());
+    content += " Tm (";
+    for (quint16 glyph : glyphs)
+        appendGlyph(content, glyph);
+    content += ") Tj ET\n";
 }
 
 QByteArray colour(const QColor& colour) {
@@ -107,7 +122,7 @@ int Document::metric(PaintDeviceMetric metric) const {
 }
 
 void Document::beginPage() {
-    content_.clear();
+    content_.resize(0);  // its room is kept for the next page
     currentFont_ = nullptr;
     currentSize_ = 0;
     fillColour_ = strokeColour_ = QColor();
@@ -132,7 +147,6 @@ void Document::endPage() {
                   Reference(resourcesObject_) + " /Contents " + Reference(contents) + " >>\n");
     writer_.endObject();
     pages_.append(page);
-    content_.clear();
 }
 
 void Document::newPage() {
@@ -227,14 +241,13 @@ void Document::drawText(QPointF baseline, const QString& text, const QFont& font
     const Face face = faceOf(font);
     EmbeddedFont& embedded = *face.font;
     // Most report text is letters that stand alone: each is its glyph at its own width.
-    QByteArray glyphs;
-    glyphs.reserve(text.size() * 2 + 8);
+    QVarLengthArray<quint16, 128> glyphs;
     bool alone = embedded.embeddable();
     forEachCharacter(text, [&](char32_t character) {
         const quint16 glyph = StandsAlone(character) ? embedded.glyphOf(character) : 0;
         if (glyph == 0)
             return alone = false;
-        appendGlyph(glyphs, glyph);
+        glyphs.append(glyph);
         embedded.use(glyph, character);
         return true;
     });
@@ -244,7 +257,7 @@ void Document::drawText(QPointF baseline, const QString& text, const QFont& font
         return;
     }
     setFont(embedded, face.size);
-    content_ += "BT 1 0 0 -1 " + point(baseline) + " Tm (" + glyphs + ") Tj ET\n";
+    appendText(content_, baseline, glyphs);
 }
 
 void Document::drawLaidOut(QPointF baseline, const QString& text, const QFont& font) {
@@ -280,9 +293,7 @@ void Document::drawLaidOut(QPointF baseline, const QString& text, const QFont& f
             }
             embedded.use(quint16(glyphs[i]), 0);
             setFont(embedded, face.pixelSize());
-            QByteArray glyph;
-            appendGlyph(glyph, quint16(glyphs[i]));
-            content_ += "BT 1 0 0 -1 " + point(at) + " Tm (" + glyph + ") Tj ET\n";
+            appendText(content_, at, std::array<quint16, 1>{quint16(glyphs[i])});
         }
     }
 }

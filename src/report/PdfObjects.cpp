@@ -22,26 +22,22 @@ void ObjectWriter::beginObject(int number) {
     write(QByteArray::number(number) + " 0 obj\n");
 }
 
-void ObjectWriter::write(const QByteArray& bytes) {
+void ObjectWriter::write(QByteArrayView bytes) {
     if (failed_)
         return;
-    if (out_.write(bytes) != bytes.size())
+    if (out_.write(bytes.data(), bytes.size()) != bytes.size())
         failed_ = true;
     offset_ += bytes.size();
 }
 
 void ObjectWriter::writeStream(int number, const QByteArray& entries, const QByteArray& data,
                                bool deflate) {
-    QByteArray body = data;
-    QByteArray filter;
-    if (deflate) {
-        // qCompress puts the length before the zlib stream; PDF wants the zlib stream alone.
-        body = qCompress(data, compressionLevel_).mid(4);
-        filter = "/Filter /FlateDecode ";
-    }
+    // qCompress puts the length before the zlib stream; PDF wants the zlib stream alone.
+    const QByteArray compressed = deflate ? qCompress(data, compressionLevel_) : QByteArray();
+    const QByteArrayView body = deflate ? QByteArrayView(compressed).sliced(4) : data;
     beginObject(number);
-    write("<< " + entries + ' ' + filter + "/Length " + QByteArray::number(body.size()) +
-          " >>\nstream\n");
+    write("<< " + entries + (deflate ? " /Filter /FlateDecode" : "") + " /Length " +
+          QByteArray::number(body.size()) + " >>\nstream\n");
     write(body);
     write("\nendstream\n");
     endObject();
@@ -61,19 +57,33 @@ void ObjectWriter::finish(int catalogue, int info) {
 }
 
 QByteArray Number(double value) {
-    if (!std::isfinite(value))
-        return "0";
-    char buffer[32];
-    auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-    if (error != std::errc())
-        return "0";
-    while (end > buffer && end[-1] == '0')
-        --end;
-    if (end > buffer && end[-1] == '.')
-        --end;
-    QByteArray number(buffer, end - buffer);
-    return number.isEmpty() || number == "-" || number == "-0" ? QByteArray("0") : number;
+    QByteArray number;
+    AppendNumber(number, value);
+    return number;
+}
+
+void AppendNumber(QByteArray& out, double value) {
+    // In hundredths, as a whole number: quicker than formatting the double itself.
+    constexpr double Largest = 1e15;
+    if (!std::isfinite(value) || std::fabs(value) >= Largest) {
+        out += '0';
+        return;
+    }
+    long long hundredths = std::llround(value * 100);
+    if (hundredths < 0) {
+        out += '-';
+        hundredths = -hundredths;
+    }
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, hundredths / 100).ptr;
+    out.append(digits, end - digits);
+    const int fraction = int(hundredths % 100);
+    if (fraction != 0) {
+        out += '.';
+        out += char('0' + fraction / 10);
+        if (fraction % 10 != 0)
+            out += char('0' + fraction % 10);
+    }
 }
 
 QByteArray TextString(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -18,7 +19,7 @@ public:
     int reserve();
     void beginObject(int number);
     void endObject() { write("endobj\n"); }
-    void write(const QByteArray& bytes);
+    void write(QByteArrayView bytes);
     // A whole stream object: the dictionary entries besides its length and filter, and its data,
     // deflated unless told otherwise.
     void writeStream(int number, const QByteArray& entries, const QByteArray& data,
@@ -36,6 +37,7 @@ private:
 
 // A number as PDF content writes it: at most two decimals, no trailing zeros.
 QByteArray Number(double value);
+void AppendNumber(QByteArray& out, double value);
 // A text string for the document's information: UTF-16 in hexadecimal, with its byte order mark.
 QByteArray TextString(const QString& text);
 // "n 0 R"

@@ -1,6 +1,9 @@
 # Runs a benchmark program as one that only lists or describes its benchmarks, then as a real
 # run on a tiny catalogue, and checks where the generated catalogue went.
 #   cmake -DPROGRAM=... -DBUILD_DATA=<the build's bench/data> -DWORK=<scratch folder> -P this
+if(NOT EXISTS "${PROGRAM}")
+  message(FATAL_ERROR "Skipped: ${PROGRAM} is not built")
+endif()
 file(REMOVE_RECURSE "${WORK}")
 set(data "${WORK}/data")
 set(ENV{TALLOWMERE_BENCH_DATA} "${data}")

@@ -1,5 +1,6 @@
 #include "report/DocumentReplay.h"
 
+#include "io/Destination.h"
 #include "report/PageDrawer.h"
 #include "report/PdfDocument.h"
 #include "report/PrintingProgress.h"
@@ -9,7 +10,6 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace report {
 
@@ -70,16 +70,17 @@ bool ReplayDocument(SpoolReader& reader, const std::function<void()>& newPage, Q
 
 bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
               PrintingProgress* progress) {
-    // Written aside and put in place at the end, so that a failure leaves an older file whole.
-    QSaveFile file(pdfFile);
-    auto failure = [&file] {
+    // A file is written aside and put in place at the end, so that a failure leaves an older
+    // file whole; a device or a pipe is written through.
+    io::DestinationFile file(pdfFile);
+    auto failure = [&] {
         return ReportError(QStringLiteral("The PDF file '%1' could not be written: %2.")
-                               .arg(file.fileName(), file.errorString()));
+                               .arg(pdfFile, file.device().errorString()));
     };
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open())
         throw failure();
     const SpoolHeader header = reader.header();
-    pdf::Document pdf(file, PaperLayout(header), header.reportName,
+    pdf::Document pdf(file.device(), PaperLayout(header), header.reportName,
                       QStringLiteral("Tallowmere Movie Database"));
     QPainter painter;
     if (!painter.begin(&pdf))
@@ -88,7 +89,7 @@ bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
         reader, [&pdf] { pdf.newPage(); }, painter, state, 1, progress);
     painter.end();
     if (!finished) {
-        file.cancelWriting();
+        file.cancel();
         return false;
     }
     if (!pdf.finish() || !file.commit())

@@ -1,6 +1,7 @@
 # Runs a benchmark program as one that only lists or describes its benchmarks, then as a real
 # run on a tiny catalogue, and checks where the generated catalogue went.
-#   cmake -DPROGRAM=... -DBUILD_DATA=<the build's bench/data> -DWORK=<scratch folder> -P this
+#   cmake -DPROGRAM=<the one run> -DLISTED=<programs listed, separated by |>
+#         -DBUILD_DATA=<the build's bench/data> -DWORK=<scratch folder> -P this
 if(NOT EXISTS "${PROGRAM}")
   message(FATAL_ERROR "Skipped: ${PROGRAM} is not built")
 endif()
@@ -18,12 +19,20 @@ macro(check_build_data_unchanged what)
   endif()
 endmacro()
 
-foreach(flag --help --benchmark_list_tests)
-  execute_process(COMMAND "${PROGRAM}" ${flag} RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
-  if(EXISTS "${data}")
-    message(FATAL_ERROR "'${flag}' wrote a catalogue")
+# Every benchmark program that is built, listed and described.
+string(REPLACE "|" ";" listed "${LISTED}")
+foreach(program IN LISTS listed)
+  if(NOT EXISTS "${program}")
+    continue()
   endif()
-  check_build_data_unchanged("'${flag}'")
+  foreach(flag --help --benchmark_list_tests)
+    execute_process(COMMAND "${program}" ${flag} RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET
+                    TIMEOUT 60)
+    if(EXISTS "${data}")
+      message(FATAL_ERROR "'${program} ${flag}' wrote a catalogue")
+    endif()
+    check_build_data_unchanged("'${program} ${flag}'")
+  endforeach()
 endforeach()
 
 execute_process(COMMAND "${PROGRAM}" --benchmark_filter=BM_ActorSearch

@@ -63,6 +63,8 @@ private:
     void setFillColour(const QColor& colour);
     void drawLaidOut(QPointF baseline, const QString& text, const QFont& font);
     void drawOutline(const QRawFont& face, quint32 glyph, QPointF at);
+    void appendText(QPointF baseline, const quint16* glyphs, qsizetype count);
+    void endText();
     void beginPage();
     void endPage();
 
@@ -90,6 +92,8 @@ private:
     double lineWidth_ = -1;
     int cap_ = -1;
     int join_ = -1;
+    bool inText_ = false;
+    QPointF textAt_;  // where the text before began, as written
 };
 
 }  // namespace report::pdf

@@ -156,6 +156,10 @@ void PageDrawer::applyFont() {
 double PageDrawer::textWidth(const QString& text) {
     if (surface_ == Surface::Screen)
         return screen_.width(text);
+    // A PDF file knows the widths it sets its text at.
+    if (pdf::Document* pdf = pdf::Document::of(painter_))
+        if (const double width = pdf->textWidth(text, deviceFont_); width >= 0)
+            return DeviceToTwips(width, dpi_);
     return DeviceToTwips(QFontMetricsF(deviceFont_, painter_.device()).horizontalAdvance(text),
                          dpi_);
 }

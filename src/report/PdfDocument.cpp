@@ -254,6 +254,21 @@ void Document::drawText(QPointF baseline, const QString& text, const QFont& font
     appendText(baseline, glyphs.constData(), glyphs.size());
 }
 
+double Document::textWidth(const QString& text, const QFont& font) {
+    const Face face = faceOf(font);
+    EmbeddedFont& embedded = *face.font;
+    double width = 0;
+    bool alone = embedded.embeddable();
+    forEachCharacter(text, [&](char32_t character) {
+        const quint16 glyph = StandsAlone(character) ? embedded.glyphOf(character) : 0;
+        if (glyph == 0)
+            return alone = false;
+        width += embedded.advance(glyph);
+        return true;
+    });
+    return alone ? width * face.size : -1;
+}
+
 void Document::drawLaidOut(QPointF baseline, const QString& text, const QFont& font) {
     QTextLayout layout(text, font, this);
     QTextOption option;

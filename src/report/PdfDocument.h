@@ -44,6 +44,8 @@ public:
 
     // Text on its baseline, in device units.
     void drawText(QPointF baseline, const QString& text, const QFont& font, const QColor& colour);
+    // How wide drawText sets the text, in device units; -1 for text it lays out.
+    double textWidth(const QString& text, const QFont& font);
     void strokeAndFill(const QPainterPath& path, const QPen& pen, const QBrush& brush);
     void drawImage(const QRectF& target, const QImage& image);
 

@@ -53,7 +53,17 @@ EmbeddedFont::EmbeddedFont(const QRawFont& face, int number, int index)
       commonGlyphs_(CommonLetters, 0),
       commonKnown_(CommonLetters, false),
       drawn_(0x10000, false),
-      characters_(0x10000, 0) {}
+      characters_(0x10000, 0),
+      design_(face),
+      advances_(0x10000, -1) {
+    design_.setPixelSize(face.unitsPerEm() > 0 ? face.unitsPerEm() : 1000);
+}
+
+void EmbeddedFont::measure(quint16 glyph) {
+    const QList<QPointF> advances =
+        design_.advancesForGlyphIndexes(QList<quint32>{glyph}, QRawFont::UseDesignMetrics);
+    advances_[glyph] = advances.isEmpty() ? 0 : advances[0].x() / design_.pixelSize();
+}
 
 quint16 EmbeddedFont::lookUp(char32_t character) {
     if (const auto found = glyphs_.constFind(character); found != glyphs_.constEnd())

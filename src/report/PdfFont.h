@@ -32,11 +32,18 @@ public:
             characters_[glyph] = character;
     }
     bool used() const;
+    // The glyph's advance at a size of one, from the face's design.
+    double advance(quint16 glyph) {
+        if (advances_[glyph] < 0)
+            measure(glyph);
+        return advances_[glyph];
+    }
     void write(ObjectWriter& writer) const;
 
 private:
     static constexpr char32_t CommonLetters = 0x2100;
     quint16 lookUp(char32_t character);
+    void measure(quint16 glyph);
     QByteArray baseName() const;
 
     QRawFont face_;
@@ -51,6 +58,8 @@ private:
     // By glyph: whether it was drawn, and the character it stands for, 0 when unknown.
     std::vector<bool> drawn_;
     std::vector<char32_t> characters_;
+    QRawFont design_;               // the face at its design size: one unit a pixel
+    std::vector<double> advances_;  // by glyph, -1 until measured
 };
 
 }  // namespace report::pdf

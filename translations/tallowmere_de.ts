@@ -570,7 +570,7 @@ Zeilen %1%2.</translation>
     </message>
     <message>
         <source>&amp;Open movie database..</source>
-        <translation>Filmdatenbank Ö&amp;ffnen ..</translation>
+        <translation>Filmdatenbank ö&amp;ffnen ..</translation>
     </message>
     <message>
         <source>&amp;Add Movie</source>
@@ -1287,7 +1287,7 @@ Die Seite im Webbrowser öffnen?</translation>
     </message>
     <message>
         <source>Cost ($):</source>
-        <translation>Preis ($):</translation>
+        <translation>Preis:</translation>
     </message>
     <message>
         <source>Director:</source>

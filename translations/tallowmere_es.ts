@@ -1287,7 +1287,7 @@ Open the page in the web browser?</source>
     </message>
     <message>
         <source>Cost ($):</source>
-        <translation>Coste ($):</translation>
+        <translation>Coste:</translation>
     </message>
     <message>
         <source>Director:</source>

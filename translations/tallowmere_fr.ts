@@ -1287,7 +1287,7 @@ Ouvrir la page dans le navigateur web ?</translation>
     </message>
     <message>
         <source>Cost ($):</source>
-        <translation>Prix ($) :</translation>
+        <translation>Prix :</translation>
     </message>
     <message>
         <source>Director:</source>

@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, UnderAGermanLocaleTheWindowSpeaksGerman) {
     QTest::mouseClick(window().menuBar(), Qt::LeftButton, {},
                       window().menuBar()->actionGeometry(file.menuAction()).center());
     QTRY_VERIFY(file.isVisible());
-    EXPECT_EQ(file.actions().first()->text(), "Filmdatenbank Ö&ffnen ..");
+    EXPECT_EQ(file.actions().first()->text(), "Filmdatenbank ö&ffnen ..");
     file.close();
     EXPECT_EQ(find<QAction>("mnuFileAddMovie")->text(), "Film h&inzufügen");
 

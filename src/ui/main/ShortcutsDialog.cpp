@@ -68,7 +68,7 @@ QString caption(const QAction& action) {
     text.remove(u'&');
     while (text.endsWith(u'.'))
         text.chop(1);
-    return text;
+    return text.trimmed();  // "Öffnen .." in German
 }
 
 }  // namespace

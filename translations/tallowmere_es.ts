@@ -479,7 +479,7 @@ Películas que se actualizarán (hay una película del mismo título en el catá
     </message>
     <message>
         <source>New %1: %2</source>
-        <translation>%1 nuevos: %L2</translation>
+        <translation>Nuevos elementos en %1: %L2</translation>
     </message>
     <message>
         <source>
@@ -821,7 +821,7 @@ Líneas %1%2.</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; does not exist.  Add it?</source>
-        <translation>%1 «%2» no existe.  ¿Añadirlo?</translation>
+        <translation>%1 «%2» no existe.  ¿Añadir?</translation>
     </message>
     <message>
         <source>%1 must be a number.  &apos;%2&apos; is not one.</source>

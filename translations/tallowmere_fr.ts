@@ -479,7 +479,7 @@ Films à mettre à jour (un film du même titre est dans le catalogue) : %2</tra
     </message>
     <message>
         <source>New %1: %2</source>
-        <translation>Nouveaux %1 : %L2</translation>
+        <translation>Ajouts (%1) : %L2</translation>
     </message>
     <message>
         <source>

@@ -51,9 +51,9 @@ std::optional<PeerFormat> GuessPeerFormat(const QString& path, const QByteArray&
 }
 
 QByteArray ReadPeerBytes(const QString& path) {
+    // A pipe or a device would be read without end.
+    RequireRegularFile(path);
     const QFileInfo info(path);
-    if (info.isDir())
-        throw FileError(QStringLiteral("'%1' is a folder, not a file.").arg(path));
     if (!info.exists())
         throw FileError(QStringLiteral("'%1' does not exist.").arg(path));
     // Before opening: a pipe would keep the import waiting, a device would never end.

@@ -1,6 +1,7 @@
 #include "db/Connection.h"
 
 #include "db/DatabaseError.h"
+#include "db/ReadingOrder.h"
 #include "db/UnicodeCase.h"
 
 #include <sqlite3.h>
@@ -60,6 +61,7 @@ std::unique_ptr<Connection> Connection::open(const QString& path, Access access)
             fail(error, QStringLiteral("open ") + path);
         }
         handle = InstallUnicodeCase(database);
+        InstallReadingOrder(static_cast<sqlite3*>(handle));
     }
     return std::unique_ptr<Connection>(new Connection(path, name, handle));
 }

@@ -1,5 +1,6 @@
 #include "ui/main/ListOrder.h"
 
+#include "db/ReadingOrder.h"
 #include "db/UnicodeCase.h"
 
 #include <algorithm>
@@ -92,6 +93,29 @@ std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order) 
         if (order)
             (*order)[i] = entries[i].index;
     }
+    return ranks;
+}
+
+void ReadingKeys::append(const QString& text) {
+    keys_.push_back(db::ReadingKey(text));
+}
+
+std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order) {
+    std::vector<size_t> sorted(keys.size());
+    std::iota(sorted.begin(), sorted.end(), size_t(0));
+    std::sort(sorted.begin(), sorted.end(), [&](size_t a, size_t b) {
+        const int byKey = keys.compare(a, b);
+        return byKey != 0 ? byKey < 0 : a < b;
+    });
+    std::vector<int> ranks(keys.size());
+    int rank = 0;
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        if (i > 0 && keys.compare(sorted[i - 1], sorted[i]) != 0)
+            ++rank;
+        ranks[sorted[i]] = rank;
+    }
+    if (order)
+        *order = std::move(sorted);
     return ranks;
 }
 

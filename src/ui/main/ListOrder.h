@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCollatorSortKey>
 #include <QHash>
 #include <QString>
 #include <vector>
@@ -27,18 +28,32 @@ private:
     std::vector<qsizetype> ends_;
 };
 
+// Titles and names in the order people read them (db::ReadingKey): one sort key each, made once
+// when the list is filled, so that sorting compares keys and never asks the collator again.
+class ReadingKeys {
+public:
+    void reserve(size_t count, qsizetype) { keys_.reserve(count); }
+    void append(const QString& text);
+    size_t size() const { return keys_.size(); }
+    int compare(size_t a, size_t b) const { return keys_[a].compare(keys_[b]); }
+
+private:
+    std::vector<QCollatorSortKey> keys_;
+};
+
 // The place of each key in their order, counting equal keys once: 0 for the first. order, when
 // given, receives the indexes of the keys in their order, equal keys in the order given.
 std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order = nullptr);
+std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order = nullptr);
 
-// The rank of each of count cells in text order ignoring case, equal cells sharing one. Cells
-// are told apart by valueOf (a number or the text) and put in order by textOf, which is asked
-// once for each different cell: most columns hold few.
-template <typename ValueOf, typename TextOf>
+// The rank of each of count cells in the order of Keys, equal cells sharing one. Cells are told
+// apart by valueOf (a number or the text) and put in order by textOf, which is asked once for
+// each different cell: most columns hold few.
+template <typename Keys, typename ValueOf, typename TextOf>
 std::vector<int> CellRanks(size_t count, ValueOf valueOf, TextOf textOf) {
     using Value = std::decay_t<decltype(valueOf(size_t(0)))>;
     QHash<Value, int> distinct;
-    FoldedKeys keys;
+    Keys keys;
     std::vector<int> ranks(count);
     for (size_t row = 0; row < count; ++row) {
         const Value value = valueOf(row);

@@ -5,7 +5,9 @@
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FormPosition.h"
 #include "ui/common/UserInterface.h"
+#include "ui/main/FilterLine.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/MovieFilterIndex.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
@@ -32,6 +34,8 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
       model_(new MovieListModel(this)),
       list_(new MovieListView),
       record_(new RecordView),
+      txtFilter_(new FilterLine),
+      filterIndex_(std::make_unique<MovieFilterIndex>()),
       lblCount_(new QLabel(QStringLiteral("Movies in list: 0"))),
       lblClearSearch_(new QLabel(QStringLiteral(
           "You are currently in search mode.  Press CTRL+Q to clear your current search."))),
@@ -59,6 +63,7 @@ void MainWindow::layOut() {
     auto* listSide = new QWidget;
     auto* listLayout = new QVBoxLayout(listSide);
     listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(txtFilter_);
     listLayout->addWidget(list_, 1);
     listLayout->addWidget(lblCount_);
     listLayout->addWidget(lblClearSearch_);
@@ -118,6 +123,7 @@ void MainWindow::connectCommands() {
     save->setContext(Qt::WindowShortcut);
     connect(save, &QShortcut::activated, record_->cmdSaveChanges, &QPushButton::click);
     connect(record_, &RecordView::edited, this, &MainWindow::markChanged);
+    layOutFilter();
 
     connect(list_, &MovieListView::insertPressed, this, command(&MainWindow::addMovie));
     connect(list_, &MovieListView::deletePressed, this, command(&MainWindow::deleteSelectedMovie));

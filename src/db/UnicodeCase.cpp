@@ -141,8 +141,11 @@ const std::array<char16_t, 0x100>& latin1Folds() {
 
 // The finding fold of a text that may hold anything: folded, decomposed, marks dropped.
 QString findingFoldOf(const QString& text) {
-    const QString decomposed =
-        text.toCaseFolded().normalized(QString::NormalizationForm_KD).toCaseFolded();
+    // Qt folds one letter to one: the sharp s is spelt out here, as the full fold does.
+    const QString decomposed = text.toCaseFolded()
+                                   .normalized(QString::NormalizationForm_KD)
+                                   .toCaseFolded()
+                                   .replace(QChar(0xDF), QLatin1String("ss"));
     QString result;
     result.reserve(decomposed.size());
     for (const QChar c : decomposed)

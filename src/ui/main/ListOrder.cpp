@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <numeric>
+#include <thread>
 
 namespace ui {
 
@@ -98,6 +100,29 @@ std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order) 
 
 void ReadingKeys::append(const QString& text) {
     keys_.push_back(db::ReadingKey(text));
+}
+
+void ReadingKeys::appendAll(size_t count, const std::function<const QString&(size_t)>& textOf) {
+    // Small lists are not worth a thread. Each thread has a collator of its own.
+    const size_t parts =
+        count < 4096 ? 1 : std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
+    std::vector<std::vector<QCollatorSortKey>> made(parts);
+    auto make = [&](size_t part) {
+        const size_t begin = count * part / parts;
+        const size_t end = count * (part + 1) / parts;
+        made[part].reserve(end - begin);
+        for (size_t i = begin; i < end; ++i)
+            made[part].push_back(db::ReadingKey(textOf(i)));
+    };
+    std::vector<std::thread> helpers;
+    for (size_t part = 1; part < parts; ++part)
+        helpers.emplace_back(make, part);
+    make(0);
+    for (std::thread& helper : helpers)
+        helper.join();
+    keys_.reserve(keys_.size() + count);
+    for (std::vector<QCollatorSortKey>& part : made)
+        std::move(part.begin(), part.end(), std::back_inserter(keys_));
 }
 
 std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order) {

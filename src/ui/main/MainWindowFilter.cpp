@@ -15,6 +15,9 @@
 namespace ui {
 
 void MainWindow::layOutFilter() {
+    // The list has the focus first, as before there was a filter line above it: the filter's
+    // index is made only for those who use it.
+    list_->setFocus();
     auto* find = new QShortcut(QKeySequence::Find, this);
     find->setContext(Qt::WindowShortcut);
     connect(find, &QShortcut::activated, this, [this] {

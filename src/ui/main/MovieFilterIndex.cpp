@@ -39,6 +39,14 @@ void MovieFilterIndex::update(db::Connection& connection, int movieId) {
         connection, [&](int id, const QByteArray& text) { saved_.insert(id, text); }, movieId);
 }
 
+size_t MovieFilterIndex::heldBytes() const {
+    size_t saved = 0;
+    for (const QByteArray& text : saved_)
+        saved += size_t(text.capacity());
+    return size_t(texts_.capacity()) + movieIds_.capacity() * sizeof(int) +
+           ends_.capacity() * sizeof(qsizetype) + saved;
+}
+
 void MovieFilterIndex::clear() {
     movieIds_ = {};
     ends_ = {};

@@ -21,6 +21,8 @@ public:
     void update(db::Connection& connection, int movieId);
     void clear();
     bool isBuilt() const { return built_; }
+    // What the index holds in memory, in bytes.
+    size_t heldBytes() const;
 
     // The words of what was typed, folded; none when it holds only spaces.
     static std::vector<QByteArray> wordsOf(const QString& typed);

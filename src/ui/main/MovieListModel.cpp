@@ -160,9 +160,7 @@ void MovieListModel::rankTitles() {
     // rows_ is in movie number order, so that equal titles keep it.
     const size_t count = rows_.size();
     ReadingKeys keys;
-    keys.reserve(count, qsizetype(count) * 32);
-    for (const db::MovieListRow& row : rows_)
-        keys.append(row.title);
+    keys.appendAll(count, [&](size_t row) -> const QString& { return rows_[row].title; });
     std::vector<size_t> order;
     titleRanks_ = DenseRanks(keys, &order);
     titleOrder_.resize(count);

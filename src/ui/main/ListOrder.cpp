@@ -3,11 +3,11 @@
 #include "db/ReadingOrder.h"
 #include "db/UnicodeCase.h"
 
+#include <QCollator>
+
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <numeric>
-#include <thread>
 
 namespace ui {
 
@@ -38,6 +38,13 @@ void FoldedKeys::append(const QString& text) {
     }
     bytes_.resize(out - bytes_.constData());
     ends_.push_back(bytes_.size());
+}
+
+bool FoldedKeys::appendPlaces(const QString& text, const db::PlainPlaces& places) {
+    if (!db::AppendPlainKey(bytes_, text, places))
+        return false;
+    ends_.push_back(bytes_.size());
+    return true;
 }
 
 QByteArrayView FoldedKeys::key(size_t index) const {
@@ -102,29 +109,6 @@ void ReadingKeys::append(const QString& text) {
     keys_.push_back(db::ReadingKey(text));
 }
 
-void ReadingKeys::appendAll(size_t count, const std::function<const QString&(size_t)>& textOf) {
-    // Small lists are not worth a thread. Each thread has a collator of its own.
-    const size_t parts =
-        count < 4096 ? 1 : std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
-    std::vector<std::vector<QCollatorSortKey>> made(parts);
-    auto make = [&](size_t part) {
-        const size_t begin = count * part / parts;
-        const size_t end = count * (part + 1) / parts;
-        made[part].reserve(end - begin);
-        for (size_t i = begin; i < end; ++i)
-            made[part].push_back(db::ReadingKey(textOf(i)));
-    };
-    std::vector<std::thread> helpers;
-    for (size_t part = 1; part < parts; ++part)
-        helpers.emplace_back(make, part);
-    make(0);
-    for (std::thread& helper : helpers)
-        helper.join();
-    keys_.reserve(keys_.size() + count);
-    for (std::vector<QCollatorSortKey>& part : made)
-        std::move(part.begin(), part.end(), std::back_inserter(keys_));
-}
-
 std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order) {
     std::vector<size_t> sorted(keys.size());
     std::iota(sorted.begin(), sorted.end(), size_t(0));
@@ -141,6 +125,70 @@ std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order)
     }
     if (order)
         *order = std::move(sorted);
+    return ranks;
+}
+
+std::vector<int> ReadingRanks(size_t count, const std::function<const QString&(size_t)>& textOf,
+                              std::vector<size_t>* order) {
+    const db::PlainPlaces* places = db::PlainReadingPlaces();
+    std::vector<size_t> plain;  // the texts put in order by places, and the others
+    std::vector<size_t> other;
+    FoldedKeys plainKeys;
+    ReadingKeys otherKeys;
+    plainKeys.reserve(places ? count : 0, places ? qsizetype(count) * 24 : 0);
+    for (size_t i = 0; i < count; ++i) {
+        if (places && plainKeys.appendPlaces(textOf(i), *places)) {
+            plain.push_back(i);
+        } else {
+            other.push_back(i);
+            otherKeys.append(textOf(i));
+        }
+    }
+    std::vector<size_t> plainOrder;
+    std::vector<size_t> otherOrder;
+    const std::vector<int> plainRanks = DenseRanks(plainKeys, &plainOrder);
+    const std::vector<int> otherRanks = DenseRanks(otherKeys, &otherOrder);
+
+    // The two orders merged; a text of each that the collator finds equal shares a rank, and
+    // equal texts keep the order they were given in.
+    const QCollator& collator = db::ReadingCollator();
+    std::vector<int> ranks(count);
+    std::vector<size_t> merged;
+    merged.reserve(count);
+    size_t p = 0;
+    size_t o = 0;
+    int rank = -1;
+    bool lastPlain = false;
+    size_t lastInClass = 0;  // the place of the last text taken, in its own class's order
+    while (p < plain.size() || o < other.size()) {
+        int byText = 0;
+        if (p == plain.size())
+            byText = 1;
+        else if (o == other.size())
+            byText = -1;
+        else
+            byText = collator.compare(textOf(plain[plainOrder[p]]), textOf(other[otherOrder[o]]));
+        const bool takePlain =
+            byText < 0 || (byText == 0 && plain[plainOrder[p]] < other[otherOrder[o]]);
+        const size_t index = takePlain ? plain[plainOrder[p]] : other[otherOrder[o]];
+        bool equalToLast = false;
+        if (!merged.empty()) {
+            if (takePlain == lastPlain)
+                equalToLast =
+                    takePlain ? plainRanks[plainOrder[p]] == plainRanks[plainOrder[lastInClass]]
+                              : otherRanks[otherOrder[o]] == otherRanks[otherOrder[lastInClass]];
+            else
+                equalToLast = collator.compare(textOf(merged.back()), textOf(index)) == 0;
+        }
+        if (!equalToLast)
+            ++rank;
+        ranks[index] = rank;
+        merged.push_back(index);
+        lastPlain = takePlain;
+        lastInClass = takePlain ? p++ : o++;
+    }
+    if (order)
+        *order = std::move(merged);
     return ranks;
 }
 

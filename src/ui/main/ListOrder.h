@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/ReadingOrder.h"
+
 #include <QByteArray>
 #include <QCollatorSortKey>
 #include <QHash>
@@ -15,6 +17,9 @@ class FoldedKeys {
 public:
     void reserve(size_t count, qsizetype bytes);
     void append(const QString& text);
+    // The text's key of places (db::AppendPlainKey) instead of its fold, when it has one;
+    // otherwise nothing is added and the answer is false.
+    bool appendPlaces(const QString& text, const db::PlainPlaces& places);
     size_t size() const { return ends_.size(); }
     // Negative, zero or positive as key a comes before, with or after key b.
     int compare(size_t a, size_t b) const;
@@ -35,9 +40,6 @@ class ReadingKeys {
 public:
     void reserve(size_t count, qsizetype) { keys_.reserve(count); }
     void append(const QString& text);
-    // The keys of count texts at once, made on every core: a key costs the collator far more
-    // than a comparison, and a list holds a hundred thousand titles.
-    void appendAll(size_t count, const std::function<const QString&(size_t)>& textOf);
     size_t size() const { return keys_.size(); }
     int compare(size_t a, size_t b) const { return keys_[a].compare(keys_[b]); }
 
@@ -49,6 +51,12 @@ private:
 // given, receives the indexes of the keys in their order, equal keys in the order given.
 std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order = nullptr);
 std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order = nullptr);
+
+// The ranks of count texts in reading order, as DenseRanks gives them. Most titles are plain
+// Latin-1, which the language orders letter by letter: those are put in order by their places,
+// without a key from the collator; the others by keys, and the two merged by the collator.
+std::vector<int> ReadingRanks(size_t count, const std::function<const QString&(size_t)>& textOf,
+                              std::vector<size_t>* order = nullptr);
 
 // The rank of each of count cells in the order of Keys, equal cells sharing one. Cells are told
 // apart by valueOf (a number or the text) and put in order by textOf, which is asked once for

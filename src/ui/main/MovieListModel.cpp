@@ -159,10 +159,9 @@ void MovieListModel::sort(int column, Qt::SortOrder order) {
 void MovieListModel::rankTitles() {
     // rows_ is in movie number order, so that equal titles keep it.
     const size_t count = rows_.size();
-    ReadingKeys keys;
-    keys.appendAll(count, [&](size_t row) -> const QString& { return rows_[row].title; });
     std::vector<size_t> order;
-    titleRanks_ = DenseRanks(keys, &order);
+    titleRanks_ = ReadingRanks(
+        count, [&](size_t row) -> const QString& { return rows_[row].title; }, &order);
     titleOrder_.resize(count);
     for (size_t place = 0; place < count; ++place)
         titleOrder_[order[place]] = int(place);

@@ -5,6 +5,7 @@
 #include "support/ReadingOrderCases.h"
 #include "support/UserInput.h"
 #include "ui/main/FilterLine.h"
+#include "ui/main/ListOrder.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 
@@ -253,5 +254,55 @@ TEST_P(ListReadingOrder, TitlesAreListedAsTheLanguageReadsThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ListReadingOrder, testing::ValuesIn(test::ReadingOrderCases));
+
+// Plain ASCII titles are ordered by their characters' places, the others by the collator's keys:
+// together they must give the collator's own order and its ties, in languages with and without
+// letter pairs of their own.
+TEST(ReadingRanks, AgreeWithTheCollatorOnEveryPair) {
+    const QStringList titles = {"Ocean's Eleven",
+                                "Spider-Man",
+                                "Mr. Smith",
+                                "mr smith",
+                                "M*A*S*H",
+                                "1984",
+                                " Leading",
+                                "Zoë",
+                                "zoe",
+                                "ZOE",
+                                "Ça",
+                                "ca",
+                                "cb",
+                                "chata",
+                                "hrad",
+                                "Ñandú",
+                                "Nelson",
+                                "nandu",
+                                "a_b",
+                                "a-b"};
+    for (const char* locale : {"de_DE", "es_ES", "cs_CZ", "C"}) {
+        test::ReadingLocale language(locale);
+        std::vector<size_t> order;
+        const std::vector<int> ranks = ui::ReadingRanks(
+            size_t(titles.size()), [&](size_t i) -> const QString& { return titles[qsizetype(i)]; },
+            &order);
+        for (qsizetype a = 0; a < titles.size(); ++a)
+            for (qsizetype b = 0; b < titles.size(); ++b) {
+                const int told = db::ReadingCollator().compare(titles[a], titles[b]);
+                const int ranked = ranks[size_t(a)] - ranks[size_t(b)];
+                EXPECT_EQ(told < 0, ranked < 0) << locale << ": " << titles[a].toStdString()
+                                                << " / " << titles[b].toStdString();
+                EXPECT_EQ(told == 0, ranked == 0) << locale << ": " << titles[a].toStdString()
+                                                  << " / " << titles[b].toStdString();
+            }
+        for (size_t i = 1; i < order.size(); ++i)
+            EXPECT_LE(ranks[order[i - 1]], ranks[order[i]]) << locale;
+    }
+    test::ReadingLocale czech("cs_CZ");
+    EXPECT_EQ(db::PlainReadingPlaces(), nullptr) << "ch is a letter of its own in Czech";
+    test::ReadingLocale spanish("es_ES");
+    ASSERT_NE(db::PlainReadingPlaces(), nullptr);
+    EXPECT_EQ(db::PlainReadingPlaces()->letter[u'ñ'], 0) << "ñ is a letter of its own";
+    EXPECT_EQ(db::PlainReadingPlaces()->letter[u'é'], db::PlainReadingPlaces()->letter[u'e']);
+}
 
 }  // namespace

@@ -11,9 +11,10 @@ class Connection;
 
 namespace ui {
 
-// The filter line's index: for every movie of the catalogue, one text that holds all it is
-// found by, folded (db::FindingFold), so that a keystroke compares bytes and never reads the
-// catalogue. Built once from the catalogue, then kept current movie by movie as they are saved.
+// The filter line's index: every movie's own texts and the names it shares (actors, genres,
+// storage location), folded (db::FindingFold), so that a keystroke compares bytes and never
+// reads the catalogue. A name is held once and searched once, however many movies share it.
+// Built once from the catalogue, then kept current movie by movie as they are saved.
 class MovieFilterIndex {
 public:
     void build(db::Connection& connection);
@@ -30,12 +31,21 @@ public:
     std::vector<char> matching(const std::vector<QByteArray>& words) const;
 
 private:
-    QByteArrayView textAt(size_t index) const;
+    // Texts one after another, each ending where ends says.
+    struct Texts {
+        QByteArray bytes;
+        std::vector<quint32> ends;
+        void append(const QByteArray& text);
+        QByteArrayView at(size_t index) const;
+        size_t heldBytes() const;
+    };
 
-    std::vector<int> movieIds_;  // ascending
-    std::vector<qsizetype> ends_;
-    QByteArray texts_;              // one after another, each ending where ends_ says
-    QHash<int, QByteArray> saved_;  // movies saved since the build, by id
+    Texts names_;
+    Texts own_;                      // by movie, in movie number order
+    std::vector<int> movieIds_;      // ascending
+    std::vector<quint32> linkEnds_;  // by movie: where its names end in links_
+    std::vector<quint32> links_;     // the numbers of the movies' names
+    QHash<int, QByteArray> saved_;   // movies saved since the build, all their texts, by id
     bool built_ = false;
 };
 

@@ -11,8 +11,9 @@
 
 namespace ui {
 
-// Texts in order ignoring letter case: each text's case fold in UTF-8, all in one block, compared
-// byte by byte, which is the order of their code points.
+// Texts in order by keys of bytes, all in one block, compared byte by byte: each text's case fold
+// in UTF-8 (the order of their code points, ignoring letter case), or its key of places in the
+// reading order.
 class FoldedKeys {
 public:
     void reserve(size_t count, qsizetype bytes);
@@ -38,7 +39,6 @@ private:
 // when the list is filled, so that sorting compares keys and never asks the collator again.
 class ReadingKeys {
 public:
-    void reserve(size_t count, qsizetype) { keys_.reserve(count); }
     void append(const QString& text);
     size_t size() const { return keys_.size(); }
     int compare(size_t a, size_t b) const { return keys_[a].compare(keys_[b]); }

@@ -54,7 +54,8 @@ void MainWindow::filterTyped() {
 void MainWindow::applyFilter() {
     const std::vector<QByteArray> words = MovieFilterIndex::wordsOf(txtFilter_->text());
     if (words.empty()) {
-        model_->setFilter({});
+        if (model_->isFiltered())
+            model_->setFilter({});
     } else {
         if (!filterIndex_->isBuilt())
             filterIndex_->build(connection());

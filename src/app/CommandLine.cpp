@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/PeerCommands.h"
+#include "app/QtOptions.h"
 #include "settings/Settings.h"
 
 #include <QCommandLineParser>
@@ -75,7 +76,8 @@ Invocation ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("command"),
         QStringLiteral("export, import, report, backup, check or publish."),
         QStringLiteral("[command]"));
-    if (!parser.parse(arguments))
+    // Qt's own options are left to the application object, which takes them out itself.
+    if (!parser.parse(WithoutQtOptions(arguments)))
         return badUsage(parser.errorText());
 
     Invocation invocation;

@@ -21,6 +21,7 @@ class Connection;
 
 namespace ui {
 
+class EscapeKey;
 class FilterLine;
 class MainMenus;
 class MovieFilterIndex;
@@ -83,6 +84,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -133,6 +135,7 @@ private:
     QLabel* lblClearSearch_;
     QSplitter* splitter_;
     QTimer* timer_;
+    EscapeKey* escapeKey_;
     bool anyChanges_ = false;
     bool unloaded_ = false;
     bool ending_ = false;  // ending on a signal: nothing may wait for the user

@@ -132,6 +132,18 @@ bool MainWindow::SaveCurrentMovie() {
 
 bool MainWindow::saveShownMovie() {
     const int movieId = record_->txtMovieId->text().toInt();
+    if (const auto wrong = record_->fieldWithoutNumber()) {
+        const QString refusal = QStringLiteral("%1 must be a number.  '%2' is not one.")
+                                    .arg(wrong->name, wrong->field->text());
+        if (ending_) {
+            std::fprintf(stderr, "%s\n", qPrintable(refusal));
+            return false;
+        }
+        ui_.inform(this, QStringLiteral("Information"), refusal, Icon::Information);
+        wrong->field->setFocus();
+        wrong->field->selectAll();
+        return false;
+    }
     if (!record_->costIsAmount()) {
         const QString refusal =
             QStringLiteral(
@@ -161,11 +173,13 @@ bool MainWindow::saveShownMovie() {
         if (resolution == Resolution::Found)
             db::UpdateMovie(connection(), movieId, movie);
     }
-    if (resolution == Resolution::Refused) {
+    // No and Cancel both keep the edits pending: the user stays on this movie, Save Changes
+    // stays on, and the next move asks again rather than dropping them.
+    if (resolution != Resolution::Found) {
         markChanged();
         return false;
     }
-    if (resolution == Resolution::Cancelled || ending_)
+    if (ending_)
         return true;
 
     const int row = model_->rowOfMovie(movieId);
@@ -196,7 +210,8 @@ bool MainWindow::saveShownMovie() {
 
 void MainWindow::saveChanges() {
     SaveCurrentMovie();
-    record_->cmdSaveChanges->setEnabled(false);
+    // On while edits are still pending (a refused or cancelled save), so they can be saved.
+    record_->cmdSaveChanges->setEnabled(anyChanges_);
 }
 
 void MainWindow::addMovie() {
@@ -206,9 +221,8 @@ void MainWindow::addMovie() {
     // deleted to make room for a new one.
     int movieId = db::FindMovieByTitle(connection(), NewMovieTitle);
     if (movieId == 0) {
+        // No genre ("(none)"): the first genre by name would be a guess the user may not see.
         db::MovieRecord movie;
-        movie.genreIds =
-            QString::number(db::FirstLookupIdByName(connection(), db::LookupTable::Genre));
         movie.locationId = db::FirstLookupIdByName(connection(), db::LookupTable::Location);
         movie.mediaId = db::FirstLookupIdByName(connection(), db::LookupTable::Media);
         movie.ratingId = db::FirstLookupIdByName(connection(), db::LookupTable::Rating);

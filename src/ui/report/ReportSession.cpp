@@ -8,6 +8,7 @@
 #include "report/SpoolLeftovers.h"
 #include "report/SpoolWriter.h"
 #include "ui/common/LongWork.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PreviewWindow.h"
 #include "ui/report/PrintingWindow.h"
@@ -65,6 +66,8 @@ void ReportSession::run(const MakeReport& make) {
         return;
     preview_ = new PreviewWindow(ui_, settings_, drawingState_, *spoolFile, &mainWindow_);
     preview_->Init();
+    // Where no window manager maximises it, the preview still starts filling the screen.
+    preview_->setGeometry(AvailableGeometry(mainWindow_));
     preview_->showMaximized();
 }
 

@@ -117,6 +117,10 @@ private:
     void showPopup(const QPoint& position);
     void moveSelection(int step);
     bool saveShownMovie();
+    // Another program may have changed the shown movie since it was shown: Save writes over it
+    // only when the user says so. Drop: the stored movie is shown and the edits let go.
+    enum class Overwrite { Save, Drop, Keep };
+    Overwrite overwriteChangedMovie(int movieId);
     // A drop-down list's text turned into the id to write, asking to add a missing name.
     enum class Resolution { Found, Refused, Cancelled };
     Resolution resolveLookup(int& id, int table, const QString& text);
@@ -137,6 +141,7 @@ private:
     QTimer* timer_;
     EscapeKey* escapeKey_;
     bool anyChanges_ = false;
+    QString shownStamp_;  // the shown movie as it was stored when it was shown
     bool unloaded_ = false;
     bool ending_ = false;  // ending on a signal: nothing may wait for the user
     bool columnsSetUp_ = false;

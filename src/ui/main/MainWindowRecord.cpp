@@ -5,6 +5,7 @@
 #include "db/LabelNumbers.h"
 #include "db/LookupTable.h"
 #include "db/MovieDetails.h"
+#include "db/MovieStamp.h"
 #include "db/Movies.h"
 #include "db/StoredDate.h"
 #include "db/Transaction.h"
@@ -68,8 +69,10 @@ void MainWindow::ShowSelectedMovie() {
             names.ratings = db::LookupNames(connection(), db::LookupTable::Rating);
             names.media = db::LookupNames(connection(), db::LookupTable::Media);
             record_->showMovie(*movie, names);
+            shownStamp_ = db::MovieStamp(connection(), movieId);
         } else {
             record_->clearFields();  // deleted meanwhile by someone else
+            shownStamp_.clear();
         }
     }
     clearChanges();
@@ -156,6 +159,16 @@ bool MainWindow::saveShownMovie() {
             ui_.inform(this, QStringLiteral("Information"), refusal, Icon::Information);
         return false;
     }
+    switch (overwriteChangedMovie(movieId)) {
+        case Overwrite::Save:
+            break;
+        case Overwrite::Drop:
+            clearChanges();
+            ShowSelectedMovie();
+            return true;
+        case Overwrite::Keep:
+            return false;
+    }
     db::MovieRecord movie = record_->typedRecord();
     clearChanges();
 
@@ -173,6 +186,7 @@ bool MainWindow::saveShownMovie() {
         if (resolution == Resolution::Found)
             db::UpdateMovie(connection(), movieId, movie);
     }
+    shownStamp_ = db::MovieStamp(connection(), movieId);
     // No and Cancel both keep the edits pending: the user stays on this movie, Save Changes
     // stays on, and the next move asks again rather than dropping them.
     if (resolution != Resolution::Found) {

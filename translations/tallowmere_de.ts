@@ -366,6 +366,17 @@ Die Datei kann keine doppelten Anführungszeichen und keine Zeilenumbrüche auß
     </message>
 </context>
 <context>
+    <name>ui::FilterLine</name>
+    <message>
+        <source>Filter movies (Ctrl+F)</source>
+        <translation>Filme filtern (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Filter movies</source>
+        <translation>Filme filtern</translation>
+    </message>
+</context>
+<context>
     <name>ui::GenreSearchDialog</name>
     <message>
         <source>C&amp;lear</source>
@@ -886,6 +897,10 @@ No shows the movie as it is stored now, without your changes; Cancel goes back t
 Ihre Änderungen über diese Änderung speichern?
 
 Nein zeigt den Film so, wie er jetzt gespeichert ist, ohne Ihre Änderungen; Abbrechen kehrt zu Ihren Änderungen zurück.</translation>
+    </message>
+    <message>
+        <source>Movies on file: %1 of %2</source>
+        <translation>Filme im Bestand: %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,17 @@ El archivo no admite comillas dobles ni saltos de línea fuera de las notas, y u
     </message>
 </context>
 <context>
+    <name>ui::FilterLine</name>
+    <message>
+        <source>Filter movies (Ctrl+F)</source>
+        <translation>Filtrar películas (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Filter movies</source>
+        <translation>Filtrar películas</translation>
+    </message>
+</context>
+<context>
     <name>ui::GenreSearchDialog</name>
     <message>
         <source>C&amp;lear</source>
@@ -886,6 +897,10 @@ No shows the movie as it is stored now, without your changes; Cancel goes back t
 ¿Guardar sus cambios sobre ese cambio?
 
 No muestra la película tal como está guardada ahora, sin sus cambios; Cancelar vuelve a sus cambios.</translation>
+    </message>
+    <message>
+        <source>Movies on file: %1 of %2</source>
+        <translation>Películas registradas: %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,17 @@ Le fichier ne peut contenir ni guillemets doubles, ni sauts de ligne hors des no
     </message>
 </context>
 <context>
+    <name>ui::FilterLine</name>
+    <message>
+        <source>Filter movies (Ctrl+F)</source>
+        <translation>Filtrer les films (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Filter movies</source>
+        <translation>Filtrer les films</translation>
+    </message>
+</context>
+<context>
     <name>ui::GenreSearchDialog</name>
     <message>
         <source>C&amp;lear</source>
@@ -886,6 +897,10 @@ No shows the movie as it is stored now, without your changes; Cancel goes back t
 Enregistrer vos modifications par-dessus ce changement ?
 
 Non affiche le film tel qu&apos;il est enregistré maintenant, sans vos modifications ; Annuler revient à vos modifications.</translation>
+    </message>
+    <message>
+        <source>Movies on file: %1 of %2</source>
+        <translation>Films enregistrés : %1 sur %2</translation>
     </message>
 </context>
 <context>

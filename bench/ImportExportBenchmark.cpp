@@ -13,7 +13,7 @@
 #include "io/ImportMovies.h"
 #include "io/ImportPreview.h"
 #include "io/MovieFileLines.h"
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/ProgressWindow.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

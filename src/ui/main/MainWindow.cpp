@@ -43,6 +43,7 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
     layOut();
     connectCommands();
     connectDialogs();
+    markConflictingCommands();
     timer_->setObjectName(QStringLiteral("timer"));
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [] { QCoreApplication::processEvents(); });
@@ -187,6 +188,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !workAllowsClosing()) {
+        event->ignore();
+        return;
+    }
     // The title-bar button keeps the pending edits: they are saved first, and a refused save
     // keeps the window open.
     bool saved = false;

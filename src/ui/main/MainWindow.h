@@ -86,6 +86,11 @@ private:
     void layOut();
     void connectCommands();
     void connectDialogs();
+    // The commands that must wait while long work runs beside the window.
+    void markConflictingCommands();
+    // Quitting while long work runs: asks whether to stop it, and closes once it has stopped.
+    // False while work runs: the caller must not close now.
+    bool workAllowsClosing();
     // A setup list may have renamed what the list and the record view show: refill, and keep the
     // movie that was selected.
     void refillKeepingSelection();

@@ -23,7 +23,7 @@
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/FilmSiteDialog.h"
 #include "ui/shell/FilmSiteSearch.h"
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/tools/DuplicateMoviesDialog.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"

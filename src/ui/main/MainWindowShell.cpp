@@ -27,7 +27,7 @@ void MainWindow::clearSearch() {
 }
 
 void MainWindow::exit() {
-    if (!SaveCurrentMovie())
+    if (!SaveCurrentMovie() || !workAllowsClosing())
         return;
     if (ui_.ask(this, Title, QStringLiteral("Exit Tallowmere Movie Database?"),
                 Buttons::YesNoCancel) != Answer::Yes)

@@ -1,6 +1,6 @@
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/shell/SplashWindow.h"
-#include "ui/shell/StepBar.h"
+#include "ui/common/StepBar.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "ToolsFixture.h"
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/tools/MaintenanceCommands.h"
 
 namespace {

@@ -4,12 +4,14 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
 #include "support/UserInput.h"
+#include "ui/common/LongWork.h"
 
 #include <gtest/gtest.h>
 #include <QDialog>
 #include <QEvent>
 #include <QFile>
 #include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 namespace test {
@@ -53,6 +55,10 @@ protected:
     }
     static QPushButton& button(QWidget& window, const char* name) {
         return child<QPushButton>(window, name);
+    }
+    // The work a command runs on the worker, and what the window does after it, is over.
+    static void waitUntilWorkEnds() {
+        ASSERT_TRUE(QTest::qWaitFor([] { return !ui::LongWork::running(); }, 60000));
     }
 
     TestCatalogue files;

@@ -1,6 +1,6 @@
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/ProgressWindow.h"
 
-#include "ui/shell/StepBar.h"
+#include "ui/common/StepBar.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -51,13 +51,10 @@ void ProgressWindow::Increment(const QString& status) {
     status_->setText(status);
     if (bar_->value() < bar_->maximum())
         SetProgress(bar_->value() + 1);
-    QCoreApplication::processEvents();
 }
 
 void ProgressWindow::SetProgress(int value) {
     bar_->SetProgress(value);
-    if (value % 20 == 0)
-        QCoreApplication::processEvents();
 }
 
 void ProgressWindow::StopProgress() {

@@ -1,0 +1,33 @@
+#include "ui/common/WorkProgress.h"
+
+#include "ui/common/LongWork.h"
+
+namespace ui {
+
+void WorkProgress::ShowProgress(const QString& status, int firstStep, int lastStep) {
+    const QMutexLocker lock(&mutex_);
+    state_ = {status, firstStep, lastStep, firstStep - 1};
+}
+
+void WorkProgress::ProgressStep(const QString& status) {
+    const QMutexLocker lock(&mutex_);
+    state_.status = status;
+    if (state_.step < state_.lastStep)
+        ++state_.step;
+}
+
+void WorkProgress::setStatus(const QString& status) {
+    const QMutexLocker lock(&mutex_);
+    state_.status = status;
+}
+
+bool WorkProgress::stopRequested() const {
+    return stop_ || LongWork::stopRequested();
+}
+
+WorkProgress::State WorkProgress::state() const {
+    const QMutexLocker lock(&mutex_);
+    return state_;
+}
+
+}  // namespace ui

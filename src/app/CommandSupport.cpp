@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "db/CaseKeys.h"
 #include "db/Upgrade.h"
 #include "settings/Settings.h"
 
@@ -44,6 +45,7 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
     try {
         catalogue_.OpenDatabase(name);
         db::UpdateDatabase(catalogue_.connection());
+        db::FillMissingCaseKeys(catalogue_.connection());
     } catch (const db::CatalogueInUse&) {
         if (purpose == Purpose::Write)
             throw;

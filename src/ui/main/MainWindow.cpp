@@ -134,7 +134,7 @@ void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
     setCatalogueTitle();
     timer_->start(100);
     list_->setColumnHidden(MovieListModel::MovieNumber, true);
-    PopulateLstMain();
+    PopulateWhenPrepared();
 }
 
 void MainWindow::setCatalogueTitle() {

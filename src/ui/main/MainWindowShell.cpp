@@ -86,13 +86,15 @@ void MainWindow::openCatalogue() {
         reopen(previous);
         return;
     }
-    PopulateLstMain();
     setCatalogueTitle();
-    const QString opened = QStringLiteral("'%1' database opened.").arg(name);
-    ui_.inform(this, Title,
-               model_->rowCount() == 0 ? opened + QStringLiteral("  Click on Add Movie to begin.")
-                                       : opened,
-               Icon::Information);
+    PopulateWhenPrepared([this, name] {
+        const QString opened = QStringLiteral("'%1' database opened.").arg(name);
+        ui_.inform(this, Title,
+                   model_->rowCount() == 0
+                       ? opened + QStringLiteral("  Click on Add Movie to begin.")
+                       : opened,
+                   Icon::Information);
+    });
 }
 
 }  // namespace ui

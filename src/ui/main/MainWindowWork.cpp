@@ -1,5 +1,10 @@
 // The main window beside long work: what it may not start meanwhile, and quitting under it.
 
+#include "db/CaseKeys.h"
+#include "db/Catalogue.h"
+#include "db/Connection.h"
+#include "ui/common/BackgroundWork.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainMenus.h"
@@ -58,6 +63,33 @@ bool MainWindow::workAllowsClosing() {
             window->close();
     });
     return false;
+}
+
+void MainWindow::PopulateWhenPrepared(std::function<void()> then) {
+    bool missing = false;
+    RunCommand(ui_, this, [&] { missing = db::HasMissingCaseKeys(connection()); });
+    if (!missing) {
+        PopulateLstMain();
+        if (then)
+            then();
+        return;
+    }
+    const QString path = catalogue_.filePath();
+    BackgroundWork::start(
+        this, db::FillMissingCaseKeysStatus(),
+        [path](WorkProgress& progress) {
+            const auto connection = db::Connection::open(path);
+            db::FillMissingCaseKeys(*connection, &progress);
+        },
+        [this, then = std::move(then)](std::exception_ptr failure) {
+            // Without their folds the rows are still found, by their text: the list fills
+            // whatever became of the folding.
+            if (failure)
+                RunCommand(ui_, this, [failure] { std::rethrow_exception(failure); });
+            RunCommand(ui_, this, [this] { PopulateLstMain(); });
+            if (then)
+                then();
+        });
 }
 
 }  // namespace ui

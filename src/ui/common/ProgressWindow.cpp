@@ -3,7 +3,6 @@
 #include "ui/common/StepBar.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -81,38 +80,6 @@ void ProgressWindow::reject() {
     // Esc is the close box's keyboard twin and is refused the same way.
     if (stopped_)
         QDialog::reject();
-}
-
-Progress::~Progress() {
-    delete window_.data();
-}
-
-void Progress::ShowProgress(const QString& status, int firstStep, int lastStep) {
-    progressStop_ = false;
-    work_.emplace();
-    delete window_.data();
-    window_ = new ProgressWindow(parent_, [this] { progressStop_ = true; });
-    window_->showCancelButton(true);
-    window_->status().setText(status);
-    window_->bar().setRange(firstStep, lastStep);
-    window_->Reset();
-    window_->show();
-    QCoreApplication::processEvents();
-}
-
-void Progress::ProgressStep(const QString& status) {
-    if (window_)
-        window_->Increment(status);
-}
-
-void Progress::CloseProgress() {
-    if (window_) {
-        window_->StopProgress();
-        window_->deleteLater();
-        window_ = nullptr;
-    }
-    work_.reset();
-    progressStop_ = true;
 }
 
 }  // namespace ui

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "db/ProgressReporter.h"
-#include "ui/common/LongWork.h"
-
 #include <QDialog>
-#include <QPointer>
 #include <functional>
-#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -16,7 +11,7 @@ namespace ui {
 class StepBar;
 
 // frmProgress: shows how far long work has got and lets the user stop it with Cancel. It stays
-// above the main window and keeps the rest of the program still while the work runs.
+// above the main window.
 class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
@@ -25,10 +20,8 @@ public:
 
     void showCancelButton(bool visible);
     void Reset() { SetProgress(0); }
-    // Shows the status; below Maximum, Value goes one step up. Pending events run after every
-    // call: this is where a click on Cancel is taken in.
+    // Shows the status; below Maximum, Value goes one step up.
     void Increment(const QString& status);
-    // Sizes the bar; pending events run only at every 20th step, to keep long loops fast.
     void SetProgress(int value);
     // The work is over: Stopped is set, the bar filled and the window closed.
     void StopProgress();
@@ -51,27 +44,6 @@ private:
     QPushButton* cancel_;
     std::function<void()> onCancel_;
     bool stopped_ = false;
-};
-
-// modProgress: runs the progress window for long work and keeps gProgressStop.
-class Progress final : public db::ProgressReporter {
-public:
-    explicit Progress(QWidget* parent) : parent_(parent) {}
-    ~Progress() override;
-
-    void ShowProgress(const QString& status, int firstStep, int lastStep) override;
-    void ProgressStep(const QString& status) override;
-    void CloseProgress() override;
-    bool stopRequested() const override { return progressStop_; }
-
-    // The window while a run is going on, else null.
-    ProgressWindow* window() const { return window_; }
-
-private:
-    QWidget* parent_;
-    QPointer<ProgressWindow> window_;
-    std::optional<ui::LongWork> work_;
-    bool progressStop_ = true;
 };
 
 }  // namespace ui

@@ -23,7 +23,6 @@
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/FilmSiteDialog.h"
 #include "ui/shell/FilmSiteSearch.h"
-#include "ui/common/ProgressWindow.h"
 #include "ui/tools/DuplicateMoviesDialog.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
@@ -124,10 +123,8 @@ void MainWindow::connectDialogs() {
             ShowImportDialog(ui_, settings_, catalogue_, this, refill);
     });
     enable("mnuToolsCheckData", [this, refill] {
-        if (!SaveCurrentMovie())
-            return;
-        ui::Progress progress(this);
-        RepairDataCommand(ui_, catalogue_, progress, this, refill);
+        if (SaveCurrentMovie())
+            RepairDataCommand(ui_, catalogue_, this, refill);
     });
     enable("mnuToolsStartOver", [this, refill] {
         if (SaveCurrentMovie())

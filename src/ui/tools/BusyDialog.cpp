@@ -1,19 +1,11 @@
 #include "ui/tools/BusyDialog.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 
 namespace ui {
 
-namespace {
-
-constexpr qint64 EventInterval = 40;  // milliseconds
-
-}  // namespace
-
 BusyDialog::Busy::Busy(BusyDialog& dialog, QList<QWidget*> disabled) : dialog_(dialog) {
     dialog_.busy_ = true;
-    dialog_.sinceEvents_.invalidate();
     dialog_.setCursor(Qt::WaitCursor);
     for (QWidget* widget : disabled) {
         widget->setEnabled(false);
@@ -31,17 +23,6 @@ void BusyDialog::Busy::end() {
             widget->setEnabled(true);
     dialog_.unsetCursor();
     dialog_.busy_ = false;
-}
-
-void BusyDialog::followCaption(const QString& text) {
-    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < EventInterval)
-        return;
-    // A caption is no place for a whole line of a file: a title of megabytes has ended the
-    // window system's connection.
-    constexpr int CaptionLength = 80;
-    setWindowTitle(text.size() > CaptionLength ? text.left(CaptionLength) + QChar(0x2026) : text);
-    QCoreApplication::processEvents();
-    sinceEvents_.start();
 }
 
 void BusyDialog::closeEvent(QCloseEvent* event) {

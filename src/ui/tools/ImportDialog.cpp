@@ -116,13 +116,18 @@ void ImportDialog::confirm(const QString& file, const io::ImportPreview& preview
         return;
 
     // An import updates movies by title: what it overwrites is kept in a backup first.
-    std::optional<QString> backup;
     bool hasMovies = false;
     if (!RunCommand(ui_, this, [&] { hasMovies = db::CountMovies(catalogue_.connection()) > 0; }))
         return;
-    if (hasMovies && !(backup = BackUpFirst(ui_, catalogue_, this)))
+    if (!hasMovies) {
+        startImport(file, QString());
         return;
-    startImport(file, backup ? BackupNote(*backup) : QString());
+    }
+    auto busy = std::make_shared<Busy>(*this, controlsToDisable());
+    BackUpThen(ui_, catalogue_, this, [this, busy, file](const QString& backup) {
+        busy->end();
+        startImport(file, BackupNote(backup));
+    });
 }
 
 void ImportDialog::startImport(const QString& file, const QString& backupNote) {

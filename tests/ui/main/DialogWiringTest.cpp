@@ -118,6 +118,7 @@ TEST_F(MainWindowTest, TheActorCleanUpAsksAndKeepsAnActorJustGivenToTheShownMovi
     trigger("mnuSetupDeleteUnusedActors");
     EXPECT_EQ(actors(), before) << "No deletes nothing";
     trigger("mnuSetupDeleteUnusedActors");
+    waitUntilWorkEnds();
     EXPECT_EQ(ui.texts().mid(2), (QStringList{"Delete all actors that are not currently used?",
                                               "183 actors deleted."}));
     EXPECT_EQ(db::ReadMovie(connection(), alien)->cast, QStringList{"Sigourney Weaver"});

@@ -54,9 +54,6 @@ protected:
         EXPECT_TRUE(progress && progress->isVisible());
         return *progress;
     }
-    static void waitUntilWorkEnds() {
-        ASSERT_TRUE(QTest::qWaitFor([] { return !ui::LongWork::running(); }, 60000));
-    }
     bool enabled(const char* item) { return window().menus().item(item).isEnabled(); }
     // The movies of the file in the catalogue are the first lines of the file, whole.
     void expectFirstLinesImported(int imported) {

@@ -1,6 +1,6 @@
 #include "ui/common/ProgressWindow.h"
-#include "ui/shell/SplashWindow.h"
 #include "ui/common/StepBar.h"
+#include "ui/shell/SplashWindow.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -45,25 +45,23 @@ TEST(StepBar, RangesWithoutStepsShowAnEmptyBar) {
 
 // Only Cancel stops a run; the window stays until the work notices.
 TEST(ProgressWindow, CancelRaisesTheStopFlagAndNeitherTheCloseBoxNorEscDo) {
-    QWidget owner;
-    ui::Progress progress(&owner);
-    EXPECT_TRUE(progress.stopRequested()) << "no run is going on";
-    progress.ShowProgress("Check database", 1, 3);
-    ui::ProgressWindow* window = progress.window();
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(window->findChild<QLabel*>("lblPct")->isVisible());
-    window->close();
-    QTest::keyClick(window, Qt::Key_Escape);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(progress.stopRequested());
-    progress.ProgressStep("Check database");
-    EXPECT_EQ(window->bar().value(), 1);
-    QTest::mouseClick(&window->cancelButton(), Qt::LeftButton);
-    EXPECT_TRUE(progress.stopRequested());
-    EXPECT_TRUE(window->isVisible());
-    progress.CloseProgress();
-    EXPECT_EQ(progress.window(), nullptr);
-    EXPECT_TRUE(progress.stopRequested());
+    bool stop = false;
+    ui::ProgressWindow window(nullptr, [&] { stop = true; });
+    window.showCancelButton(true);
+    window.bar().setRange(1, 3);
+    window.show();
+    EXPECT_FALSE(window.findChild<QLabel*>("lblPct")->isVisible());
+    window.close();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(stop);
+    window.Increment("Check database");
+    EXPECT_EQ(window.bar().value(), 1);
+    QTest::mouseClick(&window.cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(stop);
+    EXPECT_TRUE(window.isVisible());
+    window.StopProgress();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(ProgressWindow, StopProgressFillsTheBarAndAllowsTheClose) {

@@ -143,8 +143,9 @@ TEST_F(ImportDialogTest, CancelStopsTheImportAndKeepsWhatWasRead) {
     EXPECT_EQ(user.exchanges().back().title, "Import cancelled");
     const QString text = user.exchanges().back().text;
     const int imported = text.section(u' ', 4, 4).toInt();
-    EXPECT_EQ(text, QStringLiteral("The import was cancelled. %1 movies imported before it stopped.")
-                        .arg(imported));
+    EXPECT_EQ(text,
+              QStringLiteral("The import was cancelled. %1 movies imported before it stopped.")
+                  .arg(imported));
     EXPECT_LT(imported, Lines);
     EXPECT_EQ(db::CountMovies(connection), imported) << "every line counted is written, no other";
     EXPECT_EQ(refills, 1);

@@ -16,28 +16,6 @@
 
 namespace test {
 
-// The captions a window shows while it works, and whether it looked busy at each.
-class CaptionRecorder : public QObject {
-public:
-    explicit CaptionRecorder(QWidget& window, const QString& buttonName) : window_(window) {
-        button_ = window.findChild<QPushButton*>(buttonName);
-        window.installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::WindowTitleChange) {
-            captions.append(window_.windowTitle());
-            busy.append(window_.cursor().shape() == Qt::WaitCursor && !button_->isEnabled());
-        }
-        return false;
-    }
-    QStringList captions;
-    QList<bool> busy;
-
-private:
-    QWidget& window_;
-    QPushButton* button_;
-};
-
 // A catalogue, the scripted user, and a stand-in for the main window with its list refill.
 class ToolsTest : public testing::Test {
 protected:

@@ -133,6 +133,7 @@ TEST_F(MainWindowTest, StartOverLeavesNoEditOfTheOldCatalogueBehind) {
         QTest::mouseClick(&child<QCheckBox>(dialog, "chkStartOver1"), Qt::LeftButton);
         ui.answer(ui::Answer::Yes).acknowledge();
         test::click(dialog, "cmdStartOver");
+        waitUntilWorkEnds();  // the backup runs on the worker
         return dialog.result();
     });
     trigger("mnuToolsStartOver");

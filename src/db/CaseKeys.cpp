@@ -5,8 +5,8 @@
 #include "db/Transaction.h"
 #include "db/UnicodeCase.h"
 
+#include <algorithm>
 #include <array>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -46,19 +46,23 @@ constexpr char FillKeys[] =
     "UPDATE [{T}] SET [{K}] = unicode_fold([{C}]) WHERE [{K}] IS NULL AND [{C}] IS NOT NULL";
 
 constexpr char MissingKeys[] = "SELECT 1 FROM [{T}] WHERE [{K}] IS NULL AND [{C}] IS NOT NULL";
-constexpr char CountMissingKeys[] =
-    "SELECT COUNT(*) FROM [{T}] WHERE [{K}] IS NULL AND [{C}] IS NOT NULL";
-// The fold index holds the rows without a fold first, in rowid order.
-constexpr char NextMissingKeys[] =
-    "SELECT rowid, [{C}] FROM [{T}] WHERE [{K}] IS NULL AND [{C}] IS NOT NULL AND rowid > ? "
-    "ORDER BY rowid LIMIT ?";
+constexpr char FoldIndexes[] =
+    "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?";
+constexpr char LastRowid[] = "SELECT COALESCE(MAX(rowid), 0) FROM [{T}]";
+constexpr char MissingKeysInRange[] =
+    "SELECT rowid, [{C}] FROM [{T}] WHERE rowid > ? AND rowid <= ? AND [{K}] IS NULL AND "
+    "[{C}] IS NOT NULL";
 constexpr char SetKey[] = "UPDATE [{T}] SET [{K}] = ? WHERE rowid = ?";
+// Folds written in rowid order would land in the fold index in no order, rewriting most of its
+// pages in every batch; the index is built once at the end instead.
+constexpr char DropFoldIndex[] = "DROP INDEX IF EXISTS [{T}_{K}]";
+constexpr char CreateFoldIndex[] = "CREATE INDEX IF NOT EXISTS [{T}_{K}] ON [{T}] ([{K}])";
 
-// Large enough that a commit costs little beside it, small enough that a stop is heard within
-// a fraction of a second.
-constexpr int BatchSize = 20000;
+// Rows of a rowid range folded in one transaction: large enough that a commit costs little
+// beside it, small enough that a stop is heard within a fraction of a second.
+constexpr int BatchSize = 50000;
 
-// The fold index is updated in no order; a page cache that holds it spares rereading its pages.
+// A page cache that holds the rows of a batch and the index being built.
 constexpr char LargeCache[] = "PRAGMA cache_size = -65536";
 // In WAL mode a commit then waits for no disk write: a crash of the program loses nothing
 // committed, and the file stays sound even when the machine loses power.
@@ -75,21 +79,30 @@ void addKeyColumns(Connection& connection, bool fill) {
     }
 }
 
-// Folds up to BatchSize rows after the rowid; the last rowid folded, or nothing when none was
-// left.
-std::optional<qint64> fillBatch(Connection& connection, const KeyedText& keyed, qint64 after) {
-    std::vector<std::pair<qint64, QString>> rows;
-    rows.reserve(BatchSize);
-    connection.scan(withNames(NextMissingKeys, keyed), {after, BatchSize},
+bool hasFoldIndex(Connection& connection, const KeyedText& keyed) {
+    return connection.scalar(QString::fromLatin1(FoldIndexes), {withNames("{T}_{K}", keyed)})
+               .toInt() > 0;
+}
+
+// Rows without a fold, or the fold index missing (the folding before was stopped or killed).
+bool needsFolding(Connection& connection, const KeyedText& keyed) {
+    return !hasFoldIndex(connection, keyed) ||
+           connection
+                   .scalar(QStringLiteral("SELECT EXISTS (%1)").arg(withNames(MissingKeys, keyed)))
+                   .toInt() != 0;
+}
+
+void fillRange(Connection& connection, const KeyedText& keyed, qint64 after, qint64 last) {
+    std::vector<std::pair<int, QString>> rows;
+    connection.scan(withNames(MissingKeysInRange, keyed), {after, last},
                     [&](const ScannedRow& row) { rows.emplace_back(row.integer(0), row.text(1)); });
     if (rows.empty())
-        return std::nullopt;
+        return;
     const QString setKey = withNames(SetKey, keyed);
     Transaction transaction(connection);
     for (const auto& [rowid, text] : rows)
         connection.execute(setKey, {CaseFold(text), rowid});
     transaction.commit();
-    return rows.back().first;
 }
 
 }  // namespace
@@ -115,11 +128,10 @@ void AddEmptyCaseKeys(Connection& connection) {
 }
 
 bool HasMissingCaseKeys(Connection& connection) {
-    QStringList missing;
     for (const KeyedText& keyed : KeyedTexts)
-        missing.append(withNames(MissingKeys, keyed));
-    return connection.scalar(QStringLiteral("SELECT EXISTS (%1)").arg(missing.join(" UNION ALL ")))
-               .toInt() != 0;
+        if (needsFolding(connection, keyed))
+            return true;
+    return false;
 }
 
 QString FillMissingCaseKeysStatus() {
@@ -127,27 +139,35 @@ QString FillMissingCaseKeysStatus() {
 }
 
 void FillMissingCaseKeys(Connection& connection, ProgressReporter* progress) {
-    // A read first: most openings find nothing to fill and so take no write lock.
-    if (!HasMissingCaseKeys(connection))
+    // Reads first: most openings find nothing to fill and so take no write lock.
+    std::vector<std::pair<KeyedText, qint64>> toFold;
+    int batches = 0;
+    for (const KeyedText& keyed : KeyedTexts) {
+        if (!needsFolding(connection, keyed))
+            continue;
+        const qint64 last = connection.scalar(withNames(LastRowid, keyed)).toLongLong();
+        toFold.emplace_back(keyed, last);
+        batches += int((last + BatchSize - 1) / BatchSize);
+    }
+    if (toFold.empty())
         return;
     connection.execute(QString::fromLatin1(LargeCache));
     connection.execute(QString::fromLatin1(CommitWithoutSync));
-    int batches = 0;
-    for (const KeyedText& keyed : KeyedTexts)
-        batches += (connection.scalar(withNames(CountMissingKeys, keyed)).toInt() + BatchSize - 1) /
-                   BatchSize;
     if (progress)
         progress->ShowProgress(FillMissingCaseKeysStatus(), 1, batches);
-    for (const KeyedText& keyed : KeyedTexts) {
-        qint64 after = 0;
-        while (!(progress && progress->stopRequested())) {
-            const std::optional<qint64> last = fillBatch(connection, keyed, after);
-            if (!last)
-                break;
-            after = *last;
+    for (const auto& [keyed, last] : toFold) {
+        connection.execute(withNames(DropFoldIndex, keyed));
+        // Stopped, the index is built over what is folded so far: the rest is found by its text
+        // until the next run.
+        for (qint64 after = 0; after < last && !(progress && progress->stopRequested());
+             after += BatchSize) {
+            fillRange(connection, keyed, after, std::min(after + BatchSize, last));
             if (progress)
                 progress->ProgressStep(FillMissingCaseKeysStatus());
         }
+        connection.execute(withNames(CreateFoldIndex, keyed));
+        if (progress && progress->stopRequested())
+            break;
     }
     if (progress)
         progress->CloseProgress();

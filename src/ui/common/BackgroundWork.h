@@ -3,12 +3,14 @@
 #include "ui/common/LongWork.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/WorkProgress.h"
+#include "ui/common/WorkWindow.h"
 
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPointer>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QTimer;
@@ -32,10 +34,14 @@ public:
     // deletes itself once finished has returned.
     static BackgroundWork* start(QWidget* parent, const QString& status, Work work,
                                  Finished finished);
+    // The same with a window of the caller's (owned by the run from now on).
+    static BackgroundWork* start(QWidget* parent, std::unique_ptr<WorkWindow> window, Work work,
+                                 Finished finished);
     // Waits for the work, asking it to stop first: the owner is going.
     ~BackgroundWork() override;
 
-    ProgressWindow& window() const { return *window_; }
+    // The progress window; none when the caller gave a window of its own.
+    ProgressWindow* window() const { return window_; }
     WorkProgress& progress() { return progress_; }
 
 signals:
@@ -43,7 +49,8 @@ signals:
     void ended();
 
 private:
-    BackgroundWork(QWidget* parent, const QString& status, Finished finished);
+    BackgroundWork(QWidget* parent, std::unique_ptr<WorkWindow> window, Finished finished);
+    void run(Work work);
     void follow();
     void end();
 
@@ -51,6 +58,7 @@ private:
     std::exception_ptr failure_;
     Finished finished_;
     QFutureWatcher<void> watcher_;
+    std::unique_ptr<WorkWindow> view_;
     QPointer<ProgressWindow> window_;
     QTimer* timer_;
     std::optional<LongWork> work_{std::in_place};

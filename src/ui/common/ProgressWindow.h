@@ -18,6 +18,7 @@ public:
     // onCancel raises the caller's stop flag.
     ProgressWindow(QWidget* parent, std::function<void()> onCancel);
 
+    void setCancel(std::function<void()> onCancel) { onCancel_ = std::move(onCancel); }
     void showCancelButton(bool visible);
     void Reset() { SetProgress(0); }
     // Shows the status; below Maximum, Value goes one step up.

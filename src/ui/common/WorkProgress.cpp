@@ -21,6 +21,11 @@ void WorkProgress::setStatus(const QString& status) {
     state_.status = status;
 }
 
+void WorkProgress::setStep(int step) {
+    const QMutexLocker lock(&mutex_);
+    state_.step = step;
+}
+
 bool WorkProgress::stopRequested() const {
     return stop_ || LongWork::stopRequested();
 }

@@ -27,6 +27,7 @@ public:
     void CloseProgress() override {}
     // The status alone: the title of the line being read.
     void setStatus(const QString& status);
+    void setStep(int step);
     // Cancel, or the program ending.
     bool stopRequested() const override;
 

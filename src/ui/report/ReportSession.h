@@ -36,9 +36,9 @@ public:
                   QWidget& mainWindow);
     ~ReportSession() override;
 
-    // Writes the report that make builds and shows it in a new preview, in place of the one
-    // before. Refused, with a word to the user, while another report is being written or the
-    // preview is printing. A failure is thrown on.
+    // Writes the report that make builds, on the worker, and then shows it in a new preview, in
+    // place of the one before. Refused, with a word to the user, while another report is being
+    // written or the preview is printing. A failure is reported to the user.
     void run(const MakeReport& make);
 
     PreviewWindow* preview() const;

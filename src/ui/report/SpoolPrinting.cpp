@@ -1,9 +1,9 @@
 #include "ui/report/SpoolPrinting.h"
 
-#include "settings/Settings.h"
 #include "report/DocumentReplay.h"
 #include "report/PageDrawer.h"
 #include "report/SpoolReader.h"
+#include "settings/Settings.h"
 #include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PrinterChoice.h"

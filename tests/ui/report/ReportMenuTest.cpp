@@ -51,6 +51,7 @@ TEST_F(ReportMenuTest, EveryReportOfTheMenuOpensInThePreview) {
     };
     for (const auto& [item, name] : reports) {
         test::chooseMenuItem(window(), item);
+        waitUntilWorkEnds();  // the report is written on the worker
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(shownReportName(), name) << item;
         // The preview before took its own file with it, and no other.
@@ -74,6 +75,7 @@ TEST_F(ReportMenuTest, TheRatingDialogRunsTheChosenRatingsAndKeepsThem) {
     EXPECT_EQ(test::selectedEntries(ratings), QStringList{"R"});
     test::choose(ratings, QStringLiteral("PG-13"));
     test::click(*dialog, "cmdOK");
+    waitUntilWorkEnds();
     EXPECT_EQ(files.settings().value(settings::key::SearchRatingIds), "4,5");
     EXPECT_EQ(shownReportName(), "Movie Listing by Rating");
     const QStringList lines = test::SpoolFileLines(test::ShownPreview()->spoolFile());
@@ -119,12 +121,14 @@ TEST_F(ReportMenuTest, CheckLabelNumbersShowsRepeatedLabelsAndGapsInThePreview) 
         return true;
     };
     test::chooseMenuItem(window(), "mnuToolsCheckLabels");
+    waitUntilWorkEnds();
     EXPECT_EQ(shownReportName(), "Label Number Check");
     EXPECT_TRUE(printedInOrder({"Labels on more than one movie: 1", "L001", "Alien", "Brazil",
                                 "Gaps in the numbers: 2", "B-8", "L002", "to L003"}));
 
     connection().execute("UPDATE [Movie] SET [LabelNumber] = ''");
     test::chooseMenuItem(window(), "mnuToolsCheckLabels");
+    waitUntilWorkEnds();
     EXPECT_TRUE(
         printedInOrder({"No label is on more than one movie.", "No label numbers are missing."}));
 }
@@ -141,6 +145,7 @@ TEST_F(ReportMenuTest, ASecondReportIsRefusedAndCancelLeavesNoSpoolFile) {
     test::WhileReportIsWritten(
         window(), [](ui::PrintingWindow& progress) { test::click(progress, "cmdCancel"); });
     test::chooseMenuItem(window(), "mnuReportDetailed");
+    waitUntilWorkEnds();
     EXPECT_EQ(test::ShownPreview(), nullptr);
     EXPECT_TRUE(spoolFiles().isEmpty());
 }

@@ -30,6 +30,24 @@ bool WorkProgress::stopRequested() const {
     return stop_ || LongWork::stopRequested();
 }
 
+void WorkProgress::requestStop() {
+    stop_ = true;
+    const QMutexLocker lock(&mutex_);
+    if (interrupt_)
+        interrupt_();
+}
+
+WorkProgress::Interruptible::Interruptible(WorkProgress& progress, std::function<void()> interrupt)
+    : progress_(progress) {
+    const QMutexLocker lock(&progress_.mutex_);
+    progress_.interrupt_ = std::move(interrupt);
+}
+
+WorkProgress::Interruptible::~Interruptible() {
+    const QMutexLocker lock(&progress_.mutex_);
+    progress_.interrupt_ = nullptr;
+}
+
 WorkProgress::State WorkProgress::state() const {
     const QMutexLocker lock(&mutex_);
     return state_;

@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QString>
 #include <atomic>
+#include <functional>
 
 namespace ui {
 
@@ -31,13 +32,26 @@ public:
     // Cancel, or the program ending.
     bool stopRequested() const override;
 
+    // While it lives, a stop also interrupts what the worker waits for (a long read).
+    class Interruptible {
+    public:
+        Interruptible(WorkProgress& progress, std::function<void()> interrupt);
+        ~Interruptible();
+        Interruptible(const Interruptible&) = delete;
+        Interruptible& operator=(const Interruptible&) = delete;
+
+    private:
+        WorkProgress& progress_;
+    };
+
     // The window's side.
-    void requestStop() { stop_ = true; }
+    void requestStop();
     State state() const;
 
 private:
     mutable QMutex mutex_;
     State state_;
+    std::function<void()> interrupt_;
     std::atomic<bool> stop_ = false;
 };
 

@@ -61,11 +61,7 @@ void ReportSession::run(const MakeReport& make) {
         &mainWindow_, std::make_unique<PrintingView>(new PrintingWindow(&mainWindow_)),
         [writer, make, path, spoolFile](WorkProgress& progress) {
             const auto connection = db::Connection::open(path, db::Connection::Access::ReadOnly);
-            WorkerReportProgress reporter(progress);
-            writer->setProgress(&reporter);
-            const auto detach = qScopeGuard([writer] { writer->setProgress(nullptr); });
-            const std::unique_ptr<report::Report> made = make(*writer, *connection);
-            *spoolFile = report::RunReport(*made, *writer);
+            *spoolFile = WriteReportOnWorker(*writer, *connection, progress, make);
         },
         [this, spoolFile](std::exception_ptr failure) {
             if (failure) {

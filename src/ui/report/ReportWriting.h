@@ -4,6 +4,17 @@
 #include "ui/common/WorkWindow.h"
 
 #include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace db {
+class Connection;
+}
+namespace report {
+class Report;
+class SpoolWriter;
+}  // namespace report
 
 namespace ui {
 
@@ -24,6 +35,14 @@ public:
 private:
     WorkProgress& progress_;
 };
+
+// Writes the report that make builds, reporting to progress; the spool file, or nothing when it
+// was cancelled. Cancel interrupts the catalogue's read too, so a report still sorting its rows
+// stops at once.
+std::optional<QString> WriteReportOnWorker(
+    report::SpoolWriter& writer, db::Connection& connection, WorkProgress& progress,
+    const std::function<std::unique_ptr<report::Report>(report::SpoolWriter&, db::Connection&)>&
+        make);
 
 // frmPrinting on the window's thread, following the report written on the worker.
 class PrintingView final : public WorkWindow {

@@ -1,5 +1,7 @@
 #include "ui/tools/BusyDialog.h"
 
+#include "ui/common/BackgroundWork.h"
+
 #include <QCloseEvent>
 
 namespace ui {
@@ -23,6 +25,10 @@ void BusyDialog::Busy::end() {
             widget->setEnabled(true);
     dialog_.unsetCursor();
     dialog_.busy_ = false;
+}
+
+BusyDialog::~BusyDialog() {
+    qDeleteAll(findChildren<BackgroundWork*>(Qt::FindDirectChildrenOnly));
 }
 
 void BusyDialog::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,9 @@ class BusyDialog : public QDialog {
     Q_OBJECT
 public:
     bool isBusy() const { return busy_; }
+    // Waits for work still running for the dialog (the program is ending under it), while the
+    // dialog is whole: what the work holds of it lets go first.
+    ~BusyDialog() override;
 
 protected:
     using QDialog::QDialog;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/PeerCommands.h"
 #include "settings/Settings.h"
 
 #include <QCommandLineParser>
@@ -15,6 +16,10 @@ const char* const Description =
     "Without a command the window opens. The commands run without a window or a display:\n"
     "  export FILE           write every movie to a movie file\n"
     "  import FILE           read a movie file into the catalogue (backs it up first)\n"
+    "  import --from tellico|gcstar|csv FILE [--preset list|diary]\n"
+    "                        read another catalogue's file or a CSV file; a CSV file's\n"
+    "                        columns follow the preset, or the mapping kept for its header,\n"
+    "                        or are guessed from it\n"
     "  report NAME --pdf FILE [--ids 2,5]\n"
     "                        write a report as PDF; NAME as on the Reports menu or one of\n"
     "                        list, label, rating, media, detailed, inventory, cost, lent\n"
@@ -22,6 +27,7 @@ const char* const Description =
     "  backup FILE           write a consistent copy of the catalogue, also while it is open\n"
     "  check [--repair]      check the file and the movies' references; --repair mends them\n"
     "                        (after a backup)\n"
+    "  publish DIR           write the catalogue as a web page, DIR/index.html\n"
     "\n"
     "Exit status: 0 when everything went well, 1 on a failure (a line that could not be\n"
     "imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.";
@@ -31,8 +37,8 @@ struct CommandShape {
     bool takesFile;
 };
 
-const CommandShape Commands[] = {
-    {"export", true}, {"import", true}, {"report", false}, {"backup", true}, {"check", false}};
+const CommandShape Commands[] = {{"export", true}, {"import", true}, {"report", false},
+                                 {"backup", true}, {"check", false}, {"publish", true}};
 
 Invocation badUsage(const QString& message) {
     Invocation invocation;
@@ -58,10 +64,17 @@ Invocation ParseCommandLine(const QStringList& arguments) {
                                  QStringLiteral("IDS"));
     const QCommandLineOption repair(QStringLiteral("repair"),
                                     QStringLiteral("With check: mend what it finds."));
-    parser.addOptions({catalogue, pdf, ids, repair});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("export, import, report, backup or check."),
-                                 QStringLiteral("[command]"));
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("With import: the kind of file."),
+                                  QStringLiteral("FORMAT"));
+    const QCommandLineOption preset(QStringLiteral("preset"),
+                                    QStringLiteral("With import --from csv: the columns' layout."),
+                                    QStringLiteral("NAME"));
+    parser.addOptions({catalogue, pdf, ids, repair, from, preset});
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("export, import, report, backup, check or publish."),
+        QStringLiteral("[command]"));
     if (!parser.parse(arguments))
         return badUsage(parser.errorText());
 
@@ -89,8 +102,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     }
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair))
-            return badUsage(QStringLiteral("--pdf, --ids and --repair belong to a command."));
+        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair) || parser.isSet(from) ||
+            parser.isSet(preset))
+            return badUsage(
+                QStringLiteral("--pdf, --ids, --repair, --from and --preset belong to a command."));
         return invocation;
     }
     invocation.kind = Invocation::Kind::Command;
@@ -120,6 +135,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     } else if (parser.isSet(pdf) || parser.isSet(ids)) {
         return badUsage(QStringLiteral("--pdf and --ids belong to 'report'."));
     }
+    invocation.from = parser.value(from);
+    invocation.preset = parser.value(preset);
+    if (const QString wrong = PeerOptionsProblem(invocation); !wrong.isEmpty())
+        return badUsage(wrong);
     invocation.repair = parser.isSet(repair);
     if (invocation.repair && invocation.command != QLatin1String("check"))
         return badUsage(QStringLiteral("--repair belongs to 'check'."));

@@ -16,12 +16,14 @@ struct Invocation {
     enum class Kind { Window, Help, Version, Command, BadUsage };
     Kind kind = Kind::Window;
     QString catalogue;  // cleaned; empty: the one the settings name
-    QString command;    // export, import, report, backup, check
-    QString file;       // the file of export, import and backup
+    QString command;    // export, import, report, backup, check, publish
+    QString file;       // the file of export, import and backup; the folder of publish
     QString report;     // the report's name, as given
     QString pdf;        // --pdf
     QString ids;        // --ids
     bool repair = false;
+    QString from;     // import --from: tellico, gcstar or csv
+    QString preset;   // import --from csv --preset
     QString message;  // the help or version text, or what is wrong with the usage
 };
 

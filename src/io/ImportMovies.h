@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace db {
 class Connection;
@@ -57,6 +58,10 @@ ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
 // The same for a file; throws FileError when it cannot be read.
 ImportResult ImportMovies(db::Connection& connection, const QString& path,
                           const ImportProgress& progress = {}, const StopRequested& stop = {});
+
+// The same for lines another reader has made (another catalogue's file), in their order.
+ImportResult ImportLines(db::Connection& connection, const std::vector<ImportedLine>& lines,
+                         const ImportProgress& progress = {}, const StopRequested& stop = {});
 
 // Reads the first line; whether it is the movie file's header.
 bool ReadMovieFileHeader(MovieFileLines& lines);

@@ -28,6 +28,7 @@ const char* const ConflictingCommands[] = {
     "mnuSetupDeleteUnusedActors",
     "mnuToolsExport",
     "mnuToolsImport",
+    "mnuToolsImportPeer",
     "mnuToolsCheckData",
     "mnuToolsCheckLabels",
     "mnuToolsFindDuplicates",

@@ -27,8 +27,8 @@ class PreviewWindow final : public QWidget {
     Q_OBJECT
 public:
     // state: what the previous preview's drawing left, carried on to this one.
-    PreviewWindow(UserInterface& ui, const settings::Settings& settings,
-                  report::DrawingState& state, const QString& spoolFile, QWidget* parent);
+    PreviewWindow(UserInterface& ui, const settings::Settings& settings, report::DrawingState& state,
+                  const QString& spoolFile, QWidget* parent);
     ~PreviewWindow() override;
 
     // Starts over at page 1, and draws it: the password is asked and the index and header are

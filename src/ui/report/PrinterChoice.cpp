@@ -1,7 +1,7 @@
 #include "ui/report/PrinterChoice.h"
 
-#include "db/TextRoutines.h"
 #include "settings/Settings.h"
+#include "db/TextRoutines.h"
 
 #include <QPrinterInfo>
 #include <cmath>

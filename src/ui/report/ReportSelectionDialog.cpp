@@ -1,7 +1,7 @@
 #include "ui/report/ReportSelectionDialog.h"
 
-#include "db/LookupLists.h"
 #include "settings/Settings.h"
+#include "db/LookupLists.h"
 #include "ui/common/UserInterface.h"
 
 #include <QHBoxLayout>
@@ -48,8 +48,7 @@ const Terms& termsOf(ReportSelectionDialog::Kind kind) {
 
 }  // namespace
 
-ReportSelectionDialog::ReportSelectionDialog(Kind kind, UserInterface& ui,
-                                             settings::Settings& settings,
+ReportSelectionDialog::ReportSelectionDialog(Kind kind, UserInterface& ui, settings::Settings& settings,
                                              db::Connection& connection, RunReport runReport,
                                              QWidget* parent)
     : QDialog(parent),

@@ -5,6 +5,7 @@
 #include "report/Report.h"
 #include "report/ReportError.h"
 #include "report/RunReport.h"
+#include "report/SpoolLeftovers.h"
 #include "report/SpoolWriter.h"
 #include "ui/common/BackgroundWork.h"
 #include "ui/common/ErrorReport.h"
@@ -51,6 +52,7 @@ void ReportSession::run(const MakeReport& make) {
                            "finished, or cancel it."));
         return;
     }
+    report::RemoveLeftoverSpoolFiles(catalogue_.folder());
     // The report is written on the worker, through a connection of its own: the main window
     // stays usable, and frmPrinting shows how far it has got.
     writer_->setDatabaseName(catalogue_.name());

@@ -9,6 +9,7 @@
 #include "report/SpoolWriter.h"
 #include "ui/common/BackgroundWork.h"
 #include "ui/common/ErrorReport.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PreviewWindow.h"
 #include "ui/report/PrintingWindow.h"
@@ -37,20 +38,20 @@ ReportSession::~ReportSession() {
     delete preview_.data();
 }
 
-void ReportSession::run(const MakeReport& make) {
+bool ReportSession::run(const MakeReport& make) {
     auto refuse = [this](const QString& text) {
         ui_.inform(&mainWindow_, QStringLiteral("Information"), text, Icon::Information);
     };
     if (writer_->isWriting()) {
         refuse(QString::fromLatin1(report::ReportBusyText));
-        return;
+        return false;
     }
     // Each report replaces the preview before it.
     if (preview_ && !preview_->close()) {
         refuse(
             QStringLiteral("The report on the screen is being printed.  Wait until it is "
                            "finished, or cancel it."));
-        return;
+        return false;
     }
     report::RemoveLeftoverSpoolFiles(catalogue_.folder());
     // The report is written on the worker, through a connection of its own: the main window
@@ -74,8 +75,11 @@ void ReportSession::run(const MakeReport& make) {
                 return;
             preview_ = new PreviewWindow(ui_, settings_, drawingState_, **spoolFile, &mainWindow_);
             preview_->Init();
+            // Where no window manager maximises it, the preview still starts filling the screen.
+            preview_->setGeometry(AvailableGeometry(mainWindow_));
             preview_->showMaximized();
         });
+    return true;
 }
 
 }  // namespace ui

@@ -38,8 +38,9 @@ public:
 
     // Writes the report that make builds, on the worker, and then shows it in a new preview, in
     // place of the one before. Refused, with a word to the user, while another report is being
-    // written or the preview is printing. A failure is reported to the user.
-    void run(const MakeReport& make);
+    // written or the preview is printing. A failure is reported to the user. True when the
+    // report is being written; false when it was refused.
+    bool run(const MakeReport& make);
 
     PreviewWindow* preview() const;
     report::SpoolWriter& writer() { return *writer_; }

@@ -4,6 +4,7 @@
 #include "db/Connection.h"
 #include "db/Movies.h"
 #include "io/Destination.h"
+#include "io/FileDigest.h"
 #include "io/ImportMovies.h"
 #include "io/ImportPreview.h"
 #include "io/MovieFileLines.h"
@@ -81,28 +82,32 @@ void ImportDialog::run() {
     // connection of its own, on the worker.
     auto busy = std::make_shared<Busy>(*this, controlsToDisable());
     auto preview = std::make_shared<io::ImportPreview>();
+    auto previewed = std::make_shared<QByteArray>();  // the digest of the lines the user sees
     const QString path = catalogue_.filePath();
     BackgroundWork::start(
         this, QStringLiteral("Reading %1").arg(QFileInfo(file).fileName()),
-        [file, path, preview](WorkProgress& progress) {
+        [file, path, preview, previewed](WorkProgress& progress) {
             const auto connection = db::Connection::open(path, db::Connection::Access::ReadOnly);
             io::MovieFileLines lines(file);
+            lines.keepDigest();
             *preview = io::PreviewImport(
                 *connection, lines, [&](const QString& title, int) { progress.setStatus(title); },
                 [&] { return progress.stopRequested(); });
+            *previewed = lines.digest();
         },
-        [this, busy, file, preview](std::exception_ptr failure) {
+        [this, busy, file, preview, previewed](std::exception_ptr failure) {
             busy->end();
             if (failure) {
                 // The file could not be read or the catalogue is not open: nothing was imported.
                 RunCommand(ui_, this, [failure] { std::rethrow_exception(failure); });
                 return;
             }
-            confirm(file, *preview);
+            confirm(file, *preview, *previewed);
         });
 }
 
-void ImportDialog::confirm(const QString& file, const io::ImportPreview& preview) {
+void ImportDialog::confirm(const QString& file, const io::ImportPreview& preview,
+                           const QByteArray& previewed) {
     if (preview.lines.stopped)
         return;
     if (!preview.lines.headerAccepted) {
@@ -116,6 +121,18 @@ void ImportDialog::confirm(const QString& file, const io::ImportPreview& preview
     ImportPreviewDialog confirmation(preview, this);
     if (ui_.runModal(confirmation) != QDialog::Accepted)
         return;
+    // The import reads the file again: it writes only what the user has just seen.
+    bool unchanged = false;
+    if (!RunCommand(ui_, this, [&] { unchanged = io::FileDigest(file) == previewed; }))
+        return;
+    if (!unchanged) {
+        ui_.inform(this, QString::fromLatin1(ProductTitle),
+                   QStringLiteral("'%1' has changed since it was previewed. Nothing was "
+                                  "imported; import it again to see what it holds now.")
+                       .arg(file),
+                   Icon::Information);
+        return;
+    }
 
     // An import updates movies by title: what it overwrites is kept in a backup first.
     bool hasMovies = false;

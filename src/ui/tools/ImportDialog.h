@@ -30,7 +30,9 @@ public:
 
 private:
     void run() override;  // Import: a dry run the user confirms, then the import
-    void confirm(const QString& file, const io::ImportPreview& preview);
+    // previewed: the digest of the lines the preview read, which the file must still hold.
+    void confirm(const QString& file, const io::ImportPreview& preview,
+                 const QByteArray& previewed);
     // Starts the import itself beside the main window, and closes the dialog.
     void startImport(const QString& file, const QString& backupNote);
 

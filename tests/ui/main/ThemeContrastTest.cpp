@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "ui/common/ReadableColour.h"
 #include "ui/common/ProgressWindow.h"
+#include "ui/common/ReadableColour.h"
 #include "ui/common/StepBar.h"
 
 #include <QAbstractButton>

@@ -21,11 +21,13 @@ public:
     bool follow(const WorkProgress::State& state) override {
         if (!window_)
             return false;
-        // A title of megabytes is no status line.
+        // Work that says nothing keeps the status it started with. A title of megabytes is no
+        // status line.
         constexpr int StatusLength = 200;
         QLabel& status = window_->status();
-        status.setText(status.fontMetrics().elidedText(state.status.left(StatusLength),
-                                                       Qt::ElideRight, status.width()));
+        if (!state.status.isEmpty())
+            status.setText(status.fontMetrics().elidedText(state.status.left(StatusLength),
+                                                           Qt::ElideRight, status.width()));
         StepBar& bar = window_->bar();
         if (state.lastStep >= state.firstStep && state.lastStep > 0) {
             if (bar.minimum() != state.firstStep || bar.maximum() != state.lastStep)

@@ -74,6 +74,7 @@ TEST_F(PeerImportCommand, ACsvFileComesInAsItsColumnsAreMappedAndTheMappingIsKep
         return columns.result();
     });
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();
     EXPECT_TRUE(ui.scriptUsedUp());
     EXPECT_EQ(QDir(files.path("Backups")).entryList({"KIB-*.db"}).size(), 1);
 }
@@ -105,8 +106,10 @@ TEST_F(PeerImportCommand, AFileOfAnotherKindIsRefusedWithItsReason) {
     openWindow();
     ui.chooseFile(peerFile("traversal.tc")).acknowledge();
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();  // the file is read on the worker
     ui.chooseFile(peerFile("README.md")).acknowledge();
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();
     ASSERT_TRUE(ui.scriptUsedUp());
     EXPECT_EQ(ui.exchanges()[1].title, "Error");
     EXPECT_TRUE(ui.exchanges()[1].text.contains("'../../.bashrc', which leads out of its folder"));

@@ -15,7 +15,7 @@ namespace {
 const QString CastQuery = QStringLiteral(
     "SELECT DISTINCT ma.[MovieId], a.[Name] AS [ActorName] FROM [MovieActor] AS ma "
     "INNER JOIN [Actor] AS a ON ma.[ActorId] = a.[ActorId] ORDER BY ma.[MovieId], a.[Name] COLLATE "
-    "UNICODE_NOCASE");
+    "READING_ORDER");
 
 }  // namespace
 
@@ -44,7 +44,7 @@ void clsReportDetailed::PrintReport() {
     writer_.BeginReport(*this);
     genres_ = db::GetAllGenreTexts(connection_);
     readCasts();
-    MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE UNICODE_NOCASE"));
+    MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE READING_ORDER"));
     if (!rows.next()) {
         writer_.NewLine();
         writer_.PrintWholeText(QStringLiteral("No movies found."), 1);

@@ -29,8 +29,8 @@ bool ReplayDocument(SpoolReader& reader, const std::function<void()>& newPage, Q
                     DrawingState& state, int copies, PrintingProgress* progress);
 
 // The whole report as a PDF file, drawn by the same replay, written page by page as it goes.
-// False when Cancel stopped it; then, as after a failure
-// (thrown as ReportError), no file is left and a file of that name is kept as it was.
+// False when Cancel stopped it; then, as after a failure (thrown as ReportError), no file is
+// left and a file of that name is kept as it was.
 bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
               PrintingProgress* progress = nullptr);
 

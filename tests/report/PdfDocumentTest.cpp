@@ -2,6 +2,7 @@
 #include "report/DocumentReplay.h"
 #include "report/PageDrawer.h"
 #include "report/PdfDocument.h"
+#include "report/PdfFontProgram.h"
 #include "report/RunReport.h"
 #include "report/SpoolReader.h"
 #include "support/PdfTools.h"
@@ -11,6 +12,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRawFont>
@@ -162,6 +164,29 @@ TEST(PdfDocumentTest, EachSheetLeavesForTheFileWhenTheNextBeginsWithItsDrawingIn
         EXPECT_GT(test::DarkPixels(last, QRect(120, 440, 200, 60)), 300)
             << "the shapes of the glyphs are drawn";
     }
+}
+
+// The embedded program keeps the glyphs drawn and the parts they are built of, and no others.
+TEST(PdfDocumentTest, AFontSubsetDrawsItsGlyphsWithTheirPartsAndLeavesTheRestEmpty) {
+    QFont serif(QStringLiteral("Times New Roman"));
+    serif.setPixelSize(100);
+    const QRawFont face = QRawFont::fromFont(serif);
+    ASSERT_TRUE(face.isValid());
+    const QList<quint32> glyphs = face.glyphIndexesForString(QStringLiteral("\u00E9AZ"));
+    ASSERT_EQ(glyphs.size(), 3);
+    const quint16 accented = quint16(glyphs[0]);
+    const QByteArray subset = report::pdf::TrueTypeSubset(face, {accented, quint16(glyphs[1])});
+    ASSERT_FALSE(subset.isEmpty());
+    ASSERT_LT(subset.size(), face.fontTable("glyf").size() / 4) << "only a few glyphs are kept";
+
+    const QRawFont embedded(subset, 100);
+    ASSERT_TRUE(embedded.isValid());
+    // The accented letter is drawn whole, whether it has outlines of its own or is put
+    // together from the plain letter and the accent.
+    EXPECT_EQ(embedded.pathForGlyph(accented).boundingRect(),
+              face.pathForGlyph(accented).boundingRect());
+    EXPECT_FALSE(embedded.pathForGlyph(glyphs[1]).isEmpty());
+    EXPECT_TRUE(embedded.pathForGlyph(glyphs[2]).isEmpty()) << "a glyph not drawn is left out";
 }
 
 }  // namespace

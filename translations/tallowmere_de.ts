@@ -97,6 +97,10 @@ The catalogue as it was before is kept in &apos;%1&apos;.</source>
 
 Der Katalog in seinem vorherigen Zustand ist in &apos;%1&apos; aufbewahrt.</translation>
     </message>
+    <message>
+        <source>Making a backup</source>
+        <translation>Sicherung wird angelegt</translation>
+    </message>
 </context>
 <context>
     <name>ui::CastEditing</name>
@@ -237,6 +241,14 @@ Der Katalog in seinem vorherigen Zustand ist in &apos;%1&apos; aufbewahrt.</tran
         <source>&apos;%1&apos; (Movie # %2) is merged into &apos;%3&apos; (Movie # %4).</source>
         <translation>&apos;%1&apos; (Film-Nr. %2) wurde in &apos;%3&apos; (Film-Nr. %4) zusammengeführt.</translation>
     </message>
+    <message>
+        <source>Looking for titles that look alike…</source>
+        <translation>Ähnliche Titel werden gesucht …</translation>
+    </message>
+    <message>
+        <source>Looking for titles that look alike</source>
+        <translation>Ähnliche Titel werden gesucht</translation>
+    </message>
 </context>
 <context>
     <name>ui::DuplicateMoviesModel</name>
@@ -338,6 +350,14 @@ Die Datei kann keine doppelten Anführungszeichen und keine Zeilenumbrüche auß
         <source>Export complete</source>
         <translation>Export abgeschlossen</translation>
     </message>
+    <message>
+        <source>Exporting to %1</source>
+        <translation>Export nach %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Export abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>ui::FilmSiteDialog</name>
@@ -426,10 +446,6 @@ Vor dieser Zeile importierte Filme: %L4. Nichts aus dieser Zeile oder den folgen
         <translation>Importieren</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; does not exist.</source>
         <translation>&apos;%1&apos; existiert nicht.</translation>
     </message>
@@ -458,6 +474,14 @@ in der Datei, die „Filme exportieren“ erstellt.</translation>
     <message>
         <source>&apos;%1&apos; has changed since it was previewed. Nothing was imported; import it again to see what it holds now.</source>
         <translation>&apos;%1&apos; hat sich seit der Vorschau geändert. Es wurde nichts importiert; importieren Sie erneut, um zu sehen, was die Datei jetzt enthält.</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>Importing %1</source>
+        <translation>%1 wird importiert</translation>
     </message>
 </context>
 <context>
@@ -902,6 +926,10 @@ Nein zeigt den Film so, wie er jetzt gespeichert ist, ohne Ihre Änderungen; Abb
         <source>Movies on file: %1 of %2</source>
         <translation>Filme im Bestand: %1 von %2</translation>
     </message>
+    <message>
+        <source>Work is still going on.  Stop it and exit?</source>
+        <translation>Es wird noch gearbeitet.  Anhalten und beenden?</translation>
+    </message>
 </context>
 <context>
     <name>ui::MaintenanceCommands</name>
@@ -940,6 +968,14 @@ Nein zeigt den Film so, wie er jetzt gespeichert ist, ohne Ihre Änderungen; Abb
     <message>
         <source>%1 actors deleted.</source>
         <translation>%L1 Darsteller gelöscht.</translation>
+    </message>
+    <message>
+        <source>Check database</source>
+        <translation>Datenbank prüfen</translation>
+    </message>
+    <message>
+        <source>Deleting unused actors</source>
+        <translation>Unbenutzte Darsteller werden gelöscht</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1085,10 @@ Der Import wurde angehalten: %1 Nichts von diesem Film oder den folgenden wurde 
     <message>
         <source>Import complete</source>
         <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1441,13 @@ Die Seite im Webbrowser öffnen?</translation>
     <message>
         <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
         <translation>Ein anderer Bericht wird gerade erstellt.  Warten Sie, bis er fertig ist, oder brechen Sie ihn ab.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportWriting</name>
+    <message>
+        <source>Building Report</source>
+        <translation>Bericht wird erstellt</translation>
     </message>
 </context>
 <context>

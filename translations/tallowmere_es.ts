@@ -97,6 +97,10 @@ The catalogue as it was before is kept in &apos;%1&apos;.</source>
 
 El catálogo tal como estaba antes se conserva en «%1».</translation>
     </message>
+    <message>
+        <source>Making a backup</source>
+        <translation>Haciendo una copia de seguridad</translation>
+    </message>
 </context>
 <context>
     <name>ui::CastEditing</name>
@@ -237,6 +241,14 @@ El catálogo tal como estaba antes se conserva en «%1».</translation>
         <source>&apos;%1&apos; (Movie # %2) is merged into &apos;%3&apos; (Movie # %4).</source>
         <translation>«%1» (película n.º %2) se ha combinado en «%3» (película n.º %4).</translation>
     </message>
+    <message>
+        <source>Looking for titles that look alike…</source>
+        <translation>Buscando títulos parecidos…</translation>
+    </message>
+    <message>
+        <source>Looking for titles that look alike</source>
+        <translation>Buscando títulos parecidos</translation>
+    </message>
 </context>
 <context>
     <name>ui::DuplicateMoviesModel</name>
@@ -338,6 +350,14 @@ El archivo no admite comillas dobles ni saltos de línea fuera de las notas, y u
         <source>Export complete</source>
         <translation>Exportación completada</translation>
     </message>
+    <message>
+        <source>Exporting to %1</source>
+        <translation>Exportando a %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Exportación cancelada</translation>
+    </message>
 </context>
 <context>
     <name>ui::FilmSiteDialog</name>
@@ -426,10 +446,6 @@ Películas importadas antes de esa línea: %L4. No se importó nada de esa líne
         <translation>Importar</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; does not exist.</source>
         <translation>«%1» no existe.</translation>
     </message>
@@ -458,6 +474,14 @@ examine el archivo creado por la opción «Exportar películas».</translation>
     <message>
         <source>&apos;%1&apos; has changed since it was previewed. Nothing was imported; import it again to see what it holds now.</source>
         <translation>«%1» ha cambiado desde la vista previa. No se ha importado nada; impórtelo de nuevo para ver lo que contiene ahora.</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Leyendo %1</translation>
+    </message>
+    <message>
+        <source>Importing %1</source>
+        <translation>Importando %1</translation>
     </message>
 </context>
 <context>
@@ -902,6 +926,10 @@ No muestra la película tal como está guardada ahora, sin sus cambios; Cancelar
         <source>Movies on file: %1 of %2</source>
         <translation>Películas registradas: %1 de %2</translation>
     </message>
+    <message>
+        <source>Work is still going on.  Stop it and exit?</source>
+        <translation>Todavía hay trabajo en curso.  ¿Detenerlo y salir?</translation>
+    </message>
 </context>
 <context>
     <name>ui::MaintenanceCommands</name>
@@ -940,6 +968,14 @@ No muestra la película tal como está guardada ahora, sin sus cambios; Cancelar
     <message>
         <source>%1 actors deleted.</source>
         <translation>%L1 actores eliminados.</translation>
+    </message>
+    <message>
+        <source>Check database</source>
+        <translation>Comprobando la base de datos</translation>
+    </message>
+    <message>
+        <source>Deleting unused actors</source>
+        <translation>Eliminando actores sin usar</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1085,10 @@ La importación se detuvo: %1 No se importó nada de esa película ni de las sig
     <message>
         <source>Import complete</source>
         <translation>Importación completada</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Leyendo %1</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1441,13 @@ Open the page in the web browser?</source>
     <message>
         <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
         <translation>Se está creando otro informe.  Espere a que termine o cancélelo.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportWriting</name>
+    <message>
+        <source>Building Report</source>
+        <translation>Creando el informe</translation>
     </message>
 </context>
 <context>

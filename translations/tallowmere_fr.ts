@@ -97,6 +97,10 @@ The catalogue as it was before is kept in &apos;%1&apos;.</source>
 
 Le catalogue tel qu&apos;il était avant est conservé dans « %1 ».</translation>
     </message>
+    <message>
+        <source>Making a backup</source>
+        <translation>Création d&apos;une sauvegarde</translation>
+    </message>
 </context>
 <context>
     <name>ui::CastEditing</name>
@@ -237,6 +241,14 @@ Le catalogue tel qu&apos;il était avant est conservé dans « %1 ».</translati
         <source>&apos;%1&apos; (Movie # %2) is merged into &apos;%3&apos; (Movie # %4).</source>
         <translation>« %1 » (film n° %2) est fusionné dans « %3 » (film n° %4).</translation>
     </message>
+    <message>
+        <source>Looking for titles that look alike…</source>
+        <translation>Recherche des titres qui se ressemblent…</translation>
+    </message>
+    <message>
+        <source>Looking for titles that look alike</source>
+        <translation>Recherche des titres qui se ressemblent</translation>
+    </message>
 </context>
 <context>
     <name>ui::DuplicateMoviesModel</name>
@@ -338,6 +350,14 @@ Le fichier ne peut contenir ni guillemets doubles, ni sauts de ligne hors des no
         <source>Export complete</source>
         <translation>Exportation terminée</translation>
     </message>
+    <message>
+        <source>Exporting to %1</source>
+        <translation>Exportation vers %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Exportation annulée</translation>
+    </message>
 </context>
 <context>
     <name>ui::FilmSiteDialog</name>
@@ -426,10 +446,6 @@ Films importés avant cette ligne : %L4. Rien de cette ligne ni des suivantes n&
         <translation>Importer</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; does not exist.</source>
         <translation>« %1 » n&apos;existe pas.</translation>
     </message>
@@ -458,6 +474,14 @@ examinez le fichier créé par l&apos;option « Exporter les films ».</translat
     <message>
         <source>&apos;%1&apos; has changed since it was previewed. Nothing was imported; import it again to see what it holds now.</source>
         <translation>« %1 » a changé depuis l&apos;aperçu. Rien n&apos;a été importé ; importez-le à nouveau pour voir ce qu&apos;il contient maintenant.</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+    <message>
+        <source>Importing %1</source>
+        <translation>Importation de %1</translation>
     </message>
 </context>
 <context>
@@ -902,6 +926,10 @@ Non affiche le film tel qu&apos;il est enregistré maintenant, sans vos modifica
         <source>Movies on file: %1 of %2</source>
         <translation>Films enregistrés : %1 sur %2</translation>
     </message>
+    <message>
+        <source>Work is still going on.  Stop it and exit?</source>
+        <translation>Un travail est encore en cours.  L&apos;arrêter et quitter ?</translation>
+    </message>
 </context>
 <context>
     <name>ui::MaintenanceCommands</name>
@@ -940,6 +968,14 @@ Non affiche le film tel qu&apos;il est enregistré maintenant, sans vos modifica
     <message>
         <source>%1 actors deleted.</source>
         <translation>%L1 acteurs supprimés.</translation>
+    </message>
+    <message>
+        <source>Check database</source>
+        <translation>Vérification de la base</translation>
+    </message>
+    <message>
+        <source>Deleting unused actors</source>
+        <translation>Suppression des acteurs inutilisés</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1085,10 @@ L&apos;importation s&apos;est arrêtée : %1 Rien de ce film ni des suivants n&a
     <message>
         <source>Import complete</source>
         <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1441,13 @@ Ouvrir la page dans le navigateur web ?</translation>
     <message>
         <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
         <translation>Un autre rapport est en cours de création.  Attendez qu&apos;il soit terminé, ou annulez-le.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReportWriting</name>
+    <message>
+        <source>Building Report</source>
+        <translation>Création du rapport</translation>
     </message>
 </context>
 <context>

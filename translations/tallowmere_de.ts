@@ -1185,6 +1185,10 @@ Der Import wurde angehalten: %1 Nichts von diesem Film oder den folgenden wurde 
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
     </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
 </context>
 <context>
     <name>ui::PrintSetupDialog</name>
@@ -1260,6 +1264,10 @@ Die Seite im Webbrowser öffnen?</translation>
     <message>
         <source>Web pages (*.html)</source>
         <translation>Webseiten (*.html)</translation>
+    </message>
+    <message>
+        <source>Publishing the web page</source>
+        <translation>Die Webseite wird veröffentlicht</translation>
     </message>
 </context>
 <context>

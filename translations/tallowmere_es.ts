@@ -1185,6 +1185,10 @@ La importación se detuvo: %1 No se importó nada de esa película ni de las sig
         <source>Save as PDF</source>
         <translation>Guardar como PDF</translation>
     </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
 </context>
 <context>
     <name>ui::PrintSetupDialog</name>
@@ -1260,6 +1264,10 @@ Open the page in the web browser?</source>
     <message>
         <source>Web pages (*.html)</source>
         <translation>Páginas web (*.html)</translation>
+    </message>
+    <message>
+        <source>Publishing the web page</source>
+        <translation>Publicando la página web</translation>
     </message>
 </context>
 <context>

@@ -1185,6 +1185,10 @@ L&apos;importation s&apos;est arrêtée : %1 Rien de ce film ni des suivants n&a
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
 </context>
 <context>
     <name>ui::PrintSetupDialog</name>
@@ -1260,6 +1264,10 @@ Ouvrir la page dans le navigateur web ?</translation>
     <message>
         <source>Web pages (*.html)</source>
         <translation>Pages web (*.html)</translation>
+    </message>
+    <message>
+        <source>Publishing the web page</source>
+        <translation>Publication de la page web</translation>
     </message>
 </context>
 <context>

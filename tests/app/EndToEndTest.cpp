@@ -183,12 +183,15 @@ protected:
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
             QStandardPaths::findExecutable("xdotool").isEmpty())
             GTEST_SKIP() << "Xvfb and xdotool are needed";
-        const int number = 90 + int(QCoreApplication::applicationPid() % 100);
-        display_ = QStringLiteral(":%1").arg(number);
-        server_.start("Xvfb", {display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-        ASSERT_TRUE(
-            waitFor([&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); },
-                    10000));
+        // The server picks a free display and names it once it is ready, so tests run side by
+        // side, or beside someone's own X server, never meet.
+        server_.start("Xvfb",
+                      {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        QDeadlineTimer deadline(10000);
+        while (!server_.canReadLine() && server_.waitForReadyRead(int(deadline.remainingTime()))) {
+        }
+        ASSERT_TRUE(server_.canReadLine()) << "Xvfb did not name its display";
+        display_ = QStringLiteral(":%1").arg(QString::fromLatin1(server_.readLine()).trimmed());
     }
     void TearDown() override {
         server_.terminate();

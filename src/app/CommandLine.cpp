@@ -22,6 +22,9 @@ const char* const Description =
     "  backup FILE           write a consistent copy of the catalogue, also while it is open\n"
     "  check [--repair]      check the file and the movies' references; --repair mends them\n"
     "                        (after a backup)\n"
+    "  pictures import DIR   give movies the pictures of a folder, named after a movie's\n"
+    "                        label number or title (A-12.jpg, Alien.png)\n"
+    "  pictures export DIR   write every movie's picture into a folder, named the same way\n"
     "\n"
     "Exit status: 0 when everything went well, 1 on a failure (a line that could not be\n"
     "imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.";
@@ -31,8 +34,8 @@ struct CommandShape {
     bool takesFile;
 };
 
-const CommandShape Commands[] = {
-    {"export", true}, {"import", true}, {"report", false}, {"backup", true}, {"check", false}};
+const CommandShape Commands[] = {{"export", true}, {"import", true}, {"report", false},
+                                 {"backup", true}, {"check", false}, {"pictures", false}};
 
 Invocation badUsage(const QString& message) {
     Invocation invocation;
@@ -59,9 +62,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption repair(QStringLiteral("repair"),
                                     QStringLiteral("With check: mend what it finds."));
     parser.addOptions({catalogue, pdf, ids, repair});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("export, import, report, backup or check."),
-                                 QStringLiteral("[command]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("export, import, report, backup, check or pictures."),
+        QStringLiteral("[command]"));
     if (!parser.parse(arguments))
         return badUsage(parser.errorText());
 
@@ -101,6 +105,17 @@ Invocation ParseCommandLine(const QStringList& arguments) {
             shape = &each;
     if (shape == nullptr)
         return badUsage(QStringLiteral("Unknown command '%1'.").arg(invocation.command));
+    if (invocation.command == QLatin1String("pictures")) {
+        if (words.size() != 3 ||
+            (words.at(1) != QLatin1String("import") && words.at(1) != QLatin1String("export")))
+            return badUsage(QStringLiteral("'pictures' takes import or export, then a folder."));
+        invocation.direction = words.at(1);
+        invocation.file = words.at(2);
+        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair))
+            return badUsage(
+                QStringLiteral("--pdf, --ids and --repair do not belong to 'pictures'."));
+        return invocation;
+    }
     const bool isReport = invocation.command == QLatin1String("report");
     const qsizetype expected = (shape->takesFile || isReport) ? 2 : 1;
     if (words.size() != expected)

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
+#include "app/PictureCommands.h"
 #include "db/Backup.h"
 #include "db/Catalogue.h"
 #include "db/DatabaseError.h"
@@ -11,6 +12,7 @@
 #include "db/Repair.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
+#include "io/PictureFolder.h"
 #include "report/DocumentReplay.h"
 #include "report/PageDrawer.h"
 #include "report/Report.h"
@@ -37,6 +39,10 @@ int exportMovies(const Invocation& invocation) {
         [&](const QString& title) { progress.show(QStringLiteral("Exporting ") + title); });
     say(stdout,
         QStringLiteral("%1 movies exported to %2.").arg(result.exported).arg(invocation.file));
+    if (result.pictures > 0)
+        say(stdout, QStringLiteral("%1 pictures written to %2.")
+                        .arg(result.pictures)
+                        .arg(io::PictureFolderOf(invocation.file)));
     if (result.leftOut > 0)
         say(stderr, QStringLiteral("Not exported, because their media, rating or storage location "
                                    "no longer exists: %1 (tallowmere check --repair mends that).")
@@ -64,6 +70,16 @@ int importMovies(const Invocation& invocation) {
     }
     say(stdout, QStringLiteral("%1 movies imported.").arg(result.imported));
     bool everything = true;
+    if (result.pictures.stored > 0)
+        say(stdout, QStringLiteral("%1 pictures imported.").arg(result.pictures.stored));
+    for (const QString& refusal : result.pictures.refused) {
+        say(stderr, QStringLiteral("Picture not imported: %1").arg(refusal));
+        everything = false;
+    }
+    for (const QString& file : result.pictures.unmatched) {
+        say(stderr, QStringLiteral("Picture that names no movie of the file: %1").arg(file));
+        everything = false;
+    }
     if (result.skipped > 0) {
         say(stderr, QStringLiteral("Lines skipped because they are too short to hold a movie: %1.")
                         .arg(result.skipped));
@@ -123,7 +139,8 @@ int checkCatalogue(const Invocation& invocation) {
                     .arg(found.brokenReferences));
     say(stdout,
         QStringLiteral("Cast and genre links of movies that are gone: %1").arg(found.orphanLinks));
-    const bool mendable = found.brokenReferences + found.orphanLinks > 0;
+    say(stdout, QStringLiteral("Pictures of movies that are gone: %1").arg(found.orphanPictures));
+    const bool mendable = found.brokenReferences + found.orphanLinks + found.orphanPictures > 0;
     if (invocation.repair && mendable) {
         say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
         QuietProgress quiet;
@@ -195,9 +212,12 @@ int writeReport(const Invocation& invocation) {
 
 int RunCommand(const Invocation& invocation) {
     const std::map<QString, std::function<int(const Invocation&)>> commands = {
-        {QStringLiteral("export"), exportMovies},    {QStringLiteral("import"), importMovies},
-        {QStringLiteral("backup"), backupCatalogue}, {QStringLiteral("report"), writeReport},
+        {QStringLiteral("export"), exportMovies},
+        {QStringLiteral("import"), importMovies},
+        {QStringLiteral("backup"), backupCatalogue},
+        {QStringLiteral("report"), writeReport},
         {QStringLiteral("check"), checkCatalogue},
+        {QStringLiteral("pictures"), RunPicturesCommand},
     };
     try {
         return commands.at(invocation.command)(invocation);

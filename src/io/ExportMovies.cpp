@@ -1,5 +1,7 @@
 #include "io/ExportMovies.h"
 
+#include "io/PictureFolder.h"
+
 #include "db/Connection.h"
 #include "db/Genres.h"
 #include "db/Movies.h"
@@ -224,6 +226,7 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
     std::optional<MovieFileWriter> writer;
     std::optional<LinkedNames> genres;
     std::optional<LinkedNames> casts;
+    QSet<int> written;
     connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {
         if (!writer) {
             genres.emplace(connection, GenreLinksQuery, GenreNamesQuery, true);
@@ -237,12 +240,14 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
         bool unchanged = true;
         writer->writeLine(MovieLineText(movie, &unchanged));
         ++result.exported;
+        written.insert(row.integer(MovieId));
         if (!unchanged)
             ++result.altered;
     });
     if (writer) {
         writer->commit();
         result.fileWritten = true;
+        result.pictures = ExportPictureFolder(connection, path, written);
     }
     result.leftOut = db::CountMovies(connection) - result.exported;
     return result;

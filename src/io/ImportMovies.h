@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/ImportedLine.h"
+#include "io/PictureFolder.h"
 
 #include <QList>
 #include <QString>
@@ -40,6 +41,9 @@ struct ImportResult {
     // Stopped on request before the end of the file; the lines before the stop stay.
     bool stopped = false;
 
+    // The pictures of the movie file's picture folder, when it has one.
+    PictureImportResult pictures;
+
     static constexpr int MaximumListed = 10;
 };
 
@@ -54,9 +58,14 @@ using StopRequested = std::function<bool()>;
 // is not read further.
 ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
                           const ImportProgress& progress = {}, const StopRequested& stop = {});
-// The same for a file; throws FileError when it cannot be read.
+// The same for a file, with the pictures beside it; throws FileError when it cannot be read.
 ImportResult ImportMovies(db::Connection& connection, const QString& path,
                           const ImportProgress& progress = {}, const StopRequested& stop = {});
+
+// After an import of the file at path that read every line: the pictures of the folder beside
+// it ("<path>.pictures") go to the movies their lines wrote, into result.pictures.
+void ImportPicturesBeside(db::Connection& connection, const QString& path, ImportResult& result,
+                          const StopRequested& stop = {});
 
 // Reads the first line; whether it is the movie file's header.
 bool ReadMovieFileHeader(MovieFileLines& lines);

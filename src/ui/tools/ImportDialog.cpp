@@ -136,6 +136,7 @@ void ImportDialog::run() {
     io::ImportResult result;
     if (!readFile(file, [&](io::MovieFileLines& lines, const io::StopRequested& stop) {
             result = io::ImportMovies(catalogue_.connection(), lines, follow, stop);
+            io::ImportPicturesBeside(catalogue_.connection(), file, result, stop);
         }))
         return;
     if (populateLstMain_)

@@ -23,7 +23,7 @@ inline QImage DrawnPicture(int width, int height, bool transparentCorner = false
     return image;
 }
 
-inline QByteArray Encoded(const QImage& image, const char* format, int quality = 90) {
+inline QByteArray Encoded(const QImage& image, const char* format, int quality = -1) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -32,7 +32,7 @@ inline QByteArray Encoded(const QImage& image, const char* format, int quality =
 }
 
 inline QByteArray JpegBytes(int width, int height) {
-    return Encoded(DrawnPicture(width, height).convertToFormat(QImage::Format_RGB32), "JPG");
+    return Encoded(DrawnPicture(width, height).convertToFormat(QImage::Format_RGB32), "JPG", 90);
 }
 
 // A JPEG whose header claims this size over the data of a tiny one: what a decompression bomb

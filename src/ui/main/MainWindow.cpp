@@ -43,6 +43,8 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
     layOut();
     connectCommands();
     connectDialogs();
+    connectCoverPicture();
+    connectCoverGrid();
     timer_->setObjectName(QStringLiteral("timer"));
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [] { QCoreApplication::processEvents(); });

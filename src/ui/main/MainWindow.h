@@ -18,13 +18,18 @@ namespace db {
 class Catalogue;
 class Connection;
 }  // namespace db
+namespace io {
+struct PreparedPicture;
+}
 
 namespace ui {
 
+class CoverGridView;
 class MainMenus;
 class MovieListModel;
 class MovieListView;
 class RecordView;
+class ThumbnailCache;
 class UserInterface;
 
 // frmWizard: the program's one main window, the movie list beside the record view. Every other
@@ -76,6 +81,7 @@ public:
     RecordView& recordView() { return *record_; }
     MovieListView& movieList() { return *list_; }
     MovieListModel& movieListModel() { return *model_; }
+    CoverGridView& coverGrid() { return *covers_; }
     int popupMovieId() const { return popupMovieId_; }
 
 protected:
@@ -103,6 +109,19 @@ private:
     void showPopup(const QPoint& position);
     void moveSelection(int step);
     bool saveShownMovie();
+    // The cover's commands (MainWindowPicture.cpp): a picture offered to the shown movie, chosen
+    // from a file, removed; each is a pending edit of the movie.
+    void connectCoverPicture();
+    void offerPicture(const io::PreparedPicture& prepared);
+    void choosePicture();
+    void removePicture();
+    void showStoredPicture(int movieId);
+    // Writes the pending cover with the movie, in the caller's transaction.
+    void writePendingPicture(int movieId);
+    // The Covers view (MainWindowCovers.cpp): the grid in the list's place, or the list again.
+    void connectCoverGrid();
+    void showCovers(bool shown);
+    void refreshThumbnails();
     // A drop-down list's text turned into the id to write, asking to add a missing name.
     enum class Resolution { Found, Refused, Cancelled };
     Resolution resolveLookup(int& id, int table, const QString& text);
@@ -114,6 +133,8 @@ private:
     std::unique_ptr<MainMenus> menus_;
     MovieListModel* model_;
     MovieListView* list_;
+    ThumbnailCache* thumbnails_ = nullptr;
+    CoverGridView* covers_ = nullptr;
     RecordView* record_;
     QLabel* lblCount_;
     QLabel* lblClearSearch_;

@@ -67,6 +67,7 @@ void MainWindow::ShowSelectedMovie() {
             names.ratings = db::LookupNames(connection(), db::LookupTable::Rating);
             names.media = db::LookupNames(connection(), db::LookupTable::Media);
             record_->showMovie(*movie, names);
+            showStoredPicture(movieId);
         } else {
             record_->clearFields();  // deleted meanwhile by someone else
         }
@@ -157,9 +158,13 @@ bool MainWindow::saveShownMovie() {
     {
         db::Transaction transaction(connection());
         db::SetMovieCast(connection(), movieId, record_->castNames());
-        if (resolution == Resolution::Found)
+        if (resolution == Resolution::Found) {
             db::UpdateMovie(connection(), movieId, movie);
+            writePendingPicture(movieId);
+        }
     }
+    if (resolution == Resolution::Found)
+        record_->pictureSaved();
     if (resolution == Resolution::Refused) {
         markChanged();
         return false;

@@ -3,7 +3,6 @@
 #include "ui/main/MovieListModel.h"
 #include "ui/main/ThumbnailCache.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
@@ -33,8 +32,11 @@ public:
         QStyleOptionViewItem option = given;
         initStyleOption(&option, index);
         const QWidget* widget = option.widget;
-        QStyle* style = widget ? widget->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, widget);
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group =
+            widget && widget->hasFocus() ? QPalette::Active : QPalette::Inactive;
+        if (selected)
+            painter->fillRect(option.rect, option.palette.color(group, QPalette::Highlight));
 
         const QRect box(option.rect.x() + Margin, option.rect.y() + Margin, PictureWidth,
                         PictureHeight);
@@ -59,9 +61,8 @@ public:
 
         const QRect titleBox(option.rect.x() + 2, box.bottom() + Margin, option.rect.width() - 4,
                              TitleLines * option.fontMetrics.height());
-        const bool selected = option.state & QStyle::State_Selected;
         painter->setPen(
-            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
         painter->drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop,
                           titleLines(option.text, option.fontMetrics, titleBox.width()));

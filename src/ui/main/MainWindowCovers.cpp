@@ -52,11 +52,14 @@ void MainWindow::refreshThumbnails() {
 void MainWindow::showCovers(bool shown) {
     if (shown)
         refreshThumbnails();
-    covers_->setVisible(shown);
-    list_->setVisible(!shown);
+    // The view shown takes the focus before the other is hidden, so that it does not wander
+    // into the record fields.
     QAbstractItemView* view = shown ? static_cast<QAbstractItemView*>(covers_) : list_;
-    view->scrollTo(list_->currentIndex());
+    QAbstractItemView* other = shown ? static_cast<QAbstractItemView*>(list_) : covers_;
+    view->show();
     view->setFocus();
+    other->hide();
+    view->scrollTo(list_->currentIndex());
 }
 
 }  // namespace ui

@@ -20,6 +20,9 @@ ThumbnailCache::ThumbnailCache(Reader reader, int costKilobytes, QObject* parent
     : QObject(parent), reader_(std::move(reader)), cache_(costKilobytes) {}
 
 void ThumbnailCache::setMoviesWithPictures(QSet<int> movieIds) {
+    // A refill or a filter that changes no picture keeps what is decoded.
+    if (movieIds == withPictures_)
+        return;
     withPictures_ = std::move(movieIds);
     cache_.clear();
     wanted_.clear();

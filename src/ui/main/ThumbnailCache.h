@@ -22,7 +22,8 @@ public:
     explicit ThumbnailCache(Reader reader, int costKilobytes = 48 * 1024,
                             QObject* parent = nullptr);
 
-    // Which movies have a picture at all: the others are never read.
+    // Which movies have a picture at all: the others are never read. A new set forgets what
+    // was decoded; the same set keeps it.
     void setMoviesWithPictures(QSet<int> movieIds);
     bool hasPicture(int movieId) const { return withPictures_.contains(movieId); }
     // The movie's thumbnail when it is at hand; otherwise null, and it is read soon.

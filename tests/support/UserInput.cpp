@@ -3,9 +3,9 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
 

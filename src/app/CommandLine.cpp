@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/PeerCommands.h"
 #include "settings/Settings.h"
 
 #include <QCommandLineParser>
@@ -15,6 +16,10 @@ const char* const Description =
     "Without a command the window opens. The commands run without a window or a display:\n"
     "  export FILE           write every movie to a movie file\n"
     "  import FILE           read a movie file into the catalogue (backs it up first)\n"
+    "  import --from tellico|gcstar|csv FILE [--preset list|diary]\n"
+    "                        read another catalogue's file or a CSV file; a CSV file's\n"
+    "                        columns follow the preset, or the mapping kept for its header,\n"
+    "                        or are guessed from it\n"
     "  report NAME --pdf FILE [--ids 2,5]\n"
     "                        write a report as PDF; NAME as on the Reports menu or one of\n"
     "                        list, label, rating, media, detailed, inventory, cost, lent\n"
@@ -22,6 +27,7 @@ const char* const Description =
     "  backup FILE           write a consistent copy of the catalogue, also while it is open\n"
     "  check [--repair]      check the file and the movies' references; --repair mends them\n"
     "                        (after a backup)\n"
+    "  publish DIR           write the catalogue as a web page, DIR/index.html\n"
     "  pictures import DIR   give movies the pictures of a folder, named after a movie's\n"
     "                        label number or title (A-12.jpg, Alien.png)\n"
     "  pictures export DIR   write every movie's picture into a folder, named the same way\n"
@@ -34,8 +40,9 @@ struct CommandShape {
     bool takesFile;
 };
 
-const CommandShape Commands[] = {{"export", true}, {"import", true}, {"report", false},
-                                 {"backup", true}, {"check", false}, {"pictures", false}};
+const CommandShape Commands[] = {{"export", true},   {"import", true}, {"report", false},
+                                 {"backup", true},   {"check", false}, {"publish", true},
+                                 {"pictures", false}};
 
 Invocation badUsage(const QString& message) {
     Invocation invocation;
@@ -61,10 +68,16 @@ Invocation ParseCommandLine(const QStringList& arguments) {
                                  QStringLiteral("IDS"));
     const QCommandLineOption repair(QStringLiteral("repair"),
                                     QStringLiteral("With check: mend what it finds."));
-    parser.addOptions({catalogue, pdf, ids, repair});
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("With import: the kind of file."),
+                                  QStringLiteral("FORMAT"));
+    const QCommandLineOption preset(QStringLiteral("preset"),
+                                    QStringLiteral("With import --from csv: the columns' layout."),
+                                    QStringLiteral("NAME"));
+    parser.addOptions({catalogue, pdf, ids, repair, from, preset});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("export, import, report, backup, check or pictures."),
+        QStringLiteral("export, import, report, backup, check, publish or pictures."),
         QStringLiteral("[command]"));
     if (!parser.parse(arguments))
         return badUsage(parser.errorText());
@@ -93,8 +106,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     }
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair))
-            return badUsage(QStringLiteral("--pdf, --ids and --repair belong to a command."));
+        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair) || parser.isSet(from) ||
+            parser.isSet(preset))
+            return badUsage(
+                QStringLiteral("--pdf, --ids, --repair, --from and --preset belong to a command."));
         return invocation;
     }
     invocation.kind = Invocation::Kind::Command;
@@ -111,9 +126,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
             return badUsage(QStringLiteral("'pictures' takes import or export, then a folder."));
         invocation.direction = words.at(1);
         invocation.file = words.at(2);
-        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair))
-            return badUsage(
-                QStringLiteral("--pdf, --ids and --repair do not belong to 'pictures'."));
+        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair) || parser.isSet(from) ||
+            parser.isSet(preset))
+            return badUsage(QStringLiteral(
+                "--pdf, --ids, --repair, --from and --preset do not belong to 'pictures'."));
         return invocation;
     }
     const bool isReport = invocation.command == QLatin1String("report");
@@ -135,6 +151,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     } else if (parser.isSet(pdf) || parser.isSet(ids)) {
         return badUsage(QStringLiteral("--pdf and --ids belong to 'report'."));
     }
+    invocation.from = parser.value(from);
+    invocation.preset = parser.value(preset);
+    if (const QString wrong = PeerOptionsProblem(invocation); !wrong.isEmpty())
+        return badUsage(wrong);
     invocation.repair = parser.isSet(repair);
     if (invocation.repair && invocation.command != QLatin1String("check"))
         return badUsage(QStringLiteral("--repair belongs to 'check'."));

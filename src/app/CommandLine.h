@@ -16,13 +16,15 @@ struct Invocation {
     enum class Kind { Window, Help, Version, Command, BadUsage };
     Kind kind = Kind::Window;
     QString catalogue;  // cleaned; empty: the one the settings name
-    QString command;    // export, import, report, backup, check, pictures
-    QString file;       // the file of export, import and backup; the folder of pictures
+    QString command;    // export, import, report, backup, check, publish, pictures
+    QString file;       // the file of export, import and backup; the folder of publish, pictures
     QString direction;  // pictures: import or export
     QString report;     // the report's name, as given
     QString pdf;        // --pdf
     QString ids;        // --ids
     bool repair = false;
+    QString from;     // import --from: tellico, gcstar or csv
+    QString preset;   // import --from csv --preset
     QString message;  // the help or version text, or what is wrong with the usage
 };
 

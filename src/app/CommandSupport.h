@@ -5,6 +5,9 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
+#include <memory>
+
+class QTemporaryDir;
 
 namespace app {
 
@@ -30,7 +33,8 @@ private:
 };
 
 // The catalogue a command works on. A writer holds the catalogue's lock and brings an older
-// file up to date; a reader opens it beside a window that may have it open.
+// file up to date; a reader opens it read-only, without the lock, beside a window that may
+// have it open.
 class OpenCatalogue {
 public:
     enum class Purpose { Read, Write };
@@ -41,6 +45,22 @@ public:
 
 private:
     db::Catalogue catalogue_;
+};
+
+// Where a command writes a report's spool file: the catalogue's Temp folder or, where that
+// cannot be written (a read-only catalogue folder, a full disk), a temporary folder of the system's
+// that goes when the command ends.
+class ReportSpoolFolder {
+public:
+    explicit ReportSpoolFolder(const QString& catalogueFolder);
+    ~ReportSpoolFolder();
+    ReportSpoolFolder(const ReportSpoolFolder&) = delete;
+    ReportSpoolFolder& operator=(const ReportSpoolFolder&) = delete;
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+    std::unique_ptr<QTemporaryDir> elsewhere_;
 };
 
 }  // namespace app

@@ -2,22 +2,27 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
+#include "app/PeerCommands.h"
 #include "app/PictureCommands.h"
 #include "db/Backup.h"
 #include "db/Catalogue.h"
+#include "db/CatalogueFiles.h"
 #include "db/DatabaseError.h"
 #include "db/FileCheck.h"
 #include "db/Movies.h"
 #include "db/ProgressReporter.h"
 #include "db/Repair.h"
+#include "io/Destination.h"
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
+#include "io/MovieFileLines.h"
 #include "io/PictureFolder.h"
 #include "report/DocumentReplay.h"
 #include "report/PageDrawer.h"
 #include "report/Report.h"
 #include "report/ReportList.h"
 #include "report/RunReport.h"
+#include "report/SpoolLeftovers.h"
 #include "report/SpoolReader.h"
 #include "report/SpoolWriter.h"
 
@@ -37,7 +42,8 @@ int exportMovies(const Invocation& invocation) {
     const io::ExportResult result = io::ExportMovies(
         open.connection(), invocation.file,
         [&](const QString& title) { progress.show(QStringLiteral("Exporting ") + title); });
-    say(stdout,
+    // Movies sent to standard output are not followed by a word of ours.
+    say(io::IsStandardOutput(invocation.file) ? stderr : stdout,
         QStringLiteral("%1 movies exported to %2.").arg(result.exported).arg(invocation.file));
     if (result.pictures > 0)
         say(stdout, QStringLiteral("%1 pictures written to %2.")
@@ -55,6 +61,16 @@ int exportMovies(const Invocation& invocation) {
 
 int importMovies(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Write);
+    // Backed up only once the import goes ahead: a command that fails on its file must not
+    // push a good backup out.
+    const auto notAMovieFile = [&] {
+        say(stderr, QStringLiteral("%1 is not a movie file: its first line is not the header of "
+                                   "one.")
+                        .arg(invocation.file));
+        return ExitFailure;
+    };
+    if (io::MovieFileLines first(invocation.file); !io::ReadMovieFileHeader(first))
+        return notAMovieFile();
     if (db::CountMovies(open.connection()) > 0)
         say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
     TerminalProgress progress;
@@ -62,12 +78,8 @@ int importMovies(const Invocation& invocation) {
         io::ImportMovies(open.connection(), invocation.file, [&](const QString& title, int line) {
             progress.show(QStringLiteral("Line %1: %2").arg(line).arg(title));
         });
-    if (!result.headerAccepted) {
-        say(stderr, QStringLiteral("%1 is not a movie file: its first line is not the header of "
-                                   "one.")
-                        .arg(invocation.file));
-        return ExitFailure;
-    }
+    if (!result.headerAccepted)
+        return notAMovieFile();
     say(stdout, QStringLiteral("%1 movies imported.").arg(result.imported));
     bool everything = true;
     if (result.pictures.stored > 0)
@@ -188,7 +200,13 @@ int writeReport(const Invocation& invocation) {
         return ExitBadUsage;
     }
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
-    report::SpoolWriter writer(open.catalogue().folder() + QStringLiteral("/Temp"));
+    if (db::IsCatalogueFile(invocation.pdf, open.catalogue().filePath()))
+        throw db::Error(QStringLiteral("'%1' is the catalogue's own file; it has been left as it "
+                                       "is. Name another file.")
+                            .arg(invocation.pdf));
+    report::RemoveLeftoverSpoolFiles(open.catalogue().folder());
+    const ReportSpoolFolder spoolFolder(open.catalogue().folder());
+    report::SpoolWriter writer(spoolFolder.path());
     writer.setDatabaseName(open.catalogue().name());
     const std::unique_ptr<report::Report> made =
         report::MakeReport(entry->kind, writer, open.connection(), *ids);
@@ -201,10 +219,11 @@ int writeReport(const Invocation& invocation) {
     report::SpoolReader reader(*spool);
     report::DrawingState state;
     report::WritePdf(reader, invocation.pdf, state);
-    say(stdout, QStringLiteral("%1: %2 pages written to %3.")
-                    .arg(made->Name())
-                    .arg(reader.pageCount())
-                    .arg(invocation.pdf));
+    say(io::IsStandardOutput(invocation.pdf) ? stderr : stdout,
+        QStringLiteral("%1: %2 pages written to %3.")
+            .arg(made->Name())
+            .arg(reader.pageCount())
+            .arg(invocation.pdf));
     return ExitOk;
 }
 
@@ -213,10 +232,14 @@ int writeReport(const Invocation& invocation) {
 int RunCommand(const Invocation& invocation) {
     const std::map<QString, std::function<int(const Invocation&)>> commands = {
         {QStringLiteral("export"), exportMovies},
-        {QStringLiteral("import"), importMovies},
+        {QStringLiteral("import"),
+         [](const Invocation& each) {
+             return each.from.isEmpty() ? importMovies(each) : ImportFromPeer(each);
+         }},
         {QStringLiteral("backup"), backupCatalogue},
         {QStringLiteral("report"), writeReport},
         {QStringLiteral("check"), checkCatalogue},
+        {QStringLiteral("publish"), PublishWebPage},
         {QStringLiteral("pictures"), RunPicturesCommand},
     };
     try {

@@ -1,7 +1,9 @@
 #include "app/Startup.h"
 
+#include "db/Backup.h"
 #include "db/Catalogue.h"
 #include "db/Upgrade.h"
+#include "report/SpoolLeftovers.h"
 #include "settings/Settings.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
@@ -74,6 +76,9 @@ StartupResult Main(ui::UserInterface& ui, settings::Settings& settings, db::Cata
         step = QStringLiteral("Update database");
         splash->SplashStep(step);
         db::UpdateDatabase(catalogue.connection());
+        // What killed backups and reports left; the catalogue's lock is ours now.
+        db::RemoveUnfinishedBackups(catalogue);
+        report::RemoveLeftoverSpoolFiles(catalogue.folder());
 
         step = QStringLiteral("Loading movies");
         splash->SplashStep(step);

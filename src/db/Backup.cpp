@@ -1,13 +1,18 @@
 #include "db/Backup.h"
 
+#include "db/BackupNames.h"
 #include "db/Catalogue.h"
+#include "db/CatalogueFiles.h"
 #include "db/DatabaseError.h"
+#include "db/ReadOnlyOpening.h"
 
 #include <sqlite3.h>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
+#include <cstdio>
 
 namespace db {
 
@@ -49,18 +54,27 @@ void copyPages(sqlite3* source, sqlite3* target) {
     }
 }
 
-QString unusedName(const QDir& folder, const QString& stem) {
-    QString name = stem + QStringLiteral(".db");
-    for (int number = 2; folder.exists(name); ++number)
-        name = QStringLiteral("%1-%2.db").arg(stem).arg(number);
-    return folder.filePath(name);
+// A backup replaces only a regular file, and never the catalogue or the engine's files beside
+// it, which the open window or another copy is using.
+void checkDestination(const QString& path, const QString& destination) {
+    const QFileInfo target(destination);
+    if (target.isSymLink())
+        throw Error(QStringLiteral("'%1' is a link; a backup does not replace it. Name a file.")
+                        .arg(destination));
+    if (target.exists() && !target.isFile())
+        throw Error(QStringLiteral("'%1' is not a file; a backup does not replace it. Name a "
+                                   "file.")
+                        .arg(destination));
+    if (IsCatalogueFile(destination, path))
+        throw Error(QStringLiteral("'%1' is the catalogue's own file; a backup cannot replace it. "
+                                   "Name another file.")
+                        .arg(destination));
 }
 
-void keepNewest(const QDir& folder, const QString& catalogueName) {
-    const QFileInfoList backups =
-        folder.entryInfoList({catalogueName + QStringLiteral("-*.db")}, QDir::Files, QDir::Time);
-    for (qsizetype index = BackupsKept; index < backups.size(); ++index)
-        QFile::remove(backups[index].filePath());
+void removeUnfinished(const QString& part) {
+    for (const QString& ending :
+         {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(part + ending);
 }
 
 }  // namespace
@@ -68,11 +82,12 @@ void keepNewest(const QDir& folder, const QString& catalogueName) {
 void BackupCatalogue(const QString& path, const QString& destination) {
     if (!QFile::exists(path))
         throw Error(QStringLiteral("'%1' does not exist.").arg(path));
+    checkDestination(path, destination);
     const QString part = destination + QStringLiteral(".part");
-    QFile::remove(part);
-    auto removePart = qScopeGuard([&] { QFile::remove(part); });
+    removeUnfinished(part);
+    auto removePart = qScopeGuard([&] { removeUnfinished(part); });
     try {
-        sqlite3* source = openFile(path, SQLITE_OPEN_READWRITE);
+        sqlite3* source = OpenForReading(path);
         const auto closeSource = qScopeGuard([source] { sqlite3_close(source); });
         sqlite3* target = openFile(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         const auto closeTarget = qScopeGuard([target] { sqlite3_close(target); });
@@ -81,23 +96,29 @@ void BackupCatalogue(const QString& path, const QString& destination) {
         throw Error(QStringLiteral("The backup '%1' could not be written: %2")
                         .arg(destination, error.message()));
     }
-    if (QFile::exists(destination) && !QFile::remove(destination))
-        throw Error(
-            QStringLiteral("The backup '%1' could not replace the file there.").arg(destination));
-    if (!QFile::rename(part, destination))
+    // In one step: the file there stays whole until the copy takes its place.
+    if (std::rename(QFile::encodeName(part).constData(),
+                    QFile::encodeName(destination).constData()) != 0)
         throw Error(QStringLiteral("The backup '%1' could not be written.").arg(destination));
     removePart.dismiss();
+}
+
+void RemoveUnfinishedBackups(const Catalogue& catalogue) {
+    const QDir folder(catalogue.folder() + QStringLiteral("/Backups"));
+    for (const QString& file : UnfinishedBackups(folder, catalogue.name()))
+        QFile::remove(file);
 }
 
 QString BackupBeforeChange(const Catalogue& catalogue) {
     const QDir folder(catalogue.folder() + QStringLiteral("/Backups"));
     if (!folder.mkpath(QStringLiteral(".")))
         throw Error(QStringLiteral("The backup folder '%1' could not be made.").arg(folder.path()));
-    const QString stem = catalogue.name() +
-                         QDateTime::currentDateTime().toString(QStringLiteral("-yyyyMMdd-HHmmss"));
-    const QString destination = unusedName(folder, stem);
+    RemoveUnfinishedBackups(catalogue);
+    const BackupName name = NextBackupName(folder, catalogue.name(), QDateTime::currentDateTime());
+    const QString destination = folder.filePath(name.fileName(catalogue.name()));
     BackupCatalogue(catalogue.filePath(), destination);
-    keepNewest(folder, catalogue.name());
+    for (const QString& old : BackupsBeyond(folder, catalogue.name(), BackupsKept, name))
+        QFile::remove(old);
     return destination;
 }
 

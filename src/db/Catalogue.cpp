@@ -94,11 +94,16 @@ void Catalogue::OpenDatabase(const QString& name, Sharing sharing) {
     }
     name_ = name;
     const QString path = filePath();
-    if (!QFileInfo::exists(path))
+    const bool readOnly = sharing == Sharing::ReadOnly;
+    if (!QFileInfo::exists(path)) {
+        if (readOnly)
+            throw Error(QStringLiteral("There is no catalogue '%1' (%2).").arg(name, path));
         CreateDatabase(path);
+    }
     if (!hasSqliteHeader(path))
         throw notACatalogue(path);
-    auto connection = Connection::open(path);
+    auto connection = Connection::open(
+        path, readOnly ? Connection::Access::ReadOnly : Connection::Access::ReadWrite);
     try {
         if (!connection->hasTable(QStringLiteral("Version")))
             throw notACatalogue(path);
@@ -106,6 +111,10 @@ void Catalogue::OpenDatabase(const QString& name, Sharing sharing) {
         if (error.damaged())
             throw damagedCatalogue(path, error);
         throw notACatalogue(path);
+    }
+    if (readOnly) {
+        connection_ = std::move(connection);
+        return;
     }
     connection->query(QStringLiteral("PRAGMA journal_mode = WAL"));
     try {

@@ -33,7 +33,9 @@ public:
 
     // Exclusive: the window and the commands that write hold the catalogue's lock while it is
     // open, so that a second copy of the program cannot write it too. Shared: a reader.
-    enum class Sharing { Exclusive, Shared };
+    // ReadOnly: a reader that writes nothing at all, not even the lock, and brings nothing up to
+    // date; the file must exist.
+    enum class Sharing { Exclusive, Shared, ReadOnly };
 
     // Opens the named catalogue, building and seeding it first when its file is missing. A file
     // that is not a catalogue is refused with an Error naming it, and is never modified; so is a

@@ -1,6 +1,7 @@
 #include "db/Connection.h"
 
 #include "db/DatabaseError.h"
+#include "db/ReadOnlyOpening.h"
 #include "db/UnicodeCase.h"
 
 #include <sqlite3.h>
@@ -13,6 +14,8 @@
 namespace db {
 
 namespace {
+
+const QString ReadOnlyOptions = QStringLiteral(";QSQLITE_OPEN_READONLY");
 
 QString nextConnectionName() {
     static QAtomicInteger<int> counter;
@@ -44,15 +47,30 @@ DatabaseError refusal(QString text, const QString& sql, int code) {
 }  // namespace
 
 std::unique_ptr<Connection> Connection::open(const QString& path, Access access) {
+    const bool readOnly = access == Access::ReadOnly;
+    const auto openUnchanging = [&] {
+        return openAs(path, QString::fromUtf8(UnchangingUri(path)),
+                      ReadOnlyOptions + QStringLiteral(";QSQLITE_OPEN_URI"));
+    };
+    if (readOnly && ReadAsUnchanging(path))
+        return openUnchanging();
+    std::unique_ptr<Connection> opened = openAs(path, path, readOnly ? ReadOnlyOptions : QString());
+    // The engine could not make its shared-memory file after all.
+    if (readOnly && opened->unreadable() && MayReadAsUnchanging(path)) {
+        opened.reset();
+        opened = openUnchanging();
+    }
+    return opened;
+}
+
+std::unique_ptr<Connection> Connection::openAs(const QString& path, const QString& engineName,
+                                               const QString& options) {
     const QString name = nextConnectionName();
     sqlite3* handle = nullptr;
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        database.setDatabaseName(path);
-        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
-        if (access == Access::ReadOnly)
-            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-        database.setConnectOptions(options);
+        database.setDatabaseName(engineName);
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000") + options);
         if (!database.open()) {
             const QSqlError error = database.lastError();
             database = QSqlDatabase();
@@ -62,6 +80,13 @@ std::unique_ptr<Connection> Connection::open(const QString& path, Access access)
         handle = InstallUnicodeCase(database);
     }
     return std::unique_ptr<Connection>(new Connection(path, name, handle));
+}
+
+bool Connection::unreadable() {
+    const int result =
+        sqlite3_exec(static_cast<sqlite3*>(handle_), "SELECT count(*) FROM sqlite_schema", nullptr,
+                     nullptr, nullptr);
+    return (result & 0xFF) == SQLITE_CANTOPEN;
 }
 
 Connection::Connection(QString path, QString connectionName, void* handle)

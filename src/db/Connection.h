@@ -53,7 +53,8 @@ class Connection {
 public:
     enum class Access { ReadWrite, ReadOnly };
 
-    // Opens an existing file or, read-write, creates an empty one.
+    // Opens an existing file or, read-write, creates an empty one. Read-only needs nothing
+    // written beside the file.
     static std::unique_ptr<Connection> open(const QString& path, Access access = Access::ReadWrite);
     ~Connection();
     Connection(const Connection&) = delete;
@@ -84,6 +85,10 @@ public:
 private:
     class Run;
     Connection(QString path, QString connectionName, void* handle);
+    static std::unique_ptr<Connection> openAs(const QString& path, const QString& engineName,
+                                              const QString& options);
+    // Whether the engine cannot read the file at all (it could not make a file it needs).
+    bool unreadable();
     void* prepare(const QString& sql);
     void* cached(const QString& sql);
     // Texts are bound as they stand in texts, which must outlive the run of the statement.

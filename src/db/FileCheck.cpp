@@ -1,6 +1,7 @@
 #include "db/FileCheck.h"
 
 #include "db/DatabaseError.h"
+#include "db/ReadOnlyOpening.h"
 
 #include <sqlite3.h>
 #include <QFile>
@@ -9,13 +10,8 @@
 namespace db {
 
 QStringList IntegrityProblems(const QString& path) {
-    sqlite3* file = nullptr;
+    sqlite3* file = OpenForReading(path);
     const auto close = qScopeGuard([&file] { sqlite3_close(file); });
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &file, SQLITE_OPEN_READONLY,
-                        nullptr) != SQLITE_OK)
-        throw Error(QStringLiteral("'%1' could not be read: %2")
-                        .arg(path, QString::fromUtf8(sqlite3_errmsg(file))));
-    sqlite3_busy_timeout(file, 5000);
     QStringList found;
     char* message = nullptr;
     const int result = sqlite3_exec(

@@ -6,12 +6,12 @@
 #include "db/Genres.h"
 #include "db/Movies.h"
 #include "db/TextRoutines.h"
+#include "io/Destination.h"
 #include "io/MovieFileError.h"
 #include "io/MovieFileFormat.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -163,16 +163,20 @@ bool permissionDenied(const QString& path, const QFileDevice& file) {
     return (target.exists() && !target.isWritable()) || (folder.exists() && !folder.isWritable());
 }
 
-FileError writeError(const QString& path, const QFileDevice& file) {
-    const QString kept = QFileInfo::exists(path)
+FileError writeError(const QString& path, DestinationFile& destination) {
+    const QFileDevice& file = destination.device();
+    const QString kept = destination.isStream() ? QString()
+                         : QFileInfo::exists(path)
                              ? QStringLiteral("'%1' has been left as it was.").arg(path)
                              : QStringLiteral("'%1' has not been created.").arg(path);
     if (permissionDenied(path, file))
         return FileError(QStringLiteral("Cannot write to file.  Make sure it is not opened by "
                                         "another application.\n\n%1")
-                             .arg(kept));
+                             .arg(kept)
+                             .trimmed());
     return FileError(QStringLiteral("The movies could not be written to '%1'.\n\n%2\n\n%3")
-                         .arg(path, file.errorString(), kept));
+                         .arg(path, file.errorString(), kept)
+                         .trimmed());
 }
 
 // Writes in large pieces of its own, straight to the file: a write the disk refuses (it is
@@ -180,9 +184,10 @@ FileError writeError(const QString& path, const QFileDevice& file) {
 // final commit may not report.
 class MovieFileWriter {
 public:
-    explicit MovieFileWriter(const QString& path) : path_(path), file_(path) {
+    MovieFileWriter(const QString& path, const QString& cataloguePath)
+        : path_(path), file_(path, cataloguePath) {
         buffer_.reserve(FlushSize + 64 * 1024);
-        if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        if (!file_.open())
             throw writeError(path_, file_);
     }
 
@@ -199,12 +204,15 @@ public:
             throw writeError(path_, file_);
     }
 
+    // A stream (standard output, a pipe) has no folder beside it for the pictures.
+    bool isStream() const { return file_.isStream(); }
+
 private:
     void flush() {
         // A full disk first takes part of a piece; the write of the rest then gives the reason.
         for (qsizetype written = 0; written < buffer_.size();) {
             const qint64 step =
-                file_.write(buffer_.constData() + written, buffer_.size() - written);
+                file_.device().write(buffer_.constData() + written, buffer_.size() - written);
             if (step <= 0)
                 throw writeError(path_, file_);
             written += step;
@@ -213,7 +221,7 @@ private:
     }
 
     QString path_;
-    QSaveFile file_;
+    DestinationFile file_;
     QByteArray buffer_;
 };
 
@@ -231,7 +239,7 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
         if (!writer) {
             genres.emplace(connection, GenreLinksQuery, GenreNamesQuery, true);
             casts.emplace(connection, CastLinksQuery, ActorNamesQuery, false);
-            writer.emplace(path);
+            writer.emplace(path, connection.path());
             writer->writeLine(MovieFileHeader());
         }
         const MovieFileEntry movie = entryOf(row, *genres, *casts);
@@ -247,7 +255,8 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
     if (writer) {
         writer->commit();
         result.fileWritten = true;
-        result.pictures = ExportPictureFolder(connection, path, written);
+        if (!writer->isStream())
+            result.pictures = ExportPictureFolder(connection, path, written);
     }
     result.leftOut = db::CountMovies(connection) - result.exported;
     return result;

@@ -183,19 +183,21 @@ std::optional<ImportedLine> NextMovieLine(MovieFileLines& lines, ImportResult& r
     return std::nullopt;
 }
 
-ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
-                          const ImportProgress& progress, const StopRequested& stop) {
-    ImportResult result;
-    result.headerAccepted = ReadMovieFileHeader(lines);
-    if (!result.headerAccepted)
-        return result;
+namespace {
+
+// Writes the lines next gives until it gives none, the writer fails or a stop is asked for.
+// When next cannot read on, failedLine names the line it could not read.
+void writeLines(db::Connection& connection, ImportResult& result,
+                const std::function<std::optional<ImportedLine>()>& next,
+                const std::function<int()>& failedLine, const ImportProgress& progress,
+                const StopRequested& stop) {
     BatchWriter writer(connection, result);
     while (!writer.failed()) {
         std::optional<ImportedLine> line;
         try {
-            line = NextMovieLine(lines, result);
+            line = next();
         } catch (const std::exception& error) {
-            writer.stopAt(lines.lineNumber() + 1, error);
+            writer.stopAt(failedLine(), error);
             break;
         }
         if (!line)
@@ -209,6 +211,33 @@ ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
         writer.write(std::move(*line));
     }
     writer.commit();
+}
+
+}  // namespace
+
+ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
+                          const ImportProgress& progress, const StopRequested& stop) {
+    ImportResult result;
+    result.headerAccepted = ReadMovieFileHeader(lines);
+    if (!result.headerAccepted)
+        return result;
+    writeLines(
+        connection, result, [&] { return NextMovieLine(lines, result); },
+        [&] { return lines.lineNumber() + 1; }, progress, stop);
+    return result;
+}
+
+ImportResult ImportLines(db::Connection& connection, const std::vector<ImportedLine>& lines,
+                         const ImportProgress& progress, const StopRequested& stop) {
+    ImportResult result;
+    result.headerAccepted = true;
+    size_t next = 0;
+    writeLines(
+        connection, result,
+        [&] {
+            return next < lines.size() ? std::optional<ImportedLine>(lines[next++]) : std::nullopt;
+        },
+        [] { return 0; }, progress, stop);
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace db {
 class Connection;
@@ -61,6 +62,10 @@ ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
 // The same for a file, with the pictures beside it; throws FileError when it cannot be read.
 ImportResult ImportMovies(db::Connection& connection, const QString& path,
                           const ImportProgress& progress = {}, const StopRequested& stop = {});
+
+// The same for lines another reader has made (another catalogue's file), in their order.
+ImportResult ImportLines(db::Connection& connection, const std::vector<ImportedLine>& lines,
+                         const ImportProgress& progress = {}, const StopRequested& stop = {});
 
 // After an import of the file at path that read every line: the pictures of the folder beside
 // it ("<path>.pictures") go to the movies their lines wrote, into result.pictures.

@@ -47,16 +47,15 @@ private:
 
 }  // namespace
 
-ImportPreview PreviewImport(db::Connection& connection, MovieFileLines& lines,
-                            const ImportProgress& progress, const StopRequested& stop) {
+namespace {
+
+void previewLines(db::Connection& connection, ImportPreview& preview,
+                  const std::function<std::optional<ImportedLine>()>& next,
+                  const ImportProgress& progress, const StopRequested& stop) {
     using db::LookupTable;
-    ImportPreview preview;
     ImportResult& result = preview.lines;
-    result.headerAccepted = ReadMovieFileHeader(lines);
-    if (!result.headerAccepted)
-        return preview;
     DryRun run(connection, preview);
-    while (const std::optional<ImportedLine> line = NextMovieLine(lines, result)) {
+    while (const std::optional<ImportedLine> line = next()) {
         if (stop && stop()) {
             result.stopped = true;
             break;
@@ -74,7 +73,34 @@ ImportPreview PreviewImport(db::Connection& connection, MovieFileLines& lines,
         for (const QString& actor : line->actors)
             run.name(LookupTable::Actor, actor);
     }
+}
+
+}  // namespace
+
+ImportPreview PreviewImport(db::Connection& connection, MovieFileLines& lines,
+                            const ImportProgress& progress, const StopRequested& stop) {
+    ImportPreview preview;
+    ImportResult& result = preview.lines;
+    result.headerAccepted = ReadMovieFileHeader(lines);
+    if (!result.headerAccepted)
+        return preview;
+    previewLines(
+        connection, preview, [&] { return NextMovieLine(lines, result); }, progress, stop);
     preview.windows1252LineNumbers = lines.firstWindows1252Lines();
+    return preview;
+}
+
+ImportPreview PreviewLines(db::Connection& connection, const std::vector<ImportedLine>& lines,
+                           const ImportProgress& progress, const StopRequested& stop) {
+    ImportPreview preview;
+    preview.lines.headerAccepted = true;
+    size_t next = 0;
+    previewLines(
+        connection, preview,
+        [&] {
+            return next < lines.size() ? std::optional<ImportedLine>(lines[next++]) : std::nullopt;
+        },
+        progress, stop);
     return preview;
 }
 

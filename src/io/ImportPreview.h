@@ -20,11 +20,16 @@ struct ImportPreview {
     int updated = 0;                    // movies that write over the movie of their title
     // The names each list would gain, in the order the import would add them.
     QMap<db::LookupTable, QStringList> newNames;
+    // What the reader of another catalogue's file adds: what it could not bring along.
+    QString readingNotes;
 };
 
 // Told the title and line number of each movie line as it is read; asked before each line
 // whether to stop there (the preview is then not whole, and says so in lines.stopped).
 ImportPreview PreviewImport(db::Connection& connection, MovieFileLines& lines,
                             const ImportProgress& progress = {}, const StopRequested& stop = {});
+// The same for lines another reader has made.
+ImportPreview PreviewLines(db::Connection& connection, const std::vector<ImportedLine>& lines,
+                           const ImportProgress& progress = {}, const StopRequested& stop = {});
 
 }  // namespace io

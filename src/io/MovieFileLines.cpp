@@ -1,5 +1,6 @@
 #include "io/MovieFileLines.h"
 
+#include "io/Destination.h"
 #include "io/MovieFileError.h"
 #include "io/TextDecoding.h"
 
@@ -23,6 +24,8 @@ qsizetype lineEnd(const QByteArray& bytes, qsizetype from) {
 
 MovieFileLines::MovieFileLines(const QString& path)
     : path_(path), device_(std::make_unique<QFile>(path)) {
+    // Before opening: a pipe with nothing writing to it would wait for good.
+    RequireRegularFile(path);
     if (!device_->open(QIODevice::ReadOnly))
         failToRead();
 }

@@ -1,5 +1,6 @@
 #include "report/DocumentReplay.h"
 
+#include "io/Destination.h"
 #include "report/PageDrawer.h"
 #include "report/PrintingProgress.h"
 #include "report/ReportError.h"
@@ -9,7 +10,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace report {
 
@@ -64,16 +64,17 @@ bool ReplayDocument(SpoolReader& reader, QPagedPaintDevice& device, QPainter& pa
 
 bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
               PrintingProgress* progress) {
-    // Written aside and put in place at the end, so that a failure leaves an older file whole.
-    QSaveFile file(pdfFile);
-    auto failure = [&file] {
+    // A file is written aside and put in place at the end, so that a failure leaves an older
+    // file whole; a device or a pipe is written through.
+    io::DestinationFile file(pdfFile);
+    auto failure = [&] {
         return ReportError(QStringLiteral("The PDF file '%1' could not be written: %2.")
-                               .arg(file.fileName(), file.errorString()));
+                               .arg(pdfFile, file.device().errorString()));
     };
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open())
         throw failure();
     const SpoolHeader header = reader.header();
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&file.device());
     pdf.setPageLayout(PaperLayout(header));
     pdf.setTitle(header.reportName);
     pdf.setCreator(QStringLiteral("Tallowmere Movie Database"));
@@ -83,7 +84,7 @@ bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
     const bool finished = ReplayDocument(reader, pdf, painter, state, 1, progress);
     painter.end();
     if (!finished) {
-        file.cancelWriting();
+        file.cancel();
         return false;
     }
     if (!file.commit())

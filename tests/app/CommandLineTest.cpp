@@ -46,11 +46,34 @@ TEST(CommandLine, ReadsCommandsAndRefusesWhatDoesNotFit) {
     const Invocation pictures = parse("pictures import covers");
     EXPECT_EQ(pictures.direction, "import");
     EXPECT_EQ(pictures.file, "covers");
-    for (const char* wrong :
-         {"frobnicate", "export", "import a b", "report list", "check x", "export f --repair",
-          "--pdf x.pdf", "--catalogue ---", "--no-such-option", "backup f --ids 3",
-          "pictures covers", "pictures fetch covers", "pictures export a b",
-          "pictures import covers --repair"}) {
+    EXPECT_EQ(parse("publish site").command, "publish");
+    EXPECT_EQ(parse("publish site").file, "site");
+    const Invocation peer = parse("import --from csv list.csv --preset diary");
+    EXPECT_EQ(peer.from, "csv");
+    EXPECT_EQ(peer.preset, "diary");
+    EXPECT_EQ(peer.file, "list.csv");
+    for (const char* wrong : {"frobnicate",
+                              "export",
+                              "import a b",
+                              "report list",
+                              "check x",
+                              "export f --repair",
+                              "--pdf x.pdf",
+                              "--catalogue ---",
+                              "--no-such-option",
+                              "backup f --ids 3",
+                              "publish",
+                              "import --from excel f",
+                              "export f --from csv",
+                              "import --from tellico f --preset list",
+                              "import --from csv f --preset other",
+                              "--from csv",
+                              "import f --preset list",
+                              "pictures covers",
+                              "pictures fetch covers",
+                              "pictures export a b",
+                              "pictures import covers --repair",
+                              "pictures import covers --from csv"}) {
         const Invocation refused = parse(QString::fromLatin1(wrong));
         EXPECT_EQ(refused.kind, Invocation::Kind::BadUsage) << wrong;
         EXPECT_TRUE(refused.message.endsWith("Try 'tallowmere --help'.")) << wrong;

@@ -2,6 +2,7 @@
 #include "db/LookupTable.h"
 #include "db/Movies.h"
 #include "io/ImportMovies.h"
+#include "io/MovieFileError.h"
 #include "io/MovieFileFormat.h"
 #include "io/MovieFileLines.h"
 #include "support/TestCatalogue.h"
@@ -203,8 +204,11 @@ TEST_F(Import, FieldsMissingFromShortLinesAreEmptyNotNull) {
 }
 
 // A file picked by mistake is not read beyond where it shows it is no movie file.
-TEST_F(Import, AFileWithoutTheHeaderIsNotReadOn) {
-    EXPECT_FALSE(io::ImportMovies(connection, QStringLiteral("/dev/zero")).headerAccepted);
+TEST_F(Import, AFileWithoutTheHeaderIsNotReadOnAndWhatIsNoFileIsNotReadAtAll) {
+    io::MovieFileLines lines(QByteArray("Title\r\n").repeated(1000));
+    EXPECT_FALSE(io::ImportMovies(connection, lines).headerAccepted);
+    EXPECT_EQ(lines.lineNumber(), 1);
+    EXPECT_THROW(io::ImportMovies(connection, QStringLiteral("/dev/zero")), io::FileError);
 }
 
 }  // namespace

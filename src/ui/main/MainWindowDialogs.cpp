@@ -28,6 +28,8 @@
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
 #include "ui/tools/MaintenanceCommands.h"
+#include "ui/tools/PeerImportCommand.h"
+#include "ui/tools/PublishCommand.h"
 #include "ui/tools/StartOverDialog.h"
 
 #include <QAction>
@@ -122,6 +124,16 @@ void MainWindow::connectDialogs() {
     enable("mnuToolsImport", [this, refill] {
         if (SaveCurrentMovie())
             ShowImportDialog(ui_, settings_, catalogue_, this, refill);
+    });
+    enable("mnuToolsImportPeer", [this, refill] {
+        if (!SaveCurrentMovie())
+            return;
+        ui::Progress progress(this);
+        ImportFromPeerCommand(ui_, settings_, catalogue_, progress, this, refill);
+    });
+    enable("mnuFilePublish", [this] {
+        if (SaveCurrentMovie())
+            PublishWebPageCommand(ui_, catalogue_, this);
     });
     enable("mnuToolsCheckData", [this, refill] {
         if (!SaveCurrentMovie())

@@ -1,5 +1,7 @@
 #include "ui/report/PreviewWindow.h"
 
+#include "db/DatabaseError.h"
+#include "io/Destination.h"
 #include "report/DocumentReplay.h"
 #include "report/PageGeometry.h"
 #include "ui/common/ErrorReport.h"
@@ -373,11 +375,15 @@ void PreviewWindow::saveCopy() {
     const std::optional<QString> target = ui_.chooseFile(this, choice);
     if (!target || *target == reader_.path())
         return;
-    if ((QFile::exists(*target) && !QFile::remove(*target)) ||
-        !QFile::copy(reader_.path(), *target))
+    // Written aside and put in place, or through a device; never by removing what is there.
+    try {
+        io::CopyToDestination(reader_.path(), *target);
+    } catch (const db::Error& error) {
         ui_.inform(this, QStringLiteral("Error"),
-                   QStringLiteral("The report could not be saved as '%1'.").arg(*target),
+                   QStringLiteral("The report could not be saved as '%1'.\n\n%2")
+                       .arg(*target, error.message()),
                    Icon::Error);
+    }
 }
 
 void PreviewWindow::savePdf() {

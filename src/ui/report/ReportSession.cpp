@@ -5,6 +5,7 @@
 #include "report/Report.h"
 #include "report/ReportError.h"
 #include "report/RunReport.h"
+#include "report/SpoolLeftovers.h"
 #include "report/SpoolWriter.h"
 #include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
@@ -15,8 +16,8 @@
 
 namespace ui {
 
-ReportSession::ReportSession(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,
-                             QWidget& mainWindow)
+ReportSession::ReportSession(UserInterface& ui, settings::Settings& settings,
+                             db::Catalogue& catalogue, QWidget& mainWindow)
     : QObject(&mainWindow),
       ui_(ui),
       settings_(settings),
@@ -48,6 +49,7 @@ void ReportSession::run(const MakeReport& make) {
                            "finished, or cancel it."));
         return;
     }
+    report::RemoveLeftoverSpoolFiles(catalogue_.folder());
     // The report reads through a connection of its own: the main window stays usable while
     // it is written, and may even open another catalogue.
     const std::unique_ptr<db::Connection> connection =

@@ -1,9 +1,10 @@
 #include "ui/report/SpoolPrinting.h"
 
-#include "settings/Settings.h"
+#include "io/Destination.h"
 #include "report/DocumentReplay.h"
 #include "report/PageDrawer.h"
 #include "report/SpoolReader.h"
+#include "settings/Settings.h"
 #include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PrinterChoice.h"
@@ -56,6 +57,14 @@ PrintOutcome PrintSpoolFile(UserInterface& ui, const settings::Settings& setting
             ChoosePdfFile(ui, parent, QStringLiteral("Print to File"), header.reportName);
         if (!file)
             return PrintOutcome::NotStarted;
+        // The printer would wait on a pipe, and a cancelled print removes what it wrote.
+        if (const QString kind = io::SpecialFileKind(*file); !kind.isEmpty()) {
+            ui.inform(parent, QStringLiteral("Error"),
+                      QStringLiteral("'%1' is %2, not a file; it has been left as it is.")
+                          .arg(*file, kind),
+                      Icon::Error);
+            return PrintOutcome::NotStarted;
+        }
         pdfFile = *file;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);

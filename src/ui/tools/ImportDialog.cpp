@@ -2,6 +2,7 @@
 
 #include "db/Catalogue.h"
 #include "db/Movies.h"
+#include "io/Destination.h"
 #include "io/ImportMovies.h"
 #include "io/ImportPreview.h"
 #include "io/MovieFileLines.h"
@@ -95,9 +96,10 @@ bool ImportDialog::readFile(
 void ImportDialog::run() {
     const QString file = filename().text();
     if (const QFileInfo info(file); !info.isFile()) {
+        const QString kind = io::SpecialFileKind(file);
         ui_.inform(this, QString::fromLatin1(ProductTitle),
-                   info.isDir() ? QStringLiteral("'%1' is a folder, not a movie file.").arg(file)
-                                : QStringLiteral("'%1' does not exist.").arg(file),
+                   kind.isEmpty() ? QStringLiteral("'%1' does not exist.").arg(file)
+                                  : QStringLiteral("'%1' is %2, not a movie file.").arg(file, kind),
                    Icon::Information);
         return;
     }

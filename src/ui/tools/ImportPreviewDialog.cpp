@@ -43,6 +43,7 @@ QString detailsOf(const io::ImportPreview& preview) {
             text += QStringLiteral("\n    ") + name;
     }
     text += io::ImportNotes(preview.lines);
+    text += preview.readingNotes;
     if (!preview.windows1252LineNumbers.isEmpty()) {
         QStringList numbers;
         for (int number : preview.windows1252LineNumbers)

@@ -11,9 +11,11 @@
 #include "ui/report/PreviewWindow.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -170,7 +172,7 @@ TEST_F(PreviewTest, PrintingOnThePdfPrinterMakesTheSavedCopiesAndEndsThePreview)
 TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStaysUntilClosed) {
     const QString spoolFile = write(1);
     ui::PreviewWindow& window = open(spoolFile);
-    ui.chooseFile(files.folder());  // a folder cannot take a document
+    ui.chooseFile(files.path(QStringLiteral("no such folder/printed.pdf")));
     ui.acknowledge();
     click(window.cmdPrint);
     letClosedWindowsGo();
@@ -195,6 +197,23 @@ TEST_F(PreviewTest, ZoomKeysAndFitPage) {
     EXPECT_EQ(window.hscBar->maximum(), 0);
     EXPECT_EQ(window.vscBar->maximum(), 0);
     EXPECT_EQ(page(), "Page: 1");
+}
+
+TEST_F(PreviewTest, ASavedCopyOrAPrintToFileNeverReplacesWhatIsNoFile) {
+    files.settings().setValue(settings::key::Printer, QStringLiteral("PDF file"));
+    ui::PreviewWindow& window = open(write(1));
+    const QString pipe = files.path(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (QPushButton* command : {window.cmdSave, window.cmdSavePdf, window.cmdPrint}) {
+        for (const QString& target : {pipe, files.path(QStringLiteral("Temp"))}) {
+            ui.chooseFile(target).acknowledge();
+            click(command);
+            EXPECT_EQ(ui.exchanges().back().title, "Error") << command->text().toStdString();
+            EXPECT_TRUE(ui.exchanges().back().text.contains(target));
+            EXPECT_FALSE(QFileInfo(target).isFile()) << target.toStdString();
+        }
+    }
+    EXPECT_FALSE(preview.isNull());
 }
 
 }  // namespace

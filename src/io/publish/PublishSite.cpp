@@ -1,0 +1,63 @@
+#include "io/publish/PublishSite.h"
+
+#include "io/MovieFileError.h"
+#include "io/publish/CatalogueJson.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace io {
+
+namespace {
+
+QByteArray resource(const QString& name) {
+    QFile file(QStringLiteral(":/publish/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("The program's page template '%1' is missing.").arg(name));
+    return file.readAll();
+}
+
+// The page template with its style, script and data put in their places.
+QByteArray page(const QByteArray& data) {
+    const QByteArray page = resource(QStringLiteral("index.html"));
+    const QByteArray style = resource(QStringLiteral("page.css"));
+    const QByteArray script = resource(QStringLiteral("page.js"));
+    struct Slot {
+        const char* marker;
+        const QByteArray& text;
+    };
+    const Slot fills[] = {{"/*@STYLE@*/", style}, {"/*@DATA@*/", data}, {"/*@SCRIPT@*/", script}};
+    QByteArray out;
+    out.reserve(page.size() + style.size() + script.size() + data.size());
+    qsizetype from = 0;
+    for (const Slot& fill : fills) {
+        const qsizetype at = page.indexOf(fill.marker, from);
+        Q_ASSERT(at >= 0);
+        out += page.mid(from, at - from);
+        out += fill.text;
+        from = at + qstrlen(fill.marker);
+    }
+    out += page.mid(from);
+    return out;
+}
+
+}  // namespace
+
+PublishResult PublishSite(db::Connection& connection, const QString& catalogueName,
+                          const QString& folder, const QDate& published) {
+    if (!QDir().mkpath(folder))
+        throw FileError(QStringLiteral("The folder '%1' could not be made.").arg(folder));
+    const CatalogueJson data = MakeCatalogueJson(connection, catalogueName, published);
+    PublishResult result;
+    result.movies = data.movies;
+    result.page = QDir(folder).absoluteFilePath(QStringLiteral("index.html"));
+    QSaveFile file(result.page);
+    const QByteArray text = page(data.json);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw FileError(QStringLiteral("The web page could not be written to '%1'.\n\n%2")
+                            .arg(result.page, file.errorString()));
+    return result;
+}
+
+}  // namespace io

@@ -6,7 +6,7 @@
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 zlib1g-dev \
 fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool \
-desktop-file-utils appstream chromium chromium-driver python3-selenium"
+desktop-file-utils appstream chromium chromium-driver python3-selenium libqt6svg6"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "app/CatalogueName.h"
 #include "app/PeerCommands.h"
+#include "app/QtOptions.h"
 #include "settings/Settings.h"
 
 #include <QCommandLineParser>
@@ -26,11 +28,14 @@ const char* const Description =
     "                        (rating and media take the ids of the ratings or media)\n"
     "  backup FILE           write a consistent copy of the catalogue, also while it is open\n"
     "  check [--repair]      check the file and the movies' references; --repair mends them\n"
-    "                        (after a backup)\n"
+    "                        and rebuilds damaged indexes (after a backup)\n"
     "  publish DIR           write the catalogue as a web page, DIR/index.html\n"
     "  pictures import DIR   give movies the pictures of a folder, named after a movie's\n"
     "                        label number or title (A-12.jpg, Alien.png)\n"
     "  pictures export DIR   write every movie's picture into a folder, named the same way\n"
+    "\n"
+    "Nothing is written into a damaged catalogue; export, report and backup still read it,\n"
+    "with a warning.\n"
     "\n"
     "Exit status: 0 when everything went well, 1 on a failure (a line that could not be\n"
     "imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.";
@@ -79,7 +84,8 @@ Invocation ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("command"),
         QStringLiteral("export, import, report, backup, check, publish or pictures."),
         QStringLiteral("[command]"));
-    if (!parser.parse(arguments))
+    // Qt's own options are left to the application object, which takes them out itself.
+    if (!parser.parse(WithoutQtOptions(arguments)))
         return badUsage(parser.errorText());
 
     Invocation invocation;
@@ -96,13 +102,10 @@ Invocation ParseCommandLine(const QStringList& arguments) {
         return invocation;
     }
     if (parser.isSet(catalogue)) {
-        invocation.catalogue = settings::CleanDatabaseName(parser.value(catalogue));
-        if (invocation.catalogue.isEmpty())
-            return badUsage(QStringLiteral("A catalogue name needs letters or digits."));
-        if (invocation.catalogue.size() > settings::MaxDatabaseNameLength)
-            return badUsage(QStringLiteral("A catalogue name can have at most %1 letters and "
-                                           "digits.")
-                                .arg(settings::MaxDatabaseNameLength));
+        const CatalogueName name = CatalogueNameOf(parser.value(catalogue));
+        if (!name.refusal.isEmpty())
+            return badUsage(name.refusal);
+        invocation.catalogue = name.name;
     }
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {

@@ -1,12 +1,16 @@
 #include "app/Commands.h"
 
+#include "app/CatalogueDamage.h"
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
 #include "app/PeerCommands.h"
 #include "app/PictureCommands.h"
+#include "app/ReportIds.h"
+#include "app/Startup.h"
 #include "db/Backup.h"
 #include "db/Catalogue.h"
 #include "db/CatalogueFiles.h"
+#include "db/Connection.h"
 #include "db/DatabaseError.h"
 #include "db/FileCheck.h"
 #include "db/Movies.h"
@@ -38,6 +42,7 @@ namespace {
 
 int exportMovies(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    DamageCheckBeside check(open.catalogue());
     TerminalProgress progress;
     const io::ExportResult result = io::ExportMovies(
         open.connection(), invocation.file,
@@ -56,7 +61,8 @@ int exportMovies(const Invocation& invocation) {
     if (result.altered > 0)
         say(stderr, QStringLiteral("Movies with text the file cannot hold as it stands: %1.")
                         .arg(result.altered));
-    return result.leftOut > 0 ? ExitFailure : ExitOk;
+    const bool sound = check.warnWhenDamaged();
+    return result.leftOut > 0 || !sound ? ExitFailure : ExitOk;
 }
 
 int importMovies(const Invocation& invocation) {
@@ -71,6 +77,8 @@ int importMovies(const Invocation& invocation) {
     };
     if (io::MovieFileLines first(invocation.file); !io::ReadMovieFileHeader(first))
         return notAMovieFile();
+    if (!SoundBeforeWriting(open.catalogue()))
+        return ExitFailure;
     if (db::CountMovies(open.connection()) > 0)
         say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
     TerminalProgress progress;
@@ -102,9 +110,9 @@ int importMovies(const Invocation& invocation) {
                         .arg(invocation.file)
                         .arg(line.lineNumber)
                         .arg(line.reason));
-    if (result.refusedCount > result.refused.size())
+    if (result.linesNotImported() > result.refused.size())
         say(stderr, QStringLiteral("Other lines not imported: %1.")
-                        .arg(result.refusedCount - result.refused.size()));
+                        .arg(result.linesNotImported() - result.refused.size()));
     everything = everything && result.refusedCount == 0;
     if (result.windows1252Lines > 0)
         say(stdout, QStringLiteral("Lines read as Windows-1252 because they are not UTF-8: %1.")
@@ -122,10 +130,11 @@ int importMovies(const Invocation& invocation) {
 
 int backupCatalogue(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    DamageCheckBeside check(open.catalogue());
     db::BackupCatalogue(open.catalogue().filePath(), invocation.file);
     say(stdout,
         QStringLiteral("%1 backed up to %2.").arg(open.catalogue().name(), invocation.file));
-    return ExitOk;
+    return check.warnWhenDamaged() ? ExitOk : ExitFailure;
 }
 
 // The repair works unattended: no window shows its steps, and nothing cancels it.
@@ -142,9 +151,16 @@ int checkCatalogue(const Invocation& invocation) {
                                                      : OpenCatalogue::Purpose::Read);
     const QString path = open.catalogue().filePath();
     say(stdout, QStringLiteral("Catalogue %1: %2").arg(open.catalogue().name(), path));
-    const QStringList damage = db::IntegrityProblems(path);
+    QStringList damage = db::IntegrityProblems(path);
     say(stdout, QStringLiteral("File check: %1")
                     .arg(damage.isEmpty() ? QStringLiteral("ok") : damage.join(u'\n')));
+    if (invocation.repair && db::OnlyIndexesDamaged(damage)) {
+        say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
+        open.connection().execute(QStringLiteral("REINDEX"));
+        damage = db::IntegrityProblems(path);
+        say(stdout, QStringLiteral("Indexes rebuilt. File check: %1")
+                        .arg(damage.isEmpty() ? QStringLiteral("ok") : damage.join(u'\n')));
+    }
     say(stdout, QStringLiteral("Movies: %1").arg(db::CountMovies(open.connection())));
     const db::RepairableProblems found = db::FindRepairableProblems(open.connection());
     say(stdout, QStringLiteral("Media, ratings and locations that name nothing: %1")
@@ -153,18 +169,18 @@ int checkCatalogue(const Invocation& invocation) {
         QStringLiteral("Cast and genre links of movies that are gone: %1").arg(found.orphanLinks));
     say(stdout, QStringLiteral("Pictures of movies that are gone: %1").arg(found.orphanPictures));
     const bool mendable = found.brokenReferences + found.orphanLinks + found.orphanPictures > 0;
-    if (invocation.repair && mendable) {
+    // Nothing is written into a damaged file: a repair could spread the damage.
+    if (invocation.repair && mendable && damage.isEmpty()) {
         say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
         QuietProgress quiet;
         say(stdout, QStringLiteral("%1 problems repaired.")
                         .arg(db::RepairReferences(open.connection(), quiet)));
-    } else if (mendable) {
+    } else if (mendable && damage.isEmpty()) {
         say(stdout, QStringLiteral("tallowmere check --repair mends them."));
     }
     if (!damage.isEmpty())
-        say(stderr, QStringLiteral("The file is damaged. Keep it as it is; open a backup from %1, "
-                                   "or rescue what can be read with the stock tool's .recover.")
-                        .arg(open.catalogue().folder() + QStringLiteral("/Backups")));
+        say(stderr, QStringLiteral("The file is damaged. Keep it as it is. %1")
+                        .arg(DamageAdvice(open.catalogue().folder(), damage)));
     return damage.isEmpty() && (!mendable || invocation.repair) ? ExitOk : ExitFailure;
 }
 
@@ -200,6 +216,13 @@ int writeReport(const Invocation& invocation) {
         return ExitBadUsage;
     }
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
+    if (entry->takesIds) {
+        if (const std::optional<QString> refusal = UnknownReportIds(
+                open.connection(), entry->kind == report::ReportKind::Rating, *ids)) {
+            say(stderr, *refusal);
+            return ExitBadUsage;
+        }
+    }
     if (db::IsCatalogueFile(invocation.pdf, open.catalogue().filePath()))
         throw db::Error(QStringLiteral("'%1' is the catalogue's own file; it has been left as it "
                                        "is. Name another file.")
@@ -207,6 +230,7 @@ int writeReport(const Invocation& invocation) {
     report::RemoveLeftoverSpoolFiles(open.catalogue().folder());
     const ReportSpoolFolder spoolFolder(open.catalogue().folder());
     report::SpoolWriter writer(spoolFolder.path());
+    DamageCheckBeside check(open.catalogue());
     writer.setDatabaseName(open.catalogue().name());
     const std::unique_ptr<report::Report> made =
         report::MakeReport(entry->kind, writer, open.connection(), *ids);
@@ -224,7 +248,7 @@ int writeReport(const Invocation& invocation) {
             .arg(made->Name())
             .arg(reader.pageCount())
             .arg(invocation.pdf));
-    return ExitOk;
+    return check.warnWhenDamaged() ? ExitOk : ExitFailure;
 }
 
 }  // namespace
@@ -246,6 +270,10 @@ int RunCommand(const Invocation& invocation) {
         return commands.at(invocation.command)(invocation);
     } catch (const std::exception& error) {
         say(stderr, QString::fromUtf8(error.what()));
+        // Damage the engine met on its way says nothing of the backups; the advice does.
+        if (const auto* refusal = dynamic_cast<const db::DatabaseError*>(&error);
+            refusal && refusal->damaged())
+            say(stderr, DamageAdvice(CatalogueFolder(), {}));
         return ExitFailure;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Commands.h"
+#include "app/QtOptions.h"
 #include "app/Startup.h"
 #include "app/TerminationSignals.h"
 #include "db/Catalogue.h"
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -41,7 +43,15 @@ int runWithoutWindow(int argc, char* argv[], const app::Invocation& invocation) 
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    // Qt's options are for the window; a "-platform xcb" must not make a command need a display.
+    const QList<int> qtOwn = app::QtOptionPositions(argumentsOf(argc, argv));
+    std::vector<char*> commandArgv;
+    for (int i = 0; i < argc; ++i)
+        if (!qtOwn.contains(i))
+            commandArgv.push_back(argv[i]);
+    int commandArgc = int(commandArgv.size());
+    commandArgv.push_back(nullptr);
+    QGuiApplication application(commandArgc, commandArgv.data());
     QCoreApplication::setApplicationName(QStringLiteral("KIB"));
     return app::RunCommand(invocation);
 }

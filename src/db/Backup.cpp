@@ -4,6 +4,7 @@
 #include "db/Catalogue.h"
 #include "db/CatalogueFiles.h"
 #include "db/DatabaseError.h"
+#include "db/EngineWords.h"
 #include "db/ReadOnlyOpening.h"
 
 #include <sqlite3.h>
@@ -19,7 +20,9 @@ namespace db {
 namespace {
 
 QString errorOf(sqlite3* connection) {
-    return QString::fromUtf8(connection ? sqlite3_errmsg(connection) : "out of memory");
+    const QString words =
+        EngineFailureInWords(connection ? sqlite3_errcode(connection) : SQLITE_NOMEM);
+    return !words.isEmpty() ? words : QString::fromUtf8(sqlite3_errmsg(connection));
 }
 
 sqlite3* openFile(const QString& path, int flags) {

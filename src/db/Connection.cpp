@@ -1,6 +1,7 @@
 #include "db/Connection.h"
 
 #include "db/DatabaseError.h"
+#include "db/EngineWords.h"
 #include "db/ReadOnlyOpening.h"
 #include "db/UnicodeCase.h"
 
@@ -29,6 +30,8 @@ bool isDamage(int code) {
 
 DatabaseError refusal(QString text, const QString& sql, int code) {
     const bool damaged = isDamage(code);
+    if (const QString words = EngineFailureInWords(code); !words.isEmpty())
+        text = words;
     if (damaged)
         text += QStringLiteral(
             "\n\nThe catalogue file is damaged. Put back a backup copy of it, or save what can "

@@ -14,6 +14,8 @@ namespace {
 
 // Each article as it begins a title ("the ") and as it ends one moved behind a comma.
 struct Article {
+    QString word;
+    bool english;
     QString leading;
     QString trailing;
     QString trailingWithoutBlank;
@@ -22,10 +24,15 @@ struct Article {
 const std::vector<Article>& Articles() {
     static const std::vector<Article> articles = [] {
         std::vector<Article> made;
-        for (const char* word : {"the", "a", "an", "der", "die", "das", "le", "la", "les", "el"}) {
+        auto add = [&made](const char* word, bool english) {
             const QString article = QString::fromLatin1(word);
-            made.push_back({article + u' ', QStringLiteral(", ") + article, u',' + article});
-        }
+            made.push_back(
+                {article, english, article + u' ', QStringLiteral(", ") + article, u',' + article});
+        };
+        for (const char* word : {"the", "a", "an"})
+            add(word, true);
+        for (const char* word : {"der", "die", "das", "le", "la", "les", "el"})
+            add(word, false);
         return made;
     }();
     return articles;
@@ -49,12 +56,19 @@ QString folded(const QString& title) {
     return result.simplified();
 }
 
+// The titles of a collection are mostly English: its articles are left out wherever they stand.
+// Another language's article counts only where the title marks it as one by moving it behind a
+// comma ("Boot, Das"); it is put back in front, so that "Das Boot" matches it while "Die Another
+// Day" keeps its "Die" and does not match "Another Day".
 QString withoutArticle(const QString& title) {
     for (const Article& article : Articles()) {
-        if (title.startsWith(article.leading) && title.size() > article.leading.size())
+        if (article.english && title.startsWith(article.leading) &&
+            title.size() > article.leading.size())
             return title.mid(article.leading.size());
-        if (title.endsWith(article.trailing) || title.endsWith(article.trailingWithoutBlank))
-            return title.left(title.lastIndexOf(u','));
+        if (title.endsWith(article.trailing) || title.endsWith(article.trailingWithoutBlank)) {
+            const QString rest = title.left(title.lastIndexOf(u','));
+            return article.english ? rest : article.word + u' ' + rest;
+        }
     }
     return title;
 }
@@ -91,7 +105,10 @@ std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection) {
     QHash<QString, DuplicateGroup> byKey;
     connection.scan(TitlesAndIds, {}, [&](const ScannedRow& row) {
         const QString title = row.text(1);
-        byKey[TitleMatchKey(title)].push_back({row.integer(0), title});
+        // A title of no letter or digit ("?", "!!!") has nothing to match on.
+        const QString key = TitleMatchKey(title);
+        if (!key.isEmpty())
+            byKey[key].push_back({row.integer(0), title});
     });
     std::vector<std::pair<QString, DuplicateGroup>> found;
     for (auto each = byKey.begin(); each != byKey.end(); ++each)

@@ -7,10 +7,11 @@ namespace db {
 
 class Connection;
 
-// What two titles of one movie have in common: letter case and accents folded, a leading
-// article ("The", "A", "An", "Der", "Die", "Das", "Le", "La", "Les", "El"), or one moved behind a
-// comma at the end ("Matrix, The"), left out, and punctuation and blanks removed. "The Matrix",
-// "Matrix, The" and "MATRIX" give "matrix"; "Matrix 2" gives "matrix2".
+// What two titles of one movie have in common: letter case and accents folded, an English
+// article ("The", "A", "An") left out, leading or moved behind a comma at the end ("Matrix, The"),
+// an article of another language ("Der", "Die", "Das", "Le", "La", "Les", "El") moved behind a
+// comma put back in front, and punctuation and blanks removed. "The Matrix", "Matrix, The" and
+// "MATRIX" give "matrix"; "Boot, Das" and "Das Boot" give "dasboot"; "Matrix 2" gives "matrix2".
 QString TitleMatchKey(const QString& title);
 
 struct DuplicateMovie {
@@ -20,7 +21,7 @@ struct DuplicateMovie {
 using DuplicateGroup = std::vector<DuplicateMovie>;
 
 // The groups of two or more movies whose titles share a match key, in key order; each group in
-// title order.
+// title order. A title whose key is empty is in no group.
 std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection);
 
 // Makes one movie of two: the kept movie keeps all its fields and gains the other's genres and

@@ -16,10 +16,16 @@ void runStep(Connection& connection, int version, Step step) {
         step();
         SetVersion(connection, version);
     } catch (const Error& error) {
-        throw Error(QStringLiteral("The catalogue could not be upgraded to version %1; it is "
-                                   "left as it was.\n%2")
-                        .arg(version)
-                        .arg(error.message()));
+        const QString message = QStringLiteral(
+                                    "The catalogue could not be upgraded to version "
+                                    "%1; it is left as it was.\n%2")
+                                    .arg(version)
+                                    .arg(error.message());
+        // Damage stays damage: only a backup or a rescue mends it.
+        if (const auto* refusal = dynamic_cast<const DatabaseError*>(&error);
+            refusal && refusal->damaged())
+            throw DatabaseError(message, refusal->statement(), true);
+        throw Error(message);
     }
 }
 

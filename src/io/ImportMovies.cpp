@@ -9,6 +9,7 @@
 #include "io/MovieFileFormat.h"
 #include "io/MovieFileLines.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -25,11 +26,18 @@ QString reasonOf(const std::exception& error) {
     return QString::fromLocal8Bit(error.what());
 }
 
-void refuse(ImportResult& result, int lineNumber, const QString& reason) {
+void list(ImportResult& result, int lineNumber, const QString& reason) {
     if (result.refused.size() < ImportResult::MaximumListed)
         result.refused.append({lineNumber, reason});
+}
+
+void refuse(ImportResult& result, int lineNumber, const QString& reason) {
+    list(result, lineNumber, reason);
     ++result.refusedCount;
 }
+
+// The window's messages list the first few lines; the whole list is for the command line.
+constexpr int LinesInNotes = 10;
 
 // Writes the movie of a checked line with its names found, or added, in their lists: the media,
 // rating and location first, so that a new name gets its row even when the movie is an update.
@@ -168,6 +176,9 @@ std::optional<ImportedLine> NextMovieLine(MovieFileLines& lines, ImportResult& r
         }
         if (line.size() < MinimumLineLength) {
             ++result.skipped;
+            list(result, number,
+                 line.trimmed().isEmpty() ? QStringLiteral("it is empty")
+                                          : QStringLiteral("it is too short to hold a movie"));
             continue;
         }
         if (const std::optional<QString> reason = NotAMovieLine(line)) {
@@ -266,14 +277,15 @@ QString ImportNotes(const ImportResult& result) {
     if (result.skipped > 0)
         notes += QStringLiteral("\n\nLines skipped because they are too short to hold a movie: %1.")
                      .arg(result.skipped);
-    if (result.refusedCount > 0) {
+    if (result.refusedCount > 0)
         notes += QStringLiteral("\n\nLines not imported: %1.").arg(result.refusedCount);
-        for (const RefusedLine& line : result.refused)
-            notes += QStringLiteral("\nLine %1: %2.").arg(line.lineNumber).arg(line.reason);
-        if (result.refusedCount > result.refused.size())
-            notes += QStringLiteral("\n... and %1 more.")
-                         .arg(result.refusedCount - result.refused.size());
-    }
+    const qsizetype listed = std::min<qsizetype>(result.refused.size(), LinesInNotes);
+    for (qsizetype i = 0; i < listed; ++i)
+        notes += QStringLiteral("\nLine %1: %2.")
+                     .arg(result.refused[i].lineNumber)
+                     .arg(result.refused[i].reason);
+    if (result.linesNotImported() > listed)
+        notes += QStringLiteral("\n... and %1 more.").arg(result.linesNotImported() - listed);
     if (result.windows1252Lines > 0)
         notes += QStringLiteral("\n\nLines read as Windows-1252 because they are not UTF-8: %1.")
                      .arg(result.windows1252Lines);

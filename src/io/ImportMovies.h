@@ -31,7 +31,8 @@ struct ImportResult {
     int imported = 0;  // movie lines written, updates included
     int skipped = 0;   // lines too short to hold a movie
     // Lines that are no movie lines, or hold a value the catalogue cannot take; nothing of them
-    // is written and the import goes on. The first MaximumListed are kept, all are counted.
+    // is written and the import goes on. All are counted in refusedCount. The first MaximumListed
+    // lines not imported, the short ones among them, are listed in refused in their order.
     QList<RefusedLine> refused;
     int refusedCount = 0;
     int windows1252Lines = 0;  // lines that were not UTF-8, so read as Windows-1252
@@ -45,7 +46,10 @@ struct ImportResult {
     // The pictures of the movie file's picture folder, when it has one.
     PictureImportResult pictures;
 
-    static constexpr int MaximumListed = 10;
+    static constexpr int MaximumListed = 100;
+
+    // Every line that was not imported, short ones included.
+    int linesNotImported() const { return skipped + refusedCount; }
 };
 
 // Told the title and line number of each movie line before it is written.

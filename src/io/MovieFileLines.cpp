@@ -53,6 +53,8 @@ bool MovieFileLines::readMore() {
     if (read < 0)
         failToRead();
     buffer_.resize(kept + read);
+    if (hash_)
+        hash_->addData(QByteArrayView(buffer_).sliced(kept));
     if (!started_) {
         started_ = true;
         if (buffer_.startsWith("\xEF\xBB\xBF"))

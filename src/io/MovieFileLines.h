@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QList>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QIODevice;
 
@@ -40,6 +42,10 @@ public:
     int windows1252Lines() const { return windows1252Lines_; }
     const QList<int>& firstWindows1252Lines() const { return firstWindows1252Lines_; }
     static constexpr int Windows1252LinesListed = 10;
+    // Keeps the digest (FileDigest's) of the bytes read from here on; before the first line, of
+    // the whole file as it was read. Off by default: an import need not pay for it.
+    void keepDigest() { hash_.emplace(QCryptographicHash::Sha256); }
+    QByteArray digest() const { return hash_ ? hash_->result() : QByteArray(); }
 
 private:
     bool readMore();
@@ -57,6 +63,7 @@ private:
     bool lastLineTooLong_ = false;
     int windows1252Lines_ = 0;
     QList<int> firstWindows1252Lines_;
+    std::optional<QCryptographicHash> hash_;
 };
 
 }  // namespace io

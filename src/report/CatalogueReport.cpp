@@ -28,7 +28,7 @@ void CatalogueReport::PrintColumnHeading(const std::vector<Tab>& tabs,
 void CatalogueReport::PrintCount(const QString& label, qint64 count) {
     writer_.NewLine();
     writer_.NewLine();
-    writer_.PrintText(label + CountText(count), 1);
+    writer_.PrintWholeText(label + CountText(count), 1);
 }
 
 }  // namespace report

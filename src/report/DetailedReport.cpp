@@ -56,7 +56,7 @@ void clsReportDetailed::PrintReport() {
     MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE UNICODE_NOCASE"));
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintText(QStringLiteral("No movies found."), 1);
+        writer_.PrintWholeText(QStringLiteral("No movies found."), 1);
         writer_.EndReport();
         return;
     }

@@ -77,7 +77,7 @@ void ColumnListing::PrintReport() {
     MovieRows rows(connection_, ending_);
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintText(QStringLiteral("No movies found."), 1);
+        writer_.PrintWholeText(QStringLiteral("No movies found."), 1);
     } else {
         printRows(rows);
         PrintCount(QStringLiteral("Movie count: "), count_);

@@ -389,6 +389,13 @@ void SpoolWriter::PrintText(const QString& value, int tab, int style) {
         SetFont(fontSize_, fontName_, rememberedStyle);
 }
 
+void SpoolWriter::PrintWholeText(const QString& value, int tab) {
+    writeLine(spool::Text);
+    WriteSpoolLine(withBreaksAsBlanks(withoutTrailingBlanks(value)));
+    writeNumber(tab);
+    letEventsRun();
+}
+
 void SpoolWriter::PrintPageHeading() {
     const PageLayout layout =
         LayoutOf(static_cast<PaperSize>(paperSize_), static_cast<Orientation>(orientation_));

@@ -60,6 +60,9 @@ public:
     // One or more "/TEXT" commands: the value cut at its column's edge, or with style 1 wrapped
     // onto further lines inside the column. Style 0 keeps the current style.
     void PrintText(const QString& value, int tab, int style = 0);
+    // A "/TEXT" that stands on a line of its own, such as a count or "No movies found.": never
+    // cut at the column's edge, however narrow the column of the rows above it.
+    void PrintWholeText(const QString& value, int tab);
     // "/CR", after a page break when the page is full.
     void NewLine();
     void NewPage();

@@ -64,7 +64,7 @@ void clsReportCost::PrintReport() {
     QSqlQuery rows = connection_.query(CostQuery);
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintText(QStringLiteral("No movies found with a cost."), 1);
+        writer_.PrintWholeText(QStringLiteral("No movies found with a cost."), 1);
         writer_.EndReport();
         return;
     }
@@ -104,7 +104,7 @@ void clsReportInventory::PrintReport() {
     qint64 count = 0;
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintText(QStringLiteral("No movies found."), 1);
+        writer_.PrintWholeText(QStringLiteral("No movies found."), 1);
     }
     // Each location: its bold name, an empty line, its movies and an empty line.
     while (!rows.atEnd() && !writer_.cancelled()) {
@@ -159,7 +159,7 @@ void clsReportLent::PrintReport() {
         PrintCount(QStringLiteral("Movie count (lent out): "), count);
     } else {
         writer_.NewLine();
-        writer_.PrintText(QStringLiteral("No movies are lent out."), 1);
+        writer_.PrintWholeText(QStringLiteral("No movies are lent out."), 1);
     }
     writer_.EndReport();
 }

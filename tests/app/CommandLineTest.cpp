@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/QtOptions.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
 #include "db/MoviePictures.h"
@@ -80,6 +81,22 @@ TEST(CommandLine, ReadsCommandsAndRefusesWhatDoesNotFit) {
     }
 }
 
+TEST(CommandLine, LeavesQtsOwnOptionsToQt) {
+    const Invocation window = parse(
+        "-style Fusion -reverse --catalogue films -qwindowgeometry 800x600+0+0 -stylesheet=a.qss "
+        "--platform offscreen -platformtheme=gtk3");
+    EXPECT_EQ(window.kind, Invocation::Kind::Window) << window.message.toStdString();
+    EXPECT_EQ(window.catalogue, "FILMS");
+    const Invocation command = parse("-style Fusion export -reverse movies.txt");
+    EXPECT_EQ(command.kind, Invocation::Kind::Command) << command.message.toStdString();
+    EXPECT_EQ(command.file, "movies.txt");
+    EXPECT_EQ(parse("-reverse=1").kind, Invocation::Kind::BadUsage) << "no such form";
+    EXPECT_EQ(parse("-stylo Fusion").kind, Invocation::Kind::BadUsage);
+    EXPECT_EQ(app::WithoutQtOptions({"tallowmere", "export", "--", "-style", "x"}),
+              QStringList({"tallowmere", "export", "--", "-style", "x"}))
+        << "after --, nothing is an option";
+}
+
 // The built program's commands on a home of their own, with no display.
 class Commands : public testing::Test {
 protected:
@@ -126,7 +143,9 @@ protected:
 
 TEST_F(Commands, AnExportImportedIntoANewCatalogueExportsTheSame) {
     writeMovies("KIB", 30);
-    const Outcome exported = run({"export", path("one.txt")});
+    // Qt's options are for the window: with them a command still needs no display.
+    const Outcome exported =
+        run({"-platform", "xcb", "-style", "Fusion", "export", path("one.txt")});
     EXPECT_EQ(exported.status, 0) << exported.errors.toStdString();
     EXPECT_EQ(exported.out.trimmed(), "30 movies exported to " + path("one.txt") + ".");
     EXPECT_EQ(run({"--catalogue", "copy", "import", path("one.txt")}).status, 0);

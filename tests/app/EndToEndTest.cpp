@@ -13,6 +13,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -52,7 +53,8 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds = 30000) {
 // The built program as a user starts it, on a home of its own.
 class Program {
 public:
-    Program(const QTemporaryDir& home, const QString& platform, const QString& display = {}) {
+    Program(const QTemporaryDir& home, const QString& platform, const QString& display = {},
+            const QStringList& arguments = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home.path());
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
@@ -62,6 +64,7 @@ public:
             environment.insert("DISPLAY", display);
         process_.setProcessEnvironment(environment);
         process_.setProgram(QStringLiteral(TALLOWMERE_PROGRAM));
+        process_.setArguments(arguments);
         process_.start();
         started_ = process_.waitForStarted(10000);
     }
@@ -185,8 +188,8 @@ protected:
         server_.waitForFinished();
     }
 
-    std::unique_ptr<Program> start() {
-        auto program = std::make_unique<Program>(home_, "xcb", display_);
+    std::unique_ptr<Program> start(const QStringList& arguments = {}) {
+        auto program = std::make_unique<Program>(home_, "xcb", display_, arguments);
         EXPECT_TRUE(xdotool(
             {"search", "--sync", "--onlyvisible", "--name", "Tallowmere Movie Database \\(KIB\\)"}))
             << program->errors().toStdString();
@@ -211,6 +214,18 @@ protected:
         EXPECT_TRUE(xdotool({"key", "Return"}));
         return program;
     }
+    // The screen as the user sees it.
+    QImage screen() {
+        const QString file = home_.filePath("screen.png");
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display_);
+        tool.setProcessEnvironment(environment);
+        tool.start("import", {"-window", "root", file});
+        if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+            return {};
+        return QImage(file);
+    }
     bool xdotool(const QStringList& arguments) {
         QProcess tool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -225,11 +240,44 @@ protected:
     QProcess server_;
 };
 
+// Qt's own options reach Qt: a style, right to left, a style sheet and the first window's place.
+TEST_F(Desktop, QtsOwnOptionsShapeTheWindow) {
+    if (QStandardPaths::findExecutable("import").isEmpty())
+        GTEST_SKIP() << "ImageMagick's import is needed";
+    const QString sheet = home_.filePath("red.qss");
+    ASSERT_TRUE(test::WriteFile(sheet, "QMenuBar::item { background: #ff0000; }"));
+    auto program = start(
+        {"-style", "Fusion", "-reverse", "-stylesheet", sheet, "-qwindowgeometry", "1000x700+0+0"});
+    // The menu titles are red, at the right of a window 1000 wide at the screen's corner.
+    int leftmostRed = -1;
+    int rightmostRed = -1;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            const QImage shot = screen();
+            leftmostRed = rightmostRed = -1;
+            for (int x = 0; x < shot.width(); ++x) {
+                if (shot.pixel(x, 8) != qRgb(255, 0, 0))
+                    continue;
+                rightmostRed = x;
+                if (leftmostRed < 0)
+                    leftmostRed = x;
+            }
+            // Right to left, in a window of the width asked for.
+            return leftmostRed > 500 && rightmostRed > 900 && rightmostRed < 1000;
+        },
+        10000))
+        << "red from " << leftmostRed << " to " << rightmostRed;
+    EXPECT_TRUE(program->endWithSignal());
+    EXPECT_EQ(program->exitCode(), 0);
+    EXPECT_FALSE(program->errors().contains("style")) << "Fusion was found";
+}
+
 TEST_F(Desktop, AClickShowsTheMovieAndASignalKeepsItsEdits) {
     writeThreeMovies(home_);
     auto program = start();
-    // Below the first row (Alien, shown at start), on the second or third whatever the font.
-    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "80", "click", "1"}));
+    // Below the first row (Alien, shown at start), on the second or third whatever the font,
+    // under the menu bar, the toolbar and the list's header.
+    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "120", "click", "1"}));
     ASSERT_TRUE(xdotool({"key", "--delay", "50", "Tab"}));  // into the title, all of it selected
     ASSERT_TRUE(xdotool({"type", "--delay", "30", "Renamed"}));
     QThread::msleep(300);

@@ -44,7 +44,8 @@ TEST(LabelNumbers, TheFollowingLabelKeepsThePrefixAndTheWidth) {
 
 TEST_F(CollectorTools, DuplicatesAreTitlesAlikeButForCaseAccentsPunctuationAndArticles) {
     for (const char* title : {"The Matrix", "Matrix, The", "MATRIX", "Matrix 2", "Amélie",
-                              "AMELIE!", "Der Himmel über Berlin", "Himmel uber Berlin", "Heat"})
+                              "AMELIE!", "Der Himmel über Berlin", "Himmel uber Berlin, Der",
+                              "Himmel uber Berlin", "Heat", "?", "!!!"})
         add(QString::fromUtf8(title));
     std::vector<QStringList> groups;
     for (const db::DuplicateGroup& group : db::FindDuplicateMovies(connection)) {
@@ -53,9 +54,10 @@ TEST_F(CollectorTools, DuplicatesAreTitlesAlikeButForCaseAccentsPunctuationAndAr
             titles.append(movie.title);
         groups.push_back(titles);
     }
-    EXPECT_EQ(groups, (std::vector<QStringList>{{"AMELIE!", "Amélie"},
-                                                {"Der Himmel über Berlin", "Himmel uber Berlin"},
-                                                {"MATRIX", "Matrix, The", "The Matrix"}}));
+    EXPECT_EQ(groups,
+              (std::vector<QStringList>{{"AMELIE!", "Amélie"},
+                                        {"Der Himmel über Berlin", "Himmel uber Berlin, Der"},
+                                        {"MATRIX", "Matrix, The", "The Matrix"}}));
 }
 
 TEST_F(CollectorTools, AMergedMovieGivesTheKeptOneItsMissingGenresAndCast) {

@@ -46,7 +46,6 @@ KeepChoiceDialog::KeepChoiceDialog(const QString& caption, const QString& prompt
     layout->addWidget(lblKeep);
     layout->addWidget(lstKeep_, 1);
     layout->addWidget(buttons);
-    resize(380, 300);
 }
 
 int KeepChoiceDialog::chosenRow() const {

@@ -12,9 +12,7 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::Link));
-    setPalette(colours);
+    setForegroundRole(QPalette::Link);  // follows the theme when it changes
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

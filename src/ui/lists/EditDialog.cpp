@@ -88,6 +88,10 @@ bool EditDialog::write(const QString& name) {
     const bool rename = Mode == EditMode::Rename;
     if (rename ? !db::RenameLookupName(connection_, member_.table, OldName, name)
                : !db::AddLookupName(connection_, member_.table, name)) {
+        if (!rename && closeOnExistingName_) {
+            existingName_ = name;
+            return false;
+        }
         ui_.inform(this, QLatin1String(member_.existsTitle),
                    QLatin1String(member_.existsLabel) + name +
                        QStringLiteral("' already exists.  Please enter a unique name to add."),
@@ -105,6 +109,8 @@ void EditDialog::Save() {
     const QString name = txtName_->text();
     bool written = false;
     RunCommand(ui_, this, [&] { written = write(name); });
+    if (!existingName_.isEmpty())
+        reject();
     if (!written)
         return;
     if (CallingForm)

@@ -47,6 +47,10 @@ public:
 
     // After a save in add mode, the name exactly as typed (gNewActorName); empty otherwise.
     const QString& addedName() const { return addedName_; }
+    // An add of a name that exists closes the dialog and leaves the name here, for an opener
+    // that can offer the existing entry instead.
+    void closeOnExistingName() { closeOnExistingName_ = true; }
+    const QString& existingName() const { return existingName_; }
 
     QLineEdit& txtName() const { return *txtName_; }
     // The film-site picture; only the actor's dialog has one.
@@ -63,6 +67,8 @@ private:
     settings::Settings& settings_;
     const ListMember& member_;
     QString addedName_;
+    QString existingName_;
+    bool closeOnExistingName_ = false;
     QLabel* lblName_ = nullptr;
     QLineEdit* txtName_ = nullptr;
     QPushButton* cmdSave_ = nullptr;

@@ -56,7 +56,6 @@ ListDialog::ListDialog(UserInterface& ui, db::Catalogue& catalogue, settings::Se
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(lstData_, 1);
     layout->addLayout(buttons);
-    resize(420, 360);
 
     connect(cmdAdd_, &QPushButton::clicked, this, &ListDialog::Add);
     connect(cmdEdit_, &QPushButton::clicked, this, &ListDialog::Edit);

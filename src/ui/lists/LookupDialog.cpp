@@ -37,7 +37,6 @@ LookupDialog::LookupDialog(UserInterface& ui, db::Connection& connection, db::Lo
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(lstData_, 1);
     layout->addLayout(buttons);
-    resize(380, 360);
 
     connect(cmdSelect_, &QPushButton::clicked, this, &LookupDialog::Select);
     connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
+class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace settings {
@@ -41,11 +43,17 @@ public:
 
 private:
     void addAndClose(const QString& name);
+    // Shows only the actors whose names hold the filter's text, letter case and accents aside.
+    void applyFilter();
+    // The name that exists already: use it, or go back to the list with it selected.
+    void offerExisting(const QString& typed);
+    QListWidgetItem* entryNamed(const QString& name) const;
 
     UserInterface& ui_;
     db::Connection& connection_;
     settings::Settings& settings_;
     CastList& cast_;
+    QLineEdit* txtFilter_ = nullptr;
     QListWidget* lstData_ = nullptr;
     QPushButton* cmdSelect_ = nullptr;
     QPushButton* cmdAdd_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/lists/SetGenreDialog.h"
 
+#include "db/Genres.h"
 #include "db/LookupLists.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QVBoxLayout>
 
@@ -62,23 +64,54 @@ SetGenreDialog::SetGenreDialog(UserInterface& ui, db::Connection& connection, QW
     layout->addWidget(lblHelp_);
     layout->addWidget(lstGenre_, 1);
     layout->addLayout(buttons);
-    resize(340, 420);
 
     connect(cmdOK_, &QPushButton::clicked, this, &SetGenreDialog::OK);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdClear_, &QPushButton::clicked, this, &SetGenreDialog::Clear);
+    connect(lstGenre_, &QListWidget::itemSelectionChanged, this, &SetGenreDialog::keepNoneAlone);
 }
 
 void SetGenreDialog::PopulateList() {
+    const QScopedValueRollback<bool> adjusting(adjusting_, true);
     lstGenre_->clear();
-    RunCommand(ui_, this, [this] {
+    const QString noneText = QString::fromLatin1(db::NoGenreText);
+    auto* none = new QListWidgetItem(noneText, lstGenre_);
+    RunCommand(ui_, this, [&] {
         const QSet<int> chosen = idsOf(GenreIds);
         for (const db::LookupEntry& genre :
              db::LookupEntries(connection_, db::LookupTable::Genre)) {
+            // A genre row called "(none)" (a file not upgraded yet) is the entry above.
+            if (genre.name.trimmed().compare(noneText, Qt::CaseInsensitive) == 0)
+                continue;
             auto* item = new QListWidgetItem(genre.name, lstGenre_);
             item->setSelected(chosen.contains(genre.id));
         }
     });
+    none->setSelected(lstGenre_->selectedItems().isEmpty());
+    noneWasChosen_ = none->isSelected();
+}
+
+QListWidgetItem* SetGenreDialog::noneEntry() const {
+    return lstGenre_->item(0);
+}
+
+void SetGenreDialog::keepNoneAlone() {
+    QListWidgetItem* none = noneEntry();
+    if (adjusting_ || !none)
+        return;
+    const QScopedValueRollback<bool> adjusting(adjusting_, true);
+    const QList<QListWidgetItem*> chosen = lstGenre_->selectedItems();
+    const bool genreChosen = chosen.size() > (none->isSelected() ? 1 : 0);
+    if (none->isSelected() && genreChosen) {
+        if (noneWasChosen_)
+            none->setSelected(false);
+        else
+            for (QListWidgetItem* item : chosen)
+                item->setSelected(item == none);
+    } else if (!genreChosen) {
+        none->setSelected(true);
+    }
+    noneWasChosen_ = none->isSelected();
 }
 
 void SetGenreDialog::Clear() {
@@ -90,7 +123,7 @@ void SetGenreDialog::OK() {
     const bool read = RunCommand(ui_, this, [&] {
         for (int row = 0; row < lstGenre_->count(); ++row) {
             const QListWidgetItem* item = lstGenre_->item(row);
-            if (!item->isSelected())
+            if (!item->isSelected() || item == noneEntry())
                 continue;
             // A genre renamed or deleted since the list was filled is left out.
             const int id = db::FindLookupId(connection_, db::LookupTable::Genre, item->text());

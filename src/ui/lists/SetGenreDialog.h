@@ -5,6 +5,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace db {
@@ -32,7 +33,8 @@ public:
     // The movie's genre id text, set before PopulateList.
     QString GenreIds;
 
-    // Lists every genre and selects exactly those of GenreIds.
+    // Lists "(none)" and every genre, and selects exactly those of GenreIds ("(none)" when it
+    // names none of them).
     void PopulateList();
     // Deselects every genre; the dialog stays open.
     void Clear();
@@ -43,6 +45,11 @@ public:
     QListWidget& lstGenre() const { return *lstGenre_; }
 
 private:
+    // "(none)" stands alone: choosing it drops the genres, choosing a genre drops it, and it is
+    // chosen again when nothing else is.
+    void keepNoneAlone();
+    QListWidgetItem* noneEntry() const;
+
     UserInterface& ui_;
     db::Connection& connection_;
     GenreChoice choice_;
@@ -51,6 +58,8 @@ private:
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QPushButton* cmdClear_ = nullptr;
+    bool noneWasChosen_ = false;
+    bool adjusting_ = false;
 };
 
 // Set Genres: shows frmSetGenre for a movie's genre id text; the choice on OK, nothing on Cancel.

@@ -86,7 +86,12 @@ const std::vector<Menu> MenuBar = {
       {"mnuToolsFindDuplicates", "&Find duplicate movies..", ""},
       Separator,
       {"mnuToolsStartOver", "&Start over..", ""}}},
-    {"mnuHelp", "&Help", {{"mnuHelpAbout", "&About..", ""}}},
+    {"mnuHelp",
+     "&Help",
+     {{"mnuHelpGuide", "&User guide", "F1"},
+      {"mnuHelpKeys", "&Keyboard shortcuts", ""},
+      Separator,
+      {"mnuHelpAbout", "&About..", ""}}},
 };
 
 const std::vector<Item> PopupItems = {{"mnuPopupAdd", "Add New Movie", ""},

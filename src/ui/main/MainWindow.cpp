@@ -2,21 +2,28 @@
 
 #include "db/Catalogue.h"
 #include "settings/Settings.h"
+#include "ui/common/AttentionLabel.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/FormPosition.h"
 #include "ui/common/UserInterface.h"
+#include "ui/main/DesktopCommands.h"
+#include "ui/main/EscapeKey.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
+#include "ui/main/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -33,10 +40,11 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
       list_(new MovieListView),
       record_(new RecordView),
       lblCount_(new QLabel(QStringLiteral("Movies in list: 0"))),
-      lblClearSearch_(new QLabel(QStringLiteral(
+      lblClearSearch_(new AttentionLabel(QStringLiteral(
           "You are currently in search mode.  Press CTRL+Q to clear your current search."))),
       splitter_(new QSplitter(Qt::Horizontal)),
-      timer_(new QTimer(this)) {
+      timer_(new QTimer(this)),
+      escapeKey_(new EscapeKey(this)) {
     setObjectName(QStringLiteral("frmWizard"));
     menus_ = std::make_unique<MainMenus>(*this);
     list_->setModel(model_);
@@ -56,7 +64,6 @@ void MainWindow::layOut() {
     lblCount_->setObjectName(QStringLiteral("lblCount"));
     lblClearSearch_->setObjectName(QStringLiteral("lblClearSearch"));
     lblClearSearch_->setWordWrap(true);
-    lblClearSearch_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
     lblClearSearch_->hide();
     auto* listSide = new QWidget;
     auto* listLayout = new QVBoxLayout(listSide);
@@ -65,12 +72,23 @@ void MainWindow::layOut() {
     listLayout->addWidget(lblCount_);
     listLayout->addWidget(lblClearSearch_);
     splitter_->addWidget(listSide);
-    splitter_->addWidget(record_);
+    // On a small screen (or at a large scale) the record view scrolls rather than pushing the
+    // window's buttons off the screen.
+    auto* recordScroll = new QScrollArea;
+    recordScroll->setObjectName(QStringLiteral("recordScroll"));
+    recordScroll->setFrameShape(QFrame::NoFrame);
+    recordScroll->setWidgetResizable(true);
+    recordScroll->setWidget(record_);
+    // Down only: the fields keep their width, beside a scroll bar when one is needed.
+    recordScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    recordScroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from the list into the title
+    recordScroll->setMinimumWidth(record_->minimumSizeHint().width() +
+                                  recordScroll->verticalScrollBar()->sizeHint().width());
+    splitter_->addWidget(recordScroll);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
     splitter_->setChildrenCollapsible(false);
     setCentralWidget(splitter_);
-    resize(1280, 760);
     splitter_->setSizes({740, 540});
 }
 
@@ -111,15 +129,12 @@ void MainWindow::connectCommands() {
                 exit();
         });
     });
-    // Esc anywhere in the window is the Close button.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, record_->cmdClose, &QPushButton::click);
     // Alt+S is both the Search menu's and Save Changes' letter, so Save has Ctrl+S as well.
     auto* save = new QShortcut(QKeySequence::Save, this);
     save->setContext(Qt::WindowShortcut);
     connect(save, &QShortcut::activated, record_->cmdSaveChanges, &QPushButton::click);
     connect(record_, &RecordView::edited, this, &MainWindow::markChanged);
+    AddDesktopCommands(*this, *menus_, *record_, ui_);
 
     connect(list_, &MovieListView::insertPressed, this, command(&MainWindow::addMovie));
     connect(list_, &MovieListView::deletePressed, this, command(&MainWindow::deleteSelectedMovie));
@@ -133,6 +148,7 @@ void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
     if (splashStep)
         splashStep(QStringLiteral("Load movies"));
     setCatalogueTitle();
+    RestoreWindowPlacement(settings_, *this);
     timer_->start(100);
     list_->setColumnHidden(MovieListModel::MovieNumber, true);
     PopulateLstMain();
@@ -166,6 +182,9 @@ void MainWindow::unload() {
     unloaded_ = true;
     try {
         ui::SaveFormPosition(settings_, *this);
+        SaveWindowPlacement(settings_, *this);
+        if (columnsSetUp_)
+            SaveListHeader(settings_, *list_->horizontalHeader());
     } catch (...) {
     }
     catalogue_.close();
@@ -185,7 +204,24 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!columnsSetUp_) {
         columnsSetUp_ = true;
         setUpColumns();
+        // The widths and order the user left, with the list's own sort and hidden number.
+        QHeaderView& header = *list_->horizontalHeader();
+        if (RestoreListHeader(settings_, header)) {
+            header.setSortIndicator(model_->sortColumn(), model_->sortOrder());
+            list_->setColumnHidden(MovieListModel::MovieNumber, true);
+        }
     }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc is the Close button, but only once no control has used it: a popup, a completion or
+    // a filter line that Esc dismisses keeps it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (!escapeKey_->closedAPopup())
+            record_->cmdClose->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

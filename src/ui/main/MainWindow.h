@@ -25,6 +25,7 @@ struct PreparedPicture;
 namespace ui {
 
 class CoverGridView;
+class EscapeKey;
 class MainMenus;
 class MovieListModel;
 class MovieListView;
@@ -86,6 +87,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -122,6 +124,10 @@ private:
     void connectCoverGrid();
     void showCovers(bool shown);
     void refreshThumbnails();
+    // Another program may have changed the shown movie since it was shown: Save writes over it
+    // only when the user says so. Drop: the stored movie is shown and the edits let go.
+    enum class Overwrite { Save, Drop, Keep };
+    Overwrite overwriteChangedMovie(int movieId);
     // A drop-down list's text turned into the id to write, asking to add a missing name.
     enum class Resolution { Found, Refused, Cancelled };
     Resolution resolveLookup(int& id, int table, const QString& text);
@@ -140,7 +146,9 @@ private:
     QLabel* lblClearSearch_;
     QSplitter* splitter_;
     QTimer* timer_;
+    EscapeKey* escapeKey_;
     bool anyChanges_ = false;
+    QString shownStamp_;  // the shown movie as it was stored when it was shown
     bool unloaded_ = false;
     bool ending_ = false;  // ending on a signal: nothing may wait for the user
     bool columnsSetUp_ = false;

@@ -5,6 +5,7 @@
 #include "db/LabelNumbers.h"
 #include "db/LookupTable.h"
 #include "db/MovieDetails.h"
+#include "db/MovieStamp.h"
 #include "db/Movies.h"
 #include "db/StoredDate.h"
 #include "db/Transaction.h"
@@ -68,8 +69,10 @@ void MainWindow::ShowSelectedMovie() {
             names.media = db::LookupNames(connection(), db::LookupTable::Media);
             record_->showMovie(*movie, names);
             showStoredPicture(movieId);
+            shownStamp_ = db::MovieStamp(connection(), movieId);
         } else {
             record_->clearFields();  // deleted meanwhile by someone else
+            shownStamp_.clear();
         }
     }
     clearChanges();
@@ -132,6 +135,18 @@ bool MainWindow::SaveCurrentMovie() {
 
 bool MainWindow::saveShownMovie() {
     const int movieId = record_->txtMovieId->text().toInt();
+    if (const auto wrong = record_->fieldWithoutNumber()) {
+        const QString refusal = QStringLiteral("%1 must be a number.  '%2' is not one.")
+                                    .arg(wrong->name, wrong->field->text());
+        if (ending_) {
+            std::fprintf(stderr, "%s\n", qPrintable(refusal));
+            return false;
+        }
+        ui_.inform(this, QStringLiteral("Information"), refusal, Icon::Information);
+        wrong->field->setFocus();
+        wrong->field->selectAll();
+        return false;
+    }
     if (!record_->costIsAmount()) {
         const QString refusal =
             QStringLiteral(
@@ -143,6 +158,16 @@ bool MainWindow::saveShownMovie() {
         else
             ui_.inform(this, QStringLiteral("Information"), refusal, Icon::Information);
         return false;
+    }
+    switch (overwriteChangedMovie(movieId)) {
+        case Overwrite::Save:
+            break;
+        case Overwrite::Drop:
+            clearChanges();
+            ShowSelectedMovie();
+            return true;
+        case Overwrite::Keep:
+            return false;
     }
     db::MovieRecord movie = record_->typedRecord();
     clearChanges();
@@ -163,13 +188,15 @@ bool MainWindow::saveShownMovie() {
             writePendingPicture(movieId);
         }
     }
-    if (resolution == Resolution::Found)
-        record_->pictureSaved();
-    if (resolution == Resolution::Refused) {
+    shownStamp_ = db::MovieStamp(connection(), movieId);
+    // No and Cancel both keep the edits pending: the user stays on this movie, Save Changes
+    // stays on, and the next move asks again rather than dropping them. The cover with them.
+    if (resolution != Resolution::Found) {
         markChanged();
         return false;
     }
-    if (resolution == Resolution::Cancelled || ending_)
+    record_->pictureSaved();
+    if (ending_)
         return true;
 
     const int row = model_->rowOfMovie(movieId);
@@ -199,7 +226,8 @@ bool MainWindow::saveShownMovie() {
 
 void MainWindow::saveChanges() {
     SaveCurrentMovie();
-    record_->cmdSaveChanges->setEnabled(false);
+    // On while edits are still pending (a refused or cancelled save), so they can be saved.
+    record_->cmdSaveChanges->setEnabled(anyChanges_);
 }
 
 void MainWindow::addMovie() {
@@ -209,9 +237,8 @@ void MainWindow::addMovie() {
     // deleted to make room for a new one.
     int movieId = db::FindMovieByTitle(connection(), NewMovieTitle);
     if (movieId == 0) {
+        // No genre ("(none)"): the first genre by name would be a guess the user may not see.
         db::MovieRecord movie;
-        movie.genreIds =
-            QString::number(db::FirstLookupIdByName(connection(), db::LookupTable::Genre));
         movie.locationId = db::FirstLookupIdByName(connection(), db::LookupTable::Location);
         movie.mediaId = db::FirstLookupIdByName(connection(), db::LookupTable::Media);
         movie.ratingId = db::FirstLookupIdByName(connection(), db::LookupTable::Rating);

@@ -24,7 +24,9 @@ QString CostText(db::Currency cost, const QLocale& locale) {
     return locale.toCurrencyString(cost.toDouble());
 }
 
-std::optional<db::Currency> CostFromText(const QString& text, const QLocale& locale) {
+namespace {
+
+QString withoutCurrency(const QString& text, const QLocale& locale) {
     QString bare = text;
     for (const QLocale::CurrencySymbolFormat format :
          {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode, QLocale::CurrencyDisplayName}) {
@@ -33,7 +35,30 @@ std::optional<db::Currency> CostFromText(const QString& text, const QLocale& loc
             bare.remove(symbol);
     }
     bare.remove(u'$');
-    bare = bare.simplified().remove(u' ');
+    return bare.simplified().remove(u' ');
+}
+
+}  // namespace
+
+bool IsNumberText(const QString& text) {
+    const QString bare = text.trimmed();
+    qsizetype i = 0;
+    if (i < bare.size() && (bare[i] == u'-' || bare[i] == u'+'))
+        ++i;
+    if (i < bare.size() && bare[i] == u'.')
+        ++i;
+    return bare.isEmpty() || (i < bare.size() && bare[i].unicode() < 128 && bare[i].isDigit());
+}
+
+bool IsCostText(const QString& text, const QLocale& locale) {
+    const QString bare = withoutCurrency(text, locale);
+    bool ok = false;
+    locale.toDouble(bare, &ok);
+    return ok || IsNumberText(bare);
+}
+
+std::optional<db::Currency> CostFromText(const QString& text, const QLocale& locale) {
+    const QString bare = withoutCurrency(text, locale);
     bool ok = false;
     const double value = locale.toDouble(bare, &ok);
     return db::Currency::fromAmount(ok ? value : db::LeadingNumber(db::NumericOnly(text)));

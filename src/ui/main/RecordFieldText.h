@@ -21,4 +21,10 @@ QString CostText(db::Currency cost, const QLocale& locale = QLocale());  // "$12
 // infinite, too large for the currency type).
 std::optional<db::Currency> CostFromText(const QString& text, const QLocale& locale = QLocale());
 
+// Whether a typed number field holds a number at all: empty, or beginning with one ("12 min"
+// is 12). "L000" is none, and is refused rather than saved as 0.
+bool IsNumberText(const QString& text);
+// The same for a cost, with the locale's currency symbol and separators allowed.
+bool IsCostText(const QString& text, const QLocale& locale = QLocale());
+
 }  // namespace ui

@@ -170,12 +170,14 @@ void RecordView::layOut() {
     page->addLayout(grid, 1);
     page->addLayout(buttons);
 
-    QWidget* order[] = {txtTitle,     txtGenres,   cmdSetGenre,    txtStars,       cboMedia,
-                        txtMinutes,   cboRating,   txtYear,        cboLocation,    txtLabelNumber,
-                        txtCost,      txtDirector, txtProducer,    txtAcquireDate, txtLentTo,
-                        txtLentDate,  imgCover,    lstActors,      cmdAddActor,    cmdRemove,
-                        txtNotes,     cmdAddMovie, cmdDeleteMovie, cmdSaveChanges, cmdPreviousMovie,
-                        cmdNextMovie, cmdClose};
+    // Row by row as the fields are laid out; the read-only genre text is reached by Set Genres.
+    txtGenres->setFocusPolicy(Qt::NoFocus);
+    QWidget* order[] = {txtTitle,    cmdSetGenre,    txtStars,       cboMedia,         txtMinutes,
+                        cboRating,   txtYear,        cboLocation,    txtLabelNumber,   txtCost,
+                        txtDirector, txtProducer,    txtAcquireDate, txtLentTo,        txtLentDate,
+                        imgCover,    lstActors,      cmdAddActor,    cmdRemove,        txtNotes,
+                        cmdAddMovie, cmdDeleteMovie, cmdSaveChanges, cmdPreviousMovie, cmdNextMovie,
+                        cmdClose};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -279,6 +281,17 @@ db::MovieRecord RecordView::typedRecord() const {
     if (notes != shownNotes_)
         record.notes = notes;
     return record;
+}
+
+std::optional<RecordView::NoNumber> RecordView::fieldWithoutNumber() const {
+    const std::pair<QLineEdit*, const char*> fields[] = {
+        {txtStars, "Stars"}, {txtMinutes, "Minutes"}, {txtYear, "Year"}};
+    for (const auto& [field, name] : fields)
+        if (field->isModified() && !IsNumberText(field->text()))
+            return NoNumber{field, QString::fromLatin1(name)};
+    if (txtCost->isModified() && !IsCostText(txtCost->text()))
+        return NoNumber{txtCost, QStringLiteral("Cost")};
+    return std::nullopt;
 }
 
 bool RecordView::costIsAmount() const {

@@ -4,6 +4,7 @@
 #include "db/MovieRecord.h"
 
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -47,6 +48,13 @@ public:
     // False when the typed cost is a number but no amount of money (NaN, infinite, too large).
     bool costIsAmount() const;
     QStringList castNames() const;
+    // The first typed number field (stars, minutes, year, cost) that holds no number, with the
+    // field's name for a message; nothing when all of them do.
+    struct NoNumber {
+        QLineEdit* field;
+        QString name;
+    };
+    std::optional<NoNumber> fieldWithoutNumber() const;
 
     // The cover is one of the movie's pending edits: shown at once, written with the movie.
     enum class PictureChange { None, Replaced, Removed };

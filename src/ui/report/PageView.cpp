@@ -29,7 +29,11 @@ QSize PageView::pageSize() const {
 void PageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().dark());
-    painter.drawImage(-offset_, page_);
+    // A page narrower or lower than the view sits in its middle.
+    const QSize page = pageSize();
+    const QPoint centring(qMax(0, (width() - page.width()) / 2),
+                          qMax(0, (height() - page.height()) / 2));
+    painter.drawImage(centring - offset_, page_);
 }
 
 }  // namespace ui

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,7 +62,7 @@ PreviewWindow::PreviewWindow(UserInterface& ui, const settings::Settings& settin
       picPPshow(new PageView(this)),
       hscBar(new QScrollBar(Qt::Horizontal, this)),
       vscBar(new QScrollBar(Qt::Vertical, this)),
-      lblPage(new QLabel(QStringLiteral("Page: 1"), this)),
+      lblPage(new QLabel(this)),
       cmdFirst(arrowButton("cmdFirst", QStyle::SP_MediaSkipBackward, QStringLiteral("First page"),
                            this)),
       cmdPrev(arrowButton("cmdPrev", QStyle::SP_MediaSeekBackward, QStringLiteral("Previous page"),
@@ -73,7 +74,7 @@ PreviewWindow::PreviewWindow(UserInterface& ui, const settings::Settings& settin
       cboZoom(new QComboBox(this)),
       cmdPrint(button("cmdPrint", QStringLiteral("&Print"), this)),
       cmdSavePdf(button("cmdSavePdf", QStringLiteral("Save as P&DF"), this)),
-      cmdSave(button("cmdSave", QStringLiteral("&Save"), this)),
+      cmdSave(button("cmdSave", QStringLiteral("&Save report file…"), this)),
       cmdInfo(button("cmdInfo", QStringLiteral("&Info"), this)),
       cmdClose(button("cmdClose", QStringLiteral("&Close"), this)),
       ui_(ui),
@@ -212,7 +213,9 @@ void PreviewWindow::render(bool again) {
     }
     page.setDevicePixelRatio(pixelRatio);
     picPPshow->setPage(page);
-    lblPage->setText(QStringLiteral("Page: ") + QString::number(page_));
+    const QLocale locale;
+    lblPage->setText(QStringLiteral("Page %1 of %2")
+                         .arg(locale.toString(page_), locale.toString(qMax(1, pageCount()))));
     layOutScrollBars();
     hscBar->setValue(0);
     vscBar->setValue(0);
@@ -262,6 +265,9 @@ bool PreviewWindow::handleKey(const QKeyEvent& event) {
         return true;
     }
     switch (event.key()) {
+        case Qt::Key_Escape:
+            close();
+            return true;
         case Qt::Key_PageUp:
             goToPage(page_ - 1);
             return true;

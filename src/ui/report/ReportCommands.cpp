@@ -66,9 +66,17 @@ ReportSession& ConnectReportCommands(MainMenus& menus, UserInterface& ui,
                       ReportSelectionDialog::Kind kind, auto makeReport) {
         if (!saveFirst())
             return;
+        // A second click brings the dialog that is open to the front rather than open another.
+        for (auto* shown : mainWindow.findChildren<ReportSelectionDialog*>())
+            if (shown->kind() == kind && shown->isVisible()) {
+                shown->raise();
+                shown->activateWindow();
+                return;
+            }
         auto run = [&ui, &mainWindow, session, makeReport](const QList<int>& ids) {
-            RunCommand(ui, &mainWindow,
-                       [session, makeReport, ids] { session->run(makeReport(ids)); });
+            bool shown = false;
+            RunCommand(ui, &mainWindow, [&] { shown = session->run(makeReport(ids)); });
+            return shown;
         };
         auto* dialog =
             new ReportSelectionDialog(kind, ui, settings, catalogue.connection(), run, &mainWindow);

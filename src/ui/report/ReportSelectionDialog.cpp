@@ -1,7 +1,7 @@
 #include "ui/report/ReportSelectionDialog.h"
 
-#include "settings/Settings.h"
 #include "db/LookupLists.h"
+#include "settings/Settings.h"
 #include "ui/common/UserInterface.h"
 
 #include <QHBoxLayout>
@@ -48,7 +48,8 @@ const Terms& termsOf(ReportSelectionDialog::Kind kind) {
 
 }  // namespace
 
-ReportSelectionDialog::ReportSelectionDialog(Kind kind, UserInterface& ui, settings::Settings& settings,
+ReportSelectionDialog::ReportSelectionDialog(Kind kind, UserInterface& ui,
+                                             settings::Settings& settings,
                                              db::Connection& connection, RunReport runReport,
                                              QWidget* parent)
     : QDialog(parent),
@@ -113,8 +114,7 @@ void ReportSelectionDialog::printReport() {
     settings_.setValue(QString::fromLatin1(terms.settingsKey), texts.join(u','));
     // The report lets events run: the user may close this dialog while it is written.
     const QPointer<ReportSelectionDialog> self(this);
-    runReport_(ids);
-    if (self)
+    if (runReport_(ids) && self)
         close();
 }
 

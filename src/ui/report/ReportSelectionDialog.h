@@ -26,10 +26,13 @@ class ReportSelectionDialog final : public QDialog {
     Q_OBJECT
 public:
     enum class Kind { Rating, Media };
-    using RunReport = std::function<void(const QList<int>& ids)>;
+    // True when the report ran; otherwise the dialog stays for another try.
+    using RunReport = std::function<bool(const QList<int>& ids)>;
 
     ReportSelectionDialog(Kind kind, UserInterface& ui, settings::Settings& settings,
                           db::Connection& connection, RunReport runReport, QWidget* parent);
+
+    Kind kind() const { return kind_; }
 
     QListWidget* lstSelection;  // lstRatings or lstMedia
     QLabel* lblHelp;

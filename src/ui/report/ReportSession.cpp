@@ -8,6 +8,7 @@
 #include "report/SpoolLeftovers.h"
 #include "report/SpoolWriter.h"
 #include "ui/common/LongWork.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PreviewWindow.h"
 #include "ui/report/PrintingWindow.h"
@@ -34,20 +35,20 @@ ReportSession::~ReportSession() {
     delete preview_.data();
 }
 
-void ReportSession::run(const MakeReport& make) {
+bool ReportSession::run(const MakeReport& make) {
     auto refuse = [this](const QString& text) {
         ui_.inform(&mainWindow_, QStringLiteral("Information"), text, Icon::Information);
     };
     if (writer_->isWriting()) {
         refuse(QString::fromLatin1(report::ReportBusyText));
-        return;
+        return false;
     }
     // Each report replaces the preview before it.
     if (preview_ && !preview_->close()) {
         refuse(
             QStringLiteral("The report on the screen is being printed.  Wait until it is "
                            "finished, or cancel it."));
-        return;
+        return false;
     }
     report::RemoveLeftoverSpoolFiles(catalogue_.folder());
     // The report reads through a connection of its own: the main window stays usable while
@@ -62,10 +63,13 @@ void ReportSession::run(const MakeReport& make) {
     const std::unique_ptr<report::Report> made = make(*writer_, *connection);
     const std::optional<QString> spoolFile = report::RunReport(*made, *writer_);
     if (!spoolFile)
-        return;
+        return false;
     preview_ = new PreviewWindow(ui_, settings_, drawingState_, *spoolFile, &mainWindow_);
     preview_->Init();
+    // Where no window manager maximises it, the preview still starts filling the screen.
+    preview_->setGeometry(AvailableGeometry(mainWindow_));
     preview_->showMaximized();
+    return true;
 }
 
 }  // namespace ui

@@ -38,8 +38,9 @@ public:
 
     // Writes the report that make builds and shows it in a new preview, in place of the one
     // before. Refused, with a word to the user, while another report is being written or the
-    // preview is printing. A failure is thrown on.
-    void run(const MakeReport& make);
+    // preview is printing. A failure is thrown on. True when the report is shown; false when it
+    // was refused or cancelled.
+    bool run(const MakeReport& make);
 
     PreviewWindow* preview() const;
     report::SpoolWriter& writer() { return *writer_; }

@@ -10,14 +10,13 @@ StepBar::StepBar(int frameWidth, int height, QWidget* parent)
     setObjectName(QStringLiteral("shpBackground"));
     foreground_->setObjectName(QStringLiteral("shpForeground"));
     setFixedSize(frameWidth, height);
+    // The theme's colours: the bar as a selection on the field colour, readable light or dark.
     setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(128, 128, 128));
-    setPalette(background);
+    setBackgroundRole(QPalette::Base);
+    setFrameShape(QFrame::Box);
+    setForegroundRole(QPalette::Mid);
     foreground_->setAutoFillBackground(true);
-    QPalette bar = foreground_->palette();
-    bar.setColor(QPalette::Window, QColor(0, 0, 160));
-    foreground_->setPalette(bar);
+    foreground_->setBackgroundRole(QPalette::Highlight);
     foreground_->setGeometry(0, 0, 0, height);
     SetProgress(0);
 }

@@ -59,7 +59,6 @@ DuplicateMoviesDialog::DuplicateMoviesDialog(UserInterface& ui, db::Catalogue& c
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(list, 1);
     layout->addLayout(buttons);
-    resize(560, 400);
 
     connect(cmdShow_, &QPushButton::clicked, this, &DuplicateMoviesDialog::showCurrentMovie);
     connect(lstDuplicates_, &QAbstractItemView::doubleClicked, this,

@@ -3,6 +3,7 @@
 #include "db/Catalogue.h"
 #include "db/Movies.h"
 #include "io/Destination.h"
+#include "io/FileDigest.h"
 #include "io/ImportMovies.h"
 #include "io/ImportPreview.h"
 #include "io/MovieFileLines.h"
@@ -108,8 +109,11 @@ void ImportDialog::run() {
     // First a dry run: what the import would do, for the user to confirm.
     auto follow = [this](const QString& title, int) { followCaption(title); };
     io::ImportPreview preview;
+    QByteArray previewed;
     if (!readFile(file, [&](io::MovieFileLines& lines, const io::StopRequested& stop) {
+            lines.keepDigest();
             preview = io::PreviewImport(catalogue_.connection(), lines, follow, stop);
+            previewed = lines.digest();
         }))
         return;
     if (preview.lines.stopped)
@@ -125,6 +129,18 @@ void ImportDialog::run() {
     ImportPreviewDialog confirmation(preview, this);
     if (ui_.runModal(confirmation) != QDialog::Accepted)
         return;
+    // The import reads the file again: it writes only what the user has just seen.
+    bool unchanged = false;
+    if (!RunCommand(ui_, this, [&] { unchanged = io::FileDigest(file) == previewed; }))
+        return;
+    if (!unchanged) {
+        ui_.inform(this, QString::fromLatin1(ProductTitle),
+                   QStringLiteral("'%1' has changed since it was previewed. Nothing was "
+                                  "imported; import it again to see what it holds now.")
+                       .arg(file),
+                   Icon::Information);
+        return;
+    }
 
     // An import updates movies by title: what it overwrites is kept in a backup first.
     std::optional<QString> backup;

@@ -39,8 +39,9 @@ QString detailsOf(const io::ImportPreview& preview) {
         if (!text.isEmpty())
             text += QStringLiteral("\n\n");
         text += QStringLiteral("New %1: %2").arg(QLatin1String(list.plural)).arg(names.size());
+        // An empty name is a name too: it is shown, not left as a blank line.
         for (const QString& name : names)
-            text += QStringLiteral("\n    ") + name;
+            text += QStringLiteral("\n    ") + (name.isEmpty() ? QStringLiteral("\"\"") : name);
     }
     text += io::ImportNotes(preview.lines);
     text += preview.readingNotes;

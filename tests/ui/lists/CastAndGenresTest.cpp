@@ -66,7 +66,7 @@ TEST_F(CastAndGenres, TheDialogSelectsTheMoviesGenresAndGivesTheChosenOnesThatSt
     // 2 Animation, 4 Comedy, 12 Organized Crime, 13 Science Fiction; id 1 was "(none)", which
     // the upgrade removes, so ids 10 to 19 are the only ones with a 1.
     EXPECT_EQ(preselected("12/2"), QStringList({"Animation", "Organized Crime"}));
-    EXPECT_EQ(preselected("1"), QStringList());
+    EXPECT_EQ(preselected("1"), QStringList{"(none)"});
     EXPECT_EQ(preselected(" 4 / 13/"), QStringList({"Comedy", "Science Fiction"}));
 
     ui.inDialog([&](QDialog& frmSetGenre) {
@@ -81,6 +81,36 @@ TEST_F(CastAndGenres, TheDialogSelectsTheMoviesGenresAndGivesTheChosenOnesThatSt
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->ids, "4/7");
     EXPECT_EQ(choice->names, "Comedy, Drama");
+}
+
+TEST_F(CastAndGenres, NoneStandsAloneAmongTheChosenGenres) {
+    // A file not upgraded yet still has a "(none)" genre row: it is the one "(none)" entry.
+    connection.execute("INSERT INTO [Genre] ([Name]) VALUES ('(none)')");
+    ui.inDialog([&](QDialog& frmSetGenre) {
+        auto& list = child<QListWidget>(frmSetGenre, "lstGenre");
+        EXPECT_EQ(entries(list).count("(none)"), 1);
+        EXPECT_EQ(entries(list).first(), "(none)");
+        EXPECT_EQ(selectedEntries(list), QStringList{"Comedy"});
+        test::choose(list, "(none)");
+        EXPECT_EQ(selectedEntries(list), QStringList{"(none)"}) << "(none) drops the genres";
+        test::choose(list, "Drama");
+        test::choose(list, "Horror");
+        EXPECT_EQ(selectedEntries(list), QStringList({"Drama", "Horror"})) << "and a genre it";
+        test::choose(list, "Drama");
+        test::choose(list, "Horror");
+        EXPECT_EQ(selectedEntries(list), QStringList{"(none)"}) << "nothing else chosen";
+        test::choose(list, "Drama");
+        click(frmSetGenre, "cmdClear");
+        EXPECT_EQ(selectedEntries(list), QStringList{"(none)"});
+        test::choose(list, "Westerns");
+        test::choose(list, "(none)");
+        click(frmSetGenre, "cmdOK");
+        return frmSetGenre.result();
+    });
+    const auto choice = ui::lists::ChooseGenres(ui, connection, "4", nullptr);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->ids, "");
+    EXPECT_EQ(choice->names, "");
 }
 
 }  // namespace

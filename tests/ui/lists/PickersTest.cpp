@@ -1,4 +1,5 @@
 #include "db/Connection.h"
+#include "db/LookupLists.h"
 #include "db/LookupTable.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
@@ -39,28 +40,59 @@ protected:
 
 // Picking an actor already listed is tested through the main window, one already in the cast
 // with AddToCast.
-TEST_F(Pickers, ARefusedNewActorLeavesThePickerOpenAndTheCastAsItWas) {
+TEST_F(Pickers, ANewActorWhoExistsIsOfferedInsteadOfADeadEnd) {
     addActor([&](QDialog& picker) {
-        ui.inDialog([&](QDialog& frmActor) {
-            QTest::keyClicks(&child<QLineEdit>(frmActor, "txtName"), "CHER");
-            ui.acknowledge();
-            click(frmActor, "cmdSave");
-            click(frmActor, "cmdCancel");
-            return frmActor.result();
-        });
-        click(picker, "cmdAdd");
+        auto& lstData = child<QListWidget>(picker, "lstData");
+        auto addNew = [&](const char* typed, ui::Answer useIt) {
+            ui.inDialog([&, typed](QDialog& frmActor) {
+                QTest::keyClicks(&child<QLineEdit>(frmActor, "txtName"), typed);
+                click(frmActor, "cmdSave");
+                return frmActor.result();
+            });
+            ui.answer(useIt);
+            click(picker, "cmdAdd");
+        };
+        test::typeInto(child<QLineEdit>(picker, "txtFilter"), "cher");
+        addNew("keanu reeves", ui::Answer::No);
         EXPECT_TRUE(picker.isVisible());
-        EXPECT_EQ(picker.result(), QDialog::Rejected);
-        click(picker, "cmdClose");
+        EXPECT_NE(picker.result(), QDialog::Accepted);
+        EXPECT_EQ(lstData.currentItem()->text(), "Keanu Reeves") << "shown, the filter gone";
+        EXPECT_FALSE(lstData.currentItem()->isHidden());
+        EXPECT_EQ(picker.focusWidget(), &lstData);
+        addNew("KEANU REEVES", ui::Answer::Yes);
+        EXPECT_EQ(picker.result(), QDialog::Accepted);
         return picker.result();
     });
-    ASSERT_EQ(ui.exchanges().size(), 3u);
-    EXPECT_EQ(ui.exchanges()[2].title, "Information");
-    EXPECT_EQ(ui.exchanges()[2].text,
-              "Actor 'CHER' already exists.  Please enter a unique name to add.");
-    EXPECT_TRUE(changed) << "even a cancelled pick marks the movie changed";
-    EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher"}));
+    EXPECT_EQ(ui.exchanges().at(2).text, "'Keanu Reeves' is already in the list. Use it?");
+    EXPECT_EQ(ui.exchanges().size(), 5u) << "no dead-end message";
+    EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher", "Keanu Reeves"}));
     EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM [Actor]").toInt(), 184);
+}
+
+TEST_F(Pickers, TheFilterNarrowsTheActorsIgnoringCaseAndAccents) {
+    ASSERT_TRUE(db::AddLookupName(connection, LookupTable::Actor, "Amélie Poulain"));
+    addActor([&](QDialog& picker) {
+        auto& lstData = child<QListWidget>(picker, "lstData");
+        auto& filter = child<QLineEdit>(picker, "txtFilter");
+        auto shown = [&] {
+            QStringList names;
+            for (int row = 0; row < lstData.count(); ++row)
+                if (!lstData.item(row)->isHidden())
+                    names.append(lstData.item(row)->text());
+            return names;
+        };
+        test::typeInto(filter, "AMELIE");
+        EXPECT_EQ(shown(), QStringList{"Amélie Poulain"});
+        test::typeInto(filter, "no such actor");
+        EXPECT_TRUE(shown().isEmpty());
+        EXPECT_TRUE(lstData.selectedItems().isEmpty()) << "nothing hidden can be selected";
+        test::typeInto(filter, "poulain");
+        EXPECT_EQ(lstData.currentItem()->text(), "Amélie Poulain");
+        QTest::keyClick(&filter, Qt::Key_Return);
+        EXPECT_EQ(picker.result(), QDialog::Accepted);
+        return picker.result();
+    });
+    EXPECT_EQ(entries(lstActors), QStringList({"  kevin BACON ", "Cher", "Amélie Poulain"}));
 }
 
 TEST_F(Pickers, ANewActorIsStoredListedAndJoinsTheCast) {

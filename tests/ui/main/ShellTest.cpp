@@ -29,20 +29,25 @@ struct LeavingCommand {
 class LeavingAChangedMovie : public MainWindowTest,
                              public testing::WithParamInterface<LeavingCommand> {};
 
-TEST_P(LeavingAChangedMovie, SavesFirstAndStopsWhenTheSaveIsRefused) {
+// No and Cancel to the add-it question both keep the edits pending: the next try asks again.
+TEST_P(LeavingAChangedMovie, SavesFirstAndStopsWhenTheSaveIsRefusedOrCancelled) {
     const int alien = addMovie("Alien");
     addMovie("Brazil");
     openWindow();
     type("txtLabelNumber", "L-7");
     test::typeInto(*find<QComboBox>("cboLocation")->lineEdit(), "Nowhere");
-    ui.answer(ui::Answer::No);
-    GetParam().run(*this);
-    ASSERT_EQ(ui.exchanges().size(), 1u) << "nothing after the refused save";
-    EXPECT_EQ(ui.exchanges()[0].title, "Add Location?");
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_TRUE(window().AnyChanges());
-    EXPECT_EQ(shownTitle(), "Alien");
-    EXPECT_EQ(field("txtLabelNumber").text(), "L-7");
+    size_t asked = 0;
+    for (const ui::Answer answer : {ui::Answer::No, ui::Answer::Cancel, ui::Answer::Cancel}) {
+        ui.answer(answer);
+        GetParam().run(*this);
+        ASSERT_EQ(ui.exchanges().size(), ++asked) << "nothing after the stopped save";
+        EXPECT_EQ(ui.exchanges().back().title, "Add Location?");
+        EXPECT_TRUE(window().isVisible());
+        EXPECT_TRUE(window().AnyChanges());
+        EXPECT_TRUE(find<QPushButton>("cmdSaveChanges")->isEnabled());
+        EXPECT_EQ(shownTitle(), "Alien");
+        EXPECT_EQ(field("txtLabelNumber").text(), "L-7");
+    }
     EXPECT_EQ(listedTitles(), (QStringList{"Alien", "Brazil"}));
     EXPECT_EQ(db::ReadMovie(connection(), alien)->record.labelNumber, "");
 }
@@ -56,6 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
         LeavingCommand{"DeleteMovie", [](MainWindowTest& t) { t.click("cmdDeleteMovie"); }},
         LeavingCommand{"Open", [](MainWindowTest& t) { t.trigger("mnuFileOpen"); }},
         LeavingCommand{"Exit", [](MainWindowTest& t) { t.trigger("mnuFileExit"); }},
+        LeavingCommand{
+            "Esc",
+            [](MainWindowTest& t) { QTest::keyClick(t.window().windowHandle(), Qt::Key_Escape); }},
+        LeavingCommand{"SaveChanges", [](MainWindowTest& t) { t.click("cmdSaveChanges"); }},
         LeavingCommand{"CloseBox", [](MainWindowTest& t) { t.window().close(); }},
         LeavingCommand{"OtherRow", [](MainWindowTest& t) { t.clickRow(1); }}),
     [](const testing::TestParamInfo<LeavingCommand>& info) { return info.param.name; });

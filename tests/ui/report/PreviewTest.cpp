@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
@@ -64,27 +65,27 @@ protected:
 TEST_F(PreviewTest, PagesAreReachedByTheButtonsAndTheKeys) {
     ui::PreviewWindow& window = open(write(3));
     EXPECT_EQ(window.pageCount(), 3);
-    EXPECT_EQ(page(), "Page: 1");
+    EXPECT_EQ(page(), "Page 1 of 3");
     click(window.cmdNext);
-    EXPECT_EQ(page(), "Page: 2");
+    EXPECT_EQ(page(), "Page 2 of 3");
     click(window.cmdLast);
-    EXPECT_EQ(page(), "Page: 3");
+    EXPECT_EQ(page(), "Page 3 of 3");
     const qint64 drawn = window.pageImage().cacheKey();
     click(window.cmdNext);
     click(window.cmdLast);
     EXPECT_EQ(window.pageImage().cacheKey(), drawn) << "the last page is not drawn again";
     key(Qt::Key_PageUp);
-    EXPECT_EQ(page(), "Page: 2");
+    EXPECT_EQ(page(), "Page 2 of 3");
     key(Qt::Key_Home);
-    EXPECT_EQ(page(), "Page: 1");
+    EXPECT_EQ(page(), "Page 1 of 3");
     key(Qt::Key_End, Qt::AltModifier);
-    EXPECT_EQ(page(), "Page: 1") << "Alt with a key is left to the menus";
+    EXPECT_EQ(page(), "Page 1 of 3") << "Alt with a key is left to the menus";
     key(Qt::Key_End);
-    EXPECT_EQ(page(), "Page: 3");
+    EXPECT_EQ(page(), "Page 3 of 3");
     key(Qt::Key_PageDown);
     click(window.cmdPrev);
     click(window.cmdFirst);
-    EXPECT_EQ(page(), "Page: 1");
+    EXPECT_EQ(page(), "Page 1 of 3");
     const qint64 first = window.pageImage().cacheKey();
     click(window.cmdPrev);
     click(window.cmdFirst);
@@ -196,7 +197,37 @@ TEST_F(PreviewTest, ZoomKeysAndFitPage) {
     window.cboZoom->setCurrentIndex(window.cboZoom->findText(QStringLiteral("Fit page")));
     EXPECT_EQ(window.hscBar->maximum(), 0);
     EXPECT_EQ(window.vscBar->maximum(), 0);
-    EXPECT_EQ(page(), "Page: 1");
+    EXPECT_EQ(page(), "Page 1 of 1");
+}
+
+TEST_F(PreviewTest, ThePageSitsInTheMiddleAndEscClosesThePreview) {
+    ui::PreviewWindow& window = open(write(1));
+    const QString spoolFile = window.spoolFile();
+    EXPECT_EQ(window.cmdSave->text(), QString::fromUtf8("&Save report file\u2026"));
+    window.resize(1400, 1000);
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    ASSERT_DOUBLE_EQ(window.zoom(), 0.5);
+    const QImage view = window.picPPshow->grab().toImage();
+    const QRgb background = view.pixel(0, 0);
+    const int middle = view.height() / 2;
+    int left = -1;
+    int right = -1;
+    for (int x = 0; x < view.width(); ++x) {
+        if (view.pixel(x, middle) == background)
+            continue;
+        right = x;
+        if (left < 0)
+            left = x;
+    }
+    ASSERT_GT(left, 0) << "the page is narrower than the view";
+    EXPECT_NEAR(left, view.width() - 1 - right, 1);
+    EXPECT_EQ(view.pixel(view.width() / 2, 2), background) << "and lower than the view";
+
+    key(Qt::Key_Escape);
+    letClosedWindowsGo();
+    EXPECT_TRUE(preview.isNull());
+    EXPECT_FALSE(QFile::exists(spoolFile));
 }
 
 TEST_F(PreviewTest, ASavedCopyOrAPrintToFileNeverReplacesWhatIsNoFile) {

@@ -95,7 +95,8 @@ TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
     EXPECT_EQ(refills, 1);
     EXPECT_EQ(user.exchanges().back().title, "Import complete");
     EXPECT_EQ(user.exchanges().back().text,
-              "2 movies imported.\n\nLines skipped because they are too short to hold a movie: 1.");
+              "2 movies imported.\n\nLines skipped because they are too short to hold a movie: 1."
+              "\nLine 3: it is empty.");
     EXPECT_EQ(db::CountMovies(connection), 2);
     EXPECT_EQ(files.settings().value(settings::key::ImportFilename), movieFile);
 }
@@ -224,6 +225,59 @@ TEST_F(ImportDialogTest, ThePreviewTellsWhatTheImportDoesAndCancelWritesNothing)
               1);
     EXPECT_TRUE(user.exchanges().back().text.startsWith(
         "4 movies imported.\n\nLines skipped because they are too short to hold a movie: 1."));
+}
+
+// The lines passed over are named with their numbers and reasons, short ones too; a name that is
+// empty shows as "" rather than as a blank line that looks like nothing.
+TEST_F(ImportDialogTest, ThePreviewNamesThePassedOverLinesAndShowsAnEmptyNameAsQuotes) {
+    QByteArray noLocation = movieLine("Brazil");
+    noLocation.replace("\"Attic\"", "\"\"");
+    writeFile(movieFile, header + movieLine("Alien") + "short\r\n" + noLocation +
+                             movieLine(QString(101, u'y')));
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    QString details;
+    user.inDialog([&](QDialog& preview) {
+        details = test::child<QPlainTextEdit>(preview, "txtDetails").toPlainText();
+        test::click(preview, "cmdCancel");
+        return preview.result();
+    });
+    test::typeInto(dialog.filename(), movieFile);
+    dialog.show();
+    test::click(dialog, "cmdImport");
+    EXPECT_TRUE(details.contains("New storage locations: 2\n    Attic\n    \"\"\n"))
+        << details.toStdString();
+    EXPECT_TRUE(
+        details.contains("\nLine 3: it is too short to hold a movie.\nLine 5: the Title is "
+                         "longer than 100 characters."))
+        << details.toStdString();
+}
+
+// Between the preview and the import the file is written again by someone else: the import
+// writes nothing that was not previewed.
+TEST_F(ImportDialogTest, AFileChangedAfterThePreviewIsNotImported) {
+    addMovie("Alien");
+    writeFile(movieFile, header + movieLine("Brazil"));
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    confirmPreview([&](QDialog&) { writeFile(movieFile, header + movieLine("Unseen")); });
+    importShown(dialog);
+    EXPECT_EQ(user.exchanges().back().text,
+              "'" + movieFile +
+                  "' has changed since it was previewed. Nothing was imported; import it again "
+                  "to see what it holds now.");
+    EXPECT_EQ(db::CountMovies(connection), 1);
+    EXPECT_EQ(db::FindMovieByTitle(connection, "Unseen"), 0);
+    EXPECT_FALSE(QDir(files.folder() + "/Backups").exists() &&
+                 !QDir(files.folder() + "/Backups").isEmpty())
+        << "no backup is taken for an import that does not happen";
+    EXPECT_EQ(refills, 0);
+
+    // Previewed again, the new content goes in.
+    confirmPreview();
+    user.acknowledge();
+    test::click(dialog, "cmdImport");
+    EXPECT_NE(db::FindMovieByTitle(connection, "Unseen"), 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "CatalogueGenerator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,13 @@ int BenchMovieCount() {
     return ok && movies > 0 ? movies : 100000;
 }
 
+QString BenchDataFolder() {
+    const QString given = qEnvironmentVariable("TALLOWMERE_BENCH_DATA");
+    return given.isEmpty() ? QDir::tempPath() + QStringLiteral("/tallowmere-bench") : given;
+}
+
 QString SharedCatalogue() {
-    const QString folder = QStringLiteral(TALLOWMERE_BENCH_DATA);
+    const QString folder = BenchDataFolder();
     QDir().mkpath(folder);
     const QString path = QStringLiteral("%1/catalogue-%2.db").arg(folder).arg(BenchMovieCount());
     if (!QFileInfo::exists(path)) {
@@ -24,10 +30,14 @@ QString SharedCatalogue() {
                      qPrintable(path));
         GeneratorOptions options;
         options.movies = BenchMovieCount();
-        const QString building = path + QStringLiteral(".new");
+        // Built under a name of this process's own and renamed, so that benchmarks started
+        // side by side never read a half-made catalogue nor write into one another's.
+        const QString building =
+            QStringLiteral("%1.%2.new").arg(path).arg(QCoreApplication::applicationPid());
         QFile::remove(building);
         GenerateCatalogue(building, options);
-        QFile::rename(building, path);
+        if (!QFile::rename(building, path))
+            QFile::remove(building);  // another run finished it first
     }
     return path;
 }

@@ -17,7 +17,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KIB"));
-    bench::SharedCatalogue();  // generated before any timing starts
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -121,7 +121,8 @@ BENCHMARK(BM_StartupToTheVisibleFilledWindow)
 // it must not reset when its last client leaves, as each program run does.
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    bench::SharedCatalogue();  // generated before any timing starts
+    // First, as --help ends the program here: no server is left behind.
+    benchmark::Initialize(&argc, argv);
     QProcess server;
     display = qEnvironmentVariable("TALLOWMERE_BENCH_DISPLAY");
     if (display.isEmpty()) {
@@ -136,7 +137,6 @@ int main(int argc, char** argv) {
                !deadline.hasExpired())
             QThread::msleep(20);
     }
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (server.state() != QProcess::NotRunning) {

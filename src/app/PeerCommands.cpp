@@ -1,5 +1,6 @@
 #include "app/PeerCommands.h"
 
+#include "app/CatalogueDamage.h"
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
 #include "db/Backup.h"
@@ -77,6 +78,8 @@ int ImportFromPeer(const Invocation& invocation) {
                                "in the catalogue): %2.")
                     .arg(preview.added)
                     .arg(preview.updated));
+    if (!reading.lines.empty() && !SoundBeforeWriting(open.catalogue()))
+        return ExitFailure;
     if (db::CountMovies(open.connection()) > 0 && !reading.lines.empty())
         say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
     TerminalProgress progress;

@@ -115,8 +115,8 @@ DestinationFile::DestinationFile(const QString& path, const QString& cataloguePa
     file_ = std::make_unique<QSaveFile>(path);
 }
 
-bool DestinationFile::open() {
-    return stream_ || file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+bool DestinationFile::open(QIODeviceBase::OpenMode buffering) {
+    return stream_ || file_->open(QIODevice::WriteOnly | buffering);
 }
 
 DestinationFile::~DestinationFile() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODeviceBase>
 #include <QString>
 #include <memory>
 
@@ -24,9 +25,9 @@ public:
     DestinationFile(const DestinationFile&) = delete;
     DestinationFile& operator=(const DestinationFile&) = delete;
 
-    // Opens a regular file for writing; false says why in device().errorString(). A stream is
-    // open from the start.
-    bool open();
+    // Opens a regular file for writing, buffered unless told Unbuffered; false says
+    // why in device().errorString(). A stream is open, unbuffered, from the start.
+    bool open(QIODeviceBase::OpenMode buffering = QIODeviceBase::NotOpen);
     // Writes go here; a failed one says why in errorString().
     QFileDevice& device();
     bool isStream() const { return stream_ != nullptr; }

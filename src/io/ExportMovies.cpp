@@ -187,7 +187,7 @@ public:
     MovieFileWriter(const QString& path, const QString& cataloguePath)
         : path_(path), file_(path, cataloguePath) {
         buffer_.reserve(FlushSize + 64 * 1024);
-        if (!file_.open())
+        if (!file_.open(QIODevice::Unbuffered))
             throw writeError(path_, file_);
     }
 

@@ -2,6 +2,7 @@
 
 #include "io/Destination.h"
 #include "report/PageDrawer.h"
+#include "report/PdfDocument.h"
 #include "report/PrintingProgress.h"
 #include "report/ReportError.h"
 #include "report/SpoolReader.h"
@@ -9,7 +10,6 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace report {
 
@@ -29,6 +29,12 @@ QPageLayout PaperLayout(const SpoolHeader& header) {
 
 bool ReplayDocument(SpoolReader& reader, QPagedPaintDevice& device, QPainter& painter,
                     DrawingState& state, int copies, PrintingProgress* progress) {
+    return ReplayDocument(
+        reader, [&device] { device.newPage(); }, painter, state, copies, progress);
+}
+
+bool ReplayDocument(SpoolReader& reader, const std::function<void()>& newPage, QPainter& painter,
+                    DrawingState& state, int copies, PrintingProgress* progress) {
     const QString name = reader.header().reportName;
     if (progress) {
         progress->ShowProgress(QStringLiteral("Printing"), PageText(name, 1), false);
@@ -38,14 +44,14 @@ bool ReplayDocument(SpoolReader& reader, QPagedPaintDevice& device, QPainter& pa
     bool cancelled = progress && progress->cancelRequested();
     for (int copy = 1; copy <= copies && !cancelled; ++copy) {
         if (copy > 1)
-            device.newPage();
+            newPage();
         state = start;
         state.tabs.reset();
         PageDrawer drawer(painter, Surface::Paper, state);
         SpoolLines lines = reader.lines(1);
         int page = 1;
         while (drawer.drawPage(lines) == PageEnd::NewPage) {
-            device.newPage();
+            newPage();
             ++page;
             if (progress) {
                 progress->ShowPage(PageText(name, page));
@@ -74,20 +80,19 @@ bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
     if (!file.open())
         throw failure();
     const SpoolHeader header = reader.header();
-    QPdfWriter pdf(&file.device());
-    pdf.setPageLayout(PaperLayout(header));
-    pdf.setTitle(header.reportName);
-    pdf.setCreator(QStringLiteral("Tallowmere Movie Database"));
+    pdf::Document pdf(file.device(), PaperLayout(header), header.reportName,
+                      QStringLiteral("Tallowmere Movie Database"));
     QPainter painter;
     if (!painter.begin(&pdf))
         throw failure();
-    const bool finished = ReplayDocument(reader, pdf, painter, state, 1, progress);
+    const bool finished = ReplayDocument(
+        reader, [&pdf] { pdf.newPage(); }, painter, state, 1, progress);
     painter.end();
     if (!finished) {
         file.cancel();
         return false;
     }
-    if (!file.commit())
+    if (!pdf.finish() || !file.commit())
         throw failure();
     return true;
 }

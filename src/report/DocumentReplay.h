@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <functional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -23,9 +24,13 @@ QPageLayout PaperLayout(const SpoolHeader& header);
 // discards the document.
 bool ReplayDocument(SpoolReader& reader, QPagedPaintDevice& device, QPainter& painter,
                     DrawingState& state, int copies, PrintingProgress* progress);
+// The same on any device, which newPage turns to a fresh sheet.
+bool ReplayDocument(SpoolReader& reader, const std::function<void()>& newPage, QPainter& painter,
+                    DrawingState& state, int copies, PrintingProgress* progress);
 
-// The whole report as a PDF file. False when Cancel stopped it; then, as after a failure
-// (thrown as ReportError), no file is left and a file of that name is kept as it was.
+// The whole report as a PDF file, drawn by the same replay, written page by page as it goes.
+// False when Cancel stopped it; then, as after a failure (thrown as ReportError), no file is
+// left and a file of that name is kept as it was.
 bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
               PrintingProgress* progress = nullptr);
 

@@ -1,6 +1,7 @@
 #include "report/PageDrawer.h"
 
 #include "report/PageGeometry.h"
+#include "report/PdfDocument.h"
 #include "report/SpoolFormat.h"
 #include "report/SpoolReader.h"
 
@@ -187,11 +188,16 @@ void PageDrawer::applyFont() {
     font.size = printerSize_;
     deviceFont_ = font.toQFont();
     painter_.setFont(deviceFont_);
+    ascent_ = QFontMetricsF(deviceFont_, painter_.device()).ascent();
 }
 
 double PageDrawer::textWidth(const QString& text) {
     if (surface_ == Surface::Screen)
         return screen_.width(text);
+    // A PDF file knows the widths it sets its text at.
+    if (pdf::Document* pdf = pdf::Document::of(painter_))
+        if (const double width = pdf->textWidth(text, deviceFont_); width >= 0)
+            return DeviceToTwips(width, dpi_);
     return DeviceToTwips(QFontMetricsF(deviceFont_, painter_.device()).horizontalAdvance(text),
                          dpi_);
 }
@@ -214,9 +220,14 @@ void PageDrawer::drawText(const QString& text, int tab) {
     // A text below the page cannot be seen; a damaged file may hold thousands of them.
     if (text.isEmpty() || y_ > pageHeight_)
         return;
-    const QFontMetricsF metrics(deviceFont_, painter_.device());
+    const QPointF baseline(toDevice(left), toDevice(y_) + ascent_);
+    // A PDF file takes the text as it is: nothing is laid out that needs no laying out.
+    if (pdf::Document* pdf = pdf::Document::of(painter_)) {
+        pdf->drawText(painter_.transform().map(baseline), text, deviceFont_, state_.colour);
+        return;
+    }
     painter_.setPen(state_.colour);
-    painter_.drawText(QPointF(toDevice(left), toDevice(y_) + metrics.ascent()), text);
+    painter_.drawText(baseline, text);
 }
 
 void PageDrawer::drawBox(double x1, double y1, double x2, double y2, double width) {

@@ -59,6 +59,7 @@ private:
     double pageHeight_;  // twips
     ScreenMetrics screen_;
     QFont deviceFont_;
+    double ascent_ = 0;  // of the device font, device units
     double printerSize_ = 0;
     int printerLineHeight_ = 0;  // paper: the height of "X" in the printer's font
     int extraLineHeight_ = 0;    // paper: how much higher a line is on the screen

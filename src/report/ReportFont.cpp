@@ -6,16 +6,10 @@
 
 namespace report {
 
-namespace {
-
-// Letters whose width does not depend on their neighbours once kerning is off: Latin, Greek,
-// Cyrillic, general punctuation and currency signs, without combining marks and controls.
-bool standsAlone(char16_t letter) {
+bool StandsAlone(char32_t letter) {
     return (letter >= 0x20 && letter < 0x300) || (letter >= 0x370 && letter < 0x530) ||
            (letter >= 0x2000 && letter < 0x2070) || (letter >= 0x20A0 && letter < 0x20D0);
 }
-
-}  // namespace
 
 QFont SpoolFont::toQFont() const {
     QFont font(name);
@@ -45,7 +39,7 @@ void ScreenMetrics::setFont(const SpoolFont& font) {
 }
 
 double ScreenMetrics::letterWidth(QChar letter) {
-    if (!standsAlone(letter.unicode()))
+    if (!StandsAlone(letter.unicode()))
         return -1;
     if (const auto found = currentWidths_->constFind(letter.unicode());
         found != currentWidths_->constEnd())

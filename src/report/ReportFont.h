@@ -59,6 +59,10 @@ private:
     QHash<char16_t, double>* currentWidths_ = nullptr;
 };
 
+// Letters whose width does not depend on their neighbours once kerning is off: Latin, Greek,
+// Cyrillic, general punctuation and currency signs, without combining marks and controls.
+bool StandsAlone(char32_t letter);
+
 // Twips from a length on a device of that many dots per inch, and back.
 inline double DeviceToTwips(double length, double dpi) {
     return length * 1440.0 / dpi;

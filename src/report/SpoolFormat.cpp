@@ -4,6 +4,7 @@
 #include <QString>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace report::spool {
 
@@ -12,7 +13,31 @@ QByteArray NumberText(double value) {
     return QByteArray::number(value + 0.0, 'f', QLocale::FloatingPointShortest);
 }
 
+namespace {
+
+// A whole number of a few digits, as most of a spool file's numbers are (tabs, styles).
+std::optional<double> plainWholeNumber(QStringView text) {
+    const bool negative = text.startsWith(u'-');
+    const QStringView digits = negative ? text.sliced(1) : text;
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+        value = value * 10 + (digit.unicode() - u'0');
+    }
+    return negative ? -double(value) : double(value);
+}
+
+}  // namespace
+
 double ReadNumber(QStringView line, bool* ok) {
+    if (const std::optional<double> whole = plainWholeNumber(line.trimmed())) {
+        if (ok)
+            *ok = true;
+        return *whole;
+    }
     QString text = line.trimmed().toString();
     text.replace(u',', u'.');
     bool read = false;

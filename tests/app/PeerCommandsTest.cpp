@@ -37,14 +37,15 @@ protected:
     }
     // One column of every movie, in movie number order, read with the stock library.
     QStringList column(const char* name) {
+        return rows(QByteArray("SELECT [") + name + "] FROM [Movie] ORDER BY [MovieId]");
+    }
+    QStringList rows(const QByteArray& sql) {
         sqlite3* file = nullptr;
         QStringList values;
         const QString path = home.filePath("data/KIB/KIB.db");
         if (sqlite3_open_v2(path.toUtf8().constData(), &file, SQLITE_OPEN_READONLY, nullptr) ==
             SQLITE_OK) {
             sqlite3_stmt* statement = nullptr;
-            const QByteArray sql =
-                QByteArray("SELECT [") + name + "] FROM [Movie] ORDER BY [MovieId]";
             if (sqlite3_prepare_v2(file, sql.constData(), -1, &statement, nullptr) == SQLITE_OK)
                 while (sqlite3_step(statement) == SQLITE_ROW)
                     values.append(QString::fromUtf8(
@@ -93,6 +94,7 @@ TEST_F(PeerCommands, EachFormatComesInAndWhatCouldNotIsNamed) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.errors.contains("not a GCstar collection")) << refused.errors.toStdString();
     EXPECT_EQ(column("Title").size(), 5);
+    EXPECT_EQ(rows("PRAGMA integrity_check"), QStringList{"ok"});
 }
 
 TEST_F(PeerCommands, ACsvFileFollowsTheMappingKeptForItsHeader) {

@@ -170,6 +170,13 @@ TEST_F(SafeWrites, AnImportThatCannotGoAheadWritesNoBackupAndNeverWaitsOnAPipe) 
         EXPECT_EQ(backupFiles(), QStringList{"KIB-20010101-000000.db"}) << wrong.toStdString();
     }
     EXPECT_TRUE(run({"import", path("pipe")}, 20000).errors.contains("is a pipe, not a file"));
+    for (const QString& wrong : {path("pipe"), QStringLiteral("/dev/zero")}) {
+        const Outcome refused = run({"import", "--from", "csv", wrong}, 20000);
+        ASSERT_TRUE(refused.finished) << wrong.toStdString() << " was waited on";
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_TRUE(refused.errors.contains("not a file")) << refused.errors.toStdString();
+    }
+    EXPECT_EQ(backupFiles(), QStringList{"KIB-20010101-000000.db"});
 }
 
 TEST_F(SafeWrites, LeftoversOfKilledBackupsAndReportsGoOnlyWhenNoOtherCopyRuns) {

@@ -93,6 +93,26 @@ TEST(StoredDates, EmptyDateAndDatesBefore1900ReadAsNoDate) {
     EXPECT_EQ(db::SlashDateText(QDateTime()), QString());
 }
 
+// Stored dates are read by hand in their stored form: they read as Qt's own parser reads them,
+// impossible days and times, short and other forms included.
+TEST(StoredDates, ReadAsTheGeneralParserReadsThem) {
+    const QStringList texts = {
+        "2004-03-15 08:05:01",      "2023-02-30 10:00:00", "2023-02-28 24:00:00",
+        "2023-02-28 23:59:60",      "2023-2-28 10:00:00",  "2023-02-28",
+        " 2023-02-28 10:00:00 ",    "2023-02-28T10:11:12", "2023-02-28 10:11",
+        "9999-12-31 23:59:59",      "0000-01-01 00:00:00", "abcd-ef-gh ij:kl:mn",
+        "2023-02-28 10:11:12 extra"};
+    for (const QString& text : texts) {
+        const QString trimmed = text.trimmed();
+        const QDate day = QDate::fromString(trimmed.left(10), QStringLiteral("yyyy-MM-dd"));
+        const QTime time = QTime::fromString(trimmed.mid(11, 8), QStringLiteral("HH:mm:ss"));
+        const QDateTime general = db::CatalogueDateTime(day, time);
+        const QDateTime expected =
+            general.isValid() && general.date().year() >= 1900 ? general : QDateTime();
+        EXPECT_EQ(db::DateFromStored(text), expected) << qPrintable(text);
+    }
+}
+
 TEST(CurrencyValues, AreExactAndWrittenBare) {
     EXPECT_EQ(db::Currency::fromDouble(12.5).toPlainText(), QStringLiteral("12.5"));
     EXPECT_EQ(db::Currency::fromDouble(14.99).toPlainText(), QStringLiteral("14.99"));

@@ -251,6 +251,7 @@ TEST_F(PeerImport, FilesOfOtherKindsAndCraftedFilesAreRefusedWithAReason) {
         {"a member whose headers lie, under the limit",
          [] { io::ReadZipMember(peerFile("lying-size.tc"), "tellico.xml"); }, "is damaged"},
         {"a folder", [] { io::ReadPeerBytes(TALLOWMERE_PEER_FILES); }, "is a folder"},
+        {"a device that never ends", [] { io::ReadPeerBytes("/dev/zero"); }, "not a file"},
     };
     for (const Case& each : cases) {
         try {

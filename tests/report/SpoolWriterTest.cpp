@@ -172,6 +172,15 @@ TEST_F(SpoolWriterTest, NumbersAreWrittenWithAPointAndReadWithEither) {
     }
     report::spool::ReadNumber(QStringLiteral("abc"), &ok);
     EXPECT_FALSE(ok);
+    // Whole numbers, which most lines hold, read as the general reading reads them.
+    for (const char* text : {"7", "-12", " 3 ", "007", "-0", "1234567890", "12a", "-", "+4", ""}) {
+        bool general = false;
+        const double expected =
+            QLocale::c().toDouble(QString::fromLatin1(text).trimmed(), &general);
+        EXPECT_EQ(report::spool::ReadNumber(QString::fromLatin1(text), &ok), general ? expected : 0)
+            << text;
+        EXPECT_EQ(ok, general) << text;
+    }
 }
 
 TEST_F(SpoolWriterTest, AProtectedFileReadsBackWithItsPasswordWhateverTheBytes) {

@@ -1,5 +1,6 @@
 #include "io/peers/PeerFile.h"
 
+#include "io/Destination.h"
 #include "io/MovieFileError.h"
 #include "io/peers/ZipArchive.h"
 
@@ -50,11 +51,13 @@ std::optional<PeerFormat> GuessPeerFormat(const QString& path, const QByteArray&
 }
 
 QByteArray ReadPeerBytes(const QString& path) {
+    // A pipe or a device would be read without end.
+    RequireRegularFile(path);
     const QFileInfo info(path);
-    if (info.isDir())
-        throw FileError(QStringLiteral("'%1' is a folder, not a file.").arg(path));
     if (!info.exists())
         throw FileError(QStringLiteral("'%1' does not exist.").arg(path));
+    // Before opening: a pipe would keep the import waiting, a device would never end.
+    RequireRegularFile(path);
     if (info.size() > ZipUnpackLimit)
         throw FileError(QStringLiteral("'%1' is larger than %2 MB, more than any collection "
                                        "needs: it is not read.")

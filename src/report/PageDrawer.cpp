@@ -107,9 +107,15 @@ bool isCommand(const QByteArray& line) {
     return commands().contains(line);
 }
 
+// A picture of a "/PICTURE" command: decoded, and as it was encoded when it is a JPEG.
+struct SpoolPicture {
+    QImage image;
+    QByteArray jpeg;
+};
+
 // The data lines of a "/PICTURE" command, decoded; a null image when they hold no picture. A
 // command word among them means the data was cut short: it is given back to be carried out.
-QImage readPicture(SpoolLines& lines, int count) {
+SpoolPicture readPicture(SpoolLines& lines, int count) {
     QByteArray data;
     QByteArray line;
     for (int i = 0; i < count && lines.next(line); ++i) {
@@ -119,8 +125,7 @@ QImage readPicture(SpoolLines& lines, int count) {
         }
         data += line;
     }
-    const auto decoded =
-        QByteArray::fromBase64Encoding(data, QByteArray::AbortOnBase64DecodingErrors);
+    auto decoded = QByteArray::fromBase64Encoding(data, QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return {};
     QBuffer buffer;
@@ -131,7 +136,11 @@ QImage readPicture(SpoolLines& lines, int count) {
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
         return {};
-    return reader.read();
+    const bool jpeg = reader.format() == "jpeg";
+    SpoolPicture picture{reader.read(), {}};
+    if (jpeg && !picture.image.isNull())
+        picture.jpeg = std::move(*decoded);
+    return picture;
 }
 
 }  // namespace
@@ -394,16 +403,22 @@ bool PageDrawer::carryOut(const QByteArray& line, SpoolLines& lines, PageEnd& en
             const auto [x, y, width, height, count] = values;
             // A damaged count reads no data lines: they are skipped as lines of no command.
             const bool countOk = sound && count > 0 && count <= spool::MaxPictureLines;
-            const QImage picture = countOk ? readPicture(lines, count) : QImage();
-            if (skip || picture.isNull() || width <= 0 || height <= 0 || width > MaxPictureTwips ||
-                height > MaxPictureTwips || std::abs(x) > MaxPictureTwips * 2 ||
-                std::abs(y) > MaxPictureTwips)
+            const SpoolPicture picture = countOk ? readPicture(lines, count) : SpoolPicture();
+            if (skip || picture.image.isNull() || width <= 0 || height <= 0 ||
+                width > MaxPictureTwips || height > MaxPictureTwips ||
+                std::abs(x) > MaxPictureTwips * 2 || std::abs(y) > MaxPictureTwips)
+                break;
+            const QRectF target(toDevice(x + offset()), toDevice(y_ + y), toDevice(width),
+                                toDevice(height));
+            // A PDF file takes a JPEG as it is, a tenth of its pixels' size.
+            if (pdf::Document* pdf = pdf::Document::of(painter_);
+                pdf && !picture.jpeg.isEmpty() &&
+                pdf->drawJpeg(painter_.transform().mapRect(target), picture.jpeg,
+                              picture.image.size()))
                 break;
             painter_.save();
             painter_.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter_.drawImage(
-                QRectF(toDevice(x + offset()), toDevice(y_ + y), toDevice(width), toDevice(height)),
-                picture);
+            painter_.drawImage(target, picture.image);
             painter_.restore();
             break;
         }

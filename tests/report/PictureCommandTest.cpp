@@ -177,6 +177,7 @@ TEST(DetailedReportCovers, EachCoverIsPrintedBesideItsBlockAndEmbeddedInThePdf) 
     const QStringList listed =
         QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(listed.size() - 2, 2) << listed.join('\n').toStdString();  // two heading lines
+    EXPECT_EQ(listed.filter(" jpeg ").size(), 2) << "the thumbnails go in as the JPEGs they are";
     // Raster check: the cover's blue band crosses its box at the page's right.
     const QImage paper = test::PdfPageImage(pdf, 1);
     EXPECT_GT(test::DarkPixels(paper, QRect(670, 60, 70, 100)), 200);

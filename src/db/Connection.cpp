@@ -3,6 +3,7 @@
 #include "db/DatabaseError.h"
 #include "db/EngineWords.h"
 #include "db/ReadOnlyOpening.h"
+#include "db/ReadingOrder.h"
 #include "db/UnicodeCase.h"
 
 #include <sqlite3.h>
@@ -81,6 +82,7 @@ std::unique_ptr<Connection> Connection::openAs(const QString& path, const QStrin
             fail(error, QStringLiteral("open ") + path);
         }
         handle = InstallUnicodeCase(database);
+        InstallReadingOrder(static_cast<sqlite3*>(handle));
     }
     return std::unique_ptr<Connection>(new Connection(path, name, handle));
 }

@@ -2,8 +2,10 @@
 
 #include "db/Connection.h"
 #include "db/DatabaseError.h"
+#include "db/ReadingOrder.h"
 #include "db/Transaction.h"
 
+#include <QCollator>
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -110,16 +112,21 @@ std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection) {
         if (!key.isEmpty())
             byKey[key].push_back({row.integer(0), title});
     });
+    // Groups in the reading order of their keys, the titles in each in reading order; equal
+    // titles in movie number order.
+    const QCollator& reading = ReadingCollator();
     std::vector<std::pair<QString, DuplicateGroup>> found;
     for (auto each = byKey.begin(); each != byKey.end(); ++each)
         if (each.value().size() > 1)
             found.emplace_back(each.key(), std::move(each.value()));
-    std::sort(found.begin(), found.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(found.begin(), found.end(), [&](const auto& a, const auto& b) {
+        const int byKey = reading.compare(a.first, b.first);
+        return byKey != 0 ? byKey < 0 : a.first < b.first;
+    });
     std::vector<DuplicateGroup> groups;
     for (auto& [key, group] : found) {
-        std::sort(group.begin(), group.end(), [](const auto& a, const auto& b) {
-            return a.title.compare(b.title, Qt::CaseInsensitive) < 0;
+        std::stable_sort(group.begin(), group.end(), [&](const auto& a, const auto& b) {
+            return reading.compare(a.title, b.title) < 0;
         });
         groups.push_back(std::move(group));
     }

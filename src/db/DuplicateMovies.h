@@ -20,8 +20,9 @@ struct DuplicateMovie {
 };
 using DuplicateGroup = std::vector<DuplicateMovie>;
 
-// The groups of two or more movies whose titles share a match key, in key order; each group in
-// title order. A title whose key is empty is in no group.
+// The groups of two or more movies whose titles share a match key, in the reading order of the
+// keys; each group in the reading order of its titles (db/ReadingOrder.h). A title whose key is
+// empty is in no group.
 std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection);
 
 // Makes one movie of two: the kept movie keeps all its fields and gains the other's genres and

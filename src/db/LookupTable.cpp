@@ -33,7 +33,7 @@ QString NameMatch() {
 }
 
 QString NameOrder(LookupTable table) {
-    return QStringLiteral(" ORDER BY [Name] COLLATE UNICODE_NOCASE, [%1]").arg(IdColumnName(table));
+    return QStringLiteral(" ORDER BY [Name] COLLATE READING_ORDER, [%1]").arg(IdColumnName(table));
 }
 
 namespace {

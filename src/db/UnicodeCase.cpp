@@ -139,7 +139,50 @@ const std::array<char16_t, 0x100>& latin1Folds() {
     return folds;
 }
 
+// The finding fold of a text that may hold anything: folded, decomposed, marks dropped.
+QString findingFoldOf(const QString& text) {
+    // Qt folds one letter to one: the sharp s is spelt out here, as the full fold does.
+    const QString decomposed = text.toCaseFolded()
+                                   .normalized(QString::NormalizationForm_KD)
+                                   .toCaseFolded()
+                                   .replace(QChar(0xDF), QLatin1String("ss"));
+    QString result;
+    result.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing && c.category() != QChar::Mark_Enclosing &&
+            c.category() != QChar::Mark_SpacingCombining)
+            result.append(c);
+    return result;
+}
+
+// The finding folds of the first 256 characters: the filter folds every text of every movie
+// when it builds its index, and nearly all of them are Latin-1.
+const std::array<QString, 0x100>& latin1FindingFolds() {
+    static const std::array<QString, 0x100> folds = [] {
+        std::array<QString, 0x100> table;
+        for (char16_t each = 0; each < 0x100; ++each)
+            table[each] = findingFoldOf(QString(QChar(each)));
+        return table;
+    }();
+    return folds;
+}
+
 }  // namespace
+
+QString FindingFold(const QString& text) {
+    const std::array<QString, 0x100>& folds = latin1FindingFolds();
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x100)
+            return findingFoldOf(text);
+        if (c.unicode() < 0x80 && (c.unicode() < 'A' || c.unicode() > 'Z'))
+            folded.append(c);
+        else
+            folded.append(folds[c.unicode()]);
+    }
+    return folded;
+}
 
 char16_t CaseFoldLatin1(char16_t c) {
     return latin1Folds()[c];

@@ -20,6 +20,11 @@ QString CaseFold(const QString& text);
 // The same for one character below U+0100 (which may fold to one above it: µ to μ).
 char16_t CaseFoldLatin1(char16_t c);
 
+// The text as the filter line compares it: letter case and accents removed ("Amélie" and
+// "AMELIE" both give "amelie", "Niño" gives "nino"), compatibility forms spelt out ("ﬁ" gives
+// "fi"). For finding only: titles and names stay apart by their accents everywhere else.
+QString FindingFold(const QString& text);
+
 // Exposed for tests: the collation and the LIKE match on UTF-8 text.
 int CompareIgnoringCase(const char* a, int aLength, const char* b, int bLength);
 bool LikeIgnoringCase(const char* pattern, const char* text, char32_t escape);

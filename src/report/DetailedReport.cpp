@@ -18,7 +18,7 @@ namespace {
 const QString CastQuery = QStringLiteral(
     "SELECT DISTINCT ma.[MovieId], a.[Name] AS [ActorName] FROM [MovieActor] AS ma "
     "INNER JOIN [Actor] AS a ON ma.[ActorId] = a.[ActorId] ORDER BY ma.[MovieId], a.[Name] COLLATE "
-    "UNICODE_NOCASE");
+    "READING_ORDER");
 
 // The cover's box, twips: about an inch, its right edge just inside the heading's rule.
 constexpr int CoverSide = 1440;
@@ -53,7 +53,7 @@ void clsReportDetailed::PrintReport() {
     readCasts();
     const QList<int> withPictures = db::MoviesWithPictures(connection_);
     withPictures_ = QSet<int>(withPictures.begin(), withPictures.end());
-    MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE UNICODE_NOCASE"));
+    MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE READING_ORDER"));
     if (!rows.next()) {
         writer_.NewLine();
         writer_.PrintWholeText(QStringLiteral("No movies found."), 1);

@@ -29,20 +29,20 @@ struct GroupTerms {
 // Names, titles and labels in the order the program shows them everywhere: letter case ignored
 // for every letter.
 const QString ByLocation =
-    QStringLiteral(" ORDER BY l.[Name] COLLATE UNICODE_NOCASE, m.[Title] COLLATE UNICODE_NOCASE");
+    QStringLiteral(" ORDER BY l.[Name] COLLATE READING_ORDER, m.[Title] COLLATE READING_ORDER");
 const QString ByLabel = QStringLiteral(
-    " ORDER BY m.[LabelNumber] COLLATE UNICODE_NOCASE, m.[Title] COLLATE UNICODE_NOCASE");
+    " ORDER BY m.[LabelNumber] COLLATE UNICODE_NOCASE, m.[Title] COLLATE READING_ORDER");
 
 // The id after the name keeps a group whole where two ratings share a name.
 const GroupTerms& termsOf(ListingGroup group) {
     static const GroupTerms rating{
         "Movie Listing by Rating", "Rating: ",
-        " WHERE m.[RatingId] IN (%1) ORDER BY r.[Name] COLLATE UNICODE_NOCASE, r.[RatingId], "
-        "m.[Title] COLLATE UNICODE_NOCASE"};
+        " WHERE m.[RatingId] IN (%1) ORDER BY r.[Name] COLLATE READING_ORDER, r.[RatingId], "
+        "m.[Title] COLLATE READING_ORDER"};
     static const GroupTerms media{
         "Movie Listing by Media", "Media: ",
-        " WHERE m.[MediaId] IN (%1) ORDER BY mm.[Name] COLLATE UNICODE_NOCASE, mm.[MediaId], "
-        "m.[Title] COLLATE UNICODE_NOCASE"};
+        " WHERE m.[MediaId] IN (%1) ORDER BY mm.[Name] COLLATE READING_ORDER, mm.[MediaId], "
+        "m.[Title] COLLATE READING_ORDER"};
     return group == ListingGroup::Rating ? rating : media;
 }
 

@@ -19,16 +19,16 @@ constexpr Alignment R = Alignment::Right;
 
 const QString CostQuery = QStringLiteral(
     "SELECT [Title], [AcquireDate], [LabelNumber], [Cost] FROM [Movie] "
-    "WHERE [Cost] IS NOT NULL AND [Cost] <> 0 ORDER BY [Title] COLLATE UNICODE_NOCASE");
+    "WHERE [Cost] IS NOT NULL AND [Cost] <> 0 ORDER BY [Title] COLLATE READING_ORDER");
 const QString LentQuery = QStringLiteral(
     "SELECT m.[Title], m.[LentTo], m.[LentDate] FROM [Movie] AS m "
     "WHERE [LentTo] IS NOT NULL OR [LentDate] IS NOT NULL ORDER BY m.[Title] COLLATE "
-    "UNICODE_NOCASE");
+    "READING_ORDER");
 // Locations are grouped by their exact names: the second key keeps names that differ only in
 // letter case apart, so that each forms one group.
 const QString InventoryEnding = QStringLiteral(
-    " ORDER BY l.[Name] COLLATE UNICODE_NOCASE, l.[Name] COLLATE BINARY, "
-    "m.[Title] COLLATE UNICODE_NOCASE");
+    " ORDER BY l.[Name] COLLATE READING_ORDER, l.[Name] COLLATE BINARY, "
+    "m.[Title] COLLATE READING_ORDER");
 
 // The sum of the costs, exact; an amount beyond what the currency type holds ends it, and the
 // total is then said in words rather than wrapped round.

@@ -276,8 +276,8 @@ TEST_F(Desktop, AClickShowsTheMovieAndASignalKeepsItsEdits) {
     writeThreeMovies(home_);
     auto program = start();
     // Below the first row (Alien, shown at start), on the second or third whatever the font,
-    // under the menu bar, the toolbar and the list's header.
-    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "120", "click", "1"}));
+    // under the menu bar, the toolbar, the filter line and the list's header.
+    ASSERT_TRUE(xdotool({"mousemove", "--sync", "100", "150", "click", "1"}));
     ASSERT_TRUE(xdotool({"key", "--delay", "50", "Tab"}));  // into the title, all of it selected
     ASSERT_TRUE(xdotool({"type", "--delay", "30", "Renamed"}));
     QThread::msleep(300);

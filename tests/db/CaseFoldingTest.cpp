@@ -76,8 +76,8 @@ TEST_F(CaseFolding, TheStockToolFindsEveryIndexInOrderAfterTheProgramWrote) {
     QStringList ordered = db::LookupNames(first, LookupTable::Actor);
     ordered.removeIf([](const QString& name) { return !Names.contains(name); });
     EXPECT_EQ(ordered,
-              (QStringList{"Zorro", "ångström", "éclair", "Émile", "Ñandú", "Øresund", "Über"}))
-        << "ordered ignoring the case of every letter";
+              (QStringList{"ångström", "éclair", "Émile", "Ñandú", "Øresund", "Über", "Zorro"}))
+        << "accented letters among their base letters, case ignored";
     files.catalogue().close();
     EXPECT_EQ(test::StockSqlite(path, "PRAGMA integrity_check"), "ok");
 }

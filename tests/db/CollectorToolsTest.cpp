@@ -55,7 +55,7 @@ TEST_F(CollectorTools, DuplicatesAreTitlesAlikeButForCaseAccentsPunctuationAndAr
         groups.push_back(titles);
     }
     EXPECT_EQ(groups,
-              (std::vector<QStringList>{{"AMELIE!", "Amélie"},
+              (std::vector<QStringList>{{"Amélie", "AMELIE!"},  // in reading order
                                         {"Der Himmel über Berlin", "Himmel uber Berlin, Der"},
                                         {"MATRIX", "Matrix, The", "The Matrix"}}));
 }

@@ -6,6 +6,7 @@
 #include "report/RunReport.h"
 #include "report/SummaryReports.h"
 #include "support/QtPrinting.h"
+#include "support/ReadingOrderCases.h"
 #include "support/ScriptedReport.h"
 #include "support/TestCatalogue.h"
 
@@ -280,5 +281,20 @@ TEST_F(ReportsTest, TheLentReportListsANameOrADateButNotBlanksAndTheEmptyDate) {
     report::clsReportLent nothing(writer, connection());
     EXPECT_EQ(afterHeading(body(nothing)), QStringList{CR} + T({{"No movies are lent out.", 1}}));
 }
+
+class ReportReadingOrder : public ReportsTest,
+                           public testing::WithParamInterface<test::ReadingOrderCase> {};
+
+TEST_P(ReportReadingOrder, TitlesAreListedAsTheLanguageReadsThem) {
+    test::ReadingLocale language(GetParam().locale);
+    for (const QString& title : test::NamesToOrder)
+        add(title, [this](db::MovieRecord& movie) { movie.locationId = Shelf; });
+    report::clsReportList list(writer, connection());
+    QStringList titles = body(list);
+    titles.removeIf([](const QString& line) { return !test::NamesToOrder.contains(line); });
+    EXPECT_EQ(titles, GetParam().order);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ReportReadingOrder, testing::ValuesIn(test::ReadingOrderCases));
 
 }  // namespace

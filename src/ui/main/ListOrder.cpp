@@ -1,6 +1,9 @@
 #include "ui/main/ListOrder.h"
 
+#include "db/ReadingOrder.h"
 #include "db/UnicodeCase.h"
+
+#include <QCollator>
 
 #include <algorithm>
 #include <cstring>
@@ -35,6 +38,13 @@ void FoldedKeys::append(const QString& text) {
     }
     bytes_.resize(out - bytes_.constData());
     ends_.push_back(bytes_.size());
+}
+
+bool FoldedKeys::appendPlaces(const QString& text, const db::PlainPlaces& places) {
+    if (!db::AppendPlainKey(bytes_, text, places))
+        return false;
+    ends_.push_back(bytes_.size());
+    return true;
 }
 
 QByteArrayView FoldedKeys::key(size_t index) const {
@@ -92,6 +102,93 @@ std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order) 
         if (order)
             (*order)[i] = entries[i].index;
     }
+    return ranks;
+}
+
+void ReadingKeys::append(const QString& text) {
+    keys_.push_back(db::ReadingKey(text));
+}
+
+std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order) {
+    std::vector<size_t> sorted(keys.size());
+    std::iota(sorted.begin(), sorted.end(), size_t(0));
+    std::sort(sorted.begin(), sorted.end(), [&](size_t a, size_t b) {
+        const int byKey = keys.compare(a, b);
+        return byKey != 0 ? byKey < 0 : a < b;
+    });
+    std::vector<int> ranks(keys.size());
+    int rank = 0;
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        if (i > 0 && keys.compare(sorted[i - 1], sorted[i]) != 0)
+            ++rank;
+        ranks[sorted[i]] = rank;
+    }
+    if (order)
+        *order = std::move(sorted);
+    return ranks;
+}
+
+std::vector<int> ReadingRanks(size_t count, const std::function<const QString&(size_t)>& textOf,
+                              std::vector<size_t>* order) {
+    const db::PlainPlaces* places = db::PlainReadingPlaces();
+    std::vector<size_t> plain;  // the texts put in order by places, and the others
+    std::vector<size_t> other;
+    FoldedKeys plainKeys;
+    ReadingKeys otherKeys;
+    plainKeys.reserve(places ? count : 0, places ? qsizetype(count) * 24 : 0);
+    for (size_t i = 0; i < count; ++i) {
+        if (places && plainKeys.appendPlaces(textOf(i), *places)) {
+            plain.push_back(i);
+        } else {
+            other.push_back(i);
+            otherKeys.append(textOf(i));
+        }
+    }
+    std::vector<size_t> plainOrder;
+    std::vector<size_t> otherOrder;
+    const std::vector<int> plainRanks = DenseRanks(plainKeys, &plainOrder);
+    const std::vector<int> otherRanks = DenseRanks(otherKeys, &otherOrder);
+
+    // The two orders merged; a text of each that the collator finds equal shares a rank, and
+    // equal texts keep the order they were given in.
+    const QCollator& collator = db::ReadingCollator();
+    std::vector<int> ranks(count);
+    std::vector<size_t> merged;
+    merged.reserve(count);
+    size_t p = 0;
+    size_t o = 0;
+    int rank = -1;
+    bool lastPlain = false;
+    size_t lastInClass = 0;  // the place of the last text taken, in its own class's order
+    while (p < plain.size() || o < other.size()) {
+        int byText = 0;
+        if (p == plain.size())
+            byText = 1;
+        else if (o == other.size())
+            byText = -1;
+        else
+            byText = collator.compare(textOf(plain[plainOrder[p]]), textOf(other[otherOrder[o]]));
+        const bool takePlain =
+            byText < 0 || (byText == 0 && plain[plainOrder[p]] < other[otherOrder[o]]);
+        const size_t index = takePlain ? plain[plainOrder[p]] : other[otherOrder[o]];
+        bool equalToLast = false;
+        if (!merged.empty()) {
+            if (takePlain == lastPlain)
+                equalToLast =
+                    takePlain ? plainRanks[plainOrder[p]] == plainRanks[plainOrder[lastInClass]]
+                              : otherRanks[otherOrder[o]] == otherRanks[otherOrder[lastInClass]];
+            else
+                equalToLast = collator.compare(textOf(merged.back()), textOf(index)) == 0;
+        }
+        if (!equalToLast)
+            ++rank;
+        ranks[index] = rank;
+        merged.push_back(index);
+        lastPlain = takePlain;
+        lastInClass = takePlain ? p++ : o++;
+    }
+    if (order)
+        *order = std::move(merged);
     return ranks;
 }
 

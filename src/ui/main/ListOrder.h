@@ -1,18 +1,26 @@
 #pragma once
 
+#include "db/ReadingOrder.h"
+
 #include <QByteArray>
+#include <QCollatorSortKey>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace ui {
 
-// Texts in order ignoring letter case: each text's case fold in UTF-8, all in one block, compared
-// byte by byte, which is the order of their code points.
+// Texts in order by keys of bytes, all in one block, compared byte by byte: each text's case fold
+// in UTF-8 (the order of their code points, ignoring letter case), or its key of places in the
+// reading order.
 class FoldedKeys {
 public:
     void reserve(size_t count, qsizetype bytes);
     void append(const QString& text);
+    // The text's key of places (db::AppendPlainKey) instead of its fold, when it has one;
+    // otherwise nothing is added and the answer is false.
+    bool appendPlaces(const QString& text, const db::PlainPlaces& places);
     size_t size() const { return ends_.size(); }
     // Negative, zero or positive as key a comes before, with or after key b.
     int compare(size_t a, size_t b) const;
@@ -27,18 +35,37 @@ private:
     std::vector<qsizetype> ends_;
 };
 
+// Titles and names in the order people read them (db::ReadingKey): one sort key each, made once
+// when the list is filled, so that sorting compares keys and never asks the collator again.
+class ReadingKeys {
+public:
+    void append(const QString& text);
+    size_t size() const { return keys_.size(); }
+    int compare(size_t a, size_t b) const { return keys_[a].compare(keys_[b]); }
+
+private:
+    std::vector<QCollatorSortKey> keys_;
+};
+
 // The place of each key in their order, counting equal keys once: 0 for the first. order, when
 // given, receives the indexes of the keys in their order, equal keys in the order given.
 std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order = nullptr);
+std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order = nullptr);
 
-// The rank of each of count cells in text order ignoring case, equal cells sharing one. Cells
-// are told apart by valueOf (a number or the text) and put in order by textOf, which is asked
-// once for each different cell: most columns hold few.
-template <typename ValueOf, typename TextOf>
+// The ranks of count texts in reading order, as DenseRanks gives them. Most titles are plain
+// Latin-1, which the language orders letter by letter: those are put in order by their places,
+// without a key from the collator; the others by keys, and the two merged by the collator.
+std::vector<int> ReadingRanks(size_t count, const std::function<const QString&(size_t)>& textOf,
+                              std::vector<size_t>* order = nullptr);
+
+// The rank of each of count cells in the order of Keys, equal cells sharing one. Cells are told
+// apart by valueOf (a number or the text) and put in order by textOf, which is asked once for
+// each different cell: most columns hold few.
+template <typename Keys, typename ValueOf, typename TextOf>
 std::vector<int> CellRanks(size_t count, ValueOf valueOf, TextOf textOf) {
     using Value = std::decay_t<decltype(valueOf(size_t(0)))>;
     QHash<Value, int> distinct;
-    FoldedKeys keys;
+    Keys keys;
     std::vector<int> ranks(count);
     for (size_t row = 0; row < count; ++row) {
         const Value value = valueOf(row);

@@ -8,7 +8,9 @@
 #include "ui/common/UserInterface.h"
 #include "ui/main/DesktopCommands.h"
 #include "ui/main/EscapeKey.h"
+#include "ui/main/FilterLine.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/MovieFilterIndex.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
@@ -39,6 +41,8 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
       model_(new MovieListModel(this)),
       list_(new MovieListView),
       record_(new RecordView),
+      txtFilter_(new FilterLine),
+      filterIndex_(std::make_unique<MovieFilterIndex>()),
       lblCount_(new QLabel(QStringLiteral("Movies in list: 0"))),
       lblClearSearch_(new AttentionLabel(QStringLiteral(
           "You are currently in search mode.  Press CTRL+Q to clear your current search."))),
@@ -68,6 +72,7 @@ void MainWindow::layOut() {
     auto* listSide = new QWidget;
     auto* listLayout = new QVBoxLayout(listSide);
     listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(txtFilter_);
     listLayout->addWidget(list_, 1);
     listLayout->addWidget(lblCount_);
     listLayout->addWidget(lblClearSearch_);
@@ -135,6 +140,7 @@ void MainWindow::connectCommands() {
     connect(save, &QShortcut::activated, record_->cmdSaveChanges, &QPushButton::click);
     connect(record_, &RecordView::edited, this, &MainWindow::markChanged);
     AddDesktopCommands(*this, *menus_, *record_, ui_);
+    layOutFilter();
 
     connect(list_, &MovieListView::insertPressed, this, command(&MainWindow::addMovie));
     connect(list_, &MovieListView::deletePressed, this, command(&MainWindow::deleteSelectedMovie));

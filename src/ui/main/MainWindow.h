@@ -26,7 +26,9 @@ namespace ui {
 
 class CoverGridView;
 class EscapeKey;
+class FilterLine;
 class MainMenus;
+class MovieFilterIndex;
 class MovieListModel;
 class MovieListView;
 class RecordView;
@@ -83,6 +85,7 @@ public:
     MovieListView& movieList() { return *list_; }
     MovieListModel& movieListModel() { return *model_; }
     CoverGridView& coverGrid() { return *covers_; }
+    FilterLine& filterLine() { return *txtFilter_; }
     int popupMovieId() const { return popupMovieId_; }
 
 protected:
@@ -107,6 +110,15 @@ private:
     // Selects the movie's row when it is listed.
     bool selectMovie(int movieId);
     void sortBy(int column, Qt::SortOrder order);
+    // The filter line: its index is made when the line gets the focus, the list narrowed as
+    // the user types, and narrowed again after every refill.
+    void layOutFilter();
+    void prepareFilter();
+    void filterTyped();
+    void applyFilter();
+    // A movie the filter hides is shown again by clearing the filter: a new movie must be seen.
+    void revealMovie(int movieId);
+    void showCount();
     void headerClicked(int column);
     void showPopup(const QPoint& position);
     void moveSelection(int step);
@@ -142,6 +154,8 @@ private:
     ThumbnailCache* thumbnails_ = nullptr;
     CoverGridView* covers_ = nullptr;
     RecordView* record_;
+    FilterLine* txtFilter_;
+    std::unique_ptr<MovieFilterIndex> filterIndex_;
     QLabel* lblCount_;
     QLabel* lblClearSearch_;
     QSplitter* splitter_;

@@ -3,6 +3,7 @@
 #include "db/MoviePictures.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/main/CoverGridView.h"
+#include "ui/main/FilterLine.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MovieListModel.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QToolButton>
 
 namespace ui {
 
@@ -27,6 +29,18 @@ void MainWindow::connectCoverGrid() {
     QAction& item = menus_->item(QStringLiteral("mnuViewCovers"));
     item.setCheckable(true);
     item.setEnabled(true);
+    // The same item as a toggle beside the filter line.
+    auto* toggle = new QToolButton;
+    toggle->setObjectName(QStringLiteral("tbnCovers"));
+    toggle->setDefaultAction(&item);
+    toggle->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->setContentsMargins(0, 0, 0, 0);
+    const int filterAt = layout->indexOf(txtFilter_);
+    layout->removeWidget(txtFilter_);
+    filterRow->addWidget(txtFilter_, 1);
+    filterRow->addWidget(toggle);
+    layout->insertLayout(filterAt, filterRow);
     connect(&item, &QAction::toggled, this,
             [this](bool shown) { RunCommand(ui_, this, [this, shown] { showCovers(shown); }); });
     connect(covers_, &CoverGridView::rowChosen, this,

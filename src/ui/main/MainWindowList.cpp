@@ -6,6 +6,7 @@
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MovieFilterIndex.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 
@@ -47,9 +48,12 @@ void MainWindow::PopulateLstMain(std::vector<db::MovieListRow> rows) {
     const int order = settings_.value(settings::key::SortOrder).toInt();
     model_->setRows(std::move(rows), ok ? column : 0,
                     order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    // A refill follows changes the index has not seen (an import, a renamed list entry): it is
+    // made anew, now when the filter is in use, or else when it is next used.
+    filterIndex_->clear();
+    applyFilter();
     list_->horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
-    lblCount_->setText(QStringLiteral("Movies on file: %1").arg(count));
-    if (count > 0)
+    if (model_->rowCount() > 0)
         selectRow(0);
     ShowSelectedMovie();
 }

@@ -12,6 +12,7 @@
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MovieFilterIndex.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
 #include "ui/main/RecordView.h"
@@ -212,6 +213,7 @@ bool MainWindow::saveShownMovie() {
         cells.releaseYear = movie.releaseYear;
         cells.stars = movie.stars;
         model_->updateMovie(cells);
+        filterIndex_->update(connection(), movieId);
         if (titleChanged) {
             // A new title moves the movie: refill (re-sorted, under the active search) and keep
             // it selected when it is still listed.
@@ -248,6 +250,7 @@ void MainWindow::addMovie() {
         movieId = db::InsertMovie(connection(), movie);
     }
     PopulateLstMain();
+    revealMovie(movieId);
     if (selectMovie(movieId))
         ShowSelectedMovie();
     list_->setFocus();

@@ -64,8 +64,16 @@ void MovieListModel::setRows(std::vector<db::MovieListRow> rows, int column, Qt:
         std::sort(rows_.begin(), rows_.end(), byNumber);
     sortColumn_ = (column >= 0 && column < ColumnCount) ? column : int(MovieNumber);
     sortOrder_ = order;
+    kept_ = {};
     rankTitles();
     sortRows();
+    endResetModel();
+}
+
+void MovieListModel::setFilter(std::vector<char> kept) {
+    beginResetModel();
+    kept_ = std::move(kept);
+    showKept();
     endResetModel();
 }
 
@@ -74,8 +82,10 @@ void MovieListModel::clear() {
     rows_ = {};
     titleRanks_ = {};
     titleOrder_ = {};
+    sorted_ = {};
     shown_ = {};
     place_ = {};
+    kept_ = {};
     endResetModel();
 }
 
@@ -93,15 +103,19 @@ int MovieListModel::rowOfMovie(int movieId) const {
 }
 
 void MovieListModel::updateMovie(const db::MovieListRow& movie) {
-    const int row = rowOfMovie(movie.movieId);
-    if (row < 0)
+    const auto found =
+        std::lower_bound(rows_.begin(), rows_.end(), movie.movieId,
+                         [](const db::MovieListRow& row, int id) { return row.movieId < id; });
+    if (found == rows_.end() || found->movieId != movie.movieId)
         return;
-    rows_[size_t(shown_[size_t(row)])] = movie;
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
+    *found = movie;
+    const int row = place_[size_t(found - rows_.begin())];
+    if (row >= 0)
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
 }
 
 int MovieListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : int(shown_.size());
 }
 
 int MovieListModel::columnCount(const QModelIndex& parent) const {
@@ -145,12 +159,9 @@ void MovieListModel::sort(int column, Qt::SortOrder order) {
 void MovieListModel::rankTitles() {
     // rows_ is in movie number order, so that equal titles keep it.
     const size_t count = rows_.size();
-    FoldedKeys keys;
-    keys.reserve(count, qsizetype(count) * 32);
-    for (const db::MovieListRow& row : rows_)
-        keys.append(row.title);
     std::vector<size_t> order;
-    titleRanks_ = DenseRanks(keys, &order);
+    titleRanks_ = ReadingRanks(
+        count, [&](size_t row) -> const QString& { return rows_[row].title; }, &order);
     titleOrder_.resize(count);
     for (size_t place = 0; place < count; ++place)
         titleOrder_[order[place]] = int(place);
@@ -173,23 +184,23 @@ std::vector<int> MovieListModel::columnRanks(int column) const {
         // Movies with the same genres or location share one text: told apart by where it is
         // held, each is put in order once.
         case Genre:
-            return CellRanks(
+            return CellRanks<ReadingKeys>(
                 count, [&](size_t row) { return rows_[row].genres.constData(); }, text);
         case Location:
-            return CellRanks(
+            return CellRanks<ReadingKeys>(
                 count, [&](size_t row) { return rows_[row].location.constData(); }, text);
         // Numbers are told apart as numbers, and written out once for each different one.
         case MovieNumber:
-            return CellRanks(
+            return CellRanks<FoldedKeys>(
                 count, [&](size_t row) { return rows_[row].movieId; }, text);
         case Minutes:
-            return CellRanks(
+            return CellRanks<FoldedKeys>(
                 count, [&](size_t row) { return rows_[row].minutes; }, text);
         case Year:
-            return CellRanks(
+            return CellRanks<FoldedKeys>(
                 count, [&](size_t row) { return rows_[row].releaseYear; }, text);
         case Stars:
-            return CellRanks(
+            return CellRanks<FoldedKeys>(
                 count, [&](size_t row) { return std::bit_cast<quint64>(rows_[row].stars); }, text);
     }
     return std::vector<int>(count, 0);
@@ -200,23 +211,37 @@ void MovieListModel::sortRows() {
     // movie number order, so the list never shuffles between refills. The rows stay where they
     // are: only the order they are shown in is made.
     const size_t count = rows_.size();
-    shown_.resize(count);
+    sorted_.resize(count);
     const bool descending = sortOrder_ == Qt::DescendingOrder;
     if (sortColumn_ == Title && !descending) {
         for (size_t row = 0; row < count; ++row)
-            shown_[size_t(titleOrder_[row])] = int(row);
+            sorted_[size_t(titleOrder_[row])] = int(row);
     } else {
         const std::vector<int> keys = columnRanks(sortColumn_);
-        std::iota(shown_.begin(), shown_.end(), 0);
-        std::sort(shown_.begin(), shown_.end(), [&](int a, int b) {
+        std::iota(sorted_.begin(), sorted_.end(), 0);
+        std::sort(sorted_.begin(), sorted_.end(), [&](int a, int b) {
             if (keys[size_t(a)] != keys[size_t(b)])
                 return descending ? keys[size_t(a)] > keys[size_t(b)]
                                   : keys[size_t(a)] < keys[size_t(b)];
             return titleOrder_[size_t(a)] < titleOrder_[size_t(b)];
         });
     }
-    place_.resize(count);
-    for (size_t row = 0; row < count; ++row)
+    showKept();
+}
+
+void MovieListModel::showKept() {
+    if (kept_.empty()) {
+        shown_ = sorted_;
+    } else {
+        shown_.clear();
+        for (int row : sorted_) {
+            const auto movieId = size_t(rows_[size_t(row)].movieId);
+            if (movieId < kept_.size() && kept_[movieId])
+                shown_.push_back(row);
+        }
+    }
+    place_.assign(rows_.size(), -1);
+    for (size_t row = 0; row < shown_.size(); ++row)
         place_[size_t(shown_[row])] = int(row);
 }
 

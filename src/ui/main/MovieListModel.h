@@ -17,15 +17,22 @@ public:
 
     explicit MovieListModel(QObject* parent = nullptr);
 
-    // New rows, sorted by the column and order given.
+    // New rows, sorted by the column and order given, none of them filtered out.
     void setRows(std::vector<db::MovieListRow> rows, int column, Qt::SortOrder order);
+    // Shows only the movies whose kept[movieId] is set, in the same order; an empty kept shows
+    // them all. The rows themselves stay: the filter line narrows the list and widens it again
+    // without reading anything.
+    void setFilter(std::vector<char> kept);
+    bool isFiltered() const { return !kept_.empty(); }
+    // Every movie the list holds, shown or filtered out.
+    int movieCount() const { return int(rows_.size()); }
     // No rows: what a refill does first, so that the old rows are gone before the new are read.
     void clear();
     const db::MovieListRow& movieAt(int row) const;
-    // The row of the movie, or -1 when it is not listed.
+    // The row of the movie, or -1 when it is not listed or filtered out.
     int rowOfMovie(int movieId) const;
-    // Rewrites one movie's cells in place, where it stands. It keeps its place in title order:
-    // a new title needs new rows.
+    // Rewrites one movie's cells in place, where it stands, shown or not. It keeps its place in
+    // title order: a new title needs new rows.
     void updateMovie(const db::MovieListRow& movie);
 
     static QString cellText(const db::MovieListRow& movie, int column);
@@ -45,14 +52,17 @@ private:
     void rankTitles();
     std::vector<int> columnRanks(int column) const;
     void sortRows();
+    void showKept();
 
     std::vector<db::MovieListRow> rows_;  // in movie number order
     // For each of rows_: where its title stands among the titles ignoring case, equal ones
     // sharing a place; and its place in title order, equal titles in movie number order.
     std::vector<int> titleRanks_;
     std::vector<int> titleOrder_;
-    std::vector<int> shown_;  // the index in rows_ of each row of the list, in its order
-    std::vector<int> place_;  // the row of the list each of rows_ is shown in
+    std::vector<int> sorted_;  // the index in rows_ of each movie, in the list's order
+    std::vector<int> shown_;   // the same of each row of the list: those the filter keeps
+    std::vector<int> place_;   // the row of the list each of rows_ is shown in, or -1
+    std::vector<char> kept_;   // by movie number: what the filter keeps; empty keeps all
     int sortColumn_ = Title;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

@@ -1,15 +1,18 @@
 #include "db/Connection.h"
 #include "db/LookupLists.h"
 #include "db/LookupTable.h"
+#include "support/ReadingOrderCases.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
 #include "support/UserInput.h"
 #include "ui/lists/CastEditing.h"
 #include "ui/lists/CastList.h"
+#include "ui/lists/ListDialog.h"
 #include "ui/lists/LookupDialog.h"
 #include "ui/lists/SelectActorDialog.h"
 
 #include <QLineEdit>
+#include <QTreeView>
 
 namespace {
 
@@ -131,5 +134,30 @@ TEST_F(Pickers, ALookupWritesItsChoiceIntoTheSearchTextOnlyOnSelect) {
     EXPECT_EQ(txtSearch.text(), "Peter O'Toole") << "nothing chosen, nothing written";
     EXPECT_NE(emptyLookup.result(), QDialog::Accepted);
 }
+
+class PickerReadingOrder : public testing::TestWithParam<test::ReadingOrderCase> {
+protected:
+    static QStringList ofTheNames(QStringList listed) {
+        listed.removeIf([](const QString& name) { return !test::NamesToOrder.contains(name); });
+        return listed;
+    }
+};
+
+// The actor picker and Setup > Actors list names as the user's language reads them.
+TEST_P(PickerReadingOrder, NamesAreListedAsTheLanguageReadsThem) {
+    test::ReadingLocale language(GetParam().locale);
+    test::TestCatalogue files;
+    db::Connection& connection = files.open();
+    for (const QString& name : test::NamesToOrder)
+        db::LookupOrAddId(connection, LookupTable::Actor, name);
+    test::ScriptedUserInterface ui;
+    QLineEdit txtSearch;
+    ui::lists::LookupDialog frmLookupActor(ui, connection, LookupTable::Actor, txtSearch);
+    EXPECT_EQ(ofTheNames(entries(frmLookupActor.lstData())), GetParam().order);
+    ui::lists::ListDialog frmActors(ui, files.catalogue(), files.settings(), LookupTable::Actor);
+    EXPECT_EQ(ofTheNames(entries(frmActors.lstData())), GetParam().order);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, PickerReadingOrder, testing::ValuesIn(test::ReadingOrderCases));
 
 }  // namespace

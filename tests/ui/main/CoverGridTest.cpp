@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -84,7 +85,10 @@ TEST_F(CoverGrid, FollowsTheListAndAClickShowsTheMovie) {
     click("cmdSaveChanges");
     QTRY_VERIFY(showsPicture(grid(), 0));
 
-    trigger("mnuViewCovers");
+    // The toggle beside the filter line is the same item.
+    auto* toggle = find<QToolButton>("tbnCovers");
+    ASSERT_TRUE(toggle->isChecked());
+    QTest::mouseClick(toggle, Qt::LeftButton);
     EXPECT_TRUE(window().movieList().isVisible());
     EXPECT_FALSE(grid().isVisible());
     EXPECT_EQ(shownTitle(), "Alien");

@@ -57,6 +57,7 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
     connectDialogs();
     connectCoverPicture();
     connectCoverGrid();
+    markConflictingCommands();
     timer_->setObjectName(QStringLiteral("timer"));
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [] { QCoreApplication::processEvents(); });
@@ -157,7 +158,7 @@ void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
     RestoreWindowPlacement(settings_, *this);
     timer_->start(100);
     list_->setColumnHidden(MovieListModel::MovieNumber, true);
-    PopulateLstMain();
+    PopulateWhenPrepared();
 }
 
 void MainWindow::setCatalogueTitle() {
@@ -231,6 +232,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !workAllowsClosing()) {
+        event->ignore();
+        return;
+    }
     // The title-bar button keeps the pending edits: they are saved first, and a refused save
     // keeps the window open.
     bool saved = false;

@@ -114,6 +114,56 @@ Der Katalog in seinem vorherigen Zustand ist in &apos;%1&apos; aufbewahrt.</tran
     </message>
 </context>
 <context>
+    <name>ui::CoverGridView</name>
+    <message>
+        <source>Covers</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Kein Cover</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CoverPictureWidget</name>
+    <message>
+        <source>Cover picture</source>
+        <translation>Coverbild</translation>
+    </message>
+    <message>
+        <source>Drop a picture here, paste one (Ctrl+V) or right-click to choose one</source>
+        <translation>Ein Bild hierher ziehen, eines einfügen (Strg+V) oder mit Rechtsklick eines auswählen</translation>
+    </message>
+    <message>
+        <source>Choose picture…</source>
+        <translation>Bild auswählen …</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Remove picture</source>
+        <translation>Bild entfernen</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Kein Cover</translation>
+    </message>
+    <message>
+        <source>The dropped picture</source>
+        <translation>Das abgelegte Bild</translation>
+    </message>
+    <message>
+        <source>Only a picture on this computer can be taken. Save the picture to a file first, then drop the file here.</source>
+        <translation>Nur ein Bild auf diesem Computer kann übernommen werden. Speichern Sie das Bild zuerst in einer Datei und ziehen Sie dann die Datei hierher.</translation>
+    </message>
+    <message>
+        <source>What was given holds no picture.</source>
+        <translation>Das Übergebene enthält kein Bild.</translation>
+    </message>
+</context>
+<context>
     <name>ui::CsvMappingDialog</name>
     <message>
         <source>The first lines of the file</source>
@@ -357,6 +407,14 @@ Die Datei kann keine doppelten Anführungszeichen und keine Zeilenumbrüche auß
     <message>
         <source>Export cancelled</source>
         <translation>Export abgebrochen</translation>
+    </message>
+    <message>
+        <source>
+
+Their pictures (%1) are in the folder beside the file.</source>
+        <translation>
+
+Ihre Bilder (%L1) liegen im Ordner neben der Datei.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +865,14 @@ Zeilen %1%2.</translation>
         <source>Popup</source>
         <translation>Kontextmenü</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Covers</source>
+        <translation>&amp;Cover</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -929,6 +995,32 @@ Nein zeigt den Film so, wie er jetzt gespeichert ist, ohne Ihre Änderungen; Abb
     <message>
         <source>Work is still going on.  Stop it and exit?</source>
         <translation>Es wird noch gearbeitet.  Anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>
+Nothing was stored.</source>
+        <translation>
+Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Dieser Katalog hat noch keinen Platz für Bilder.  Öffnen Sie ihn noch einmal, um ihn zu aktualisieren, und fügen Sie das Bild dann erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>Choose picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.webp)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Coverbild</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,56 @@ El catálogo tal como estaba antes se conserva en «%1».</translation>
     </message>
 </context>
 <context>
+    <name>ui::CoverGridView</name>
+    <message>
+        <source>Covers</source>
+        <translation>Carátulas</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Sin carátula</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CoverPictureWidget</name>
+    <message>
+        <source>Cover picture</source>
+        <translation>Carátula</translation>
+    </message>
+    <message>
+        <source>Drop a picture here, paste one (Ctrl+V) or right-click to choose one</source>
+        <translation>Suelte aquí una imagen, pegue una (Ctrl+V) o haga clic con el botón derecho para elegir una</translation>
+    </message>
+    <message>
+        <source>Choose picture…</source>
+        <translation>Elegir imagen…</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Pegar imagen</translation>
+    </message>
+    <message>
+        <source>Remove picture</source>
+        <translation>Quitar imagen</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Sin carátula</translation>
+    </message>
+    <message>
+        <source>The dropped picture</source>
+        <translation>La imagen soltada</translation>
+    </message>
+    <message>
+        <source>Only a picture on this computer can be taken. Save the picture to a file first, then drop the file here.</source>
+        <translation>Solo se puede tomar una imagen que esté en este equipo. Guarde primero la imagen en un archivo y luego suelte el archivo aquí.</translation>
+    </message>
+    <message>
+        <source>What was given holds no picture.</source>
+        <translation>Lo recibido no contiene ninguna imagen.</translation>
+    </message>
+</context>
+<context>
     <name>ui::CsvMappingDialog</name>
     <message>
         <source>The first lines of the file</source>
@@ -357,6 +407,14 @@ El archivo no admite comillas dobles ni saltos de línea fuera de las notas, y u
     <message>
         <source>Export cancelled</source>
         <translation>Exportación cancelada</translation>
+    </message>
+    <message>
+        <source>
+
+Their pictures (%1) are in the folder beside the file.</source>
+        <translation>
+
+Sus imágenes (%L1) están en la carpeta junto al archivo.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +865,14 @@ Líneas %1%2.</translation>
         <source>Popup</source>
         <translation>Menú contextual</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Covers</source>
+        <translation>&amp;Carátulas</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -929,6 +995,32 @@ No muestra la película tal como está guardada ahora, sin sus cambios; Cancelar
     <message>
         <source>Work is still going on.  Stop it and exit?</source>
         <translation>Todavía hay trabajo en curso.  ¿Detenerlo y salir?</translation>
+    </message>
+    <message>
+        <source>
+Nothing was stored.</source>
+        <translation>
+No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Este catálogo aún no tiene sitio para imágenes.  Ábralo una vez más para actualizarlo y luego vuelva a añadir la imagen.</translation>
+    </message>
+    <message>
+        <source>Choose picture</source>
+        <translation>Elegir imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.webp)</source>
+        <translation>Imágenes (*.jpg *.jpeg *.png *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Carátula</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,56 @@ Le catalogue tel qu&apos;il était avant est conservé dans « %1 ».</translati
     </message>
 </context>
 <context>
+    <name>ui::CoverGridView</name>
+    <message>
+        <source>Covers</source>
+        <translation>Jaquettes</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Pas de jaquette</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CoverPictureWidget</name>
+    <message>
+        <source>Cover picture</source>
+        <translation>Jaquette</translation>
+    </message>
+    <message>
+        <source>Drop a picture here, paste one (Ctrl+V) or right-click to choose one</source>
+        <translation>Déposez une image ici, collez-en une (Ctrl+V) ou faites un clic droit pour en choisir une</translation>
+    </message>
+    <message>
+        <source>Choose picture…</source>
+        <translation>Choisir une image…</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Coller une image</translation>
+    </message>
+    <message>
+        <source>Remove picture</source>
+        <translation>Retirer l&apos;image</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Pas de jaquette</translation>
+    </message>
+    <message>
+        <source>The dropped picture</source>
+        <translation>L&apos;image déposée</translation>
+    </message>
+    <message>
+        <source>Only a picture on this computer can be taken. Save the picture to a file first, then drop the file here.</source>
+        <translation>Seule une image présente sur cet ordinateur peut être prise. Enregistrez d&apos;abord l&apos;image dans un fichier, puis déposez le fichier ici.</translation>
+    </message>
+    <message>
+        <source>What was given holds no picture.</source>
+        <translation>Ce qui a été donné ne contient aucune image.</translation>
+    </message>
+</context>
+<context>
     <name>ui::CsvMappingDialog</name>
     <message>
         <source>The first lines of the file</source>
@@ -357,6 +407,14 @@ Le fichier ne peut contenir ni guillemets doubles, ni sauts de ligne hors des no
     <message>
         <source>Export cancelled</source>
         <translation>Exportation annulée</translation>
+    </message>
+    <message>
+        <source>
+
+Their pictures (%1) are in the folder beside the file.</source>
+        <translation>
+
+Leurs images (%L1) sont dans le dossier à côté du fichier.</translation>
     </message>
 </context>
 <context>
@@ -807,6 +865,14 @@ Lignes %1%2.</translation>
         <source>Popup</source>
         <translation>Menu contextuel</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Covers</source>
+        <translation>&amp;Jaquettes</translation>
+    </message>
 </context>
 <context>
     <name>ui::MainWindow</name>
@@ -929,6 +995,32 @@ Non affiche le film tel qu&apos;il est enregistré maintenant, sans vos modifica
     <message>
         <source>Work is still going on.  Stop it and exit?</source>
         <translation>Un travail est encore en cours.  L&apos;arrêter et quitter ?</translation>
+    </message>
+    <message>
+        <source>
+Nothing was stored.</source>
+        <translation>
+Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Ce catalogue n&apos;a pas encore de place pour les images.  Ouvrez-le encore une fois pour le mettre à jour, puis ajoutez de nouveau l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Choose picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.bmp *.webp)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.gif *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Jaquette</translation>
     </message>
 </context>
 <context>

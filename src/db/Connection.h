@@ -41,6 +41,7 @@ public:
     int integer(int column) const;
     double real(int column) const;
     QString text(int column) const;
+    QByteArray bytes(int column) const;
 
 private:
     void* statement_;

@@ -23,6 +23,9 @@ QString exportCaption() {
 
 QString completeMessage(const io::ExportResult& result) {
     QString text = ExportDialog::tr("%1 movies exported.").arg(result.exported);
+    if (result.pictures > 0)
+        text += ExportDialog::tr("\n\nTheir pictures (%1) are in the folder beside the file.")
+                    .arg(result.pictures);
     if (result.leftOut > 0)
         text += ExportDialog::tr(
                     "\n\nNot exported, because their media, rating or storage "

@@ -1,6 +1,7 @@
 #include "io/peers/TellicoReader.h"
 
 #include "db/TextRoutines.h"
+#include "io/CoverPicture.h"
 #include "io/MovieFileError.h"
 #include "io/peers/PeerXml.h"
 #include "io/peers/ZipArchive.h"
@@ -90,8 +91,12 @@ public:
         loaned = false;
         while (NextStartElement(xml_)) {
             const QString name = xml_.name().toString();
+            if (name == QLatin1String("cover")) {
+                movie.cover.name = ElementText(xml_).trimmed();
+                continue;
+            }
             if (name == QLatin1String("cdate") || name == QLatin1String("mdate") ||
-                name == QLatin1String("cover") || name == QLatin1String("id")) {
+                name == QLatin1String("id")) {
                 SkipElement(xml_);
                 continue;
             }
@@ -202,6 +207,35 @@ void readBorrowers(QXmlStreamReader& xml, QHash<QString, Loan>& loans) {
     }
 }
 
+// Pictures kept inside the XML, base64 in <image id="...">; linked ones hold no data.
+void readImages(QXmlStreamReader& xml, QHash<QString, QByteArray>& images) {
+    while (NextStartElement(xml)) {
+        const QString id = xml.attributes().value(QLatin1String("id")).toString();
+        const QByteArray data = QByteArray::fromBase64(ElementText(xml).toLatin1());
+        if (!data.isEmpty())
+            images.insert(id, data);
+    }
+}
+
+// A cover's picture from the XML, else from the archive's images/ folder (read in memory and held
+// to the size of a picture the catalogue takes at all); else it is left to be found beside the
+// file.
+void findCover(PeerCover& cover, const QHash<QString, QByteArray>& images,
+               const QByteArray& archive) {
+    if (const auto found = images.constFind(cover.name); found != images.constEnd()) {
+        cover.bytes = *found;
+        return;
+    }
+    if (archive.isEmpty())
+        return;
+    try {
+        cover.bytes =
+            ReadZipMember(archive, QStringLiteral("images/") + cover.name, MaximumPictureFileBytes);
+    } catch (const FileError& error) {
+        cover.problem = error.message();
+    }
+}
+
 struct ReadEntry {
     PeerMovie movie;
     QString id;
@@ -227,11 +261,16 @@ PeerReading ReadTellico(const QByteArray& bytes) {
                             .arg(xml.name().toString()));
     std::vector<ReadEntry> entries;
     QHash<QString, Loan> loans;
+    QHash<QString, QByteArray> images;
     QStringList otherKinds;
     bool video = false;
     while (NextStartElement(xml)) {
         if (xml.name() == QLatin1String("borrowers")) {
             readBorrowers(xml, loans);
+            continue;
+        }
+        if (xml.name() == QLatin1String("images")) {
+            readImages(xml, images);
             continue;
         }
         if (xml.name() != QLatin1String("collection")) {
@@ -254,6 +293,8 @@ PeerReading ReadTellico(const QByteArray& bytes) {
                 entries.push_back(std::move(entry));
             } else if (xml.name() == QLatin1String("borrowers")) {
                 readBorrowers(xml, loans);
+            } else if (xml.name() == QLatin1String("images")) {
+                readImages(xml, images);
             } else {
                 SkipElement(xml);
             }
@@ -272,6 +313,8 @@ PeerReading ReadTellico(const QByteArray& bytes) {
         } else if (entry.loaned) {
             entry.movie.extras.append({QStringLiteral("Loaned"), QStringLiteral("yes")});
         }
+        if (!entry.movie.cover.name.isEmpty())
+            findCover(entry.movie.cover, images, LooksLikeZip(bytes) ? bytes : QByteArray());
         reading.add(entry.movie);
     }
     return reading;

@@ -1,7 +1,6 @@
 #include "io/peers/TellicoReader.h"
 
 #include "db/TextRoutines.h"
-#include "io/CoverPicture.h"
 #include "io/MovieFileError.h"
 #include "io/peers/PeerXml.h"
 #include "io/peers/ZipArchive.h"
@@ -217,22 +216,26 @@ void readImages(QXmlStreamReader& xml, QHash<QString, QByteArray>& images) {
     }
 }
 
-// A cover's picture from the XML, else from the archive's images/ folder (read in memory and held
-// to the size of a picture the catalogue takes at all); else it is left to be found beside the
-// file.
-void findCover(PeerCover& cover, const QHash<QString, QByteArray>& images,
-               const QByteArray& archive) {
-    if (const auto found = images.constFind(cover.name); found != images.constEnd()) {
-        cover.bytes = *found;
-        return;
+// Each cover's picture from the XML, else from the archive's images/ folder, read in memory with
+// the archive's own limits; one neither holds is left to be found beside the file.
+void findCovers(std::vector<PeerMovie*>& movies, const QHash<QString, QByteArray>& images,
+                const QByteArray& archive) {
+    QStringList packed;
+    for (PeerMovie* movie : movies) {
+        if (const auto found = images.constFind(movie->cover.name); found != images.constEnd())
+            movie->cover.bytes = *found;
+        else if (!archive.isEmpty())
+            packed.append(QStringLiteral("images/") + movie->cover.name);
     }
-    if (archive.isEmpty())
+    if (packed.isEmpty())
         return;
-    try {
-        cover.bytes =
-            ReadZipMember(archive, QStringLiteral("images/") + cover.name, MaximumPictureFileBytes);
-    } catch (const FileError& error) {
-        cover.problem = error.message();
+    const QHash<QString, ZipMember> members = ReadZipMembers(archive, packed);
+    for (PeerMovie* movie : movies) {
+        if (!movie->cover.bytes.isEmpty())
+            continue;
+        const ZipMember member = members.value(QStringLiteral("images/") + movie->cover.name);
+        movie->cover.bytes = member.bytes;
+        movie->cover.problem = member.problem;
     }
 }
 
@@ -305,6 +308,11 @@ PeerReading ReadTellico(const QByteArray& bytes) {
         throw FileError(QStringLiteral("The file holds no video collection, only collections "
                                        "of other kinds (type %1).")
                             .arg(otherKinds.join(QStringLiteral(", "))));
+    std::vector<PeerMovie*> withCovers;
+    for (ReadEntry& entry : entries)
+        if (!entry.movie.cover.name.isEmpty())
+            withCovers.push_back(&entry.movie);
+    findCovers(withCovers, images, LooksLikeZip(bytes) ? bytes : QByteArray());
     PeerReading reading;
     for (ReadEntry& entry : entries) {
         if (const auto loan = loans.constFind(entry.id); loan != loans.constEnd()) {
@@ -313,8 +321,6 @@ PeerReading ReadTellico(const QByteArray& bytes) {
         } else if (entry.loaned) {
             entry.movie.extras.append({QStringLiteral("Loaned"), QStringLiteral("yes")});
         }
-        if (!entry.movie.cover.name.isEmpty())
-            findCover(entry.movie.cover, images, LooksLikeZip(bytes) ? bytes : QByteArray());
         reading.add(entry.movie);
     }
     return reading;

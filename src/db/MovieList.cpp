@@ -115,6 +115,9 @@ class RowFinder {
 public:
     explicit RowFinder(const MovieListRows& rows) : rows_(rows) {}
     std::optional<size_t> operator()(int movieId) {
+        // A movie's links come together: the row found last is tried again first.
+        if (next_ > 0 && rows_.movieId(next_ - 1) == movieId)
+            return next_ - 1;
         if (next_ >= rows_.size() || rows_.movieId(next_) != movieId) {
             const qsizetype found = rows_.indexOf(movieId);
             if (found < 0)

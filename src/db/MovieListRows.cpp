@@ -46,8 +46,8 @@ void MovieListRows::append(int movieId, QByteArrayView titleUtf8, QByteArrayView
     entry.movieId = movieId;
     entry.minutes = minutes;
     entry.releaseYear = releaseYear;
-    entry.genres = quint32(sharedText(QString()));
     entry.location = quint32(location);
+    entry.genres = entry.location;  // a valid number until the genres are set
     entry.textStart = texts_.size();
     entry.titleLength = quint32(appendText(titleUtf8));
     entry.labelLength = quint32(appendText(labelUtf8));

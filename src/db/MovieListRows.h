@@ -33,8 +33,8 @@ public:
     bool empty() const { return entries_.empty(); }
     void reserve(size_t count);
 
-    // A movie with the title and label decoded from UTF-8, and its shared texts by number
-    // (sharedText).
+    // A movie with the title and label decoded from UTF-8, at the location whose text has that
+    // number (sharedText); until its genres are set, they read as the location.
     void append(int movieId, QByteArrayView titleUtf8, QByteArrayView labelUtf8, int location,
                 int minutes, int releaseYear, double stars);
     void append(const MovieListRow& row);

@@ -13,7 +13,7 @@
 #include "io/ImportMovies.h"
 #include "io/ImportPreview.h"
 #include "io/MovieFileLines.h"
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/WorkProgress.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -271,13 +271,12 @@ void BM_RepairData(benchmark::State& state) {
 }
 BENCHMARK(BM_RepairData)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The same with the progress window the user sees, on the offscreen platform.
-void BM_RepairData_WithProgressWindow(benchmark::State& state) {
-    QWidget owner;
-    ui::Progress progress(&owner);
+// The same reporting to the progress the window follows: a lock taken on every movie.
+void BM_RepairData_WithWorkProgress(benchmark::State& state) {
+    ui::WorkProgress progress;
     repairBenchmark(state, progress);
 }
-BENCHMARK(BM_RepairData_WithProgressWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RepairData_WithWorkProgress)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -22,9 +22,10 @@
   const countText = byId('count');
   const detail = byId('detail');
 
-  // Case and accents ignored: "Amélie" is found by "amelie" and "AMELIE".
+  // As the program's filter line folds: case and accents ignored ("Amélie" is found by
+  // "AMELIE"), compatibility forms spelt out, "ß" as "ss".
   function fold(text) {
-    return text.normalize('NFD').replace(/\p{M}+/gu, '').toLowerCase();
+    return text.normalize('NFKD').replace(/\p{M}+/gu, '').toUpperCase().toLowerCase();
   }
 
   const genreText = (m) => m[F.genres].map((i) => data.genres[i]).join(' / ');
@@ -67,11 +68,13 @@
     return sorted;
   }
 
-  // One folded text a movie, made once, for the filter.
+  // One folded text a movie, made once, for the filter: what the program's filter line looks
+  // through, one text to a line so that no word spans two.
   let haystacks = null;
   function haystackOf(m) {
-    return fold([m[F.title], numberText(m[F.year]), genreText(m), m[F.director], m[F.producer],
-                 castText(m), m[F.media], m[F.rating], m[F.location], m[F.label]].join('\n'));
+    return fold([m[F.title], m[F.label], m[F.director], m[F.producer], m[F.notes],
+                 m[F.cast].map((i) => data.actors[i]).join('\n'),
+                 m[F.genres].map((i) => data.genres[i]).join('\n'), m[F.location]].join('\n'));
   }
 
   // A filter that only narrows the last one (a letter typed at the end of a word, or another

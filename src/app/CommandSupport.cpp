@@ -56,6 +56,7 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
     try {
         catalogue_.OpenDatabase(name);
         db::UpdateDatabase(catalogue_.connection());
+        db::FillMissingCaseKeys(catalogue_.connection());
     } catch (const db::CatalogueInUse&) {
         if (purpose == Purpose::Write)
             throw;

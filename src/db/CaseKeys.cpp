@@ -1,9 +1,14 @@
 #include "db/CaseKeys.h"
 
 #include "db/Connection.h"
+#include "db/ProgressReporter.h"
 #include "db/Transaction.h"
+#include "db/UnicodeCase.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace db {
 
@@ -40,6 +45,66 @@ constexpr char StaleTrigger[] =
 constexpr char FillKeys[] =
     "UPDATE [{T}] SET [{K}] = unicode_fold([{C}]) WHERE [{K}] IS NULL AND [{C}] IS NOT NULL";
 
+constexpr char MissingKeys[] = "SELECT 1 FROM [{T}] WHERE [{K}] IS NULL AND [{C}] IS NOT NULL";
+constexpr char FoldIndexes[] =
+    "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?";
+constexpr char LastRowid[] = "SELECT COALESCE(MAX(rowid), 0) FROM [{T}]";
+constexpr char MissingKeysInRange[] =
+    "SELECT rowid, [{C}] FROM [{T}] WHERE rowid > ? AND rowid <= ? AND [{K}] IS NULL AND "
+    "[{C}] IS NOT NULL";
+constexpr char SetKey[] = "UPDATE [{T}] SET [{K}] = ? WHERE rowid = ?";
+// Folds written in rowid order would land in the fold index in no order, rewriting most of its
+// pages in every batch; the index is built once at the end instead.
+constexpr char DropFoldIndex[] = "DROP INDEX IF EXISTS [{T}_{K}]";
+constexpr char CreateFoldIndex[] = "CREATE INDEX IF NOT EXISTS [{T}_{K}] ON [{T}] ([{K}])";
+
+// Rows of a rowid range folded in one transaction: large enough that a commit costs little
+// beside it, small enough that a stop is heard within a fraction of a second.
+constexpr int BatchSize = 50000;
+
+// A page cache that holds the rows of a batch and the index being built.
+constexpr char LargeCache[] = "PRAGMA cache_size = -65536";
+// In WAL mode a commit then waits for no disk write: a crash of the program loses nothing
+// committed, and the file stays sound even when the machine loses power.
+constexpr char CommitWithoutSync[] = "PRAGMA synchronous = NORMAL";
+
+void addKeyColumns(Connection& connection, bool fill) {
+    for (const KeyedText& keyed : KeyedTexts) {
+        connection.execute(withNames("ALTER TABLE [{T}] ADD COLUMN [{K}] TEXT", keyed));
+        connection.execute(withNames("CREATE INDEX [{T}_{K}] ON [{T}] ([{K}])", keyed));
+        connection.execute(withNames(StaleTrigger, keyed));
+        connection.execute(withNames("REINDEX [{T}_{C}]", keyed));
+        if (fill)
+            connection.execute(withNames(FillKeys, keyed));
+    }
+}
+
+bool hasFoldIndex(Connection& connection, const KeyedText& keyed) {
+    return connection.scalar(QString::fromLatin1(FoldIndexes), {withNames("{T}_{K}", keyed)})
+               .toInt() > 0;
+}
+
+// Rows without a fold, or the fold index missing (the folding before was stopped or killed).
+bool needsFolding(Connection& connection, const KeyedText& keyed) {
+    return !hasFoldIndex(connection, keyed) ||
+           connection
+                   .scalar(QStringLiteral("SELECT EXISTS (%1)").arg(withNames(MissingKeys, keyed)))
+                   .toInt() != 0;
+}
+
+void fillRange(Connection& connection, const KeyedText& keyed, qint64 after, qint64 last) {
+    std::vector<std::pair<int, QString>> rows;
+    connection.scan(withNames(MissingKeysInRange, keyed), {after, last},
+                    [&](const ScannedRow& row) { rows.emplace_back(row.integer(0), row.text(1)); });
+    if (rows.empty())
+        return;
+    const QString setKey = withNames(SetKey, keyed);
+    Transaction transaction(connection);
+    for (const auto& [rowid, text] : rows)
+        connection.execute(setKey, {CaseFold(text), rowid});
+    transaction.commit();
+}
+
 }  // namespace
 
 QString KeyMatch(const QString& keyColumn, const QString& textColumn) {
@@ -55,27 +120,57 @@ bool HasCaseKeys(Connection& connection) {
 }
 
 void AddCaseKeys(Connection& connection) {
-    for (const KeyedText& keyed : KeyedTexts) {
-        connection.execute(withNames("ALTER TABLE [{T}] ADD COLUMN [{K}] TEXT", keyed));
-        connection.execute(withNames("CREATE INDEX [{T}_{K}] ON [{T}] ([{K}])", keyed));
-        connection.execute(withNames(StaleTrigger, keyed));
-        connection.execute(withNames("REINDEX [{T}_{C}]", keyed));
-        connection.execute(withNames(FillKeys, keyed));
-    }
+    addKeyColumns(connection, true);
 }
 
-void FillMissingCaseKeys(Connection& connection) {
-    QStringList missing;
+void AddEmptyCaseKeys(Connection& connection) {
+    addKeyColumns(connection, false);
+}
+
+bool HasMissingCaseKeys(Connection& connection) {
     for (const KeyedText& keyed : KeyedTexts)
-        missing.append(
-            withNames("SELECT 1 FROM [{T}] WHERE [{K}] IS NULL AND [{C}] IS NOT NULL", keyed));
-    // A read first: most openings find nothing to fill and so take no write lock.
-    if (connection.scalar(QStringLiteral("SELECT EXISTS (%1)").arg(missing.join(" UNION ALL ")))
-            .toInt() == 0)
+        if (needsFolding(connection, keyed))
+            return true;
+    return false;
+}
+
+QString FillMissingCaseKeysStatus() {
+    return QStringLiteral("Preparing the catalogue for searching\u2026");
+}
+
+void FillMissingCaseKeys(Connection& connection, ProgressReporter* progress) {
+    // Reads first: most openings find nothing to fill and so take no write lock.
+    std::vector<std::pair<KeyedText, qint64>> toFold;
+    int batches = 0;
+    for (const KeyedText& keyed : KeyedTexts) {
+        if (!needsFolding(connection, keyed))
+            continue;
+        const qint64 last = connection.scalar(withNames(LastRowid, keyed)).toLongLong();
+        toFold.emplace_back(keyed, last);
+        batches += int((last + BatchSize - 1) / BatchSize);
+    }
+    if (toFold.empty())
         return;
-    Transaction transaction(connection);
-    for (const KeyedText& keyed : KeyedTexts)
-        connection.execute(withNames(FillKeys, keyed));
+    connection.execute(QString::fromLatin1(LargeCache));
+    connection.execute(QString::fromLatin1(CommitWithoutSync));
+    if (progress)
+        progress->ShowProgress(FillMissingCaseKeysStatus(), 1, batches);
+    for (const auto& [keyed, last] : toFold) {
+        connection.execute(withNames(DropFoldIndex, keyed));
+        // Stopped, the index is built over what is folded so far: the rest is found by its text
+        // until the next run.
+        for (qint64 after = 0; after < last && !(progress && progress->stopRequested());
+             after += BatchSize) {
+            fillRange(connection, keyed, after, std::min(after + BatchSize, last));
+            if (progress)
+                progress->ProgressStep(FillMissingCaseKeysStatus());
+        }
+        connection.execute(withNames(CreateFoldIndex, keyed));
+        if (progress && progress->stopRequested())
+            break;
+    }
+    if (progress)
+        progress->CloseProgress();
 }
 
 }  // namespace db

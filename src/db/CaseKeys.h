@@ -5,6 +5,7 @@
 namespace db {
 
 class Connection;
+class ProgressReporter;
 
 // Titles and lookup names are compared ignoring the case of every letter, yet every index of the
 // file must be ordered by SQLite's own rules, or other programs that check or rebuild it find it
@@ -24,7 +25,16 @@ bool HasCaseKeys(Connection& connection);
 // the texts themselves, which an earlier version of the program ordered by a rule of its own.
 // Run inside the caller's transaction.
 void AddCaseKeys(Connection& connection);
-// Gives a fold to every title and name that another program wrote without one.
-void FillMissingCaseKeys(Connection& connection);
+// The same, leaving the folds to FillMissingCaseKeys: a large catalogue is folded in steps.
+void AddEmptyCaseKeys(Connection& connection);
+
+// Whether some title or name has no fold: written by another program, or before the folds.
+bool HasMissingCaseKeys(Connection& connection);
+// Gives a fold to every title and name that has none, in batches that are each committed on
+// their own: stopped between two (progress's stop) or killed, the next run goes on where this
+// one ended. Progress counts the batches.
+void FillMissingCaseKeys(Connection& connection, ProgressReporter* progress = nullptr);
+// What the progress window says meanwhile.
+QString FillMissingCaseKeysStatus();
 
 }  // namespace db

@@ -43,15 +43,14 @@ Error damagedCatalogue(const QString& path, const DatabaseError& error) {
                           file.completeBaseName() + QStringLiteral("RECOVERED")));
 }
 
-// A catalogue written before titles and names kept their case folds gets them, in one
-// transaction; later, the folds that other programs left out are filled in.
+// A catalogue written before titles and names kept their case folds gets their columns, in one
+// transaction. The folds themselves, and those that other programs left out, are filled in by
+// FillMissingCaseKeys: the window does it on the worker, the command line before its work.
 void bringUpToDate(Connection& connection) {
-    if (HasCaseKeys(connection)) {
-        FillMissingCaseKeys(connection);
+    if (HasCaseKeys(connection))
         return;
-    }
     Transaction transaction(connection);
-    AddCaseKeys(connection);
+    AddEmptyCaseKeys(connection);
 }
 
 // A lock file beside the catalogue, <name>.db.lock. A lock left by a copy that has ended (a

@@ -282,6 +282,10 @@ void Connection::scan(const QString& sql, Values values,
     }
 }
 
+void Connection::interrupt() {
+    sqlite3_interrupt(static_cast<sqlite3*>(handle_));
+}
+
 bool Connection::hasTable(const QString& name) {
     return scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' "
                                  "AND name = ? COLLATE NOCASE"),

@@ -80,6 +80,10 @@ public:
 
     bool hasTable(const QString& name);
 
+    // Makes the statement running now on this connection fail soon as interrupted; the one call
+    // that may come from another thread, while the connection is open.
+    void interrupt();
+
     // Used by Transaction only.
     int& transactionDepth() { return transactionDepth_; }
 

@@ -223,28 +223,37 @@ private:
 }  // namespace
 
 ExportResult ExportMovies(db::Connection& connection, const QString& path,
-                          const ExportProgress& progress) {
+                          const ExportProgress& progress, const ExportStop& stop) {
     ExportResult result;
+    struct Stopped {};
     // The file is made only when there is a movie to write.
     std::optional<MovieFileWriter> writer;
     std::optional<LinkedNames> genres;
     std::optional<LinkedNames> casts;
-    connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {
-        if (!writer) {
-            genres.emplace(connection, GenreLinksQuery, GenreNamesQuery, true);
-            casts.emplace(connection, CastLinksQuery, ActorNamesQuery, false);
-            writer.emplace(path, connection.path());
-            writer->writeLine(MovieFileHeader());
-        }
-        const MovieFileEntry movie = entryOf(row, *genres, *casts);
-        if (progress)
-            progress(movie.title);
-        bool unchanged = true;
-        writer->writeLine(MovieLineText(movie, &unchanged));
-        ++result.exported;
-        if (!unchanged)
-            ++result.altered;
-    });
+    try {
+        connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {
+            if (stop && stop())
+                throw Stopped();
+            if (!writer) {
+                genres.emplace(connection, GenreLinksQuery, GenreNamesQuery, true);
+                casts.emplace(connection, CastLinksQuery, ActorNamesQuery, false);
+                writer.emplace(path, connection.path());
+                writer->writeLine(MovieFileHeader());
+            }
+            const MovieFileEntry movie = entryOf(row, *genres, *casts);
+            if (progress)
+                progress(movie.title);
+            bool unchanged = true;
+            writer->writeLine(MovieLineText(movie, &unchanged));
+            ++result.exported;
+            if (!unchanged)
+                ++result.altered;
+        });
+    } catch (const Stopped&) {
+        // The file under its temporary name goes with the writer; the old one stays.
+        result.stopped = true;
+        return result;
+    }
     if (writer) {
         writer->commit();
         result.fileWritten = true;

@@ -1,6 +1,8 @@
+#include "db/CaseKeys.h"
 #include "db/LookupTable.h"
 #include "db/MovieList.h"
 #include "db/Movies.h"
+#include "db/ProgressReporter.h"
 #include "db/UnicodeCase.h"
 #include "io/ImportMovies.h"
 #include "io/MovieFileFormat.h"
@@ -112,11 +114,73 @@ TEST_F(CaseFolding, RowsWrittenByAnotherProgramAreFoundIgnoringCase) {
         EXPECT_EQ(titlesFound(db::SearchType::Location, "étagère"), QStringList{"AMÉLIE"});
         files.catalogue().close();
         files.catalogue().OpenDatabase("KIB");
+        db::FillMissingCaseKeys(files.connection());
     }
     files.catalogue().close();
     EXPECT_EQ(test::StockSqlite(path, "PRAGMA integrity_check"), "ok");
     EXPECT_EQ(test::StockSqlite(path, "SELECT COUNT(*) FROM Movie WHERE TitleKey IS NULL"), "0")
-        << "folds are filled in when the file is opened";
+        << "folds are filled in after the file is opened";
+}
+
+// Folding a large catalogue goes in committed batches: stopped after the first (as a kill would
+// end it), the file is sound and the next run folds the rest, each row as the program folds it.
+TEST_F(CaseFolding, FoldingStoppedPartWayIsSoundAndTheNextRunFinishesIt) {
+    files.catalogue().close();
+    test::StockSqlite(path,
+                      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                      "120000) INSERT INTO Movie (GenreId, LocationId, MediaId, RatingId, Title, "
+                      "LabelNumber, ReleaseYear, Minutes, Stars, AcquireDate, Cost, LentDate) "
+                      "SELECT 0, 2, 2, 2, 'Émile ' || i, '', 0, 0, 0, '1899-01-01 00:00:00', 0, "
+                      "'1899-01-01 00:00:00' FROM n;"
+                      "INSERT INTO Actor (Name) VALUES ('Øresund');");
+    files.catalogue().OpenDatabase("KIB");
+    db::Connection& connection = files.connection();
+    ASSERT_TRUE(db::HasMissingCaseKeys(connection)) << "the stock tool writes no folds";
+
+    struct StopAfterFirstBatch final : db::ProgressReporter {
+        void ShowProgress(const QString& text, int first, int last) override {
+            status = text;
+            batches = last - first + 1;
+        }
+        void ProgressStep(const QString&) override { ++steps; }
+        void CloseProgress() override {}
+        bool stopRequested() const override { return steps > 0; }
+        QString status;
+        int batches = 0;
+        int steps = 0;
+    } stopping;
+    db::FillMissingCaseKeys(connection, &stopping);
+    EXPECT_EQ(stopping.status, "Preparing the catalogue for searching\u2026");
+    EXPECT_EQ(stopping.batches, 3 + 1) << "120,000 titles in batches, and the new actor";
+    EXPECT_EQ(stopping.steps, 1);
+    const QString unfolded = "SELECT COUNT(*) FROM Movie WHERE TitleKey IS NULL";
+    const int left = connection.scalar(unfolded).toInt();
+    EXPECT_GT(left, 0);
+    EXPECT_LT(left, 120000);
+    const QString foldIndex = "SELECT COUNT(*) FROM sqlite_master WHERE name = 'Movie_TitleKey'";
+    EXPECT_EQ(connection.scalar(foldIndex).toInt(), 1) << "the fold index is back after a stop";
+    files.catalogue().close();
+    EXPECT_EQ(test::StockSqlite(path, "PRAGMA integrity_check"), "ok");
+
+    files.catalogue().OpenDatabase("KIB");
+    db::FillMissingCaseKeys(files.connection());
+    EXPECT_FALSE(db::HasMissingCaseKeys(files.connection()));
+    EXPECT_EQ(files.connection()
+                  .scalar("SELECT COUNT(*) FROM Movie WHERE TitleKey IS NOT unicode_fold(Title)")
+                  .toInt(),
+              0);
+    EXPECT_EQ(db::FindMovieByTitle(files.connection(), "ÉMILE 120000"),
+              files.connection().scalar("SELECT MAX(MovieId) FROM Movie").toInt());
+
+    // Killed while the index was being rebuilt: it is missing, and the next run builds it.
+    files.catalogue().close();
+    test::StockSqlite(path, "DROP INDEX Movie_TitleKey");
+    files.catalogue().OpenDatabase("KIB");
+    EXPECT_TRUE(db::HasMissingCaseKeys(files.connection()));
+    db::FillMissingCaseKeys(files.connection());
+    EXPECT_EQ(files.connection().scalar(foldIndex).toInt(), 1);
+    files.catalogue().close();
+    EXPECT_EQ(test::StockSqlite(path, "PRAGMA integrity_check"), "ok");
 }
 
 // Earlier versions of the program put their own Unicode rule in place of NOCASE, so their

@@ -178,6 +178,11 @@ class PublishedPage(unittest.TestCase):
         self.assertEqual(self.titles(), ['Alien', 'Brazil', 'Zardoz'])
         self.type_filter('skerritt')  # the cast
         self.count_becomes('1 of 6 movies')
+        self.type_filter('STRASSE sehnsucht')  # the notes, "ß" as "ss"
+        self.count_becomes('1 of 6 movies')
+        self.assertEqual(self.titles(), ['Zardoz'])
+        self.type_filter('1985')  # the year is no word of the filter's texts
+        self.count_becomes('0 of 6 movies')
         self.type_filter('no such movie')
         self.count_becomes('0 of 6 movies')
         self.assertEqual(self.titles(), [])

@@ -51,13 +51,11 @@ std::optional<PeerFormat> GuessPeerFormat(const QString& path, const QByteArray&
 }
 
 QByteArray ReadPeerBytes(const QString& path) {
-    // A pipe or a device would be read without end.
+    // Before opening: a pipe would keep the import waiting, a device would never end.
     RequireRegularFile(path);
     const QFileInfo info(path);
     if (!info.exists())
         throw FileError(QStringLiteral("'%1' does not exist.").arg(path));
-    // Before opening: a pipe would keep the import waiting, a device would never end.
-    RequireRegularFile(path);
     if (info.size() > ZipUnpackLimit)
         throw FileError(QStringLiteral("'%1' is larger than %2 MB, more than any collection "
                                        "needs: it is not read.")

@@ -55,6 +55,7 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
     layOut();
     connectCommands();
     connectDialogs();
+    markConflictingCommands();
     timer_->setObjectName(QStringLiteral("timer"));
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [] { QCoreApplication::processEvents(); });
@@ -155,7 +156,7 @@ void MainWindow::load(const std::function<void(const QString&)>& splashStep) {
     RestoreWindowPlacement(settings_, *this);
     timer_->start(100);
     list_->setColumnHidden(MovieListModel::MovieNumber, true);
-    PopulateLstMain();
+    PopulateWhenPrepared();
 }
 
 void MainWindow::setCatalogueTitle() {
@@ -229,6 +230,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !workAllowsClosing()) {
+        event->ignore();
+        return;
+    }
     // The title-bar button keeps the pending edits: they are saved first, and a refused save
     // keeps the window open.
     bool saved = false;

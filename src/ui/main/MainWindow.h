@@ -91,6 +91,14 @@ private:
     void layOut();
     void connectCommands();
     void connectDialogs();
+    // The commands that must wait while long work runs beside the window.
+    void markConflictingCommands();
+    // Quitting while long work runs: asks whether to stop it, and closes once it has stopped.
+    // False while work runs: the caller must not close now.
+    bool workAllowsClosing();
+    // Fills the list, once titles and names that have no case fold have been given theirs on the
+    // worker (a catalogue another program wrote); then runs then.
+    void PopulateWhenPrepared(std::function<void()> then = {});
     // A setup list may have renamed what the list and the record view show: refill, and keep the
     // movie that was selected.
     void refillKeepingSelection();

@@ -23,7 +23,6 @@
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/FilmSiteDialog.h"
 #include "ui/shell/FilmSiteSearch.h"
-#include "ui/shell/ProgressWindow.h"
 #include "ui/tools/DuplicateMoviesDialog.h"
 #include "ui/tools/ExportDialog.h"
 #include "ui/tools/ImportDialog.h"
@@ -126,20 +125,16 @@ void MainWindow::connectDialogs() {
             ShowImportDialog(ui_, settings_, catalogue_, this, refill);
     });
     enable("mnuToolsImportPeer", [this, refill] {
-        if (!SaveCurrentMovie())
-            return;
-        ui::Progress progress(this);
-        ImportFromPeerCommand(ui_, settings_, catalogue_, progress, this, refill);
+        if (SaveCurrentMovie())
+            ImportFromPeerCommand(ui_, settings_, catalogue_, this, refill);
     });
     enable("mnuFilePublish", [this] {
         if (SaveCurrentMovie())
             PublishWebPageCommand(ui_, catalogue_, this);
     });
     enable("mnuToolsCheckData", [this, refill] {
-        if (!SaveCurrentMovie())
-            return;
-        ui::Progress progress(this);
-        RepairDataCommand(ui_, catalogue_, progress, this, refill);
+        if (SaveCurrentMovie())
+            RepairDataCommand(ui_, catalogue_, this, refill);
     });
     enable("mnuToolsStartOver", [this, refill] {
         if (SaveCurrentMovie())

@@ -27,7 +27,7 @@ void MainWindow::clearSearch() {
 }
 
 void MainWindow::exit() {
-    if (!SaveCurrentMovie())
+    if (!SaveCurrentMovie() || !workAllowsClosing())
         return;
     if (ui_.ask(this, Title, QStringLiteral("Exit Tallowmere Movie Database?"),
                 Buttons::YesNoCancel) != Answer::Yes)
@@ -86,13 +86,15 @@ void MainWindow::openCatalogue() {
         reopen(previous);
         return;
     }
-    PopulateLstMain();
     setCatalogueTitle();
-    const QString opened = QStringLiteral("'%1' database opened.").arg(name);
-    ui_.inform(this, Title,
-               model_->rowCount() == 0 ? opened + QStringLiteral("  Click on Add Movie to begin.")
-                                       : opened,
-               Icon::Information);
+    PopulateWhenPrepared([this, name] {
+        const QString opened = QStringLiteral("'%1' database opened.").arg(name);
+        ui_.inform(this, Title,
+                   model_->rowCount() == 0
+                       ? opened + QStringLiteral("  Click on Add Movie to begin.")
+                       : opened,
+                   Icon::Information);
+    });
 }
 
 }  // namespace ui

@@ -7,13 +7,16 @@
 #include "report/RunReport.h"
 #include "report/SpoolLeftovers.h"
 #include "report/SpoolWriter.h"
-#include "ui/common/LongWork.h"
+#include "ui/common/BackgroundWork.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PreviewWindow.h"
 #include "ui/report/PrintingWindow.h"
+#include "ui/report/ReportWriting.h"
 
 #include <QScopeGuard>
+#include <memory>
 
 namespace ui {
 
@@ -51,24 +54,31 @@ bool ReportSession::run(const MakeReport& make) {
         return false;
     }
     report::RemoveLeftoverSpoolFiles(catalogue_.folder());
-    // The report reads through a connection of its own: the main window stays usable while
-    // it is written, and may even open another catalogue.
-    const std::unique_ptr<db::Connection> connection =
-        db::Connection::open(catalogue_.filePath(), db::Connection::Access::ReadOnly);
-    PrintingWindow progress(&mainWindow_);
+    // The report is written on the worker, through a connection of its own: the main window
+    // stays usable, and frmPrinting shows how far it has got.
     writer_->setDatabaseName(catalogue_.name());
-    writer_->setProgress(&progress);
-    const auto detach = qScopeGuard([this] { writer_->setProgress(nullptr); });
-    const LongWork work;
-    const std::unique_ptr<report::Report> made = make(*writer_, *connection);
-    const std::optional<QString> spoolFile = report::RunReport(*made, *writer_);
-    if (!spoolFile)
-        return false;
-    preview_ = new PreviewWindow(ui_, settings_, drawingState_, *spoolFile, &mainWindow_);
-    preview_->Init();
-    // Where no window manager maximises it, the preview still starts filling the screen.
-    preview_->setGeometry(AvailableGeometry(mainWindow_));
-    preview_->showMaximized();
+    auto spoolFile = std::make_shared<std::optional<QString>>();
+    const QString path = catalogue_.filePath();
+    report::SpoolWriter* writer = writer_.get();
+    BackgroundWork::start(
+        &mainWindow_, std::make_unique<PrintingView>(new PrintingWindow(&mainWindow_)),
+        [writer, make, path, spoolFile](WorkProgress& progress) {
+            const auto connection = db::Connection::open(path, db::Connection::Access::ReadOnly);
+            *spoolFile = WriteReportOnWorker(*writer, *connection, progress, make);
+        },
+        [this, spoolFile](std::exception_ptr failure) {
+            if (failure) {
+                RunCommand(ui_, &mainWindow_, [failure] { std::rethrow_exception(failure); });
+                return;
+            }
+            if (!*spoolFile)
+                return;
+            preview_ = new PreviewWindow(ui_, settings_, drawingState_, **spoolFile, &mainWindow_);
+            preview_->Init();
+            // Where no window manager maximises it, the preview still starts filling the screen.
+            preview_->setGeometry(AvailableGeometry(mainWindow_));
+            preview_->showMaximized();
+        });
     return true;
 }
 

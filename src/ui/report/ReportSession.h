@@ -36,10 +36,10 @@ public:
                   QWidget& mainWindow);
     ~ReportSession() override;
 
-    // Writes the report that make builds and shows it in a new preview, in place of the one
-    // before. Refused, with a word to the user, while another report is being written or the
-    // preview is printing. A failure is thrown on. True when the report is shown; false when it
-    // was refused or cancelled.
+    // Writes the report that make builds, on the worker, and then shows it in a new preview, in
+    // place of the one before. Refused, with a word to the user, while another report is being
+    // written or the preview is printing. A failure is reported to the user. True when the
+    // report is being written; false when it was refused.
     bool run(const MakeReport& make);
 
     PreviewWindow* preview() const;

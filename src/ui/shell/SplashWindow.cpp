@@ -1,6 +1,6 @@
 #include "ui/shell/SplashWindow.h"
 
-#include "ui/shell/StepBar.h"
+#include "ui/common/StepBar.h"
 
 #include <QCoreApplication>
 #include <QLabel>

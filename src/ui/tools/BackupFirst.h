@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -20,5 +21,10 @@ std::optional<QString> BackUpFirst(UserInterface& ui, db::Catalogue& catalogue, 
 
 // The sentence that names the backup in the message that ends the work.
 QString BackupNote(const QString& backup);
+
+// The same backup made on the worker, with the progress window; then runs on the window's
+// thread with the backup's path. A failure is reported, and then does not run.
+void BackUpThen(UserInterface& ui, db::Catalogue& catalogue, QWidget* parent,
+                std::function<void(const QString& backup)> then);
 
 }  // namespace ui

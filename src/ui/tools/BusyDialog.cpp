@@ -1,19 +1,13 @@
 #include "ui/tools/BusyDialog.h"
 
+#include "ui/common/BackgroundWork.h"
+
 #include <QCloseEvent>
-#include <QCoreApplication>
 
 namespace ui {
 
-namespace {
-
-constexpr qint64 EventInterval = 40;  // milliseconds
-
-}  // namespace
-
 BusyDialog::Busy::Busy(BusyDialog& dialog, QList<QWidget*> disabled) : dialog_(dialog) {
     dialog_.busy_ = true;
-    dialog_.sinceEvents_.invalidate();
     dialog_.setCursor(Qt::WaitCursor);
     for (QWidget* widget : disabled) {
         widget->setEnabled(false);
@@ -33,15 +27,8 @@ void BusyDialog::Busy::end() {
     dialog_.busy_ = false;
 }
 
-void BusyDialog::followCaption(const QString& text) {
-    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < EventInterval)
-        return;
-    // A caption is no place for a whole line of a file: a title of megabytes has ended the
-    // window system's connection.
-    constexpr int CaptionLength = 80;
-    setWindowTitle(text.size() > CaptionLength ? text.left(CaptionLength) + QChar(0x2026) : text);
-    QCoreApplication::processEvents();
-    sinceEvents_.start();
+BusyDialog::~BusyDialog() {
+    qDeleteAll(findChildren<BackgroundWork*>(Qt::FindDirectChildrenOnly));
 }
 
 void BusyDialog::closeEvent(QCloseEvent* event) {

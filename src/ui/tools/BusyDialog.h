@@ -3,19 +3,21 @@
 #include "ui/common/LongWork.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
 #include <optional>
 
 namespace ui {
 
-// A dialog that runs long work inside one of its commands. While the work runs the dialog shows
-// the busy pointer, its buttons are disabled, it refuses to close, and it repaints now and then.
+// A dialog that runs long work for one of its commands. While the work runs the dialog shows
+// the busy pointer, its buttons are disabled and it refuses to close.
 class BusyDialog : public QDialog {
     Q_OBJECT
 public:
     bool isBusy() const { return busy_; }
+    // Waits for work still running for the dialog (the program is ending under it), while the
+    // dialog is whole: what the work holds of it lets go first.
+    ~BusyDialog() override;
 
 protected:
     using QDialog::QDialog;
@@ -36,17 +38,11 @@ protected:
         bool ended_ = false;
     };
 
-    // Shows the text as the caption, so the user sees the work advance. Pending events run at
-    // most every few hundredths of a second: often enough to repaint, rarely enough to cost
-    // nothing.
-    void followCaption(const QString& text);
-
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
     bool busy_ = false;
-    QElapsedTimer sinceEvents_;
 };
 
 }  // namespace ui

@@ -1,7 +1,9 @@
 #include "ui/tools/DuplicateMoviesDialog.h"
 
 #include "db/Catalogue.h"
+#include "db/Connection.h"
 #include "db/DuplicateMovies.h"
+#include "ui/common/BackgroundWork.h"
 #include "ui/common/DialogControls.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/GroupedNumber.h"
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace ui {
 
@@ -69,9 +72,30 @@ DuplicateMoviesDialog::DuplicateMoviesDialog(UserInterface& ui, db::Catalogue& c
     findDuplicates();
 }
 
-void DuplicateMoviesDialog::findDuplicates() {
-    RunCommand(ui_, this,
-               [this] { model_->setGroups(db::FindDuplicateMovies(catalogue_.connection())); });
+void DuplicateMoviesDialog::findDuplicates(std::function<void()> then) {
+    lblCount_->setText(QStringLiteral("Looking for titles that look alike\u2026"));
+    cmdShow_->setEnabled(false);
+    cmdMerge_->setEnabled(false);
+    auto groups = std::make_shared<std::vector<db::DuplicateGroup>>();
+    const QString path = catalogue_.filePath();
+    BackgroundWork::start(
+        this, QStringLiteral("Looking for titles that look alike"),
+        [path, groups](WorkProgress&) {
+            const auto connection = db::Connection::open(path, db::Connection::Access::ReadOnly);
+            *groups = db::FindDuplicateMovies(*connection);
+        },
+        [this, groups, then = std::move(then)](std::exception_ptr failure) {
+            if (failure)
+                RunCommand(ui_, this, [failure] { std::rethrow_exception(failure); });
+            else
+                model_->setGroups(*groups);
+            showGroups();
+            if (then)
+                then();
+        });
+}
+
+void DuplicateMoviesDialog::showGroups() {
     const bool any = model_->rowCount() > 0;
     lblCount_->setText(
         any ? QStringLiteral("Groups: %1  Movies: %2")
@@ -131,24 +155,25 @@ void DuplicateMoviesDialog::mergeTwo() {
         choices, this);
     if (!keptRow)
         return;
-    const db::DuplicateMovie& kept = pair[*keptRow];
-    const db::DuplicateMovie& other = pair[1 - *keptRow];
+    const db::DuplicateMovie kept = pair[*keptRow];
+    const db::DuplicateMovie other = pair[1 - *keptRow];
 
-    const std::optional<QString> backup = BackUpFirst(ui_, catalogue_, this);
-    if (!backup)
-        return;
-    if (!RunCommand(ui_, this,
-                    [&] { db::MergeMovies(catalogue_.connection(), kept.movieId, other.movieId); }))
-        return;
-    findDuplicates();
-    if (populateLstMain_)
-        RunCommand(ui_, this, populateLstMain_);
-    ui_.inform(this, QStringLiteral("Merge complete"),
-               QStringLiteral("'%1' (Movie # %2) is merged into '%3' (Movie # %4).")
-                       .arg(other.title, QString::number(other.movieId), kept.title,
-                            QString::number(kept.movieId)) +
-                   BackupNote(*backup),
-               Icon::Information);
+    BackUpThen(ui_, catalogue_, this, [this, kept, other](const QString& backup) {
+        if (!RunCommand(ui_, this, [&] {
+                db::MergeMovies(catalogue_.connection(), kept.movieId, other.movieId);
+            }))
+            return;
+        findDuplicates([this, kept, other, backup] {
+            if (populateLstMain_)
+                RunCommand(ui_, this, populateLstMain_);
+            ui_.inform(this, QStringLiteral("Merge complete"),
+                       QStringLiteral("'%1' (Movie # %2) is merged into '%3' (Movie # %4).")
+                               .arg(other.title, QString::number(other.movieId), kept.title,
+                                    QString::number(kept.movieId)) +
+                           BackupNote(backup),
+                       Icon::Information);
+        });
+    });
 }
 
 void ShowDuplicateMoviesDialog(UserInterface& ui, db::Catalogue& catalogue, QWidget* parent,

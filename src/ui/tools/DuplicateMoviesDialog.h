@@ -31,7 +31,9 @@ public:
     QTreeView& lstDuplicates() const { return *lstDuplicates_; }
 
 private:
-    void findDuplicates();
+    // Looks for the groups on the worker and shows them; then runs then.
+    void findDuplicates(std::function<void()> then = {});
+    void showGroups();
     void showCurrentMovie();
     void mergeTwo();
     // The two rows to merge: the two selected of one group, or the group of two one selected

@@ -1,13 +1,16 @@
 #include "ui/tools/ExportDialog.h"
 
 #include "db/Catalogue.h"
+#include "db/Connection.h"
 #include "io/ExportMovies.h"
 #include "io/MovieFileError.h"
 #include "settings/Settings.h"
+#include "ui/common/BackgroundWork.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
 
 namespace ui {
 
@@ -64,23 +67,39 @@ void ExportDialog::run() {
         return;
     settings_.setValue(QString::fromLatin1(settings::key::ExportFilename), file);
 
-    io::ExportResult result;
-    Busy busy(*this, controlsToDisable());
-    try {
-        result = io::ExportMovies(catalogue_.connection(), file,
-                                  [this](const QString& title) { followCaption(title); });
-    } catch (const std::exception& error) {
-        busy.end();
-        setWindowTitle(Caption);
-        ui_.inform(this, QStringLiteral("Error"), failureMessage(error, file, existed),
-                   Icon::Error);
-        reject();
-        return;
-    }
-    busy.end();
-    setWindowTitle(Caption);
-    ui_.inform(this, QStringLiteral("Export complete"), completeMessage(result), Icon::Information);
-    accept();
+    // The export reads through a connection of its own, on the worker.
+    auto busy = std::make_shared<Busy>(*this, controlsToDisable());
+    auto result = std::make_shared<io::ExportResult>();
+    const QString path = catalogue_.filePath();
+    BackgroundWork::start(
+        this, QStringLiteral("Exporting to %1").arg(QFileInfo(file).fileName()),
+        [file, path, result](WorkProgress& progress) {
+            const auto connection = db::Connection::open(path, db::Connection::Access::ReadOnly);
+            *result = io::ExportMovies(
+                *connection, file, [&](const QString& title) { progress.setStatus(title); },
+                [&] { return progress.stopRequested(); });
+        },
+        [this, busy, result, file, existed](std::exception_ptr failure) {
+            busy->end();
+            try {
+                if (failure)
+                    std::rethrow_exception(failure);
+            } catch (const std::exception& error) {
+                ui_.inform(this, QStringLiteral("Error"), failureMessage(error, file, existed),
+                           Icon::Error);
+                reject();
+                return;
+            }
+            if (result->stopped)
+                ui_.inform(this, QStringLiteral("Export cancelled"),
+                           existed ? QStringLiteral("'%1' has been left as it was.").arg(file)
+                                   : QStringLiteral("'%1' has not been created.").arg(file),
+                           Icon::Information);
+            else
+                ui_.inform(this, QStringLiteral("Export complete"), completeMessage(*result),
+                           Icon::Information);
+            accept();
+        });
 }
 
 void ShowExportDialog(UserInterface& ui, settings::Settings& settings, db::Catalogue& catalogue,

@@ -1,6 +1,7 @@
 #include "ui/tools/ImportDialog.h"
 
 #include "db/Catalogue.h"
+#include "db/Connection.h"
 #include "db/Movies.h"
 #include "io/Destination.h"
 #include "io/FileDigest.h"
@@ -8,13 +9,16 @@
 #include "io/ImportPreview.h"
 #include "io/MovieFileLines.h"
 #include "settings/Settings.h"
+#include "ui/common/BackgroundWork.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/tools/BackupFirst.h"
 #include "ui/tools/ImportPreviewDialog.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <memory>
 
 namespace ui {
 
@@ -58,41 +62,9 @@ ImportDialog::ImportDialog(UserInterface& ui, settings::Settings& settings,
            QStringLiteral("Import your movies from a comma delimited file."),
            QStringLiteral("cmdImport"), QStringLiteral("Import"), FileChoice::Purpose::Open},
           settings.value(settings::key::ImportFilename)),
-      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)),
       settings_(settings),
       catalogue_(catalogue),
-      populateLstMain_(std::move(populateLstMain)) {
-    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel_->hide();
-    addButton(cmdCancel_);
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] { cancelClicked_ = true; });
-}
-
-bool ImportDialog::readFile(
-    const QString& file,
-    const std::function<void(io::MovieFileLines&, const io::StopRequested&)>& work) {
-    Busy busy(*this, controlsToDisable());
-    cancelClicked_ = false;
-    cmdCancel_->show();
-    // The program ending stops the work as Cancel does.
-    auto stop = [this] { return cancelClicked_ || LongWork::stopRequested(); };
-    auto done = [&] {
-        busy.end();
-        cmdCancel_->hide();
-        setWindowTitle(Caption);
-    };
-    try {
-        io::MovieFileLines lines(file);
-        work(lines, stop);
-    } catch (const std::exception& error) {
-        // The file could not be read or the catalogue is not open: nothing was imported.
-        done();
-        ReportError(ui_, this, error);
-        return false;
-    }
-    done();
-    return true;
-}
+      populateLstMain_(std::move(populateLstMain)) {}
 
 void ImportDialog::run() {
     const QString file = filename().text();
@@ -106,16 +78,36 @@ void ImportDialog::run() {
     }
     settings_.setValue(QString::fromLatin1(settings::key::ImportFilename), file);
 
-    // First a dry run: what the import would do, for the user to confirm.
-    auto follow = [this](const QString& title, int) { followCaption(title); };
-    io::ImportPreview preview;
-    QByteArray previewed;
-    if (!readFile(file, [&](io::MovieFileLines& lines, const io::StopRequested& stop) {
+    // First a dry run: what the import would do, for the user to confirm. It reads through a
+    // connection of its own, on the worker.
+    auto busy = std::make_shared<Busy>(*this, controlsToDisable());
+    auto preview = std::make_shared<io::ImportPreview>();
+    auto previewed = std::make_shared<QByteArray>();  // the digest of the lines the user sees
+    const QString path = catalogue_.filePath();
+    BackgroundWork::start(
+        this, QStringLiteral("Reading %1").arg(QFileInfo(file).fileName()),
+        [file, path, preview, previewed](WorkProgress& progress) {
+            const auto connection = db::Connection::open(path, db::Connection::Access::ReadOnly);
+            io::MovieFileLines lines(file);
             lines.keepDigest();
-            preview = io::PreviewImport(catalogue_.connection(), lines, follow, stop);
-            previewed = lines.digest();
-        }))
-        return;
+            *preview = io::PreviewImport(
+                *connection, lines, [&](const QString& title, int) { progress.setStatus(title); },
+                [&] { return progress.stopRequested(); });
+            *previewed = lines.digest();
+        },
+        [this, busy, file, preview, previewed](std::exception_ptr failure) {
+            busy->end();
+            if (failure) {
+                // The file could not be read or the catalogue is not open: nothing was imported.
+                RunCommand(ui_, this, [failure] { std::rethrow_exception(failure); });
+                return;
+            }
+            confirm(file, *preview, *previewed);
+        });
+}
+
+void ImportDialog::confirm(const QString& file, const io::ImportPreview& preview,
+                           const QByteArray& previewed) {
     if (preview.lines.stopped)
         return;
     if (!preview.lines.headerAccepted) {
@@ -143,30 +135,53 @@ void ImportDialog::run() {
     }
 
     // An import updates movies by title: what it overwrites is kept in a backup first.
-    std::optional<QString> backup;
     bool hasMovies = false;
     if (!RunCommand(ui_, this, [&] { hasMovies = db::CountMovies(catalogue_.connection()) > 0; }))
         return;
-    if (hasMovies && !(backup = BackUpFirst(ui_, catalogue_, this)))
+    if (!hasMovies) {
+        startImport(file, QString());
         return;
-    const QString backupNote = backup ? BackupNote(*backup) : QString();
+    }
+    auto busy = std::make_shared<Busy>(*this, controlsToDisable());
+    BackUpThen(ui_, catalogue_, this, [this, busy, file](const QString& backup) {
+        busy->end();
+        startImport(file, BackupNote(backup));
+    });
+}
 
-    io::ImportResult result;
-    if (!readFile(file, [&](io::MovieFileLines& lines, const io::StopRequested& stop) {
-            result = io::ImportMovies(catalogue_.connection(), lines, follow, stop);
-        }))
-        return;
-    if (populateLstMain_)
-        RunCommand(ui_, this, populateLstMain_);
-    if (result.failedLine > 0)
-        ui_.inform(this, QStringLiteral("Error"), failureMessage(result, file) + backupNote,
-                   Icon::Error);
-    else if (result.stopped)
-        ui_.inform(this, QStringLiteral("Import cancelled"), cancelledMessage(result) + backupNote,
-                   Icon::Information);
-    else
-        ui_.inform(this, QStringLiteral("Import complete"), completeMessage(result) + backupNote,
-                   Icon::Information);
+void ImportDialog::startImport(const QString& file, const QString& backupNote) {
+    QWidget* owner = parentWidget();
+    auto result = std::make_shared<io::ImportResult>();
+    const QString path = catalogue_.filePath();
+    UserInterface& ui = ui_;
+    BackgroundWork::start(
+        owner, QStringLiteral("Importing %1").arg(QFileInfo(file).fileName()),
+        [file, path, result](WorkProgress& progress) {
+            const auto connection = db::Connection::open(path);
+            io::MovieFileLines lines(file);
+            *result = io::ImportMovies(
+                *connection, lines, [&](const QString& title, int) { progress.setStatus(title); },
+                [&] { return progress.stopRequested(); });
+        },
+        [&ui, owner = QPointer<QWidget>(owner), populateLstMain = populateLstMain_, file, result,
+         backupNote](std::exception_ptr failure) {
+            if (failure) {
+                // The file could not be read or the catalogue is not open: nothing was imported.
+                RunCommand(ui, owner, [failure] { std::rethrow_exception(failure); });
+                return;
+            }
+            if (populateLstMain)
+                RunCommand(ui, owner, populateLstMain);
+            if (result->failedLine > 0)
+                ui.inform(owner, QStringLiteral("Error"),
+                          failureMessage(*result, file) + backupNote, Icon::Error);
+            else if (result->stopped)
+                ui.inform(owner, QStringLiteral("Import cancelled"),
+                          cancelledMessage(*result) + backupNote, Icon::Information);
+            else
+                ui.inform(owner, QStringLiteral("Import complete"),
+                          completeMessage(*result) + backupNote, Icon::Information);
+        });
     accept();
 }
 

@@ -12,14 +12,16 @@ class Catalogue;
 }
 namespace io {
 class MovieFileLines;
-using StopRequested = std::function<bool()>;
+struct ImportPreview;
 }  // namespace io
 
 namespace ui {
 
+class WorkProgress;
+
 // frmImport: reads a movie file into the catalogue; refills the main list when done. What the
-// import would do is shown first, for the user to confirm. The import can be cancelled; the
-// movies read before stay.
+// import would do is shown first, for the user to confirm; the dialog then closes and the import
+// runs on beside the main window. The import can be cancelled; the movies read before stay.
 class ImportDialog : public MovieFileDialog {
     Q_OBJECT
 public:
@@ -28,13 +30,12 @@ public:
 
 private:
     void run() override;  // Import: a dry run the user confirms, then the import
-    // Works through the file's lines with the dialog busy and Cancel shown; false, with the
-    // error reported, when the file could not be read.
-    bool readFile(const QString& file,
-                  const std::function<void(io::MovieFileLines&, const io::StopRequested&)>& work);
+    // previewed: the digest of the lines the preview read, which the file must still hold.
+    void confirm(const QString& file, const io::ImportPreview& preview,
+                 const QByteArray& previewed);
+    // Starts the import itself beside the main window, and closes the dialog.
+    void startImport(const QString& file, const QString& backupNote);
 
-    QPushButton* cmdCancel_;  // shown while the import runs: stops it between two lines
-    bool cancelClicked_ = false;
     settings::Settings& settings_;
     db::Catalogue& catalogue_;
     std::function<void()> populateLstMain_;

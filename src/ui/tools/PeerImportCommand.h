@@ -6,7 +6,6 @@ class QWidget;
 
 namespace db {
 class Catalogue;
-class ProgressReporter;
 }  // namespace db
 namespace settings {
 class Settings;
@@ -18,10 +17,10 @@ class UserInterface;
 
 // Tools > Import from another catalogue: asks for the file (a collection of the KDE collection
 // manager, of GCstar, or a CSV file, whose columns the user maps), shows what the import would
-// do, backs the catalogue up and imports with the progress window, whose Cancel stops it
-// between two movies; refills the main list and says what came in and what did not.
+// do, backs the catalogue up and imports on the worker with the progress window, whose Cancel
+// stops it between two movies; refills the main list and says what came in and what did not.
 void ImportFromPeerCommand(UserInterface& ui, settings::Settings& settings,
-                           db::Catalogue& catalogue, db::ProgressReporter& progress,
-                           QWidget* parent, const std::function<void()>& populateLstMain);
+                           db::Catalogue& catalogue, QWidget* parent,
+                           std::function<void()> populateLstMain);
 
 }  // namespace ui

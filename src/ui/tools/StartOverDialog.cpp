@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace ui {
 
@@ -65,22 +66,23 @@ void StartOverDialog::StartOver() {
                 Buttons::YesNo) != Answer::Yes)
         return;
 
-    const std::optional<QString> backup = BackUpFirst(ui_, catalogue_, this);
-    if (!backup)
-        return;
-    Busy busy(*this, {cmdStartOver_, cmdCancel_, chkStartOver1_});
-    const bool reset = RunCommand(ui_, this, [&] { db::StartOver(catalogue_); });
-    busy.end();
-    // After a failure the catalogue that is open again may differ from what the list shows.
-    if (populateLstMain_ && catalogue_.isOpen())
-        RunCommand(ui_, this, populateLstMain_);
-    if (!reset) {
-        reject();
-        return;
-    }
-    ui_.inform(this, QStringLiteral("Complete"),
-               QStringLiteral("System reset.") + BackupNote(*backup), Icon::Information);
-    accept();
+    // The backup is the long part, on the worker; building the new catalogue takes a moment.
+    auto busy =
+        std::make_shared<Busy>(*this, QList<QWidget*>{cmdStartOver_, cmdCancel_, chkStartOver1_});
+    BackUpThen(ui_, catalogue_, this, [this, busy](const QString& backup) {
+        const bool reset = RunCommand(ui_, this, [&] { db::StartOver(catalogue_); });
+        busy->end();
+        // After a failure the catalogue that is open again may differ from what the list shows.
+        if (populateLstMain_ && catalogue_.isOpen())
+            RunCommand(ui_, this, populateLstMain_);
+        if (!reset) {
+            reject();
+            return;
+        }
+        ui_.inform(this, QStringLiteral("Complete"),
+                   QStringLiteral("System reset.") + BackupNote(backup), Icon::Information);
+        accept();
+    });
 }
 
 void ShowStartOverDialog(UserInterface& ui, db::Catalogue& catalogue, QWidget* parent,

@@ -48,6 +48,7 @@ TEST_F(MainWindowTest, TheDuplicateFinderShowsAGroupAndMergesTwoOfItThroughTheWi
     type("txtTitle", "The Matrix!");  // an edit the command saves first
 
     ui.inDialog([&](QDialog& dialog) {
+        waitUntilWorkEnds();  // the search runs on the worker
         auto& lstDuplicates = child<QTreeView>(dialog, "lstDuplicates");
         QAbstractItemModelTester tester(lstDuplicates.model(),
                                         QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -71,6 +72,7 @@ TEST_F(MainWindowTest, TheDuplicateFinderShowsAGroupAndMergesTwoOfItThroughTheWi
         });
         ui.acknowledge();
         test::click(dialog, "cmdMerge");
+        waitUntilWorkEnds();
         EXPECT_EQ(test::entries(lstDuplicates), (QStringList{"MATRIX", "The Matrix!"}));
         test::click(dialog, "cmdClose");
         return dialog.result();

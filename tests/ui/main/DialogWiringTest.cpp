@@ -118,6 +118,7 @@ TEST_F(MainWindowTest, TheActorCleanUpAsksAndKeepsAnActorJustGivenToTheShownMovi
     trigger("mnuSetupDeleteUnusedActors");
     EXPECT_EQ(actors(), before) << "No deletes nothing";
     trigger("mnuSetupDeleteUnusedActors");
+    waitUntilWorkEnds();
     EXPECT_EQ(ui.texts().mid(2), (QStringList{"Delete all actors that are not currently used?",
                                               "183 actors deleted."}));
     EXPECT_EQ(db::ReadMovie(connection(), alien)->cast, QStringList{"Sigourney Weaver"});
@@ -132,6 +133,7 @@ TEST_F(MainWindowTest, StartOverLeavesNoEditOfTheOldCatalogueBehind) {
         QTest::mouseClick(&child<QCheckBox>(dialog, "chkStartOver1"), Qt::LeftButton);
         ui.answer(ui::Answer::Yes).acknowledge();
         test::click(dialog, "cmdStartOver");
+        waitUntilWorkEnds();  // the backup runs on the worker
         return dialog.result();
     });
     trigger("mnuToolsStartOver");

@@ -21,6 +21,7 @@ TEST_F(MainWindowTest, TheDuplicateFinderGroupsOnlyTitlesThatAreOneMovie) {
     QStringList listed;
     QString count;
     ui.inDialog([&](QDialog& dialog) {
+        waitUntilWorkEnds();  // the search runs on the worker
         listed = test::entries(child<QTreeView>(dialog, "lstDuplicates"));
         count = child<QLabel>(dialog, "lblCount").text();
         test::click(dialog, "cmdClose");

@@ -2,6 +2,7 @@
 
 #include "db/Movies.h"
 #include "db/StoredDate.h"
+#include "ui/common/LongWork.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MovieListModel.h"
 #include "ui/main/MovieListView.h"
@@ -102,6 +103,10 @@ void MainWindowTest::click(const char* button) {
 
 void MainWindowTest::trigger(const char* menuItem) {
     test::chooseMenuItem(*window_, menuItem);
+}
+
+void MainWindowTest::waitUntilWorkEnds() {
+    ASSERT_TRUE(QTest::qWaitFor([] { return !ui::LongWork::running(); }, 60000));
 }
 
 QString MainWindowTest::storedTitle(int movieId) {

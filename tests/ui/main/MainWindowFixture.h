@@ -41,6 +41,8 @@ public:
     void type(const char* field, const QString& text);
     void click(const char* button);
     void trigger(const char* menuItem);
+    // The work a command runs on the worker, and what the window does after it, is over.
+    static void waitUntilWorkEnds();
     // The row highlighted, the selection and the shown movie agree: the shown movie's title.
     QString shownTitle();
     QString storedTitle(int movieId);

@@ -54,6 +54,7 @@ TEST_F(PeerImportCommand, ACsvFileComesInAsItsColumnsAreMappedAndTheMappingIsKep
     });
     ui.acknowledge();
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();  // the backup and the import run on the worker
 
     ASSERT_TRUE(ui.scriptUsedUp());
     const QStringList backups = QDir(files.path("Backups")).entryList({"KIB-*.db"});
@@ -73,6 +74,7 @@ TEST_F(PeerImportCommand, ACsvFileComesInAsItsColumnsAreMappedAndTheMappingIsKep
         return columns.result();
     });
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();
     EXPECT_TRUE(ui.scriptUsedUp());
     EXPECT_EQ(QDir(files.path("Backups")).entryList({"KIB-*.db"}).size(), 1);
 }
@@ -92,6 +94,7 @@ TEST_F(PeerImportCommand, ACollectionShowsWhatWillNotComeAlongBeforeItComesIn) {
     });
     ui.acknowledge();
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();
     ASSERT_TRUE(ui.scriptUsedUp());
     EXPECT_TRUE(ui.texts().last().startsWith("2 movies imported.\n\nLines not imported: 1."))
         << ui.texts().last().toStdString();
@@ -103,8 +106,10 @@ TEST_F(PeerImportCommand, AFileOfAnotherKindIsRefusedWithItsReason) {
     openWindow();
     ui.chooseFile(peerFile("traversal.tc")).acknowledge();
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();  // the file is read on the worker
     ui.chooseFile(peerFile("README.md")).acknowledge();
     trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();
     ASSERT_TRUE(ui.scriptUsedUp());
     EXPECT_EQ(ui.exchanges()[1].title, "Error");
     EXPECT_TRUE(ui.exchanges()[1].text.contains("'../../.bashrc', which leads out of its folder"));

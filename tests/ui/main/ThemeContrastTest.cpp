@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/ReadableColour.h"
-#include "ui/shell/ProgressWindow.h"
-#include "ui/shell/StepBar.h"
+#include "ui/common/StepBar.h"
 
 #include <QAbstractButton>
 #include <QApplication>

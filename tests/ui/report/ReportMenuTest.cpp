@@ -52,6 +52,7 @@ TEST_F(ReportMenuTest, EveryReportOfTheMenuOpensInThePreview) {
     };
     for (const auto& [item, name] : reports) {
         test::chooseMenuItem(window(), item);
+        waitUntilWorkEnds();  // the report is written on the worker
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(shownReportName(), name) << item;
         // The preview before took its own file with it, and no other.
@@ -78,6 +79,7 @@ TEST_F(ReportMenuTest, TheRatingDialogRunsTheChosenRatingsAndKeepsThem) {
     EXPECT_EQ(test::selectedEntries(ratings), QStringList{"R"});
     test::choose(ratings, QStringLiteral("PG-13"));
     test::click(*dialog, "cmdOK");
+    waitUntilWorkEnds();
     EXPECT_EQ(files.settings().value(settings::key::SearchRatingIds), "4,5");
     EXPECT_EQ(shownReportName(), "Movie Listing by Rating");
     const QStringList lines = test::SpoolFileLines(test::ShownPreview()->spoolFile());
@@ -123,12 +125,14 @@ TEST_F(ReportMenuTest, CheckLabelNumbersShowsRepeatedLabelsAndGapsInThePreview) 
         return true;
     };
     test::chooseMenuItem(window(), "mnuToolsCheckLabels");
+    waitUntilWorkEnds();
     EXPECT_EQ(shownReportName(), "Label Number Check");
     EXPECT_TRUE(printedInOrder({"Labels on more than one movie: 1", "L001", "Alien", "Brazil",
                                 "Gaps in the numbers: 2", "B-8", "L002", "to L003"}));
 
     connection().execute("UPDATE [Movie] SET [LabelNumber] = ''");
     test::chooseMenuItem(window(), "mnuToolsCheckLabels");
+    waitUntilWorkEnds();
     EXPECT_TRUE(
         printedInOrder({"No label is on more than one movie.", "No label numbers are missing."}));
 }
@@ -141,9 +145,11 @@ TEST_F(ReportMenuTest, ASecondReportIsRefusedAndCancelLeavesNoSpoolFile) {
         "SELECT 1, 2, 3, 4, 'Movie ' || i, '', 2000, 90, 3, '2004-01-01 00:00:00', 1, "
         "'1899-01-01 00:00:00' FROM n"));
     openWindow();
+    waitUntilWorkEnds();  // the titles written without their folds get them first
     test::WhileReportIsWritten(
         window(), [](ui::PrintingWindow& progress) { test::click(progress, "cmdCancel"); });
     test::chooseMenuItem(window(), "mnuReportDetailed");
+    waitUntilWorkEnds();
     EXPECT_EQ(test::ShownPreview(), nullptr);
     EXPECT_TRUE(spoolFiles().isEmpty());
 }

@@ -1,11 +1,18 @@
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/BackgroundWork.h"
+#include "ui/common/LongWork.h"
+#include "ui/common/ProgressWindow.h"
+#include "ui/common/StepBar.h"
 #include "ui/shell/SplashWindow.h"
-#include "ui/shell/StepBar.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <stdexcept>
 
 namespace {
 
@@ -45,25 +52,23 @@ TEST(StepBar, RangesWithoutStepsShowAnEmptyBar) {
 
 // Only Cancel stops a run; the window stays until the work notices.
 TEST(ProgressWindow, CancelRaisesTheStopFlagAndNeitherTheCloseBoxNorEscDo) {
-    QWidget owner;
-    ui::Progress progress(&owner);
-    EXPECT_TRUE(progress.stopRequested()) << "no run is going on";
-    progress.ShowProgress("Check database", 1, 3);
-    ui::ProgressWindow* window = progress.window();
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(window->findChild<QLabel*>("lblPct")->isVisible());
-    window->close();
-    QTest::keyClick(window, Qt::Key_Escape);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(progress.stopRequested());
-    progress.ProgressStep("Check database");
-    EXPECT_EQ(window->bar().value(), 1);
-    QTest::mouseClick(&window->cancelButton(), Qt::LeftButton);
-    EXPECT_TRUE(progress.stopRequested());
-    EXPECT_TRUE(window->isVisible());
-    progress.CloseProgress();
-    EXPECT_EQ(progress.window(), nullptr);
-    EXPECT_TRUE(progress.stopRequested());
+    bool stop = false;
+    ui::ProgressWindow window(nullptr, [&] { stop = true; });
+    window.showCancelButton(true);
+    window.bar().setRange(1, 3);
+    window.show();
+    EXPECT_FALSE(window.findChild<QLabel*>("lblPct")->isVisible());
+    window.close();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(stop);
+    window.Increment("Check database");
+    EXPECT_EQ(window.bar().value(), 1);
+    QTest::mouseClick(&window.cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(stop);
+    EXPECT_TRUE(window.isVisible());
+    window.StopProgress();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(ProgressWindow, StopProgressFillsTheBarAndAllowsTheClose) {
@@ -80,3 +85,53 @@ TEST(ProgressWindow, StopProgressFillsTheBarAndAllowsTheClose) {
 }
 
 }  // namespace
+
+// Long work on the worker: the progress window follows it, Cancel stops it, the commands that
+// conflict are disabled meanwhile, and what it threw comes back to the window's thread.
+TEST(BackgroundWork, FollowsTheWorkStopsOnCancelAndDisablesWhatConflicts) {
+    QWidget owner;
+    QAction conflicting;
+    ui::LongWork::addConflicting(&conflicting);
+    int finished = 0;
+    std::exception_ptr failure;
+    const Qt::HANDLE windowThread = QThread::currentThreadId();
+    std::atomic<Qt::HANDLE> workThread = nullptr;
+    ui::BackgroundWork* run = ui::BackgroundWork::start(
+        &owner, "Making a backup",
+        [&](ui::WorkProgress& progress) {
+            workThread = QThread::currentThreadId();
+            while (!progress.stopRequested())
+                QThread::yieldCurrentThread();
+        },
+        [&](std::exception_ptr thrown) {
+            ++finished;
+            failure = thrown;
+        });
+    QSignalSpy ended(run, &ui::BackgroundWork::ended);
+    ui::ProgressWindow* window = run->window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(conflicting.isEnabled());
+    EXPECT_FALSE(QTest::qWaitFor([&] { return window->status().text() != "Making a backup"; }, 200))
+        << "work that tells nothing keeps the status it began with";
+    QTest::mouseClick(&window->cancelButton(), Qt::LeftButton);
+    ASSERT_TRUE(ended.wait(10000));
+    EXPECT_NE(workThread.load(), windowThread) << "the work ran on a worker";
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(failure);
+    EXPECT_TRUE(conflicting.isEnabled());
+    EXPECT_FALSE(ui::LongWork::running());
+
+    run = ui::BackgroundWork::start(
+        &owner, "Importing",
+        [](ui::WorkProgress& progress) {
+            progress.ShowProgress("Movie 1", 1, 2);
+            progress.ProgressStep("Movie 1");
+            throw std::runtime_error("disk full");
+        },
+        [&](std::exception_ptr thrown) { failure = thrown; });
+    QSignalSpy failed(run, &ui::BackgroundWork::ended);
+    ASSERT_TRUE(failed.wait(10000));
+    ASSERT_TRUE(failure);
+    EXPECT_THROW(std::rethrow_exception(failure), std::runtime_error);
+}

@@ -21,6 +21,7 @@ protected:
         dialog.show();
         user.answer(ui::Answer::Yes).acknowledge();
         test::click(dialog, "cmdExport");
+        waitUntilWorkEnds();
         QStringList texts = user.texts();
         texts.removeFirst();
         return texts;

@@ -3,6 +3,7 @@
 #include "support/TestData.h"
 #include "ui/tools/ExportDialog.h"
 
+#include <QDir>
 #include <QLineEdit>
 
 namespace {
@@ -30,11 +31,10 @@ TEST_F(ExportDialogTest, ExportsTheStoredFileFollowingEachTitleAndSaysHowMany) {
     files.settings().setValue(settings::key::ExportFilename, movieFile);
     user.inDialog([&](QDialog& dialog) {
             EXPECT_EQ(static_cast<ui::ExportDialog&>(dialog).filename().text(), movieFile);
-            test::CaptionRecorder recorder(dialog, "cmdExport");
             test::click(dialog, "cmdExport");
-            EXPECT_EQ(recorder.captions.value(0), "Alien");
-            EXPECT_TRUE(recorder.busy.value(0)) << "busy pointer and disabled button";
-            EXPECT_EQ(recorder.captions.last(), "Export Movies");
+            EXPECT_FALSE(button(dialog, "cmdExport").isEnabled()) << "busy while it writes";
+            EXPECT_NE(dialog.findChild<QDialog*>("frmProgress"), nullptr);
+            waitUntilWorkEnds();
             EXPECT_FALSE(dialog.isVisible());
             return dialog.result();
         })
@@ -63,6 +63,7 @@ TEST_F(ExportDialogTest, OverwritesAnExistingFileOnlyOnYes) {
     }
     user.answer(ui::Answer::Yes).acknowledge();
     test::click(dialog, "cmdExport");
+    waitUntilWorkEnds();
     EXPECT_EQ(user.exchanges()[0].title, "Overwrite Warning");
     EXPECT_EQ(user.exchanges()[0].text, "'" + movieFile + "' already exists. Overwrite?");
     EXPECT_EQ(user.exchanges().back().text, "1 movies exported.");
@@ -78,6 +79,7 @@ TEST_F(ExportDialogTest, AFailureIsReportedWithTheFileNameAndClosesWithoutTheCou
     dialog.show();
     user.acknowledge();
     test::click(dialog, "cmdExport");
+    waitUntilWorkEnds();
     ASSERT_EQ(user.exchanges().size(), 1u);
     EXPECT_EQ(user.exchanges()[0].title, "Error");
     EXPECT_TRUE(user.exchanges()[0].text.contains(unreachable));
@@ -85,6 +87,30 @@ TEST_F(ExportDialogTest, AFailureIsReportedWithTheFileNameAndClosesWithoutTheCou
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(button(dialog, "cmdExport").isEnabled());
     EXPECT_EQ(dialog.cursor().shape(), Qt::ArrowCursor);
+}
+
+// Cancel in the progress window stops the export; the file that was there stays as it was.
+TEST_F(ExportDialogTest, CancelLeavesTheEarlierFileAsItWas) {
+    connection.execute(
+        "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 20000) "
+        "INSERT INTO [Movie] ([GenreId], [LocationId], [MediaId], [RatingId], [Title], "
+        "[TitleKey], [LabelNumber], [ReleaseYear], [Minutes], [Stars], [AcquireDate], [Cost], "
+        "[LentDate]) SELECT 0, 2, 2, 2, printf('movie %d', x), printf('movie %d', x), '', 0, 0, "
+        "0, '1899-01-01 00:00:00', 0, '1899-01-01 00:00:00' FROM n");
+    writeFile(movieFile, "earlier");
+    ui::ExportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow);
+    test::typeInto(dialog.filename(), movieFile);
+    dialog.show();
+    user.answer(ui::Answer::Yes).acknowledge();
+    test::click(dialog, "cmdExport");
+    test::click(test::child<QDialog>(dialog, "frmProgress"), "cmdCancel");
+    waitUntilWorkEnds();
+    EXPECT_EQ(user.exchanges().back().title, "Export cancelled");
+    EXPECT_EQ(user.exchanges().back().text, "'" + movieFile + "' has been left as it was.");
+    EXPECT_EQ(test::ContentsOf(movieFile), "earlier");
+    EXPECT_EQ(QDir(files.folder()).entryList({"Movies.txt*"}, QDir::Files),
+              QStringList{"Movies.txt"})
+        << "no file is left under a temporary name";
 }
 
 }  // namespace

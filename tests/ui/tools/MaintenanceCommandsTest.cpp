@@ -1,20 +1,17 @@
 #include "ToolsFixture.h"
-#include "ui/shell/ProgressWindow.h"
 #include "ui/tools/MaintenanceCommands.h"
 
 namespace {
 
-class MaintenanceCommandsTest : public test::ToolsTest {
-protected:
-    ui::Progress progress{&mainWindow};
-};
+class MaintenanceCommandsTest : public test::ToolsTest {};
 
 // Cancel in the progress window and the repair itself are tested beside them, the actor
 // clean-up through the main window.
 TEST_F(MaintenanceCommandsTest, RepairRunsOnlyOnYesAndSaysWhatItRepaired) {
     const int broken = addMovie("Alien", 99);
     auto repair = [&] {
-        ui::RepairDataCommand(user, files.catalogue(), progress, &mainWindow, populateLstMain);
+        ui::RepairDataCommand(user, files.catalogue(), &mainWindow, populateLstMain);
+        waitUntilWorkEnds();
     };
     user.answer(ui::Answer::No).answer(ui::Answer::Cancel);
     repair();
@@ -33,7 +30,8 @@ TEST_F(MaintenanceCommandsTest, RepairRunsOnlyOnYesAndSaysWhatItRepaired) {
     EXPECT_EQ(user.exchanges().back().title, "Repair complete");
     EXPECT_TRUE(user.exchanges().back().text.startsWith("No problems found.\n\n"));
     EXPECT_EQ(refills, 1) << "the list stays when nothing was repaired";
-    EXPECT_EQ(progress.window(), nullptr) << "the progress window is closed";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !mainWindow.findChild<QDialog*>("frmProgress"); }))
+        << "the progress window is closed";
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ TEST_F(StartOverDialogTest, ChangesNothingUnlessCheckedAndConfirmed) {
     writeFile(files.path("Backups"), "a file where the backup folder would go");
     user.answer(ui::Answer::Yes).acknowledge();
     test::click(dialog, "cmdStartOver");
+    waitUntilWorkEnds();
     EXPECT_TRUE(user.exchanges().back().text.endsWith("Nothing has been changed."));
     EXPECT_EQ(db::CountMovies(files.connection()), 2);
     EXPECT_EQ(refills, 0);

@@ -4,37 +4,17 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
 #include "support/UserInput.h"
+#include "ui/common/LongWork.h"
 
 #include <gtest/gtest.h>
 #include <QDialog>
 #include <QEvent>
 #include <QFile>
 #include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 namespace test {
-
-// The captions a window shows while it works, and whether it looked busy at each.
-class CaptionRecorder : public QObject {
-public:
-    explicit CaptionRecorder(QWidget& window, const QString& buttonName) : window_(window) {
-        button_ = window.findChild<QPushButton*>(buttonName);
-        window.installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::WindowTitleChange) {
-            captions.append(window_.windowTitle());
-            busy.append(window_.cursor().shape() == Qt::WaitCursor && !button_->isEnabled());
-        }
-        return false;
-    }
-    QStringList captions;
-    QList<bool> busy;
-
-private:
-    QWidget& window_;
-    QPushButton* button_;
-};
 
 // A catalogue, the scripted user, and a stand-in for the main window with its list refill.
 class ToolsTest : public testing::Test {
@@ -53,6 +33,10 @@ protected:
     }
     static QPushButton& button(QWidget& window, const char* name) {
         return child<QPushButton>(window, name);
+    }
+    // The work a command runs on the worker, and what the window does after it, is over.
+    static void waitUntilWorkEnds() {
+        ASSERT_TRUE(QTest::qWaitFor([] { return !ui::LongWork::running(); }, 60000));
     }
 
     TestCatalogue files;

@@ -1,9 +1,8 @@
-#include "ui/shell/ProgressWindow.h"
+#include "ui/common/ProgressWindow.h"
 
-#include "ui/shell/StepBar.h"
+#include "ui/common/StepBar.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -51,13 +50,10 @@ void ProgressWindow::Increment(const QString& status) {
     status_->setText(status);
     if (bar_->value() < bar_->maximum())
         SetProgress(bar_->value() + 1);
-    QCoreApplication::processEvents();
 }
 
 void ProgressWindow::SetProgress(int value) {
     bar_->SetProgress(value);
-    if (value % 20 == 0)
-        QCoreApplication::processEvents();
 }
 
 void ProgressWindow::StopProgress() {
@@ -84,38 +80,6 @@ void ProgressWindow::reject() {
     // Esc is the close box's keyboard twin and is refused the same way.
     if (stopped_)
         QDialog::reject();
-}
-
-Progress::~Progress() {
-    delete window_.data();
-}
-
-void Progress::ShowProgress(const QString& status, int firstStep, int lastStep) {
-    progressStop_ = false;
-    work_.emplace();
-    delete window_.data();
-    window_ = new ProgressWindow(parent_, [this] { progressStop_ = true; });
-    window_->showCancelButton(true);
-    window_->status().setText(status);
-    window_->bar().setRange(firstStep, lastStep);
-    window_->Reset();
-    window_->show();
-    QCoreApplication::processEvents();
-}
-
-void Progress::ProgressStep(const QString& status) {
-    if (window_)
-        window_->Increment(status);
-}
-
-void Progress::CloseProgress() {
-    if (window_) {
-        window_->StopProgress();
-        window_->deleteLater();
-        window_ = nullptr;
-    }
-    work_.reset();
-    progressStop_ = true;
 }
 
 }  // namespace ui

@@ -1,4 +1,4 @@
-#include "ui/shell/StepBar.h"
+#include "ui/common/StepBar.h"
 
 #include <algorithm>
 #include <cmath>

@@ -23,14 +23,24 @@ void MovieListRows::reserve(size_t count) {
 
 qsizetype MovieListRows::appendText(QByteArrayView utf8) {
     const qsizetype start = texts_.size();
-    // Decoded straight into the block, without a string of its own.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const qsizetype room = decoder.requiredSpace(utf8.size());
-    if (texts_.capacity() < start + room)
-        texts_.reserve(std::max(texts_.capacity() * 2, start + room));
-    texts_.resize(start + room);
-    QChar* end = decoder.appendToBuffer(texts_.data() + start, utf8);
-    texts_.truncate(qsizetype(end - texts_.constData()));
+    // Decoded straight into the block, without a string of its own: UTF-16 never takes more
+    // characters than UTF-8 takes bytes.
+    if (texts_.capacity() < start + utf8.size())
+        texts_.reserve(std::max(texts_.capacity() * 2, start + utf8.size()));
+    texts_.resize(start + utf8.size());
+    QChar* out = texts_.data() + start;
+    // Most titles and labels are plain ASCII, widened here without asking the decoder.
+    qsizetype ascii = 0;
+    while (ascii < utf8.size() && uchar(utf8[ascii]) < 0x80) {
+        out[ascii] = QLatin1Char(utf8[ascii]);
+        ++ascii;
+    }
+    out += ascii;
+    if (ascii < utf8.size()) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        out = decoder.appendToBuffer(out, utf8.sliced(ascii));
+    }
+    texts_.truncate(qsizetype(out - texts_.constData()));
     return texts_.size() - start;
 }
 

@@ -15,7 +15,7 @@ TEST(MovieListRows, EachMovieKeepsItsOwnTextsThroughGrowthSortingAndRewrites) {
     rows.reserve(1);  // far too small: the block must grow under the rows already in it
     const int shelf = rows.sharedText(QStringLiteral("Shelf"));
     const QString longTitle = QString(300, QLatin1Char('x')) + QStringLiteral("é");
-    rows.append(30, utf8("Amélie"), utf8("A-1"), shelf, 122, 2001, 4.5);
+    rows.append(30, utf8("Amélie 🎬"), utf8("A-1"), shelf, 122, 2001, 4.5);
     rows.append(10, longTitle.toUtf8(), utf8(""), shelf, 90, 1999, 3);
     rows.append(20, utf8(""), utf8("東京-7"), shelf, 0, 0, 0);
     rows.append(40, QByteArray("bad \xff byte"), utf8("Z"), shelf, 1, 2, 1);
@@ -27,7 +27,7 @@ TEST(MovieListRows, EachMovieKeepsItsOwnTextsThroughGrowthSortingAndRewrites) {
     EXPECT_EQ(rows.labelNumber(0), QString());
     EXPECT_EQ(rows.title(1), QString());
     EXPECT_EQ(rows.labelNumber(1), QStringLiteral("東京-7"));
-    EXPECT_EQ(rows.title(2), QStringLiteral("Amélie"));
+    EXPECT_EQ(rows.title(2), QStringLiteral("Amélie 🎬"));
     EXPECT_EQ(rows.labelNumber(2), QStringLiteral("A-1"));
     EXPECT_EQ(rows.minutes(2), 122);
     EXPECT_EQ(rows.releaseYear(2), 2001);

@@ -30,6 +30,9 @@ const char* const Description =
     "  check [--repair]      check the file and the movies' references; --repair mends them\n"
     "                        and rebuilds damaged indexes (after a backup)\n"
     "  publish DIR           write the catalogue as a web page, DIR/index.html\n"
+    "  pictures import DIR   give movies the pictures of a folder, named after a movie's\n"
+    "                        label number or title (A-12.jpg, Alien.png)\n"
+    "  pictures export DIR   write every movie's picture into a folder, named the same way\n"
     "\n"
     "Nothing is written into a damaged catalogue; export, report and backup still read it,\n"
     "with a warning.\n"
@@ -42,8 +45,9 @@ struct CommandShape {
     bool takesFile;
 };
 
-const CommandShape Commands[] = {{"export", true}, {"import", true}, {"report", false},
-                                 {"backup", true}, {"check", false}, {"publish", true}};
+const CommandShape Commands[] = {{"export", true},   {"import", true}, {"report", false},
+                                 {"backup", true},   {"check", false}, {"publish", true},
+                                 {"pictures", false}};
 
 Invocation badUsage(const QString& message) {
     Invocation invocation;
@@ -78,7 +82,7 @@ Invocation ParseCommandLine(const QStringList& arguments) {
     parser.addOptions({catalogue, pdf, ids, repair, from, preset});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("export, import, report, backup, check or publish."),
+        QStringLiteral("export, import, report, backup, check, publish or pictures."),
         QStringLiteral("[command]"));
     // Qt's own options are left to the application object, which takes them out itself.
     if (!parser.parse(WithoutQtOptions(arguments)))
@@ -119,6 +123,18 @@ Invocation ParseCommandLine(const QStringList& arguments) {
             shape = &each;
     if (shape == nullptr)
         return badUsage(QStringLiteral("Unknown command '%1'.").arg(invocation.command));
+    if (invocation.command == QLatin1String("pictures")) {
+        if (words.size() != 3 ||
+            (words.at(1) != QLatin1String("import") && words.at(1) != QLatin1String("export")))
+            return badUsage(QStringLiteral("'pictures' takes import or export, then a folder."));
+        invocation.direction = words.at(1);
+        invocation.file = words.at(2);
+        if (parser.isSet(pdf) || parser.isSet(ids) || parser.isSet(repair) || parser.isSet(from) ||
+            parser.isSet(preset))
+            return badUsage(QStringLiteral(
+                "--pdf, --ids, --repair, --from and --preset do not belong to 'pictures'."));
+        return invocation;
+    }
     const bool isReport = invocation.command == QLatin1String("report");
     const qsizetype expected = (shape->takesFile || isReport) ? 2 : 1;
     if (words.size() != expected)

@@ -16,8 +16,9 @@ struct Invocation {
     enum class Kind { Window, Help, Version, Command, BadUsage };
     Kind kind = Kind::Window;
     QString catalogue;  // cleaned; empty: the one the settings name
-    QString command;    // export, import, report, backup, check, publish
-    QString file;       // the file of export, import and backup; the folder of publish
+    QString command;    // export, import, report, backup, check, publish, pictures
+    QString file;       // the file of export, import and backup; the folder of publish, pictures
+    QString direction;  // pictures: import or export
     QString report;     // the report's name, as given
     QString pdf;        // --pdf
     QString ids;        // --ids

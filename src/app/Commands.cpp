@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
 #include "app/PeerCommands.h"
+#include "app/PictureCommands.h"
 #include "app/ReportIds.h"
 #include "app/Startup.h"
 #include "db/Backup.h"
@@ -19,6 +20,7 @@
 #include "io/ExportMovies.h"
 #include "io/ImportMovies.h"
 #include "io/MovieFileLines.h"
+#include "io/PictureFolder.h"
 #include "report/DocumentReplay.h"
 #include "report/PageDrawer.h"
 #include "report/Report.h"
@@ -48,6 +50,10 @@ int exportMovies(const Invocation& invocation) {
     // Movies sent to standard output are not followed by a word of ours.
     say(io::IsStandardOutput(invocation.file) ? stderr : stdout,
         QStringLiteral("%1 movies exported to %2.").arg(result.exported).arg(invocation.file));
+    if (result.pictures > 0)
+        say(stdout, QStringLiteral("%1 pictures written to %2.")
+                        .arg(result.pictures)
+                        .arg(io::PictureFolderOf(invocation.file)));
     if (result.leftOut > 0)
         say(stderr, QStringLiteral("Not exported, because their media, rating or storage location "
                                    "no longer exists: %1 (tallowmere check --repair mends that).")
@@ -84,6 +90,16 @@ int importMovies(const Invocation& invocation) {
         return notAMovieFile();
     say(stdout, QStringLiteral("%1 movies imported.").arg(result.imported));
     bool everything = true;
+    if (result.pictures.stored > 0)
+        say(stdout, QStringLiteral("%1 pictures imported.").arg(result.pictures.stored));
+    for (const QString& refusal : result.pictures.refused) {
+        say(stderr, QStringLiteral("Picture not imported: %1").arg(refusal));
+        everything = false;
+    }
+    for (const QString& file : result.pictures.unmatched) {
+        say(stderr, QStringLiteral("Picture that names no movie of the file: %1").arg(file));
+        everything = false;
+    }
     if (result.skipped > 0) {
         say(stderr, QStringLiteral("Lines skipped because they are too short to hold a movie: %1.")
                         .arg(result.skipped));
@@ -151,7 +167,8 @@ int checkCatalogue(const Invocation& invocation) {
                     .arg(found.brokenReferences));
     say(stdout,
         QStringLiteral("Cast and genre links of movies that are gone: %1").arg(found.orphanLinks));
-    const bool mendable = found.brokenReferences + found.orphanLinks > 0;
+    say(stdout, QStringLiteral("Pictures of movies that are gone: %1").arg(found.orphanPictures));
+    const bool mendable = found.brokenReferences + found.orphanLinks + found.orphanPictures > 0;
     // Nothing is written into a damaged file: a repair could spread the damage.
     if (invocation.repair && mendable && damage.isEmpty()) {
         say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
@@ -247,6 +264,7 @@ int RunCommand(const Invocation& invocation) {
         {QStringLiteral("report"), writeReport},
         {QStringLiteral("check"), checkCatalogue},
         {QStringLiteral("publish"), PublishWebPage},
+        {QStringLiteral("pictures"), RunPicturesCommand},
     };
     try {
         return commands.at(invocation.command)(invocation);

@@ -158,6 +158,13 @@ void Connection::bind(void* prepared, const QString& sql, Values values, QList<Q
                 bound = sqlite3_bind_double(statement, position,
                                             *static_cast<const double*>(value.constData()));
                 break;
+            case QMetaType::QByteArray: {
+                // Bytes are a blob, bound where they stand in the caller's value.
+                const auto* bytes = static_cast<const QByteArray*>(value.constData());
+                bound = sqlite3_bind_blob64(statement, position, bytes->constData(),
+                                            sqlite3_uint64(bytes->size()), SQLITE_STATIC);
+                break;
+            }
             default:
                 if (value.isNull()) {
                     bound = sqlite3_bind_null(statement, position);
@@ -211,6 +218,9 @@ public:
                 return sqlite3_column_double(statement_, 0);
             case SQLITE_NULL:
                 return {};
+            case SQLITE_BLOB:
+                return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement_, 0)),
+                                  sqlite3_column_bytes(statement_, 0));
             default:
                 return QString::fromUtf8(
                     reinterpret_cast<const char*>(sqlite3_column_text(statement_, 0)),
@@ -251,6 +261,12 @@ int ScannedRow::integer(int column) const {
 
 double ScannedRow::real(int column) const {
     return sqlite3_column_double(static_cast<sqlite3_stmt*>(statement_), column);
+}
+
+QByteArray ScannedRow::bytes(int column) const {
+    auto* statement = static_cast<sqlite3_stmt*>(statement_);
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
+    return data ? QByteArray(data, sqlite3_column_bytes(statement, column)) : QByteArray();
 }
 
 QString ScannedRow::text(int column) const {

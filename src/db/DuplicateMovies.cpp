@@ -142,6 +142,12 @@ void MergeMovies(Connection& connection, int keptId, int otherId) {
         throw Error(QStringLiteral("One of the two movies no longer exists."));
     moveLinks(connection, QStringLiteral("MovieGenre"), QStringLiteral("GenreId"), keptId, otherId);
     moveLinks(connection, QStringLiteral("MovieActor"), QStringLiteral("ActorId"), keptId, otherId);
+    // The kept movie takes the other's picture when it has none; otherwise the other's goes
+    // with its movie.
+    if (connection.hasTable(QStringLiteral("MoviePicture")))
+        connection.execute(QStringLiteral("UPDATE OR IGNORE [MoviePicture] SET [MovieId] = ? "
+                                          "WHERE [MovieId] = ?"),
+                           {keptId, otherId});
     connection.execute(QStringLiteral("DELETE FROM [Movie] WHERE [MovieId] = ?"), {otherId});
 }
 

@@ -27,7 +27,8 @@ std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection);
 
 // Makes one movie of two: the kept movie keeps all its fields and gains the other's genres and
 // cast it lacks (after its own, in the other's order); the other movie and its links are
-// deleted. One transaction. Throws Error when the two are one movie or either is gone.
+// deleted; the kept movie takes the other's picture when it has none. One transaction. Throws
+// Error when the two are one movie or either is gone.
 void MergeMovies(Connection& connection, int keptId, int otherId);
 
 }  // namespace db

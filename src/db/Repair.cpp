@@ -1,6 +1,7 @@
 #include "db/Repair.h"
 
 #include "db/Connection.h"
+#include "db/MoviePictures.h"
 #include "db/ProgressReporter.h"
 #include "db/Transaction.h"
 
@@ -57,7 +58,8 @@ int repairMovie(Connection& connection, MovieReferences& movie) {
     return problems;
 }
 
-// Cast and genre links of movies that are gone, left by a save that raced a delete.
+// Cast and genre links and pictures of movies that are gone, left by a save that raced a
+// delete, or by another client that deleted movies without the pictures' trigger.
 int removeOrphanLinks(Connection& connection) {
     Transaction transaction(connection);
     int removed = connection.execute(QStringLiteral(
@@ -65,6 +67,7 @@ int removeOrphanLinks(Connection& connection) {
     if (connection.hasTable(QStringLiteral("MovieGenre")))
         removed += connection.execute(QStringLiteral(
             "DELETE FROM [MovieGenre] WHERE [MovieId] NOT IN (SELECT [MovieId] FROM [Movie])"));
+    removed += RemoveOrphanPictures(connection);
     return removed;
 }
 
@@ -106,6 +109,7 @@ RepairableProblems FindRepairableProblems(Connection& connection) {
                 .scalar(QStringLiteral("SELECT COUNT(*) FROM [MovieGenre] WHERE [MovieId] NOT IN "
                                        "(SELECT [MovieId] FROM [Movie])"))
                 .toInt();
+    problems.orphanPictures = CountOrphanPictures(connection);
     for (const Reference& reference : References) {
         const QString column = IdColumnName(reference.table);
         problems.brokenReferences +=

@@ -119,6 +119,20 @@ void CreateMovieGenreTable(Connection& connection) {
     createLinkTable(connection, QStringLiteral("MovieGenre"), QStringLiteral("GenreId"));
 }
 
+void CreateMoviePictureTable(Connection& connection) {
+    connection.execute(
+        QStringLiteral("CREATE TABLE [MoviePicture] ("
+                       "[MovieId] INTEGER PRIMARY KEY, "
+                       "[Picture] BLOB NOT NULL, "
+                       "[Thumbnail] BLOB NOT NULL, "
+                       "[Width] INTEGER NOT NULL, "
+                       "[Height] INTEGER NOT NULL, "
+                       "[Format] TEXT NOT NULL CHECK ([Format] IN ('jpg', 'png')))"));
+    connection.execute(
+        QStringLiteral("CREATE TRIGGER [Movie_DeletePicture] AFTER DELETE ON [Movie] "
+                       "BEGIN DELETE FROM [MoviePicture] WHERE [MovieId] = old.[MovieId]; END"));
+}
+
 void CreateVersionTable(Connection& connection) {
     connection.execute(QStringLiteral("CREATE TABLE [Version] ([Version] INTEGER NOT NULL)"));
 }

@@ -22,5 +22,8 @@ void CreateRatingTable(Connection& connection);
 void CreateVersionTable(Connection& connection);
 // Added by the first upgrade step.
 void CreateMovieGenreTable(Connection& connection);
+// Added by the fourth: one cover picture per movie, removed with its movie by a trigger in plain
+// SQL, so that a delete by any client takes the picture with it.
+void CreateMoviePictureTable(Connection& connection);
 
 }  // namespace db

@@ -49,6 +49,9 @@ void UpdateDatabase(Connection& connection) {
         case 2:
             UpgradeToVersion3(connection);
             break;
+        case 3:
+            UpgradeToVersion4(connection);
+            break;
         default:
             break;  // current, or newer than this program knows: left alone
     }
@@ -73,6 +76,10 @@ void UpgradeToVersion3(Connection& connection) {
             QStringLiteral("ALTER TABLE [Movie] ADD COLUMN [ImageFile] VARCHAR(255) "
                            "NULL CHECK (length([ImageFile]) <= 255)"));
     });
+}
+
+void UpgradeToVersion4(Connection& connection) {
+    runStep(connection, 4, [&] { CreateMoviePictureTable(connection); });
 }
 
 void SetVersion(Connection& connection, int version) {

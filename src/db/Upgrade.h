@@ -4,7 +4,7 @@ namespace db {
 
 class Connection;
 
-inline constexpr int CurrentSchemaVersion = 3;
+inline constexpr int CurrentSchemaVersion = 4;
 
 // The version recorded in the Version table: its first row, 0 when it has none or a null.
 int ReadVersion(Connection& connection);
@@ -17,6 +17,7 @@ void UpdateDatabase(Connection& connection);
 void UpgradeToVersion1(Connection& connection);  // genres move to MovieGenre
 void UpgradeToVersion2(Connection& connection);  // the "(none)" genre goes
 void UpgradeToVersion3(Connection& connection);  // Movie.ImageFile
+void UpgradeToVersion4(Connection& connection);  // MoviePicture
 void SetVersion(Connection& connection, int version);
 void MoveGenresToMovieGenre(Connection& connection);
 

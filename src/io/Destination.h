@@ -28,6 +28,7 @@ public:
     // Opens a regular file for writing, buffered unless told Unbuffered; false says
     // why in device().errorString(). A stream is open, unbuffered, from the start.
     bool open(QIODeviceBase::OpenMode buffering = QIODeviceBase::NotOpen);
+    const QString& path() const { return path_; }
     // Writes go here; a failed one says why in errorString().
     QFileDevice& device();
     bool isStream() const { return stream_ != nullptr; }

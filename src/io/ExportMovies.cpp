@@ -1,5 +1,7 @@
 #include "io/ExportMovies.h"
 
+#include "io/PictureFolder.h"
+
 #include "db/Connection.h"
 #include "db/Genres.h"
 #include "db/Movies.h"
@@ -202,6 +204,9 @@ public:
             throw writeError(path_, file_);
     }
 
+    // A stream (standard output, a pipe) has no folder beside it for the pictures.
+    bool isStream() const { return file_.isStream(); }
+
 private:
     void flush() {
         // A full disk first takes part of a piece; the write of the rest then gives the reason.
@@ -230,6 +235,7 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
     std::optional<MovieFileWriter> writer;
     std::optional<LinkedNames> genres;
     std::optional<LinkedNames> casts;
+    QSet<int> written;
     try {
         connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {
             if (stop && stop())
@@ -246,6 +252,7 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
             bool unchanged = true;
             writer->writeLine(MovieLineText(movie, &unchanged));
             ++result.exported;
+            written.insert(row.integer(MovieId));
             if (!unchanged)
                 ++result.altered;
         });
@@ -257,6 +264,8 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
     if (writer) {
         writer->commit();
         result.fileWritten = true;
+        if (!writer->isStream())
+            result.pictures = ExportPictureFolder(connection, path, written);
     }
     result.leftOut = db::CountMovies(connection) - result.exported;
     return result;

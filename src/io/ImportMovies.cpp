@@ -255,7 +255,21 @@ ImportResult ImportLines(db::Connection& connection, const std::vector<ImportedL
 ImportResult ImportMovies(db::Connection& connection, const QString& path,
                           const ImportProgress& progress, const StopRequested& stop) {
     MovieFileLines lines(path);
-    return ImportMovies(connection, lines, progress, stop);
+    ImportResult result = ImportMovies(connection, lines, progress, stop);
+    ImportPicturesBeside(connection, path, result, stop);
+    return result;
+}
+
+void ImportPicturesBeside(db::Connection& connection, const QString& path, ImportResult& result,
+                          const StopRequested& stop) {
+    if (!result.headerAccepted || result.stopped || result.failedLine != 0)
+        return;
+    // The movies are in: a picture that cannot be stored is reported, not a failure.
+    try {
+        result.pictures = ImportPictureFolder(connection, path, stop);
+    } catch (const db::Error& error) {
+        result.pictures.refused.append(error.message());
+    }
 }
 
 QString ImportNotes(const ImportResult& result) {
@@ -275,6 +289,20 @@ QString ImportNotes(const ImportResult& result) {
     if (result.windows1252Lines > 0)
         notes += QStringLiteral("\n\nLines read as Windows-1252 because they are not UTF-8: %1.")
                      .arg(result.windows1252Lines);
+    const PictureImportResult& pictures = result.pictures;
+    if (pictures.stored > 0)
+        notes += QStringLiteral("\n\nPictures imported: %1.").arg(pictures.stored);
+    if (!pictures.unmatched.isEmpty())
+        notes += QStringLiteral("\n\nPictures that name no movie of the file: %1.")
+                     .arg(pictures.unmatched.size());
+    if (!pictures.refused.isEmpty()) {
+        notes += QStringLiteral("\n\nPictures not imported: %1.").arg(pictures.refused.size());
+        for (const QString& refusal : pictures.refused.mid(0, ImportResult::MaximumListed))
+            notes += u'\n' + refusal;
+        if (pictures.refused.size() > ImportResult::MaximumListed)
+            notes += QStringLiteral("\n... and %1 more.")
+                         .arg(pictures.refused.size() - ImportResult::MaximumListed);
+    }
     return notes;
 }
 

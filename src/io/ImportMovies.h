@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/ImportedLine.h"
+#include "io/PictureFolder.h"
 
 #include <QList>
 #include <QString>
@@ -42,6 +43,9 @@ struct ImportResult {
     // Stopped on request before the end of the file; the lines before the stop stay.
     bool stopped = false;
 
+    // The pictures of the movie file's picture folder, when it has one.
+    PictureImportResult pictures;
+
     static constexpr int MaximumListed = 100;
 
     // Every line that was not imported, short ones included.
@@ -59,13 +63,18 @@ using StopRequested = std::function<bool()>;
 // is not read further.
 ImportResult ImportMovies(db::Connection& connection, MovieFileLines& lines,
                           const ImportProgress& progress = {}, const StopRequested& stop = {});
-// The same for a file; throws FileError when it cannot be read.
+// The same for a file, with the pictures beside it; throws FileError when it cannot be read.
 ImportResult ImportMovies(db::Connection& connection, const QString& path,
                           const ImportProgress& progress = {}, const StopRequested& stop = {});
 
 // The same for lines another reader has made (another catalogue's file), in their order.
 ImportResult ImportLines(db::Connection& connection, const std::vector<ImportedLine>& lines,
                          const ImportProgress& progress = {}, const StopRequested& stop = {});
+
+// After an import of the file at path that read every line: the pictures of the folder beside
+// it ("<path>.pictures") go to the movies their lines wrote, into result.pictures.
+void ImportPicturesBeside(db::Connection& connection, const QString& path, ImportResult& result,
+                          const StopRequested& stop = {});
 
 // Reads the first line; whether it is the movie file's header.
 bool ReadMovieFileHeader(MovieFileLines& lines);

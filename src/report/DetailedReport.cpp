@@ -2,10 +2,13 @@
 
 #include "db/Connection.h"
 #include "db/Genres.h"
+#include "db/MoviePictures.h"
 #include "report/MovieRows.h"
 #include "report/ReportValues.h"
 #include "report/SpoolWriter.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QSet>
 
 namespace report {
@@ -16,6 +19,10 @@ const QString CastQuery = QStringLiteral(
     "SELECT DISTINCT ma.[MovieId], a.[Name] AS [ActorName] FROM [MovieActor] AS ma "
     "INNER JOIN [Actor] AS a ON ma.[ActorId] = a.[ActorId] ORDER BY ma.[MovieId], a.[Name] COLLATE "
     "READING_ORDER");
+
+// The cover's box, twips: about an inch, its right edge just inside the heading's rule.
+constexpr int CoverSide = 1440;
+constexpr int CoverRight = 11088;  // 7.7 inches
 
 }  // namespace
 
@@ -44,6 +51,8 @@ void clsReportDetailed::PrintReport() {
     writer_.BeginReport(*this);
     genres_ = db::GetAllGenreTexts(connection_);
     readCasts();
+    const QList<int> withPictures = db::MoviesWithPictures(connection_);
+    withPictures_ = QSet<int>(withPictures.begin(), withPictures.end());
     MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE READING_ORDER"));
     if (!rows.next()) {
         writer_.NewLine();
@@ -62,6 +71,20 @@ void clsReportDetailed::PrintReport() {
     writer_.EndReport();
 }
 
+void clsReportDetailed::printCover(int movieId) {
+    if (!withPictures_.contains(movieId))
+        return;
+    const QByteArray thumbnail = db::ReadMovieThumbnail(connection_, movieId);
+    QBuffer buffer;
+    buffer.setData(thumbnail);
+    buffer.open(QIODevice::ReadOnly);
+    const QSize size = QImageReader(&buffer).size();
+    if (!size.isValid())
+        return;
+    const QSize box = size.scaled(CoverSide, CoverSide, Qt::KeepAspectRatio);
+    writer_.PrintPicture(CoverRight - box.width(), 0, box.width(), box.height(), thumbnail);
+}
+
 void clsReportDetailed::printMovie(const MovieRow& movie) {
     using Text = std::pair<QString, int>;
     auto line = [this](std::initializer_list<Text> texts) {
@@ -70,6 +93,7 @@ void clsReportDetailed::printMovie(const MovieRow& movie) {
             writer_.PrintText(text.first, text.second);
     };
     line({{QStringLiteral("Stars:"), 1}, {StarsText(movie.stars), 2}});
+    printCover(movie.movieId);
     line({{QStringLiteral("Title:"), 1},
           {movie.title, 2},
           {QStringLiteral("Location:"), 3},

@@ -3,6 +3,7 @@
 #include "report/CatalogueReport.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 namespace report {
@@ -23,9 +24,12 @@ private:
     void printMovie(const MovieRow& movie);
     // The casts of all movies, each sorted by name: one query, not one per movie.
     void readCasts();
+    // The movie's cover, about an inch, at the right of its first line; nothing without one.
+    void printCover(int movieId);
 
     QHash<int, QString> genres_;
     QHash<int, QStringList> casts_;
+    QSet<int> withPictures_;
 };
 
 }  // namespace report

@@ -70,12 +70,17 @@ bool ReplayDocument(SpoolReader& reader, const std::function<void()>& newPage, Q
 
 bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
               PrintingProgress* progress) {
+    io::DestinationFile file(pdfFile);
+    return WritePdf(reader, file, state, progress);
+}
+
+bool WritePdf(SpoolReader& reader, io::DestinationFile& file, DrawingState& state,
+              PrintingProgress* progress) {
     // A file is written aside and put in place at the end, so that a failure leaves an older
     // file whole; a device or a pipe is written through.
-    io::DestinationFile file(pdfFile);
     auto failure = [&] {
         return ReportError(QStringLiteral("The PDF file '%1' could not be written: %2.")
-                               .arg(pdfFile, file.device().errorString()));
+                               .arg(file.path(), file.device().errorString()));
     };
     if (!file.open())
         throw failure();

@@ -7,6 +7,10 @@
 class QPagedPaintDevice;
 class QPainter;
 
+namespace io {
+class DestinationFile;
+}
+
 namespace report {
 
 struct DrawingState;
@@ -32,6 +36,10 @@ bool ReplayDocument(SpoolReader& reader, const std::function<void()>& newPage, Q
 // False when Cancel stopped it; then, as after a failure (thrown as ReportError), no file is
 // left and a file of that name is kept as it was.
 bool WritePdf(SpoolReader& reader, const QString& pdfFile, DrawingState& state,
+              PrintingProgress* progress = nullptr);
+// The same into a destination already named and accepted, which may be opened on another
+// thread than the one that named it.
+bool WritePdf(SpoolReader& reader, io::DestinationFile& file, DrawingState& state,
               PrintingProgress* progress = nullptr);
 
 }  // namespace report

@@ -5,8 +5,10 @@
 #include "report/SpoolFormat.h"
 #include "report/SpoolReader.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -34,6 +36,7 @@ enum class Command {
     Box,
     LineAbove,
     LineBelow,
+    Picture,
     EndOfReport,
 };
 
@@ -63,6 +66,7 @@ const QHash<QByteArray, Command>& commands() {
         {spool::Box, Command::Box},
         {spool::LineAbove, Command::LineAbove},
         {spool::LineBelow, Command::LineBelow},
+        {spool::Picture, Command::Picture},
         {spool::EndOfReport, Command::EndOfReport},
     };
     return table;
@@ -74,6 +78,9 @@ constexpr double MaxFontSize = 400;
 constexpr double MinPrinterFontSize = 2;
 constexpr double MaxInches = 1000;
 constexpr double MaxLineWidth = 100;  // pixels
+constexpr int MaxPictureTwips = 20 * TwipsPerInch;
+constexpr int MaxPictureSide = 4000;  // pixels of the encoded picture
+constexpr int PictureAllocationMegabytes = 64;
 
 double number(SpoolLines& lines) {
     return spool::ReadNumber(lines.nextText());
@@ -94,6 +101,46 @@ QColor colourOf(qint64 value) {
 
 int roundedTwips(double pixels, double dpi) {
     return static_cast<int>(std::lround(DeviceToTwips(pixels, dpi)));
+}
+
+bool isCommand(const QByteArray& line) {
+    return commands().contains(line);
+}
+
+// A picture of a "/PICTURE" command: decoded, and as it was encoded when it is a JPEG.
+struct SpoolPicture {
+    QImage image;
+    QByteArray jpeg;
+};
+
+// The data lines of a "/PICTURE" command, decoded; a null image when they hold no picture. A
+// command word among them means the data was cut short: it is given back to be carried out.
+SpoolPicture readPicture(SpoolLines& lines, int count) {
+    QByteArray data;
+    QByteArray line;
+    for (int i = 0; i < count && lines.next(line); ++i) {
+        if (isCommand(line)) {
+            lines.putBack(line);
+            return {};
+        }
+        data += line;
+    }
+    auto decoded = QByteArray::fromBase64Encoding(data, QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*decoded);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(PictureAllocationMegabytes);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        return {};
+    const bool jpeg = reader.format() == "jpeg";
+    SpoolPicture picture{reader.read(), {}};
+    if (jpeg && !picture.image.isNull())
+        picture.jpeg = std::move(*decoded);
+    return picture;
 }
 
 }  // namespace
@@ -335,6 +382,44 @@ bool PageDrawer::carryOut(const QByteArray& line, SpoolLines& lines, PageEnd& en
             else
                 height += above ? -printerLineHeight_ / 4.0 : printerLineHeight_ / 1.3;
             drawLine(tab, length, width, height);
+            break;
+        }
+        case Command::Picture: {
+            int values[5] = {};
+            bool sound = true;
+            QByteArray line;
+            for (int& value : values) {
+                if (!sound || !lines.next(line))
+                    break;
+                if (isCommand(line)) {  // the picture's lines stop short
+                    lines.putBack(line);
+                    sound = false;
+                    break;
+                }
+                bool ok = false;
+                value = spool::ReadInteger(QString::fromUtf8(line), &ok);
+                sound = ok;
+            }
+            const auto [x, y, width, height, count] = values;
+            // A damaged count reads no data lines: they are skipped as lines of no command.
+            const bool countOk = sound && count > 0 && count <= spool::MaxPictureLines;
+            const SpoolPicture picture = countOk ? readPicture(lines, count) : SpoolPicture();
+            if (skip || picture.image.isNull() || width <= 0 || height <= 0 ||
+                width > MaxPictureTwips || height > MaxPictureTwips ||
+                std::abs(x) > MaxPictureTwips * 2 || std::abs(y) > MaxPictureTwips)
+                break;
+            const QRectF target(toDevice(x + offset()), toDevice(y_ + y), toDevice(width),
+                                toDevice(height));
+            // A PDF file takes a JPEG as it is, a tenth of its pixels' size.
+            if (pdf::Document* pdf = pdf::Document::of(painter_);
+                pdf && !picture.jpeg.isEmpty() &&
+                pdf->drawJpeg(painter_.transform().mapRect(target), picture.jpeg,
+                              picture.image.size()))
+                break;
+            painter_.save();
+            painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter_.drawImage(target, picture.image);
+            painter_.restore();
             break;
         }
         case Command::EndOfReport:

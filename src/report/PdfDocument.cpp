@@ -396,6 +396,42 @@ void Document::strokeAndFill(const QPainterPath& path, const QPen& pen, const QB
         content_ += "S\n";
 }
 
+namespace {
+
+// The number of colour components a JPEG's frame header names, or 0.
+int jpegComponents(const QByteArray& jpeg) {
+    for (qsizetype at = 2; at + 9 < jpeg.size();) {
+        if (uchar(jpeg[at]) != 0xFF)
+            return 0;
+        const uchar marker = uchar(jpeg[at + 1]);
+        if (marker >= 0xC0 && marker <= 0xC3)
+            return uchar(jpeg[at + 9]);
+        at += 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool Document::drawJpeg(const QRectF& target, const QByteArray& jpeg, QSize size) {
+    const int components = jpegComponents(jpeg);
+    if ((components != 1 && components != 3) || size.isEmpty() || target.isEmpty())
+        return false;
+    endText();
+    const int object = writer_.reserve();
+    writer_.writeStream(object,
+                        "/Type /XObject /Subtype /Image /Width " +
+                            QByteArray::number(size.width()) + " /Height " +
+                            QByteArray::number(size.height()) + " /ColorSpace " +
+                            (components == 1 ? "/DeviceGray" : "/DeviceRGB") +
+                            " /BitsPerComponent 8 /Filter /DCTDecode",
+                        jpeg, false);
+    images_.insert(-qint64(images_.size()) - 1, object);  // a key no image's cache key is
+    content_ += "q " + Number(target.width()) + " 0 0 " + Number(-target.height()) + ' ' +
+                point(target.bottomLeft()) + " cm /Im" + QByteArray::number(object) + " Do Q\n";
+    return true;
+}
+
 void Document::drawImage(const QRectF& target, const QImage& image) {
     if (image.isNull() || target.isEmpty())
         return;

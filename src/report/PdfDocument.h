@@ -48,6 +48,9 @@ public:
     double textWidth(const QString& text, const QFont& font);
     void strokeAndFill(const QPainterPath& path, const QPen& pen, const QBrush& brush);
     void drawImage(const QRectF& target, const QImage& image);
+    // A JPEG file's bytes as they stand, in device units: the picture is not decoded and encoded
+    // again. False (nothing drawn) for a JPEG whose colours the file cannot name.
+    bool drawJpeg(const QRectF& target, const QByteArray& jpeg, QSize size);
 
 protected:
     int metric(PaintDeviceMetric metric) const override;

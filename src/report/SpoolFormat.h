@@ -31,6 +31,13 @@ inline constexpr char Text[] = "/TEXT";
 inline constexpr char Box[] = "/BOX";
 inline constexpr char LineAbove[] = "/LINEABOVE";
 inline constexpr char LineBelow[] = "/LINEBELOW";
+// A picture beside the text, then its lines: x, twips from the page's left edge; y, twips below
+// the top of the current line; width and height, twips; the number of data lines; then the
+// encoded picture (JPEG or PNG) in base64, at most PictureLineLength characters a line. A picture
+// that cannot be read is left out; the page goes on.
+inline constexpr char Picture[] = "/PICTURE";
+inline constexpr int PictureLineLength = 16384;
+inline constexpr int MaxPictureLines = 64;
 inline constexpr char EndOfReport[] = "/ENDOFREPORT";
 inline constexpr char PageByteOffsets[] = "/PAGEBYTEOFFSETS";
 

@@ -47,6 +47,11 @@ bool SpoolLines::fill() {
 }
 
 bool SpoolLines::next(QByteArray& line) {
+    if (putBack_) {
+        line = std::move(*putBack_);
+        putBack_.reset();
+        return true;
+    }
     line.clear();
     bool started = false;
     for (;;) {

@@ -34,6 +34,9 @@ public:
     bool next(QByteArray& line);
     // The next line as text.
     QString nextText();
+    // Gives a line read too far back: the next call of next() returns it again. For a command
+    // whose argument lines are missing, so that the command after it is not lost.
+    void putBack(QByteArray line) { putBack_ = std::move(line); }
     // The 1-based position of the next byte to be read.
     qint64 position() const { return chunkStart_ + at_ + 1; }
 
@@ -42,6 +45,7 @@ private:
 
     QFile file_;
     const Scrambler& scrambler_;
+    std::optional<QByteArray> putBack_;
     QByteArray chunk_;
     qint64 chunkStart_ = 0;
     qsizetype at_ = 0;

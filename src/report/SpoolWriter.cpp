@@ -331,6 +331,19 @@ void SpoolWriter::PrintLineAbove(int tab, double length, int width) {
     writeNumber(width);
 }
 
+void SpoolWriter::PrintPicture(int x, int y, int width, int height, const QByteArray& encoded) {
+    const QByteArray data = encoded.toBase64();
+    const qsizetype lines = (data.size() + spool::PictureLineLength - 1) / spool::PictureLineLength;
+    if (lines == 0 || lines > spool::MaxPictureLines)
+        return;  // more than any reader takes: a thumbnail is a few lines
+    writeLine(spool::Picture);
+    for (int value : {x, y, width, height, int(lines)})
+        writeNumber(value);
+    for (qsizetype start = 0; start < data.size(); start += spool::PictureLineLength)
+        writeLine(QByteArrayView(data).sliced(
+            start, qMin<qsizetype>(spool::PictureLineLength, data.size() - start)));
+}
+
 void SpoolWriter::ScreenOnly() {
     writeLine(spool::ScreenOnly);
 }

@@ -72,6 +72,9 @@ public:
     void PrintBox(double x1, double y1, double x2, double y2, int width);
     void PrintLineAbove(int tab, double length, int width);
     void ScreenOnly();
+    // "/PICTURE": an encoded picture drawn width × height twips, its top left corner x twips from
+    // the page's left edge and y twips below the top of the current line.
+    void PrintPicture(int x, int y, int width, int height, const QByteArray& encoded);
     // The heading every page starts with: the screen-only frame, the catalogue, the report's
     // name, the page number and the date.
     void PrintPageHeading();

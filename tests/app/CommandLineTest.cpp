@@ -2,6 +2,7 @@
 #include "app/QtOptions.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
+#include "db/MoviePictures.h"
 #include "db/Movies.h"
 #include "db/Transaction.h"
 #include "db/Upgrade.h"
@@ -13,6 +14,7 @@
 #include "report/SpoolWriter.h"
 #include "support/PdfTools.h"
 #include "support/TestData.h"
+#include "support/TestPictures.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -42,17 +44,37 @@ TEST(CommandLine, ReadsCommandsAndRefusesWhatDoesNotFit) {
     EXPECT_EQ(report.ids, "2,5");
     EXPECT_EQ(parse("export movies.txt").file, "movies.txt");
     EXPECT_TRUE(parse("check --repair").repair);
+    const Invocation pictures = parse("pictures import covers");
+    EXPECT_EQ(pictures.direction, "import");
+    EXPECT_EQ(pictures.file, "covers");
     EXPECT_EQ(parse("publish site").command, "publish");
     EXPECT_EQ(parse("publish site").file, "site");
     const Invocation peer = parse("import --from csv list.csv --preset diary");
     EXPECT_EQ(peer.from, "csv");
     EXPECT_EQ(peer.preset, "diary");
     EXPECT_EQ(peer.file, "list.csv");
-    for (const char* wrong :
-         {"frobnicate", "export", "import a b", "report list", "check x", "export f --repair",
-          "--pdf x.pdf", "--catalogue ---", "--no-such-option", "backup f --ids 3", "publish",
-          "import --from excel f", "export f --from csv", "import --from tellico f --preset list",
-          "import --from csv f --preset other", "--from csv", "import f --preset list"}) {
+    for (const char* wrong : {"frobnicate",
+                              "export",
+                              "import a b",
+                              "report list",
+                              "check x",
+                              "export f --repair",
+                              "--pdf x.pdf",
+                              "--catalogue ---",
+                              "--no-such-option",
+                              "backup f --ids 3",
+                              "publish",
+                              "import --from excel f",
+                              "export f --from csv",
+                              "import --from tellico f --preset list",
+                              "import --from csv f --preset other",
+                              "--from csv",
+                              "import f --preset list",
+                              "pictures covers",
+                              "pictures fetch covers",
+                              "pictures export a b",
+                              "pictures import covers --repair",
+                              "pictures import covers --from csv"}) {
         const Invocation refused = parse(QString::fromLatin1(wrong));
         EXPECT_EQ(refused.kind, Invocation::Kind::BadUsage) << wrong;
         EXPECT_TRUE(refused.message.endsWith("Try 'tallowmere --help'.")) << wrong;
@@ -208,6 +230,58 @@ TEST_F(Commands, AReportToPdfHasThePagesOfThePreview) {
     }
     EXPECT_TRUE(QDir(home.filePath("data/KIB/Temp")).isEmpty()) << "no spool file stays";
     EXPECT_EQ(run({"report", "rating", "--pdf", path("r.pdf")}).status, 2) << "rating needs --ids";
+}
+
+// A folder of covers named after label numbers or titles goes in, is said matched or not, and
+// comes out again under the same names; the movie file's export carries them beside it.
+TEST_F(Commands, PicturesGoInAndOutByLabelNumberOrTitle) {
+    writeMovies("KIB", 3);
+    {
+        db::Catalogue files(home.filePath("data/KIB"));
+        files.OpenDatabase("KIB");
+        for (int step = 0; step < 3; ++step)
+            db::UpdateDatabase(files.connection());
+        files.connection().execute("UPDATE [Movie] SET [LabelNumber] = 'A-1' WHERE [MovieId] = 1");
+    }
+    QDir().mkpath(path("covers"));
+    test::WriteFile(path("covers/a-1.jpg"), test::JpegBytes(300, 450));
+    test::WriteFile(path("covers/movie 2.png"), test::Encoded(test::DrawnPicture(90, 120), "PNG"));
+    test::WriteFile(path("covers/Movie 3.jpg"), "not a picture");
+    test::WriteFile(path("covers/holiday.jpg"), test::JpegBytes(40, 30));
+    const Outcome in = run({"pictures", "import", path("covers")});
+    EXPECT_EQ(in.status, 1) << "one file matched nothing, one was no picture";
+    EXPECT_TRUE(in.out.contains("2 pictures stored from " + path("covers") +
+                                ".\n"
+                                "Matched: 2\n  a-1.jpg: Movie 1\n  movie 2.png: Movie 2\n"
+                                "Not matched to a label number or title: 1\n  holiday.jpg\n"))
+        << in.out.toStdString();
+    EXPECT_TRUE(in.errors.contains("Not stored: 1\n  Movie 3.jpg: 'Movie 3.jpg' is not a picture"))
+        << in.errors.toStdString();
+
+    const Outcome out = run({"pictures", "export", path("out")});
+    EXPECT_EQ(out.status, 0) << out.errors.toStdString();
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files), (QStringList{"A-1.jpg", "Movie 2.jpg"}))
+        << "an opaque PNG is stored as a JPEG";
+
+    const Outcome exported = run({"export", path("movies.txt")});
+    EXPECT_TRUE(exported.out.contains("2 pictures written to " + path("movies.txt.pictures")));
+    // A new catalogue takes one upgrade step an opening: the movies go in at once, the pictures
+    // once it holds their table, and until then it says why they did not.
+    const Outcome early = run({"--catalogue", "copy", "import", path("movies.txt")});
+    EXPECT_EQ(early.status, 1);
+    EXPECT_TRUE(early.out.contains("3 movies imported."));
+    EXPECT_TRUE(
+        early.errors.contains("Picture not imported: This catalogue has no place for "
+                              "pictures yet"))
+        << early.errors.toStdString();
+    Outcome imported;
+    for (int opening = 2; opening <= 4; ++opening)
+        imported = run({"--catalogue", "copy", "import", path("movies.txt")});
+    EXPECT_EQ(imported.status, 0) << imported.errors.toStdString();
+    EXPECT_TRUE(imported.out.contains("2 pictures imported.")) << imported.out.toStdString();
+    auto copy = db::Connection::open(catalogue("COPY"), db::Connection::Access::ReadOnly);
+    EXPECT_EQ(db::MoviesWithPictures(*copy).size(), 2);
+    EXPECT_EQ(copy->scalar("PRAGMA integrity_check").toString(), "ok");
 }
 
 }  // namespace

@@ -40,12 +40,15 @@ TEST(UpdateDatabase, TakesOneStepPerOpening) {
     EXPECT_EQ(count(connection, "SELECT COUNT(*) FROM [Genre] WHERE [Name] = '(none)'"), 0);
 
     db::UpdateDatabase(connection);
-    db::UpdateDatabase(connection);
     EXPECT_EQ(db::ReadVersion(connection), 3);
     EXPECT_EQ(count(connection,
                     "SELECT COUNT(*) FROM pragma_table_info('Movie') "
                     "WHERE name = 'ImageFile'"),
               1);
+    db::UpdateDatabase(connection);
+    db::UpdateDatabase(connection);
+    EXPECT_EQ(db::ReadVersion(connection), 4);
+    EXPECT_TRUE(connection.hasTable("MoviePicture"));
     db::SetVersion(connection, 9);
     db::UpdateDatabase(connection);
     EXPECT_EQ(db::ReadVersion(connection), 9);

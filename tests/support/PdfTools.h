@@ -25,6 +25,14 @@ inline int PdfPageCount(const QString& pdf) {
     return info.exitCode() == 0 && match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// The text pdftotext reads from the PDF, laid out as on the page.
+inline QString PdfText(const QString& pdf) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    tool.waitForFinished();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
 // One page of the PDF as poppler draws it at 96 dots per inch.
 inline QImage PdfPageImage(const QString& pdf, int page) {
     QTemporaryDir folder;

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -56,6 +57,20 @@ void rightClickItem(QAbstractItemView& view, const QModelIndex& index) {
                                 view.viewport()->mapToGlobal(centre));
     QCoreApplication::sendEvent(view.viewport(), &menuEvent);
     QTest::mouseRelease(view.viewport(), Qt::RightButton, {}, centre);
+}
+
+bool dropOnto(QWidget& target, const QMimeData& data) {
+    const QPointF centre = QRectF(target.rect()).center();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(centre.toPoint(), actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDragMoveEvent move(centre.toPoint(), actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&target, &move);
+    QDropEvent drop(centre, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
 }
 
 void chooseMenuItem(QMainWindow& window, const char* itemName) {

@@ -7,6 +7,7 @@
 #include <QTest>
 
 class QLineEdit;
+class QMimeData;
 class QMainWindow;
 class QModelIndex;
 
@@ -44,6 +45,10 @@ void rightClickItem(QAbstractItemView& view, const QModelIndex& index);
 
 // Opens the menu bar's menu that holds the item, as the user does with the mouse, and clicks it.
 void chooseMenuItem(QMainWindow& window, const char* itemName);
+
+// Drags the data over the widget's centre and drops it there, through the events a drag from
+// another program brings (enter, move, drop). True when the widget took the drop.
+bool dropOnto(QWidget& target, const QMimeData& data);
 
 // The texts of the view's first column, top to bottom.
 QStringList entries(const QAbstractItemView& view);

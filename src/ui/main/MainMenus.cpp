@@ -52,6 +52,7 @@ const std::vector<Menu> MenuBar = {
       {"mnuSearchProducer", "&Producer search..", ""},
       Separator,
       {"mnuSearchClear", "&Clear search", "Ctrl+Q"}}},
+    {"mnuView", "&View", {{"mnuViewCovers", "&Covers", "Ctrl+G"}}},
     {"mnuReports",
      "&Reports",
      {{"mnuReportsMovieListing", "&Movie listing..", ""},

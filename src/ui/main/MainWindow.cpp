@@ -55,6 +55,8 @@ MainWindow::MainWindow(UserInterface& ui, settings::Settings& settings, db::Cata
     layOut();
     connectCommands();
     connectDialogs();
+    connectCoverPicture();
+    connectCoverGrid();
     markConflictingCommands();
     timer_->setObjectName(QStringLiteral("timer"));
     timer_->setSingleShot(true);

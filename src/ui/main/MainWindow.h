@@ -18,9 +18,13 @@ namespace db {
 class Catalogue;
 class Connection;
 }  // namespace db
+namespace io {
+struct PreparedPicture;
+}
 
 namespace ui {
 
+class CoverGridView;
 class EscapeKey;
 class FilterLine;
 class MainMenus;
@@ -28,6 +32,7 @@ class MovieFilterIndex;
 class MovieListModel;
 class MovieListView;
 class RecordView;
+class ThumbnailCache;
 class UserInterface;
 
 // frmWizard: the program's one main window, the movie list beside the record view. Every other
@@ -79,6 +84,7 @@ public:
     RecordView& recordView() { return *record_; }
     MovieListView& movieList() { return *list_; }
     MovieListModel& movieListModel() { return *model_; }
+    CoverGridView& coverGrid() { return *covers_; }
     FilterLine& filterLine() { return *txtFilter_; }
     int popupMovieId() const { return popupMovieId_; }
 
@@ -125,6 +131,19 @@ private:
     void showPopup(const QPoint& position);
     void moveSelection(int step);
     bool saveShownMovie();
+    // The cover's commands (MainWindowPicture.cpp): a picture offered to the shown movie, chosen
+    // from a file, removed; each is a pending edit of the movie.
+    void connectCoverPicture();
+    void offerPicture(const io::PreparedPicture& prepared);
+    void choosePicture();
+    void removePicture();
+    void showStoredPicture(int movieId);
+    // Writes the pending cover with the movie, in the caller's transaction.
+    void writePendingPicture(int movieId);
+    // The Covers view (MainWindowCovers.cpp): the grid in the list's place, or the list again.
+    void connectCoverGrid();
+    void showCovers(bool shown);
+    void refreshThumbnails();
     // Another program may have changed the shown movie since it was shown: Save writes over it
     // only when the user says so. Drop: the stored movie is shown and the edits let go.
     enum class Overwrite { Save, Drop, Keep };
@@ -140,6 +159,8 @@ private:
     std::unique_ptr<MainMenus> menus_;
     MovieListModel* model_;
     MovieListView* list_;
+    ThumbnailCache* thumbnails_ = nullptr;
+    CoverGridView* covers_ = nullptr;
     RecordView* record_;
     FilterLine* txtFilter_;
     std::unique_ptr<MovieFilterIndex> filterIndex_;

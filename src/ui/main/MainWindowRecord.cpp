@@ -69,6 +69,7 @@ void MainWindow::ShowSelectedMovie() {
             names.ratings = db::LookupNames(connection(), db::LookupTable::Rating);
             names.media = db::LookupNames(connection(), db::LookupTable::Media);
             record_->showMovie(*movie, names);
+            showStoredPicture(movieId);
             shownStamp_ = db::MovieStamp(connection(), movieId);
         } else {
             record_->clearFields();  // deleted meanwhile by someone else
@@ -183,16 +184,19 @@ bool MainWindow::saveShownMovie() {
     {
         db::Transaction transaction(connection());
         db::SetMovieCast(connection(), movieId, record_->castNames());
-        if (resolution == Resolution::Found)
+        if (resolution == Resolution::Found) {
             db::UpdateMovie(connection(), movieId, movie);
+            writePendingPicture(movieId);
+        }
     }
     shownStamp_ = db::MovieStamp(connection(), movieId);
     // No and Cancel both keep the edits pending: the user stays on this movie, Save Changes
-    // stays on, and the next move asks again rather than dropping them.
+    // stays on, and the next move asks again rather than dropping them. The cover with them.
     if (resolution != Resolution::Found) {
         markChanged();
         return false;
     }
+    record_->pictureSaved();
     if (ending_)
         return true;
 

@@ -3,6 +3,7 @@
 #include "db/MovieDetails.h"
 #include "db/StoredDate.h"
 #include "db/TextRoutines.h"
+#include "ui/common/CoverPictureWidget.h"
 #include "ui/common/FilmSitePicture.h"
 #include "ui/common/TypingLimit.h"
 #include "ui/main/RecordFieldText.h"
@@ -94,7 +95,8 @@ RecordView::RecordView(QWidget* parent)
       cmdPreviousMovie(button("cmdPreviousMovie", "&Previous")),
       cmdNextMovie(button("cmdNextMovie", "&Next")),
       cmdClose(button("cmdClose", "Close")),
-      imgIMDb(new FilmSitePicture) {
+      imgIMDb(new FilmSitePicture),
+      imgCover(new CoverPictureWidget) {
     setObjectName(QStringLiteral("recordView"));
     txtMovieId->hide();
     txtGenreIds->hide();
@@ -121,12 +123,12 @@ void RecordView::layOut() {
         grid->addWidget(label(caption, widget), line, column);
         grid->addWidget(widget, line, column + 1, 1, span);
     };
-    field(row++, 0, "Title:", txtTitle, 3);
+    field(row++, 0, "Title:", txtTitle, 4);
     auto* genres = new QHBoxLayout;
     genres->addWidget(txtGenres, 1);
     genres->addWidget(cmdSetGenre);
     grid->addWidget(label("Genres:", txtGenres), row, 0);
-    grid->addLayout(genres, row++, 1, 1, 3);
+    grid->addLayout(genres, row++, 1, 1, 4);
     field(row, 0, "Stars:", txtStars);
     field(row++, 2, "Media:", cboMedia);
     field(row, 0, "Minutes:", txtMinutes);
@@ -140,15 +142,16 @@ void RecordView::layOut() {
     field(row, 0, "Date acquired:", txtAcquireDate);
     field(row++, 2, "Lent To:", txtLentTo);
     field(row++, 2, "Date lent:", txtLentDate);
+    grid->addWidget(imgCover, 2, 4, row - 2, 1);
     auto* castButtons = new QVBoxLayout;
     castButtons->addWidget(cmdAddActor);
     castButtons->addWidget(cmdRemove);
     castButtons->addStretch();
     grid->addWidget(label("Actors:", lstActors), row, 0, Qt::AlignTop);
     grid->addWidget(lstActors, row, 1, 1, 2);
-    grid->addLayout(castButtons, row++, 3);
+    grid->addLayout(castButtons, row++, 3, 1, 2);
     grid->addWidget(label("My notes:", txtNotes), row, 0, Qt::AlignTop);
-    grid->addWidget(txtNotes, row++, 1, 1, 3);
+    grid->addWidget(txtNotes, row++, 1, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(row - 2, 2);
@@ -169,12 +172,12 @@ void RecordView::layOut() {
 
     // Row by row as the fields are laid out; the read-only genre text is reached by Set Genres.
     txtGenres->setFocusPolicy(Qt::NoFocus);
-    QWidget* order[] = {
-        txtTitle,       cmdSetGenre,    txtStars,         cboMedia,       txtMinutes,
-        cboRating,      txtYear,        cboLocation,      txtLabelNumber, txtCost,
-        txtDirector,    txtProducer,    txtAcquireDate,   txtLentTo,      txtLentDate,
-        lstActors,      cmdAddActor,    cmdRemove,        txtNotes,       cmdAddMovie,
-        cmdDeleteMovie, cmdSaveChanges, cmdPreviousMovie, cmdNextMovie,   cmdClose};
+    QWidget* order[] = {txtTitle,    cmdSetGenre,    txtStars,       cboMedia,         txtMinutes,
+                        cboRating,   txtYear,        cboLocation,    txtLabelNumber,   txtCost,
+                        txtDirector, txtProducer,    txtAcquireDate, txtLentTo,        txtLentDate,
+                        imgCover,    lstActors,      cmdAddActor,    cmdRemove,        txtNotes,
+                        cmdAddMovie, cmdDeleteMovie, cmdSaveChanges, cmdPreviousMovie, cmdNextMovie,
+                        cmdClose};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -307,6 +310,25 @@ void RecordView::clearFields() {
     lstActors->clear();
     shown_ = {};
     shownNotes_.clear();
+    showStoredPicture({});
+}
+
+void RecordView::showStoredPicture(const QByteArray& encoded) {
+    pictureChange_ = PictureChange::None;
+    pendingPicture_ = {};
+    imgCover->showPicture(encoded);
+}
+
+void RecordView::replacePicture(const db::PictureData& picture) {
+    pictureChange_ = PictureChange::Replaced;
+    pendingPicture_ = picture;
+    imgCover->showPicture(picture.picture);
+}
+
+void RecordView::removePicture() {
+    pictureChange_ = PictureChange::Removed;
+    pendingPicture_ = {};
+    imgCover->showPicture(QByteArray());
 }
 
 void RecordView::EnableMovieFields(bool enabled) {
@@ -314,7 +336,7 @@ void RecordView::EnableMovieFields(bool enabled) {
              txtStars,    txtTitle,    txtGenres,      cmdSetGenre,    cboMedia,  txtMinutes,
              cboRating,   txtYear,     txtDirector,    txtProducer,    lstActors, cmdAddActor,
              cmdRemove,   cboLocation, txtLabelNumber, txtAcquireDate, txtCost,   txtLentTo,
-             txtLentDate, txtNotes,    cmdSaveChanges})
+             txtLentDate, txtNotes,    cmdSaveChanges, imgCover})
         widget->setEnabled(enabled);
     imgIMDb->setGreyed(!enabled);
 }

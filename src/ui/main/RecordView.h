@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/MoviePictures.h"
 #include "db/MovieRecord.h"
 
 #include <QWidget>
@@ -18,6 +19,7 @@ struct MovieDetails;
 
 namespace ui {
 
+class CoverPictureWidget;
 class FilmSitePicture;
 
 // The record fields and buttons beside the movie list. It only shows and hands back what is
@@ -54,6 +56,17 @@ public:
     };
     std::optional<NoNumber> fieldWithoutNumber() const;
 
+    // The cover is one of the movie's pending edits: shown at once, written with the movie.
+    enum class PictureChange { None, Replaced, Removed };
+    // The stored picture of the shown movie (empty: none); forgets a pending change.
+    void showStoredPicture(const QByteArray& encoded);
+    void replacePicture(const db::PictureData& picture);
+    void removePicture();
+    PictureChange pictureChange() const { return pictureChange_; }
+    const db::PictureData& pendingPicture() const { return pendingPicture_; }
+    // The pending change was written: it is now the stored picture.
+    void pictureSaved() { pictureChange_ = PictureChange::None; }
+
     QLineEdit* const txtMovieId;
     QLineEdit* const txtTitle;
     QLineEdit* const txtGenres;
@@ -85,6 +98,7 @@ public:
     QPushButton* const cmdClose;
     // Looks the shown title up on the film web site; greyed while the fields are disabled.
     FilmSitePicture* const imgIMDb;
+    CoverPictureWidget* const imgCover;
 
 signals:
     // The user changed a field (typing, a pick in a drop-down list).
@@ -103,6 +117,8 @@ private:
     bool filling_ = false;
     db::MovieRecord shown_;
     QString shownNotes_;
+    PictureChange pictureChange_ = PictureChange::None;
+    db::PictureData pendingPicture_;
 };
 
 }  // namespace ui

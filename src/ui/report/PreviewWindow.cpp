@@ -4,10 +4,12 @@
 #include "io/Destination.h"
 #include "report/DocumentReplay.h"
 #include "report/PageGeometry.h"
+#include "ui/common/BackgroundWork.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PageView.h"
 #include "ui/report/PrintingWindow.h"
+#include "ui/report/ReportWriting.h"
 #include "ui/report/SpoolPrinting.h"
 
 #include <QCloseEvent>
@@ -105,6 +107,8 @@ PreviewWindow::PreviewWindow(UserInterface& ui, const settings::Settings& settin
 }
 
 PreviewWindow::~PreviewWindow() {
+    // A replay still reading the spool file stops before the file goes.
+    delete replay_.data();
     removeSpoolFile();
 }
 
@@ -397,26 +401,52 @@ void PreviewWindow::savePdf() {
         ChoosePdfFile(ui_, this, QStringLiteral("Save as PDF"), header_.reportName);
     if (!target)
         return;
-    setBusy(true);
-    RunCommand(ui_, this, [this, &target] {
-        PrintingWindow progress(this);
-        report::DrawingState state = documentStartState_;
-        report::WritePdf(reader_, *target, state, &progress);
-    });
-    setBusy(false);
+    // What is there and is no file is refused before anything starts, and left as it is.
+    std::shared_ptr<io::DestinationFile> file;
+    if (!RunCommand(ui_, this, [&] { file = std::make_shared<io::DestinationFile>(*target); }))
+        return;
+    replayOnWorker(
+        [file, reader = reader_, state = documentStartState_](WorkProgress& progress) mutable {
+            WorkerReportProgress reporter(progress);
+            report::WritePdf(reader, *file, state, &reporter);
+        },
+        [] {});
 }
 
 void PreviewWindow::print() {
+    std::shared_ptr<PrintJob> job;
+    RunCommand(ui_, this, [&] { job = PrintJob::prepare(ui_, settings_, header_, this); });
+    if (!job)
+        return;
+    replayOnWorker(
+        [job, reader = reader_, state = documentStartState_](WorkProgress& progress) mutable {
+            WorkerReportProgress reporter(progress);
+            job->paint(reader, state, reporter);
+        },
+        [this, job] {
+            // Printed or cancelled, the preview has done its work; to print again, run the
+            // report again.
+            if (job->finish(ui_, this) != PrintOutcome::NotStarted)
+                close();
+        });
+}
+
+void PreviewWindow::replayOnWorker(std::function<void(WorkProgress&)> work,
+                                   std::function<void()> done) {
     setBusy(true);
-    PrintOutcome outcome = PrintOutcome::NotStarted;
-    RunCommand(ui_, this, [this, &outcome] {
-        PrintingWindow progress(this);
-        outcome = PrintSpoolFile(ui_, settings_, reader_, documentStartState_, progress, this);
-    });
-    setBusy(false);
-    // Printed or cancelled, the preview has done its work; to print again, run the report again.
-    if (outcome != PrintOutcome::NotStarted)
-        close();
+    // The worker reads the spool file through a reader of its own; the page shown is still
+    // drawn through this window's.
+    replay_ = BackgroundWork::start(
+        this,
+        std::make_unique<PrintingView>(new PrintingWindow(this), QStringLiteral("Printing"), false),
+        std::move(work), [this, done = std::move(done)](std::exception_ptr failure) {
+            setBusy(false);
+            if (failure) {
+                RunCommand(ui_, this, [failure] { std::rethrow_exception(failure); });
+                return;
+            }
+            done();
+        });
 }
 
 void PreviewWindow::setBusy(bool busy) {

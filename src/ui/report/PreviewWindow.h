@@ -3,8 +3,10 @@
 #include "report/PageDrawer.h"
 #include "report/SpoolReader.h"
 
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QKeyEvent;
@@ -18,8 +20,10 @@ class Settings;
 
 namespace ui {
 
+class BackgroundWork;
 class PageView;
 class UserInterface;
+class WorkProgress;
 
 // frmPP: shows a report's spool file one page at a time, reads only the page shown, and
 // prints it, saves a copy or writes it as PDF. Closing the window deletes the spool file.
@@ -27,8 +31,8 @@ class PreviewWindow final : public QWidget {
     Q_OBJECT
 public:
     // state: what the previous preview's drawing left, carried on to this one.
-    PreviewWindow(UserInterface& ui, const settings::Settings& settings, report::DrawingState& state,
-                  const QString& spoolFile, QWidget* parent);
+    PreviewWindow(UserInterface& ui, const settings::Settings& settings,
+                  report::DrawingState& state, const QString& spoolFile, QWidget* parent);
     ~PreviewWindow() override;
 
     // Starts over at page 1, and draws it: the password is asked and the index and header are
@@ -42,7 +46,7 @@ public:
     const QImage& pageImage() const;
     // How much larger than at 96 dots per inch the page is shown.
     double zoom() const { return zoom_; }
-    // Printing or writing a PDF: the window cannot be closed until that is over.
+    // Printing or writing a PDF, on the worker: the window cannot be closed until that is over.
     bool isBusy() const { return busy_; }
 
     PageView* picPPshow;
@@ -83,6 +87,9 @@ private:
     void saveCopy();
     void savePdf();
     void print();
+    // Runs work that replays the whole report on the worker, with frmPrinting showing the page
+    // it is on; then done, unless it failed, which has been reported.
+    void replayOnWorker(std::function<void(WorkProgress&)> work, std::function<void()> done);
     void setBusy(bool busy);
     void removeSpoolFile();
 
@@ -102,6 +109,7 @@ private:
     bool drawnOnce_ = false;
     bool busy_ = false;
     bool spoolRemoved_ = false;
+    QPointer<BackgroundWork> replay_;
 };
 
 }  // namespace ui

@@ -1,6 +1,5 @@
 #include "ui/report/PrintingWindow.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -48,10 +47,6 @@ void PrintingWindow::ShowPage(const QString& pageText) {
 
 void PrintingWindow::ShowPercent(int percent) {
     lblPct->setText(QString::number(percent) + u'%');
-}
-
-void PrintingWindow::LetEventsRun() {
-    QCoreApplication::processEvents();
 }
 
 void PrintingWindow::CloseProgress() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "report/PrintingProgress.h"
-
 #include <QDialog>
 
 class QLabel;
@@ -9,19 +7,18 @@ class QPushButton;
 
 namespace ui {
 
-// frmPrinting: shows how far a report is written or printed, beside the main window, which
-// stays usable; Cancel stops the work at its next line or page.
-class PrintingWindow final : public QDialog, public report::PrintingProgress {
+// frmPrinting: shows how far a report is written or printed on the worker, beside the main
+// window, which stays usable; Cancel stops the work at its next line or page.
+class PrintingWindow final : public QDialog {
     Q_OBJECT
 public:
     explicit PrintingWindow(QWidget* parent);
 
-    void ShowProgress(const QString& caption, const QString& pageText, bool showPercent) override;
-    void ShowPage(const QString& pageText) override;
-    void ShowPercent(int percent) override;
-    void LetEventsRun() override;
-    bool cancelRequested() const override { return cancelRequested_; }
-    void CloseProgress() override;
+    void ShowProgress(const QString& caption, const QString& pageText, bool showPercent);
+    void ShowPage(const QString& pageText);
+    void ShowPercent(int percent);
+    bool cancelRequested() const { return cancelRequested_; }
+    void CloseProgress();
 
     QLabel* lblPct;
     QLabel* lblPrint;

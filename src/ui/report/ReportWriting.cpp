@@ -48,10 +48,11 @@ bool PrintingView::follow(const WorkProgress::State& state) {
         return window_->cancelRequested();
     if (!shown_) {
         shown_ = true;
-        window_->ShowProgress(QStringLiteral("Building Report"), state.status, true);
+        window_->ShowProgress(caption_, state.status, showPercent_);
     }
     window_->ShowPage(state.status);
-    window_->ShowPercent(state.step);
+    if (showPercent_)
+        window_->ShowPercent(state.step);
     return window_->cancelRequested();
 }
 

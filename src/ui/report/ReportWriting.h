@@ -44,15 +44,21 @@ std::optional<QString> WriteReportOnWorker(
     const std::function<std::unique_ptr<report::Report>(report::SpoolWriter&, db::Connection&)>&
         make);
 
-// frmPrinting on the window's thread, following the report written on the worker.
+// frmPrinting on the window's thread, following the report written, printed or written as PDF
+// on the worker. Printing shows the page it is on, without a percentage.
 class PrintingView final : public WorkWindow {
 public:
-    explicit PrintingView(PrintingWindow* window) : window_(window) {}
+    explicit PrintingView(PrintingWindow* window,
+                          QString caption = QStringLiteral("Building Report"),
+                          bool showPercent = true)
+        : window_(window), caption_(std::move(caption)), showPercent_(showPercent) {}
     bool follow(const WorkProgress::State& state) override;
     void finish() override;
 
 private:
     QPointer<PrintingWindow> window_;
+    QString caption_;
+    bool showPercent_;
     bool shown_ = false;
 };
 

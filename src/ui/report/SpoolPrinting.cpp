@@ -5,15 +5,18 @@
 #include "report/PageDrawer.h"
 #include "report/SpoolReader.h"
 #include "settings/Settings.h"
-#include "ui/common/LongWork.h"
 #include "ui/common/UserInterface.h"
 #include "ui/report/PrinterChoice.h"
 
+#include <stdio.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 namespace ui {
 
@@ -25,6 +28,15 @@ void reportFailure(UserInterface& ui, QWidget* parent, const QString& printer) {
                              "is ready, or choose another one in File > Printer setup.")
                   .arg(printer),
               Icon::Error);
+}
+
+// A fresh file beside pdfFile, for the printer to print into; empty when none can be made there.
+QString partFileBeside(const QString& pdfFile) {
+    QTemporaryFile part(pdfFile + QStringLiteral(".XXXXXX"));
+    part.setAutoRemove(false);
+    if (!part.open())
+        return QString();
+    return part.fileName();
 }
 
 }  // namespace
@@ -43,59 +55,88 @@ std::optional<QString> ChoosePdfFile(UserInterface& ui, QWidget* parent, const Q
     return ui.chooseFile(parent, choice);
 }
 
-PrintOutcome PrintSpoolFile(UserInterface& ui, const settings::Settings& settings,
-                            report::SpoolReader& reader, report::DrawingState state,
-                            report::PrintingProgress& progress, QWidget* parent) {
-    const QString printerName = CurrentPrinterName(settings, PrinterNames());
-    const int copies = CopiesFromText(settings.value(settings::key::Copies));
-    const report::SpoolHeader header = reader.header();
+PrintJob::PrintJob() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
-    QPrinter printer(QPrinter::HighResolution);
-    QString pdfFile;
-    if (printerName == QLatin1String(PdfPrinterName)) {
+PrintJob::~PrintJob() {
+    if (!partFile_.isEmpty())
+        QFile::remove(partFile_);
+}
+
+std::unique_ptr<PrintJob> PrintJob::prepare(UserInterface& ui, const settings::Settings& settings,
+                                            const report::SpoolHeader& header, QWidget* parent) {
+    std::unique_ptr<PrintJob> job(new PrintJob);
+    job->printerName_ = CurrentPrinterName(settings, PrinterNames());
+    const int copies = CopiesFromText(settings.value(settings::key::Copies));
+    QPrinter& printer = *job->printer_;
+    if (job->printerName_ == QLatin1String(PdfPrinterName)) {
         const std::optional<QString> file =
             ChoosePdfFile(ui, parent, QStringLiteral("Print to File"), header.reportName);
         if (!file)
-            return PrintOutcome::NotStarted;
+            return nullptr;
         // The printer would wait on a pipe, and a cancelled print removes what it wrote.
         if (const QString kind = io::SpecialFileKind(*file); !kind.isEmpty()) {
             ui.inform(parent, QStringLiteral("Error"),
                       QStringLiteral("'%1' is %2, not a file; it has been left as it is.")
                           .arg(*file, kind),
                       Icon::Error);
-            return PrintOutcome::NotStarted;
+            return nullptr;
         }
-        pdfFile = *file;
+        job->pdfFile_ = *file;
+        job->partFile_ = partFileBeside(*file);
+        if (job->partFile_.isEmpty()) {
+            reportFailure(ui, parent, job->printerName_);
+            return nullptr;
+        }
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
+        printer.setOutputFileName(job->partFile_);
     } else {
-        printer.setPrinterName(printerName);
+        printer.setPrinterName(job->printerName_);
     }
     printer.setDocName(header.reportName);
     printer.setPageLayout(report::PaperLayout(header));
     printer.setCopyCount(copies);
     // A printer that cannot make copies itself is sent the document that many times.
-    const int replays = printer.supportsMultipleCopies() ? 1 : copies;
+    job->replays_ = printer.supportsMultipleCopies() ? 1 : copies;
+    return job;
+}
 
-    const LongWork work;
+void PrintJob::paint(report::SpoolReader& reader, report::DrawingState state,
+                     report::PrintingProgress& progress) {
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        reportFailure(ui, parent, printerName);
-        return PrintOutcome::NotStarted;
-    }
-    const bool finished =
-        report::ReplayDocument(reader, printer, painter, state, replays, &progress);
-    if (!finished)
-        printer.abort();
+    begun_ = painter.begin(printer_.get());
+    if (!begun_)
+        return;
+    finished_ = report::ReplayDocument(reader, *printer_, painter, state, replays_, &progress);
+    if (!finished_)
+        printer_->abort();
     painter.end();
-    if (!finished) {
-        if (!pdfFile.isEmpty())
-            QFile::remove(pdfFile);
-        return PrintOutcome::Cancelled;
-    }
-    if (printer.printerState() == QPrinter::Error) {
-        reportFailure(ui, parent, printerName);
+}
+
+PrintOutcome PrintJob::finish(UserInterface& ui, QWidget* parent) {
+    if (!begun_ || (finished_ && printer_->printerState() == QPrinter::Error)) {
+        reportFailure(ui, parent, printerName_);
         return PrintOutcome::NotStarted;
+    }
+    if (!finished_)
+        return PrintOutcome::Cancelled;
+    if (!partFile_.isEmpty()) {
+        // Put in place in one step: a file of that name stays whole until then.
+        const bool replacing = QFileInfo::exists(pdfFile_);
+        const QFile::Permissions kept = QFile::permissions(pdfFile_);
+        if (::rename(QFile::encodeName(partFile_).constData(),
+                     QFile::encodeName(pdfFile_).constData()) != 0) {
+            reportFailure(ui, parent, printerName_);
+            return PrintOutcome::NotStarted;
+        }
+        partFile_.clear();
+        if (replacing) {
+            QFile::setPermissions(pdfFile_, kept);
+        } else {
+            // A new file is readable as any other the user makes, not private as the part was.
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            ::chmod(QFile::encodeName(pdfFile_).constData(), 0666 & ~mask);
+        }
     }
     return PrintOutcome::Printed;
 }

@@ -20,6 +20,9 @@ const QString Caption = QStringLiteral("Export Movies");
 
 QString completeMessage(const io::ExportResult& result) {
     QString text = QStringLiteral("%1 movies exported.").arg(result.exported);
+    if (result.pictures > 0)
+        text += QStringLiteral("\n\nTheir pictures (%1) are in the folder beside the file.")
+                    .arg(result.pictures);
     if (result.leftOut > 0)
         text += QStringLiteral(
                     "\n\nNot exported, because their media, rating or storage "

@@ -162,6 +162,8 @@ void ImportDialog::startImport(const QString& file, const QString& backupNote) {
             *result = io::ImportMovies(
                 *connection, lines, [&](const QString& title, int) { progress.setStatus(title); },
                 [&] { return progress.stopRequested(); });
+            io::ImportPicturesBeside(*connection, file, *result,
+                                     [&] { return progress.stopRequested(); });
         },
         [&ui, owner = QPointer<QWidget>(owner), populateLstMain = populateLstMain_, file, result,
          backupNote](std::exception_ptr failure) {

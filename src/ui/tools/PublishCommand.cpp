@@ -1,14 +1,18 @@
 #include "ui/tools/PublishCommand.h"
 
 #include "db/Catalogue.h"
+#include "db/Connection.h"
 #include "io/publish/PublishSite.h"
+#include "ui/common/BackgroundWork.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/UserInterface.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QUrl>
+#include <memory>
 
 namespace ui {
 
@@ -39,22 +43,29 @@ void PublishWebPageCommand(UserInterface& ui, db::Catalogue& catalogue, QWidget*
                QStringLiteral("'%1' holds a web page already. Replace it?").arg(folder),
                Buttons::YesNo) != Answer::Yes)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    io::PublishResult result;
-    try {
-        result =
-            io::PublishSite(catalogue.connection(), catalogue.name(), folder, QDate::currentDate());
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
-    }
-    QApplication::restoreOverrideCursor();
-    if (ui.ask(parent, Caption,
-               QStringLiteral("%1 movies published to '%2'.\n\nOpen the page in the web browser?")
-                   .arg(result.movies)
-                   .arg(result.page),
-               Buttons::YesNo) == Answer::Yes)
-        ui.openUrl(QUrl::fromLocalFile(result.page));
+    // The page is made on the worker, from a connection of its own.
+    const QString path = catalogue.filePath();
+    const QString name = catalogue.name();
+    auto result = std::make_shared<io::PublishResult>();
+    BackgroundWork::start(
+        parent, QStringLiteral("Publishing the web page"),
+        [path, name, folder, result](WorkProgress&) {
+            const auto connection = db::Connection::open(path, db::Connection::Access::ReadOnly);
+            *result = io::PublishSite(*connection, name, folder, QDate::currentDate());
+        },
+        [&ui, parent = QPointer<QWidget>(parent), result](std::exception_ptr failure) {
+            if (failure) {
+                RunCommand(ui, parent, [failure] { std::rethrow_exception(failure); });
+                return;
+            }
+            if (ui.ask(parent, Caption,
+                       QStringLiteral(
+                           "%1 movies published to '%2'.\n\nOpen the page in the web browser?")
+                           .arg(result->movies)
+                           .arg(result->page),
+                       Buttons::YesNo) == Answer::Yes)
+                ui.openUrl(QUrl::fromLocalFile(result->page));
+        });
 }
 
 }  // namespace ui

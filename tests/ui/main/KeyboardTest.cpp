@@ -66,13 +66,14 @@ TEST_F(MainWindowTest, TabFollowsTheFieldsRowByRowAndSkipsTheGenreText) {
         QTest::keyClick(window().focusWidget(), Qt::Key_Tab);
         reached.append(window().focusWidget()->objectName());
     }
-    EXPECT_EQ(reached,
-              QStringList({"txtTitle",       "cmdSetGenre",      "txtStars",     "cboMedia",
-                           "txtMinutes",     "cboRating",        "txtYear",      "cboLocation",
-                           "txtLabelNumber", "txtCost",          "txtDirector",  "txtProducer",
-                           "txtAcquireDate", "txtLentTo",        "txtLentDate",  "lstActors",
-                           "cmdAddActor",    "cmdRemove",        "txtNotes",     "cmdAddMovie",
-                           "cmdDeleteMovie", "cmdPreviousMovie", "cmdNextMovie", "cmdClose"}));
+    EXPECT_EQ(
+        reached,
+        QStringList(
+            {"txtTitle",    "cmdSetGenre",    "txtStars",         "cboMedia",       "txtMinutes",
+             "cboRating",   "txtYear",        "cboLocation",      "txtLabelNumber", "txtCost",
+             "txtDirector", "txtProducer",    "txtAcquireDate",   "txtLentTo",      "txtLentDate",
+             "imgCover",    "lstActors",      "cmdAddActor",      "cmdRemove",      "txtNotes",
+             "cmdAddMovie", "cmdDeleteMovie", "cmdPreviousMovie", "cmdNextMovie",   "cmdClose"}));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ TEST_F(PublishCommand, SavesTheShownMovieThenPublishesAndOpensThePage) {
     type("txtTitle", "Aliens");
     ui.chooseFile(page()).answer(ui::Answer::Yes).openUrlSucceeds(true);
     trigger("mnuFilePublish");
+    waitUntilWorkEnds();
 
     ASSERT_TRUE(ui.scriptUsedUp());
     EXPECT_EQ(ui.exchanges()[0].title, "Publish as web page");
@@ -41,10 +42,12 @@ TEST_F(PublishCommand, AnEarlierPageIsReplacedOnlyWhenTheUserSaysSo) {
     openWindow();
     ui.chooseFile(page()).answer(ui::Answer::No);
     trigger("mnuFilePublish");
+    waitUntilWorkEnds();
     addMovie("Brazil");
 
     ui.chooseFile(page()).answer(ui::Answer::No);
     trigger("mnuFilePublish");
+    waitUntilWorkEnds();
     ASSERT_TRUE(ui.scriptUsedUp());
     EXPECT_EQ(ui.texts().last(),
               "'" + QFileInfo(page()).absolutePath() + "' holds a web page already. Replace it?");
@@ -52,8 +55,10 @@ TEST_F(PublishCommand, AnEarlierPageIsReplacedOnlyWhenTheUserSaysSo) {
 
     ui.chooseFile(std::nullopt);
     trigger("mnuFilePublish");
+    waitUntilWorkEnds();
     ui.chooseFile(page()).answer(ui::Answer::Yes).answer(ui::Answer::No);
     trigger("mnuFilePublish");
+    waitUntilWorkEnds();
     ASSERT_TRUE(ui.scriptUsedUp());
     EXPECT_TRUE(test::ContentsOf(page()).contains("\"Brazil\""));
 }

@@ -7,8 +7,10 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/TestCatalogue.h"
 #include "support/UserInput.h"
+#include "ui/common/LongWork.h"
 #include "ui/report/PageView.h"
 #include "ui/report/PreviewWindow.h"
+#include "ui/report/PrintingWindow.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -50,6 +52,10 @@ protected:
         QTest::keyClick(preview->picPPshow, key, modifiers);
     }
     QString page() const { return preview->lblPage->text(); }
+    // Printing and writing a PDF run on the worker.
+    static void waitUntilWorkEnds() {
+        ASSERT_TRUE(QTest::qWaitFor([] { return !ui::LongWork::running(); }, 60000));
+    }
     // Windows closed with WA_DeleteOnClose go at the next turn of the event loop.
     static void letClosedWindowsGo() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -148,8 +154,14 @@ TEST_F(PreviewTest, InfoSaveAndSaveAsPdf) {
     ui.chooseFile(pdf);
     click(window.cmdSavePdf);
     EXPECT_EQ(ui.exchanges().back().text, QDir::homePath() + "/Three pages.pdf");
+    EXPECT_FALSE(window.cmdSavePdf->isEnabled()) << "written on the worker";
+    waitUntilWorkEnds();
+    EXPECT_TRUE(window.cmdSavePdf->isEnabled());
     if (test::HavePdfTools()) {
         EXPECT_EQ(test::PdfPageCount(pdf), 3);
+        const QString text = test::PdfText(pdf);
+        EXPECT_TRUE(text.contains(QStringLiteral("Row 1\n"))) << text.left(200).toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Three pages")));
     }
     EXPECT_TRUE(window.isVisible());
 }
@@ -162,6 +174,7 @@ TEST_F(PreviewTest, PrintingOnThePdfPrinterMakesTheSavedCopiesAndEndsThePreview)
     const QString pdf = files.path(QStringLiteral("printed.pdf"));
     ui.chooseFile(pdf);
     click(window.cmdPrint);
+    waitUntilWorkEnds();
     letClosedWindowsGo();
     EXPECT_TRUE(preview.isNull());
     EXPECT_FALSE(QFile::exists(spoolFile));
@@ -176,6 +189,7 @@ TEST_F(PreviewTest, APrinterThatFailsIsReportedAndThePreviewStaysUntilClosed) {
     ui.chooseFile(files.path(QStringLiteral("no such folder/printed.pdf")));
     ui.acknowledge();
     click(window.cmdPrint);
+    waitUntilWorkEnds();
     letClosedWindowsGo();
     ASSERT_FALSE(preview.isNull());
     EXPECT_EQ(ui.exchanges().back().title, "Error");
@@ -245,6 +259,52 @@ TEST_F(PreviewTest, ASavedCopyOrAPrintToFileNeverReplacesWhatIsNoFile) {
         }
     }
     EXPECT_FALSE(preview.isNull());
+}
+
+TEST_F(PreviewTest, WhilePrintingToAFileThePreviewAnswersAndCancelKeepsTheOlderFile) {
+    files.settings().setValue(settings::key::Printer, QStringLiteral("PDF file"));
+    const QString pdf = files.path(QStringLiteral("long.pdf"));
+    auto writeOlder = [&pdf] {
+        QFile older(pdf);
+        return older.open(QIODevice::WriteOnly) && older.write("older") == 5;
+    };
+    ASSERT_TRUE(writeOlder());
+    // Long enough that the replay is still going when the user acts.
+    ui::PreviewWindow& window = open(write(6000));
+    const QDir folder(files.folder());
+    auto pdfFiles = [&folder] {
+        return folder.entryList({QStringLiteral("*long*")}, QDir::Files | QDir::Hidden);
+    };
+    for (QPushButton* command : {window.cmdSavePdf, window.cmdPrint}) {
+        SCOPED_TRACE(command->text().toStdString());
+        key(Qt::Key_Home);
+        ui.chooseFile(pdf);
+        click(command);
+        // The page keys still turn the pages, and nothing that conflicts can start.
+        key(Qt::Key_PageDown);
+        EXPECT_EQ(page(), "Page 2 of 6,000");
+        for (QPushButton* conflicting :
+             {window.cmdPrint, window.cmdSavePdf, window.cmdSave, window.cmdClose})
+            EXPECT_FALSE(conflicting->isEnabled()) << conflicting->text().toStdString();
+        key(Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible()) << "not closed under the work";
+        // frmPrinting shows which page is being printed; its Cancel stops the work.
+        auto* progress = window.findChild<ui::PrintingWindow*>();
+        ASSERT_NE(progress, nullptr);
+        QTRY_VERIFY(progress->isVisible());
+        EXPECT_TRUE(progress->lblPrint->text().startsWith(QStringLiteral("Three pages, Page: ")))
+            << progress->lblPrint->text().toStdString();
+        EXPECT_EQ(progress->windowTitle(), "Printing");
+        EXPECT_EQ(page(), "Page 2 of 6,000") << "the page shown is not drawn over";
+        test::click(*progress, "cmdCancel");
+        waitUntilWorkEnds();
+        QFile older(pdf);
+        ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+        EXPECT_EQ(older.readAll(), "older");
+        EXPECT_EQ(pdfFiles(), QStringList{"long.pdf"}) << "nothing half-written is left";
+    }
+    letClosedWindowsGo();
+    EXPECT_TRUE(preview.isNull()) << "a cancelled print ends the preview";
 }
 
 }  // namespace

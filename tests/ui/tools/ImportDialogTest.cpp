@@ -1,7 +1,11 @@
 #include "ToolsFixture.h"
+#include "db/MoviePictures.h"
+#include "db/Movies.h"
 #include "io/MovieFileFormat.h"
 #include "settings/Settings.h"
 #include "ui/tools/ImportDialog.h"
+
+#include "support/TestPictures.h"
 
 #include <QDir>
 #include <QLabel>
@@ -98,6 +102,26 @@ TEST_F(ImportDialogTest, ImportsRefillsTheListSaysHowManyAndCloses) {
               "\nLine 3: it is empty.");
     EXPECT_EQ(db::CountMovies(connection), 2);
     EXPECT_EQ(files.settings().value(settings::key::ImportFilename), movieFile);
+}
+
+// The pictures beside the file come in with the movies, each to the movie its line wrote; the
+// message says how many, and which files named no movie.
+TEST_F(ImportDialogTest, ThePicturesBesideTheFileComeInWithTheirMovies) {
+    writeFile(movieFile, header + movieLine("Alien"));
+    const QString pictures = movieFile + ".pictures";
+    QDir().mkpath(pictures);
+    writeFile(pictures + "/1.jpg", test::JpegBytes(300, 450));
+    writeFile(pictures + "/2.jpg", test::JpegBytes(300, 450));
+    ui::ImportDialog dialog(user, files.settings(), files.catalogue(), &mainWindow,
+                            populateLstMain);
+    importShown(dialog, true);
+    EXPECT_EQ(user.exchanges().back().title, "Import complete");
+    EXPECT_EQ(user.exchanges().back().text,
+              "1 movies imported.\n\nPictures imported: 1.\n\nPictures that name no movie of "
+              "the file: 1.");
+    const db::PictureData stored =
+        db::ReadMoviePicture(connection, db::FindMovieByTitle(connection, "Alien"));
+    EXPECT_EQ(QSize(stored.width, stored.height), QSize(300, 450));
 }
 
 TEST_F(ImportDialogTest, AFailingLineIsReportedWithItsNumberAndTheMoviesBeforeItStay) {

@@ -262,6 +262,7 @@
     const cover = byId('cover');
     if (m[F.cover]) {
       cover.src = 'pictures/' + encodeURIComponent(m[F.cover]);
+      cover.alt = 'Cover of ' + m[F.title];
       cover.hidden = false;
     } else {
       cover.removeAttribute('src');

@@ -9,6 +9,7 @@
 #include "io/ImportPreview.h"
 #include "io/peers/CsvMapping.h"
 #include "io/peers/GcstarReader.h"
+#include "io/peers/PeerCovers.h"
 #include "io/peers/PeerFile.h"
 #include "io/peers/TellicoReader.h"
 #include "io/publish/PublishSite.h"
@@ -72,7 +73,8 @@ QString PeerOptionsProblem(const Invocation& invocation) {
 
 int ImportFromPeer(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Write);
-    const io::PeerReading reading = readPeerFile(*io::PeerFormatNamed(invocation.from), invocation);
+    io::PeerReading reading = readPeerFile(*io::PeerFormatNamed(invocation.from), invocation);
+    io::FindCoversBeside(reading, invocation.file);
     const io::ImportPreview preview = io::PreviewLines(open.connection(), reading.lines);
     say(stdout, QStringLiteral("Movies to add: %1. Movies to update (a movie of the same title is "
                                "in the catalogue): %2.")
@@ -88,6 +90,14 @@ int ImportFromPeer(const Invocation& invocation) {
             progress.show(QStringLiteral("Line %1: %2").arg(line).arg(title));
         });
     say(stdout, QStringLiteral("%1 movies imported.").arg(result.imported));
+    // The movies are in: a cover that cannot be stored is reported, not a failure of theirs.
+    const io::PictureImportResult covers = io::ImportPeerCovers(open.connection(), reading, result);
+    if (covers.stored > 0)
+        say(stdout, QStringLiteral("%1 pictures imported.").arg(covers.stored));
+    for (const QString& refusal : covers.refused)
+        say(stderr, QStringLiteral("Picture not imported: %1").arg(refusal));
+    for (const QString& cover : covers.unmatched)
+        say(stderr, QStringLiteral("Picture whose movie is not in the catalogue: %1").arg(cover));
     for (const io::RefusedLine& line : reading.result.refused)
         say(stderr, QStringLiteral("%1:%2: %3; not imported.")
                         .arg(invocation.file)
@@ -101,7 +111,9 @@ int ImportFromPeer(const Invocation& invocation) {
     if (result.failedLine > 0 || !result.failure.isEmpty())
         say(stderr, QStringLiteral("%1: %2 Nothing of that movie or those after it was imported.")
                         .arg(invocation.file, result.failure));
-    return reading.result.refusedCount == 0 && result.failure.isEmpty() ? ExitOk : ExitFailure;
+    const bool everyCover = covers.refused.isEmpty() && covers.unmatched.isEmpty();
+    return reading.result.refusedCount == 0 && result.failure.isEmpty() && everyCover ? ExitOk
+                                                                                      : ExitFailure;
 }
 
 int PublishWebPage(const Invocation& invocation) {

@@ -117,28 +117,34 @@ QString PictureFileStem(const QString& name) {
 
 int ExportPictureFolder(db::Connection& connection, const QString& movieFile,
                         const QSet<int>& movieIds) {
-    const QString path = PictureFolderOf(movieFile);
-    QSet<QString> written;
+    return int(WriteNumberedPictures(connection, PictureFolderOf(movieFile), &movieIds).size());
+}
+
+QHash<int, QString> WriteNumberedPictures(db::Connection& connection, const QString& path,
+                                          const QSet<int>* movieIds) {
+    QHash<int, QString> written;
+    QSet<QString> names;
     for (int movieId : db::MoviesWithPictures(connection)) {
-        if (!movieIds.contains(movieId))
+        if (movieIds && !movieIds->contains(movieId))
             continue;
         if (written.isEmpty())
             makeFolder(path);
         const db::PictureData picture = db::ReadMoviePicture(connection, movieId);
         const QString name = QStringLiteral("%1.%2").arg(movieId).arg(picture.format);
         writePictureFile(QDir(path).filePath(name), picture.picture);
-        written.insert(name);
+        written.insert(movieId, name);
+        names.insert(name);
     }
     QDir folder(path);
     if (folder.exists()) {
         for (const QString& name : folder.entryList(QDir::Files)) {
-            if (isNumberedPicture(name) && !written.contains(name))
+            if (isNumberedPicture(name) && !names.contains(name))
                 folder.remove(name);
         }
         if (written.isEmpty())
             QDir().rmdir(path);  // only when nothing else is in it
     }
-    return int(written.size());
+    return written;
 }
 
 PictureImportResult ImportPictureFolder(db::Connection& connection, const QString& movieFile,

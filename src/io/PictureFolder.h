@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,10 @@ QString PictureFolderOf(const QString& movieFile);
 // picture, no folder. Returns how many were written; throws FileError when one cannot be.
 int ExportPictureFolder(db::Connection& connection, const QString& movieFile,
                         const QSet<int>& movieIds);
+// The same into the folder given, for every movie with a picture or only those of movieIds;
+// returns the file name written for each movie, by its id.
+QHash<int, QString> WriteNumberedPictures(db::Connection& connection, const QString& folder,
+                                          const QSet<int>* movieIds = nullptr);
 
 // Reads the movie file's picture folder, when it is there: "<MovieId>.jpg" goes to the movie that
 // the file's line of that MovieId was imported into, found by the line's title. Asked before

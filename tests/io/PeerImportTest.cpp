@@ -1,9 +1,12 @@
 #include "StoredMovies.h"
+#include "db/MoviePictures.h"
+#include "db/Movies.h"
 #include "io/ImportMovies.h"
 #include "io/ImportPreview.h"
 #include "io/MovieFileError.h"
 #include "io/peers/CsvMapping.h"
 #include "io/peers/GcstarReader.h"
+#include "io/peers/PeerCovers.h"
 #include "io/peers/PeerFile.h"
 #include "io/peers/TellicoReader.h"
 #include "io/peers/ZipArchive.h"
@@ -11,6 +14,7 @@
 #include "support/TestData.h"
 
 #include <gtest/gtest.h>
+#include <QSize>
 
 namespace {
 
@@ -273,6 +277,65 @@ TEST_F(PeerImport, TheFormatIsToldByTheContentFirst) {
     EXPECT_EQ(io::GuessPeerFormat("x.doc", peerFile("list.csv")), std::nullopt);
     EXPECT_EQ(io::PeerFormatNamed("gcstar"), PeerFormat::Gcstar);
     EXPECT_EQ(io::PeerFormatNamed("excel"), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+class PeerCovers : public PeerImport {
+protected:
+    int addMovie(const char* title) {
+        db::MovieRecord movie;
+        movie.title = title;
+        movie.mediaId = movie.ratingId = movie.locationId = 1;
+        return db::InsertMovie(connection, movie);
+    }
+
+    io::PictureImportResult importWithCovers(io::PeerReading reading, const char* file) {
+        io::FindCoversBeside(reading, QStringLiteral(TALLOWMERE_PEER_FILES "/") + file);
+        const io::ImportResult result = io::ImportLines(connection, reading.lines);
+        return io::ImportPeerCovers(connection, reading, result);
+    }
+
+    QSize storedSize(int movieId) {
+        const db::PictureData picture = db::ReadMoviePicture(connection, movieId);
+        return {picture.width, picture.height};
+    }
+};
+
+// A cover goes to the movie its entry wrote, also one it updated by title; a cover that is no
+// picture, one the file lacks and one outside the collection's folder are each refused by name,
+// and nothing of them is stored.
+TEST_F(PeerCovers, EachCoverGoesToTheMovieItsEntryWroteAndABadOneIsRefusedByName) {
+    const int zardoz = addMovie("Zardoz");
+    const int alien = addMovie("Alien");
+    const io::PictureImportResult packed =
+        importWithCovers(io::ReadTellico(peerFile("covers.tc")), "covers.tc");
+    EXPECT_EQ(packed.stored, 1);
+    EXPECT_EQ(packed.matched, QStringList{"alien.png: Alien"});
+    EXPECT_EQ(db::MoviesWithPictures(connection), QList<int>{alien});
+    EXPECT_EQ(storedSize(alien), QSize(30, 45));
+    ASSERT_EQ(packed.refused.size(), 2) << packed.refused.join("\n").toStdString();
+    EXPECT_TRUE(packed.refused[0].startsWith("brazil.jpg (Brazil): "));
+    EXPECT_TRUE(packed.refused[1].startsWith("casablanca.png (Casablanca): "));
+    EXPECT_TRUE(packed.refused[1].contains("images/casablanca.png"))
+        << packed.refused[1].toStdString();
+
+    const io::PictureImportResult beside =
+        importWithCovers(io::ReadGcstar(peerFile("covers.gcs")), "covers.gcs");
+    EXPECT_EQ(beside.stored, 1);
+    EXPECT_EQ(storedSize(alien), QSize(40, 60)) << "the file beside the collection";
+    ASSERT_EQ(beside.refused.size(), 2) << beside.refused.join("\n").toStdString();
+    EXPECT_TRUE(beside.refused[0].contains("leads out of the collection's folder"));
+    EXPECT_TRUE(beside.refused[1].contains("only a picture beside the collection is read"));
+    EXPECT_EQ(db::MoviesWithPictures(connection), QList<int>{alien}) << "Brazil has none";
+    EXPECT_TRUE(db::ReadMoviePicture(connection, zardoz).isEmpty());
+
+    // The bare XML keeps its pictures inside, in base64.
+    const io::PeerReading bare = io::ReadTellico(peerFile("videos.xml"));
+    EXPECT_EQ(importWithCovers(bare, "videos.xml").stored, 1);
+    EXPECT_EQ(storedSize(alien), QSize(1, 1));
 }
 
 }  // namespace

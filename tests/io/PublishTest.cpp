@@ -1,15 +1,19 @@
 #include "db/LookupTable.h"
+#include "db/MoviePictures.h"
 #include "db/Movies.h"
 #include "db/StoredDate.h"
+#include "io/CoverPicture.h"
 #include "io/MovieFileError.h"
 #include "io/publish/CatalogueJson.h"
 #include "io/publish/PublishSite.h"
 #include "support/TestCatalogue.h"
 #include "support/TestData.h"
+#include "support/TestPictures.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -172,6 +176,43 @@ TEST_F(Publish, ThePageIsWholeAndNeedsNoNetwork) {
     EXPECT_FALSE(page.contains("http://"));
     EXPECT_FALSE(page.contains("https://"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"index.html"});
+}
+
+// Each cover is published as it is stored, named by the movie; the page names the file of each
+// movie that has one, and a cover taken away since an earlier publishing is gone from the folder.
+TEST_F(Publish, CoversGoBesideThePageAsStoredAndTheDataNamesThem) {
+    const int alien = db::InsertMovie(connection, plainMovie("Alien"));
+    const int brazil = db::InsertMovie(connection, plainMovie("Brazil"));
+    const int casablanca = db::InsertMovie(connection, plainMovie("Casablanca"));
+    const auto give = [&](int movieId, const QImage& image) {
+        const io::PreparedPicture prepared = io::PrepareCoverPicture(image);
+        ASSERT_TRUE(prepared.ok()) << prepared.error.toStdString();
+        db::SetMoviePicture(connection, movieId, prepared.data);
+    };
+    give(alien, test::DrawnPicture(600, 900));
+    give(casablanca, test::DrawnPicture(300, 200, true));
+    give(brazil, test::DrawnPicture(100, 100));
+    io::PublishSite(connection, "KIB", folder, QDate(2026, 1, 2));
+    db::RemoveMoviePicture(connection, brazil);
+    io::PublishSite(connection, "KIB", folder, QDate(2026, 1, 3));
+
+    const QString alienFile = QString("%1.jpg").arg(alien);
+    const QString casablancaFile = QString("%1.png").arg(casablanca);
+    EXPECT_EQ(QDir(folder + "/pictures").entryList(QDir::Files),
+              (QStringList{alienFile, casablancaFile}));
+    EXPECT_EQ(test::ContentsOf(folder + "/pictures/" + alienFile),
+              db::ReadMoviePicture(connection, alien).picture);
+    EXPECT_EQ(test::ContentsOf(folder + "/pictures/" + casablancaFile),
+              db::ReadMoviePicture(connection, casablanca).picture);
+    QStringList covers;
+    for (const QJsonValue& movie : publishedData(folder)["movies"].toArray())
+        covers.append(movie[int(Field::Cover)].toString());
+    EXPECT_EQ(covers, (QStringList{alienFile, "", casablancaFile})) << "in title order";
+
+    db::RemoveMoviePicture(connection, alien);
+    db::RemoveMoviePicture(connection, casablanca);
+    io::PublishSite(connection, "KIB", folder, QDate(2026, 1, 4));
+    EXPECT_FALSE(QDir(folder + "/pictures").exists()) << "no covers, no folder";
 }
 
 TEST_F(Publish, ReplacesAnEarlierPageAndReportsAFolderItCannotWrite) {

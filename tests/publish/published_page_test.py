@@ -13,10 +13,12 @@ Exits 77 (skipped) when Chromium, chromedriver or Selenium is missing.
 import os
 import shutil
 import sqlite3
+import struct
 import subprocess
 import sys
 import tempfile
 import unittest
+import zlib
 from datetime import date
 
 SKIPPED = 77
@@ -49,6 +51,17 @@ def browser_missing():
     return missing
 
 
+def plain_png(width, height, colour):
+    """A picture of one colour, as a PNG file's bytes."""
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data)))
+    rows = b''.join(b'\x00' + bytes(colour) * width for _ in range(height))
+    return (b'\x89PNG\r\n\x1a\n' +
+            chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0)) +
+            chunk(b'IDAT', zlib.compress(rows)) + chunk(b'IEND', b''))
+
+
 def run(program, home, *arguments):
     environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, 'data'),
                        XDG_CONFIG_HOME=os.path.join(home, 'config'), QT_QPA_PLATFORM='offscreen')
@@ -67,6 +80,15 @@ class PublishedPage(unittest.TestCase):
     def setUpClass(cls):
         cls.home = tempfile.mkdtemp(prefix='published-page-')
         run(cls.program, cls.home, 'import', os.path.join(HERE, 'movies.txt'))
+        # A new catalogue comes up to date one step each time it is opened.
+        for _ in range(3):
+            run(cls.program, cls.home, 'check')
+        # Alien's cover, named after its label number.
+        covers = os.path.join(cls.home, 'covers')
+        os.makedirs(covers)
+        with open(os.path.join(covers, 'A-1.png'), 'wb') as picture:
+            picture.write(plain_png(60, 90, (200, 40, 40)))
+        run(cls.program, cls.home, 'pictures', 'import', covers)
         with sqlite3.connect(os.path.join(cls.home, 'data', 'KIB', 'FILMS.db')) as catalogue:
             catalogue.execute('UPDATE Movie SET Title = ? WHERE MovieId = 5', (QUOTE_TITLE,))
         cls.site = os.path.join(cls.output, 'published-page')
@@ -222,11 +244,23 @@ class PublishedPage(unittest.TestCase):
         self.assertEqual(
             [li.text for li in self.driver.find_elements(By.CSS_SELECTOR, '#genres li')],
             ['Science Fiction', 'Horror'])
+        cover = self.element('#cover')
+        self.wait.until(lambda d: d.execute_script(
+            'const c = arguments[0]; return c.complete && c.naturalWidth > 0;', cover))
+        self.assertTrue(cover.is_displayed())
+        self.assertEqual(self.driver.execute_script('return arguments[0].naturalWidth;', cover), 60)
+        self.assertRegex(cover.get_attribute('src'), r'/pictures/1\.(jpg|png)$')
         os.makedirs(self.output, exist_ok=True)
         self.assertTrue(self.driver.save_screenshot(
             os.path.join(self.output, 'published-page.png')))
         self.element('#closeDetail').send_keys(Keys.ESCAPE)
         self.wait.until(lambda d: not self.element('#detail').is_displayed())
+
+        self.type_filter('brazil')
+        self.count_becomes('1 of 6 movies')
+        self.open_movie('Brazil')
+        self.assertEqual(self.element('#detailTitle').text, 'Brazil')
+        self.assertFalse(self.element('#cover').is_displayed(), 'no cover, no picture')
 
 
 def main():

@@ -130,6 +130,8 @@ void apply(PeerMovie& movie, const Value& value) {
     const QStringList list = value.hasLines ? value.lines : split(text);
     if (name == QLatin1String("title") || name == QLatin1String("name")) {
         movie.title = text;
+    } else if (name == QLatin1String("image")) {
+        movie.cover.name = text.trimmed();  // a file beside the collection, found later
     } else if (name == QLatin1String("date") || name == QLatin1String("release") ||
                name == QLatin1String("released") || name == QLatin1String("year")) {
         movie.year = yearIn(text);

@@ -121,6 +121,8 @@ void PeerReading::add(const PeerMovie& movie) {
                                            .arg(movie.number)
                                            .arg(title, leftOut.join(QStringLiteral(", "))));
         }
+        if (!movie.cover.name.isEmpty())
+            covers.push_back({line.number, line.movie.title, movie.cover});
         lines.push_back(std::move(line));
         result.imported = int(lines.size());
     } catch (const LineRefused& refusal) {

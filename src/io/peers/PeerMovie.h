@@ -10,6 +10,15 @@
 
 namespace io {
 
+// A movie's cover as another catalogue's file names it: the picture's bytes, or the file beside
+// the collection that holds it, or why neither could be had.
+struct PeerCover {
+    QString name;  // as the file names it, for messages; empty for no cover
+    QByteArray bytes;
+    QString path;
+    QString problem;
+};
+
 // A movie as another catalogue's file gives it, before it is checked against what this
 // catalogue can hold.
 struct PeerMovie {
@@ -33,6 +42,14 @@ struct PeerMovie {
     QString comments;
     // What the catalogue has no place for, in the file's order: into the notes as "Key: value".
     QList<std::pair<QString, QString>> extras;
+    PeerCover cover;
+};
+
+// The cover of a movie that was read, with what finds its movie once the lines are imported.
+struct LineCover {
+    int lineNumber = 0;
+    QString title;
+    PeerCover cover;
 };
 
 // Another catalogue's file read into the lines the movie-file import writes, with what could
@@ -44,7 +61,8 @@ struct PeerReading {
     ImportResult result;
     int fieldsLeftOut = 0;  // fields that did not fit into the notes
     int moviesWithFieldsLeftOut = 0;
-    QStringList leftOutExamples;  // "Line 3 (Alien): Plot", the first few
+    QStringList leftOutExamples;    // "Line 3 (Alien): Plot", the first few
+    std::vector<LineCover> covers;  // of the movies read, in their order
     static constexpr int ExamplesListed = 10;
 
     // Adds a movie, checked; a movie the catalogue cannot take is counted as refused.

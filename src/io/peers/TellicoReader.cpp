@@ -90,8 +90,12 @@ public:
         loaned = false;
         while (NextStartElement(xml_)) {
             const QString name = xml_.name().toString();
+            if (name == QLatin1String("cover")) {
+                movie.cover.name = ElementText(xml_).trimmed();
+                continue;
+            }
             if (name == QLatin1String("cdate") || name == QLatin1String("mdate") ||
-                name == QLatin1String("cover") || name == QLatin1String("id")) {
+                name == QLatin1String("id")) {
                 SkipElement(xml_);
                 continue;
             }
@@ -202,6 +206,39 @@ void readBorrowers(QXmlStreamReader& xml, QHash<QString, Loan>& loans) {
     }
 }
 
+// Pictures kept inside the XML, base64 in <image id="...">; linked ones hold no data.
+void readImages(QXmlStreamReader& xml, QHash<QString, QByteArray>& images) {
+    while (NextStartElement(xml)) {
+        const QString id = xml.attributes().value(QLatin1String("id")).toString();
+        const QByteArray data = QByteArray::fromBase64(ElementText(xml).toLatin1());
+        if (!data.isEmpty())
+            images.insert(id, data);
+    }
+}
+
+// Each cover's picture from the XML, else from the archive's images/ folder, read in memory with
+// the archive's own limits; one neither holds is left to be found beside the file.
+void findCovers(std::vector<PeerMovie*>& movies, const QHash<QString, QByteArray>& images,
+                const QByteArray& archive) {
+    QStringList packed;
+    for (PeerMovie* movie : movies) {
+        if (const auto found = images.constFind(movie->cover.name); found != images.constEnd())
+            movie->cover.bytes = *found;
+        else if (!archive.isEmpty())
+            packed.append(QStringLiteral("images/") + movie->cover.name);
+    }
+    if (packed.isEmpty())
+        return;
+    const QHash<QString, ZipMember> members = ReadZipMembers(archive, packed);
+    for (PeerMovie* movie : movies) {
+        if (!movie->cover.bytes.isEmpty())
+            continue;
+        const ZipMember member = members.value(QStringLiteral("images/") + movie->cover.name);
+        movie->cover.bytes = member.bytes;
+        movie->cover.problem = member.problem;
+    }
+}
+
 struct ReadEntry {
     PeerMovie movie;
     QString id;
@@ -227,11 +264,16 @@ PeerReading ReadTellico(const QByteArray& bytes) {
                             .arg(xml.name().toString()));
     std::vector<ReadEntry> entries;
     QHash<QString, Loan> loans;
+    QHash<QString, QByteArray> images;
     QStringList otherKinds;
     bool video = false;
     while (NextStartElement(xml)) {
         if (xml.name() == QLatin1String("borrowers")) {
             readBorrowers(xml, loans);
+            continue;
+        }
+        if (xml.name() == QLatin1String("images")) {
+            readImages(xml, images);
             continue;
         }
         if (xml.name() != QLatin1String("collection")) {
@@ -254,6 +296,8 @@ PeerReading ReadTellico(const QByteArray& bytes) {
                 entries.push_back(std::move(entry));
             } else if (xml.name() == QLatin1String("borrowers")) {
                 readBorrowers(xml, loans);
+            } else if (xml.name() == QLatin1String("images")) {
+                readImages(xml, images);
             } else {
                 SkipElement(xml);
             }
@@ -264,6 +308,11 @@ PeerReading ReadTellico(const QByteArray& bytes) {
         throw FileError(QStringLiteral("The file holds no video collection, only collections "
                                        "of other kinds (type %1).")
                             .arg(otherKinds.join(QStringLiteral(", "))));
+    std::vector<PeerMovie*> withCovers;
+    for (ReadEntry& entry : entries)
+        if (!entry.movie.cover.name.isEmpty())
+            withCovers.push_back(&entry.movie);
+    findCovers(withCovers, images, LooksLikeZip(bytes) ? bytes : QByteArray());
     PeerReading reading;
     for (ReadEntry& entry : entries) {
         if (const auto loan = loans.constFind(entry.id); loan != loans.constEnd()) {

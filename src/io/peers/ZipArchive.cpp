@@ -3,6 +3,7 @@
 #include "io/MovieFileError.h"
 
 #include <zlib.h>
+#include <QHash>
 
 namespace io {
 
@@ -94,8 +95,12 @@ bool LooksLikeZip(const QByteArray& bytes) {
     return bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06");
 }
 
-QByteArray ReadZipMember(const QByteArray& archive, const QString& member, qint64 unpackLimit) {
-    const Reader read(archive);
+namespace {
+
+// The archive's table of contents, checked as a whole: no name leads out of its folder, and all
+// of it unpacks to no more than the limit. The central header of each member, by its name.
+QHash<QString, qsizetype> readContents(const Reader& read, const QByteArray& archive,
+                                       qint64 unpackLimit) {
     // The end record sits in the last 64 KB, after a comment of up to 65,535 bytes.
     qsizetype end = -1;
     for (qsizetype at = archive.size() - EndSize; at >= 0 && at >= archive.size() - EndSize - 65535;
@@ -109,11 +114,10 @@ QByteArray ReadZipMember(const QByteArray& archive, const QString& member, qint6
     const quint32 entries = read.u16(end + 10);
     qsizetype at = read.u32(end + 16);
     qint64 unpackedTotal = 0;
-    qsizetype found = -1;
+    QHash<QString, qsizetype> contents;
     for (quint32 i = 0; i < entries; ++i) {
         if (read.u32(at) != CentralHeaderSignature)
             refuse(QStringLiteral("its table of contents is damaged."));
-        const quint32 flags = read.u16(at + 8);
         const quint32 unpacked = read.u32(at + 24);
         const quint32 nameSize = read.u16(at + 28);
         const quint32 extraSize = read.u16(at + 30);
@@ -128,16 +132,17 @@ QByteArray ReadZipMember(const QByteArray& archive, const QString& member, qint6
         unpackedTotal += unpacked;
         if (unpackedTotal > unpackLimit)
             refuse(tooLarge(unpackLimit));
-        if (name == member) {
-            if (flags & 1)
-                refuse(QStringLiteral("it is encrypted."));
-            found = at;
-        }
+        contents.insert(name, at);
         at += CentralHeaderSize + nameSize + extraSize + commentSize;
     }
-    if (found < 0)
-        refuse(QStringLiteral("it holds no '%1'.").arg(member));
+    return contents;
+}
 
+// The member whose central header is at found, unpacked and checked against its check sum.
+QByteArray unpackMember(const Reader& read, qsizetype found, const QString& member,
+                        qint64 unpackLimit) {
+    if (read.u16(found + 8) & 1)
+        refuse(QStringLiteral("it is encrypted."));
     const quint32 method = read.u16(found + 10);
     const quint32 packedSize = read.u32(found + 20);
     const quint32 unpackedSize = read.u32(found + 24);
@@ -160,6 +165,40 @@ QByteArray ReadZipMember(const QByteArray& archive, const QString& member, qint6
             read.u32(found + 16))
         refuse(QStringLiteral("'%1' is damaged (its check sum does not match).").arg(member));
     return unpacked;
+}
+
+}  // namespace
+
+QByteArray ReadZipMember(const QByteArray& archive, const QString& member, qint64 unpackLimit) {
+    const Reader read(archive);
+    const QHash<QString, qsizetype> contents = readContents(read, archive, unpackLimit);
+    const auto found = contents.constFind(member);
+    if (found == contents.constEnd())
+        refuse(QStringLiteral("it holds no '%1'.").arg(member));
+    return unpackMember(read, *found, member, unpackLimit);
+}
+
+QHash<QString, ZipMember> ReadZipMembers(const QByteArray& archive, const QStringList& members,
+                                         qint64 unpackLimit) {
+    const Reader read(archive);
+    const QHash<QString, qsizetype> contents = readContents(read, archive, unpackLimit);
+    QHash<QString, ZipMember> found;
+    for (const QString& name : members) {
+        if (found.contains(name))
+            continue;
+        ZipMember& member = found[name];
+        const auto entry = contents.constFind(name);
+        if (entry == contents.constEnd()) {
+            member.problem = QStringLiteral("The archive holds no '%1'.").arg(name);
+            continue;
+        }
+        try {
+            member.bytes = unpackMember(read, *entry, name, unpackLimit);
+        } catch (const FileError& error) {
+            member.problem = error.message();
+        }
+    }
+    return found;
 }
 
 }  // namespace io

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace io {
 
@@ -18,5 +20,15 @@ bool LooksLikeZip(const QByteArray& bytes);
 // with a FileError in words for the user, as is one without the member.
 QByteArray ReadZipMember(const QByteArray& archive, const QString& member,
                          qint64 unpackLimit = ZipUnpackLimit);
+
+// A member unpacked, or why it could not be, in words for the user.
+struct ZipMember {
+    QByteArray bytes;
+    QString problem;
+};
+// Many members at once, the table of contents read and checked once, as above (an archive that
+// fails that check is a FileError); a member missing or damaged is refused alone.
+QHash<QString, ZipMember> ReadZipMembers(const QByteArray& archive, const QStringList& members,
+                                         qint64 unpackLimit = ZipUnpackLimit);
 
 }  // namespace io

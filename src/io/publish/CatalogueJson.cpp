@@ -120,7 +120,7 @@ private:
 };
 
 void appendMovie(QByteArray& out, const db::ScannedRow& row, LinkedNames& genres,
-                 LinkedNames& casts) {
+                 LinkedNames& casts, const QHash<int, QString>& covers) {
     const int id = row.integer(MovieId);
     const auto text = [&](int column) {
         out += ',';
@@ -150,7 +150,9 @@ void appendMovie(QByteArray& out, const db::ScannedRow& row, LinkedNames& genres
     out += ',';
     AppendJsonString(out, storedDay(row.text(LentDate)));
     text(Notes);
-    out += ",\"\"]";
+    out += ',';
+    AppendJsonString(out, covers.value(id));
+    out += ']';
 }
 
 }  // namespace
@@ -187,7 +189,7 @@ void AppendJsonString(QByteArray& out, QStringView text) {
 }
 
 CatalogueJson MakeCatalogueJson(db::Connection& connection, const QString& catalogueName,
-                                const QDate& published) {
+                                const QDate& published, const QHash<int, QString>& covers) {
     LinkedNames genres(connection, GenreLinksQuery, GenreNamesQuery, true);
     LinkedNames casts(connection, CastLinksQuery, ActorNamesQuery, false);
     CatalogueJson result;
@@ -196,7 +198,7 @@ CatalogueJson MakeCatalogueJson(db::Connection& connection, const QString& catal
     connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {
         if (result.movies > 0)
             movies += ',';
-        appendMovie(movies, row, genres, casts);
+        appendMovie(movies, row, genres, casts, covers);
         ++result.movies;
     });
     QByteArray& out = result.json;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QString>
 
 namespace db {
@@ -42,8 +43,9 @@ struct CatalogueJson {
 // "actors", "movies": [[...], ...]}, the movies in title order, each an array in PublishedField
 // order; genre and actor names are listed once and referred to by index. Every "<", ">" and "&"
 // is written as a \u escape, so that the text can stand inside an HTML script element as it is.
+// covers names each movie's picture file under pictures/, by its id.
 CatalogueJson MakeCatalogueJson(db::Connection& connection, const QString& catalogueName,
-                                const QDate& published);
+                                const QDate& published, const QHash<int, QString>& covers = {});
 
 // Appends text as a JSON string, quotes included, escaped as above.
 void AppendJsonString(QByteArray& out, QStringView text);

@@ -1,6 +1,7 @@
 #include "io/publish/PublishSite.h"
 
 #include "io/MovieFileError.h"
+#include "io/PictureFolder.h"
 #include "io/publish/CatalogueJson.h"
 
 #include <QDir>
@@ -48,7 +49,10 @@ PublishResult PublishSite(db::Connection& connection, const QString& catalogueNa
                           const QString& folder, const QDate& published) {
     if (!QDir().mkpath(folder))
         throw FileError(QStringLiteral("The folder '%1' could not be made.").arg(folder));
-    const CatalogueJson data = MakeCatalogueJson(connection, catalogueName, published);
+    // The pictures go first: the page names only those that are there.
+    const QHash<int, QString> covers =
+        WriteNumberedPictures(connection, QDir(folder).filePath(QStringLiteral("pictures")));
+    const CatalogueJson data = MakeCatalogueJson(connection, catalogueName, published, covers);
     PublishResult result;
     result.movies = data.movies;
     result.page = QDir(folder).absoluteFilePath(QStringLiteral("index.html"));

@@ -15,8 +15,10 @@ struct PublishResult {
 };
 
 // Writes the catalogue as a web page that needs nothing but a browser: <folder>/index.html
-// with its style, its script and the movies inside it. The folder is made when missing. The page
-// replaces an earlier one only once it is complete; a failure is a FileError naming the file.
+// with its style, its script and the movies inside it, and the movies' covers as they are stored
+// in <folder>/pictures/<MovieId>.jpg or .png (none left there for a movie without one now). The
+// folder is made when missing. The page replaces an earlier one only once it is complete; a failure
+// is a FileError naming the file.
 PublishResult PublishSite(db::Connection& connection, const QString& catalogueName,
                           const QString& folder, const QDate& published);
 

@@ -7,6 +7,7 @@
 #include "io/peers/CsvMapping.h"
 #include "io/peers/CsvTable.h"
 #include "io/peers/GcstarReader.h"
+#include "io/peers/PeerCovers.h"
 #include "io/peers/PeerFile.h"
 #include "io/peers/TellicoReader.h"
 #include "settings/Settings.h"
@@ -47,7 +48,9 @@ QString outcome(const io::ImportResult& result, const io::PeerReading& reading) 
                     "\n\nThe import stopped: %1 Nothing of that movie or those after "
                     "it was imported.")
                     .arg(result.failure);
-    return text + io::ImportNotes(reading.result) + reading.notes();
+    io::ImportResult notes = reading.result;
+    notes.pictures = result.pictures;
+    return text + io::ImportNotes(notes) + reading.notes();
 }
 
 // One import from another catalogue's file, carried from the worker's steps to the window's.
@@ -82,6 +85,7 @@ void readFile(PeerImport& job) {
     }
     job.reading =
         *job.format == io::PeerFormat::Tellico ? io::ReadTellico(bytes) : io::ReadGcstar(bytes);
+    io::FindCoversBeside(job.reading, job.file);
     previewReading(job);
 }
 
@@ -108,6 +112,7 @@ void confirmAndImport(UserInterface& ui, db::Catalogue& catalogue, QWidget* pare
                     *connection, peer->lines,
                     [&](const QString& title, int) { progress.ProgressStep(title); },
                     [&] { return progress.stopRequested(); });
+                result->pictures = io::ImportPeerCovers(*connection, *peer, *result);
             },
             [&ui, parent, populateLstMain, peer, result, backupNote](std::exception_ptr failure) {
                 if (failure) {

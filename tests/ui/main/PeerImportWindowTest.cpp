@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "db/MovieDetails.h"
+#include "db/MoviePictures.h"
+#include "db/Movies.h"
 #include "support/UserInput.h"
 
 #include <QComboBox>
@@ -99,6 +101,24 @@ TEST_F(PeerImportCommand, ACollectionShowsWhatWillNotComeAlongBeforeItComesIn) {
     EXPECT_TRUE(ui.texts().last().startsWith("2 movies imported.\n\nLines not imported: 1."))
         << ui.texts().last().toStdString();
     EXPECT_EQ(listedTitles(), (QStringList{"Alien", "Le Fabuleux Destin d'Amélie Poulain"}));
+}
+
+// The covers come in on the worker after the movies, and the closing message counts them.
+TEST_F(PeerImportCommand, CoversComeInWithTheirMoviesAndTheRefusedOnesAreNamed) {
+    openWindow();
+    ui.chooseFile(peerFile("covers.tc"));
+    confirmPreview([](QDialog&) {});
+    ui.acknowledge();
+    trigger("mnuToolsImportPeer");
+    waitUntilWorkEnds();
+    ASSERT_TRUE(ui.scriptUsedUp());
+    const QString outcome = ui.texts().last();
+    EXPECT_TRUE(outcome.contains("Pictures imported: 1.")) << outcome.toStdString();
+    EXPECT_TRUE(outcome.contains("Pictures not imported: 2.")) << outcome.toStdString();
+    EXPECT_TRUE(outcome.contains("brazil.jpg (Brazil): ")) << outcome.toStdString();
+    const int alien = db::FindMovieByTitle(connection(), "Alien");
+    EXPECT_EQ(db::MoviesWithPictures(connection()), QList<int>{alien});
+    EXPECT_EQ(db::ReadMoviePicture(connection(), alien).width, 30);
 }
 
 TEST_F(PeerImportCommand, AFileOfAnotherKindIsRefusedWithItsReason) {

@@ -86,8 +86,7 @@ void BM_TitleSearchAndRefill(benchmark::State& state) {
     search.type = db::SearchType::Title;
     search.title = QStringLiteral("*star*");
     for (auto _ : state) {
-        std::vector<db::MovieListRow> rows =
-            db::ReadMovieList(loaded.catalogue.connection(), search);
+        db::MovieListRows rows = db::ReadMovieList(loaded.catalogue.connection(), search);
         window.activeSearch() = search;
         window.PopulateLstMain(std::move(rows));
     }

@@ -275,6 +275,12 @@ QString ScannedRow::text(int column) const {
     return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(statement, column)) : QString();
 }
 
+QByteArrayView ScannedRow::utf8(int column) const {
+    auto* statement = static_cast<sqlite3_stmt*>(statement_);
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(statement, column)) : QByteArrayView();
+}
+
 void Connection::scan(const QString& sql, Values values,
                       const std::function<void(const ScannedRow&)>& each) {
     QList<QByteArray> texts;  // bound until the statement is finalized

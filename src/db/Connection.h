@@ -42,6 +42,8 @@ public:
     double real(int column) const;
     QString text(int column) const;
     QByteArray bytes(int column) const;
+    // The text as the engine holds it, valid until the next row.
+    QByteArrayView utf8(int column) const;
 
 private:
     void* statement_;

@@ -113,28 +113,29 @@ private:
 // the row after the last one found is tried first.
 class RowFinder {
 public:
-    explicit RowFinder(const std::vector<MovieListRow>& rows) : rows_(rows) {}
+    explicit RowFinder(const MovieListRows& rows) : rows_(rows) {}
     std::optional<size_t> operator()(int movieId) {
-        if (next_ >= rows_.size() || rows_[next_].movieId != movieId) {
-            const auto found =
-                std::lower_bound(rows_.begin(), rows_.end(), movieId,
-                                 [](const MovieListRow& row, int id) { return row.movieId < id; });
-            if (found == rows_.end() || found->movieId != movieId)
+        // A movie's links come together: the row found last is tried again first.
+        if (next_ > 0 && rows_.movieId(next_ - 1) == movieId)
+            return next_ - 1;
+        if (next_ >= rows_.size() || rows_.movieId(next_) != movieId) {
+            const qsizetype found = rows_.indexOf(movieId);
+            if (found < 0)
                 return std::nullopt;
-            next_ = size_t(found - rows_.begin());
+            next_ = size_t(found);
         }
         return next_++;
     }
 
 private:
-    const std::vector<MovieListRow>& rows_;
+    const MovieListRows& rows_;
     size_t next_ = 0;
 };
 
 // The genre names text of each listed movie. Most movies share their genres with many
 // others, so each text is built once and shared; a movie with more genres than a key holds
 // gets its own.
-void attachGenreTexts(Connection& connection, std::vector<MovieListRow>& rows) {
+void attachGenreTexts(Connection& connection, MovieListRows& rows) {
     QHash<int, QString> names;
     connection.scan(GenreNames, {}, [&](const ScannedRow& row) {
         names.insert(row.integer(0), row.text(1).trimmed());
@@ -161,32 +162,33 @@ void attachGenreTexts(Connection& connection, std::vector<MovieListRow>& rows) {
                 parts.append(*name);
         return parts.isEmpty() ? none : parts.join(QStringLiteral(" / "));
     };
-    QHash<quint64, QString> shared;
+    const int noneNumber = rows.sharedText(none);
+    QHash<quint64, int> shared;  // the number of each shared text, by key
     for (size_t row = 0; row < rows.size(); ++row) {
         if (const auto many = manyGenres.constFind(row); many != manyGenres.constEnd()) {
-            rows[row].genres = textOf(*many);
+            rows.setGenres(row, textOf(*many));
         } else if (keys[row].empty()) {
-            rows[row].genres = none;
+            rows.setGenres(row, noneNumber);
         } else {
-            QString& text = shared[keys[row].value()];
-            if (text.isNull())
-                text = textOf(keys[row].ids());
-            rows[row].genres = text;
+            auto number = shared.constFind(keys[row].value());
+            if (number == shared.constEnd())
+                number = shared.insert(keys[row].value(), rows.sharedText(textOf(keys[row].ids())));
+            rows.setGenres(row, *number);
         }
     }
 }
 
 }  // namespace
 
-std::vector<MovieListRow> ReadMovieList(Connection& connection, const ActiveSearch& search) {
+MovieListRows ReadMovieList(Connection& connection, const ActiveSearch& search) {
+    MovieListRows rows;
     // The location names are few and shared by the rows; a movie whose location is gone is
     // left out, as an inner join would leave it out.
-    QHash<int, QString> locations;
+    QHash<int, int> locations;  // the number of its shared text, by location
     connection.scan(LocationNames, {}, [&](const ScannedRow& row) {
         if (!locations.contains(row.integer(0)))
-            locations.insert(row.integer(0), row.text(1));
+            locations.insert(row.integer(0), rows.sharedText(row.text(1)));
     });
-    std::vector<MovieListRow> rows;
     // No search lists more than every movie: room for them all, never moved as the rows come.
     rows.reserve(size_t(CountMovies(connection)));
     const Filter filter = filterOf(search);
@@ -194,20 +196,10 @@ std::vector<MovieListRow> ReadMovieList(Connection& connection, const ActiveSear
         const auto location = locations.constFind(row.integer(2));
         if (location == locations.constEnd())
             return;
-        MovieListRow& movie = rows.emplace_back();
-        movie.movieId = row.integer(0);
-        movie.title = row.text(1);
-        movie.location = *location;
-        movie.labelNumber = row.text(3);
-        movie.minutes = row.integer(4);
-        movie.releaseYear = row.integer(5);
-        movie.stars = row.real(6);
+        rows.append(row.integer(0), row.utf8(1), row.utf8(3), *location, row.integer(4),
+                    row.integer(5), row.real(6));
     });
-    const auto byNumber = [](const MovieListRow& a, const MovieListRow& b) {
-        return a.movieId < b.movieId;
-    };
-    if (!std::is_sorted(rows.begin(), rows.end(), byNumber))
-        std::sort(rows.begin(), rows.end(), byNumber);
+    rows.finish();
     attachGenreTexts(connection, rows);
     return rows;
 }

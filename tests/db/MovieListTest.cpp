@@ -42,7 +42,7 @@ protected:
 TEST_F(MovieList, ShowsEveryMovieWithItsCellsButNoneWhoseLocationIsGone) {
     const int alien = add("Alien", "9/13");
     add("Lost", {}, 99);
-    const std::vector<db::MovieListRow> rows = db::ReadMovieList(connection, {});
+    const db::MovieListRows rows = db::ReadMovieList(connection, {});
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].movieId, alien);
     EXPECT_EQ(rows[0].genres, "Horror / Science Fiction");

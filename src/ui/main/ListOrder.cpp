@@ -16,7 +16,7 @@ void FoldedKeys::reserve(size_t count, qsizetype bytes) {
     bytes_.reserve(bytes);
 }
 
-void FoldedKeys::append(const QString& text) {
+void FoldedKeys::append(QStringView text) {
     // Most texts are Latin-1, folded here as they are copied.
     const qsizetype start = bytes_.size();
     bytes_.resize(start + 2 * text.size());
@@ -24,7 +24,7 @@ void FoldedKeys::append(const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() >= 0x100) {
             bytes_.resize(start);
-            bytes_ += db::CaseFold(text).toUtf8();
+            bytes_ += db::CaseFold(text.toString()).toUtf8();
             ends_.push_back(bytes_.size());
             return;
         }
@@ -40,7 +40,7 @@ void FoldedKeys::append(const QString& text) {
     ends_.push_back(bytes_.size());
 }
 
-bool FoldedKeys::appendPlaces(const QString& text, const db::PlainPlaces& places) {
+bool FoldedKeys::appendPlaces(QStringView text, const db::PlainPlaces& places) {
     if (!db::AppendPlainKey(bytes_, text, places))
         return false;
     ends_.push_back(bytes_.size());
@@ -105,8 +105,8 @@ std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order) 
     return ranks;
 }
 
-void ReadingKeys::append(const QString& text) {
-    keys_.push_back(db::ReadingKey(text));
+void ReadingKeys::append(QStringView text) {
+    keys_.push_back(db::ReadingKey(QString::fromRawData(text.data(), text.size())));
 }
 
 std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order) {
@@ -128,7 +128,7 @@ std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order)
     return ranks;
 }
 
-std::vector<int> ReadingRanks(size_t count, const std::function<const QString&(size_t)>& textOf,
+std::vector<int> ReadingRanks(size_t count, const std::function<QStringView(size_t)>& textOf,
                               std::vector<size_t>* order) {
     const db::PlainPlaces* places = db::PlainReadingPlaces();
     std::vector<size_t> plain;  // the texts put in order by places, and the others

@@ -17,10 +17,10 @@ namespace ui {
 class FoldedKeys {
 public:
     void reserve(size_t count, qsizetype bytes);
-    void append(const QString& text);
+    void append(QStringView text);
     // The text's key of places (db::AppendPlainKey) instead of its fold, when it has one;
     // otherwise nothing is added and the answer is false.
-    bool appendPlaces(const QString& text, const db::PlainPlaces& places);
+    bool appendPlaces(QStringView text, const db::PlainPlaces& places);
     size_t size() const { return ends_.size(); }
     // Negative, zero or positive as key a comes before, with or after key b.
     int compare(size_t a, size_t b) const;
@@ -39,7 +39,7 @@ private:
 // when the list is filled, so that sorting compares keys and never asks the collator again.
 class ReadingKeys {
 public:
-    void append(const QString& text);
+    void append(QStringView text);
     size_t size() const { return keys_.size(); }
     int compare(size_t a, size_t b) const { return keys_[a].compare(keys_[b]); }
 
@@ -55,7 +55,7 @@ std::vector<int> DenseRanks(const ReadingKeys& keys, std::vector<size_t>* order 
 // The ranks of count texts in reading order, as DenseRanks gives them. Most titles are plain
 // Latin-1, which the language orders letter by letter: those are put in order by their places,
 // without a key from the collator; the others by keys, and the two merged by the collator.
-std::vector<int> ReadingRanks(size_t count, const std::function<const QString&(size_t)>& textOf,
+std::vector<int> ReadingRanks(size_t count, const std::function<QStringView(size_t)>& textOf,
                               std::vector<size_t>* order = nullptr);
 
 // The rank of each of count cells in the order of Keys, equal cells sharing one. Cells are told

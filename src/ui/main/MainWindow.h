@@ -55,7 +55,7 @@ public:
     void PopulateLstMain();
     // The same with the rows of the active search read already: a search dialog has read them
     // to see that it finds any.
-    void PopulateLstMain(std::vector<db::MovieListRow> rows);
+    void PopulateLstMain(db::MovieListRows rows);
     // Shows the movie of the selected row, saving the shown one first when it changed.
     void ShowSelectedMovie();
     // Writes the shown movie when it changed. False: the caller must stop and leave the user on

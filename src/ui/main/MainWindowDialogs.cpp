@@ -91,7 +91,7 @@ void MainWindow::connectDialogs() {
                                               connection(),
                                               search_,
                                               this,
-                                              [this](std::vector<db::MovieListRow> rows) {
+                                              [this](db::MovieListRows rows) {
                                                   model_->clear();
                                                   PopulateLstMain(std::move(rows));
                                               },

@@ -30,7 +30,7 @@ void MainWindow::PopulateLstMain() {
     PopulateLstMain(db::ReadMovieList(connection(), search_));
 }
 
-void MainWindow::PopulateLstMain(std::vector<db::MovieListRow> rows) {
+void MainWindow::PopulateLstMain(db::MovieListRows rows) {
     lblClearSearch_->setVisible(search_.isActive());
     if (rows.empty() && search_.isActive() &&
         ui_.ask(this, tr("Clear Search"),

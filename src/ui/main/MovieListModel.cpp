@@ -35,24 +35,24 @@ QString padded(int value, int digits) {
 
 MovieListModel::MovieListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-QString MovieListModel::cellText(const db::MovieListRow& movie, int column) {
+QString MovieListModel::cellText(size_t index, int column) const {
     switch (column) {
         case MovieNumber:
-            return padded(movie.movieId, 5);
+            return padded(rows_.movieId(index), 5);
         case Title:
-            return movie.title;
+            return rows_.title(index).toString();
         case Genre:
-            return movie.genres;
+            return rows_.genres(index);
         case Location:
-            return movie.location;
+            return rows_.location(index);
         case Label:
-            return movie.labelNumber;
+            return rows_.labelNumber(index).toString();
         case Minutes:
-            return padded(movie.minutes, 3);
+            return padded(rows_.minutes(index), 3);
         case Year:
-            return QString::number(movie.releaseYear);
+            return QString::number(rows_.releaseYear(index));
         case Stars:
-            return QLocale().toString(movie.stars);
+            return QLocale().toString(rows_.stars(index));
         default:
             return QString();
     }
@@ -62,15 +62,11 @@ double MovieListModel::widthShare(int column) {
     return Shares[size_t(column)];
 }
 
-void MovieListModel::setRows(std::vector<db::MovieListRow> rows, int column, Qt::SortOrder order) {
+void MovieListModel::setRows(db::MovieListRows rows, int column, Qt::SortOrder order) {
     beginResetModel();
     rows_ = std::move(rows);
     // Held in movie number order, so that a movie is found by halving; shown through shown_.
-    const auto byNumber = [](const db::MovieListRow& a, const db::MovieListRow& b) {
-        return a.movieId < b.movieId;
-    };
-    if (!std::is_sorted(rows_.begin(), rows_.end(), byNumber))
-        std::sort(rows_.begin(), rows_.end(), byNumber);
+    rows_.finish();
     sortColumn_ = (column >= 0 && column < ColumnCount) ? column : int(MovieNumber);
     sortOrder_ = order;
     kept_ = {};
@@ -98,27 +94,21 @@ void MovieListModel::clear() {
     endResetModel();
 }
 
-const db::MovieListRow& MovieListModel::movieAt(int row) const {
-    return rows_[size_t(shown_[size_t(row)])];
+db::MovieListRow MovieListModel::movieAt(int row) const {
+    return rows_.row(size_t(shown_[size_t(row)]));
 }
 
 int MovieListModel::rowOfMovie(int movieId) const {
-    const auto found =
-        std::lower_bound(rows_.begin(), rows_.end(), movieId,
-                         [](const db::MovieListRow& row, int id) { return row.movieId < id; });
-    if (found == rows_.end() || found->movieId != movieId)
-        return -1;
-    return place_[size_t(found - rows_.begin())];
+    const qsizetype found = rows_.indexOf(movieId);
+    return found < 0 ? -1 : place_[size_t(found)];
 }
 
 void MovieListModel::updateMovie(const db::MovieListRow& movie) {
-    const auto found =
-        std::lower_bound(rows_.begin(), rows_.end(), movie.movieId,
-                         [](const db::MovieListRow& row, int id) { return row.movieId < id; });
-    if (found == rows_.end() || found->movieId != movie.movieId)
+    const qsizetype found = rows_.indexOf(movie.movieId);
+    if (found < 0)
         return;
-    *found = movie;
-    const int row = place_[size_t(found - rows_.begin())];
+    rows_.replace(size_t(found), movie);
+    const int row = place_[size_t(found)];
     if (row >= 0)
         emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
 }
@@ -134,7 +124,7 @@ int MovieListModel::columnCount(const QModelIndex& parent) const {
 QVariant MovieListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    return cellText(movieAt(index.row()), index.column());
+    return cellText(size_t(shown_[size_t(index.row())]), index.column());
 }
 
 QVariant MovieListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -170,7 +160,7 @@ void MovieListModel::rankTitles() {
     const size_t count = rows_.size();
     std::vector<size_t> order;
     titleRanks_ = ReadingRanks(
-        count, [&](size_t row) -> const QString& { return rows_[row].title; }, &order);
+        count, [&](size_t row) { return rows_.title(row); }, &order);
     titleOrder_.resize(count);
     for (size_t place = 0; place < count; ++place)
         titleOrder_[order[place]] = int(place);
@@ -178,7 +168,7 @@ void MovieListModel::rankTitles() {
 
 std::vector<int> MovieListModel::columnRanks(int column) const {
     const size_t count = rows_.size();
-    auto text = [&](size_t row) { return cellText(rows_[row], column); };
+    auto text = [&](size_t row) { return cellText(row, column); };
     switch (column) {
         case Title:
             return titleRanks_;
@@ -186,31 +176,31 @@ std::vector<int> MovieListModel::columnRanks(int column) const {
             // Nearly every label is different: all go in order at once.
             FoldedKeys keys;
             keys.reserve(count, qsizetype(count) * 8);
-            for (const db::MovieListRow& row : rows_)
-                keys.append(row.labelNumber);
+            for (size_t row = 0; row < count; ++row)
+                keys.append(rows_.labelNumber(row));
             return DenseRanks(keys);
         }
         // Movies with the same genres or location share one text: told apart by where it is
         // held, each is put in order once.
         case Genre:
             return CellRanks<ReadingKeys>(
-                count, [&](size_t row) { return rows_[row].genres.constData(); }, text);
+                count, [&](size_t row) { return rows_.genresNumber(row); }, text);
         case Location:
             return CellRanks<ReadingKeys>(
-                count, [&](size_t row) { return rows_[row].location.constData(); }, text);
+                count, [&](size_t row) { return rows_.locationNumber(row); }, text);
         // Numbers are told apart as numbers, and written out once for each different one.
         case MovieNumber:
             return CellRanks<FoldedKeys>(
-                count, [&](size_t row) { return rows_[row].movieId; }, text);
+                count, [&](size_t row) { return rows_.movieId(row); }, text);
         case Minutes:
             return CellRanks<FoldedKeys>(
-                count, [&](size_t row) { return rows_[row].minutes; }, text);
+                count, [&](size_t row) { return rows_.minutes(row); }, text);
         case Year:
             return CellRanks<FoldedKeys>(
-                count, [&](size_t row) { return rows_[row].releaseYear; }, text);
+                count, [&](size_t row) { return rows_.releaseYear(row); }, text);
         case Stars:
             return CellRanks<FoldedKeys>(
-                count, [&](size_t row) { return std::bit_cast<quint64>(rows_[row].stars); }, text);
+                count, [&](size_t row) { return std::bit_cast<quint64>(rows_.stars(row)); }, text);
     }
     return std::vector<int>(count, 0);
 }
@@ -244,7 +234,7 @@ void MovieListModel::showKept() {
     } else {
         shown_.clear();
         for (int row : sorted_) {
-            const auto movieId = size_t(rows_[size_t(row)].movieId);
+            const auto movieId = size_t(rows_.movieId(size_t(row)));
             if (movieId < kept_.size() && kept_[movieId])
                 shown_.push_back(row);
         }

@@ -18,7 +18,7 @@ public:
     explicit MovieListModel(QObject* parent = nullptr);
 
     // New rows, sorted by the column and order given, none of them filtered out.
-    void setRows(std::vector<db::MovieListRow> rows, int column, Qt::SortOrder order);
+    void setRows(db::MovieListRows rows, int column, Qt::SortOrder order);
     // Shows only the movies whose kept[movieId] is set, in the same order; an empty kept shows
     // them all. The rows themselves stay: the filter line narrows the list and widens it again
     // without reading anything.
@@ -28,14 +28,13 @@ public:
     int movieCount() const { return int(rows_.size()); }
     // No rows: what a refill does first, so that the old rows are gone before the new are read.
     void clear();
-    const db::MovieListRow& movieAt(int row) const;
+    db::MovieListRow movieAt(int row) const;
     // The row of the movie, or -1 when it is not listed or filtered out.
     int rowOfMovie(int movieId) const;
     // Rewrites one movie's cells in place, where it stands, shown or not. It keeps its place in
     // title order: a new title needs new rows.
     void updateMovie(const db::MovieListRow& movie);
 
-    static QString cellText(const db::MovieListRow& movie, int column);
     // The share of the list's width each column starts with.
     static double widthShare(int column);
 
@@ -49,12 +48,13 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
 private:
+    QString cellText(size_t index, int column) const;
     void rankTitles();
     std::vector<int> columnRanks(int column) const;
     void sortRows();
     void showKept();
 
-    std::vector<db::MovieListRow> rows_;  // in movie number order
+    db::MovieListRows rows_;  // in movie number order
     // For each of rows_: where its title stands among the titles ignoring case, equal ones
     // sharing a place; and its place in title order, equal titles in movie number order.
     std::vector<int> titleRanks_;

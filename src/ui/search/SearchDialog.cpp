@@ -45,7 +45,7 @@ void SearchDialog::refuse(const QString& message) {
 void SearchDialog::activateIfAnyMatch(const db::ActiveSearch& candidate,
                                       const QString& noMatchMessage) {
     // The movies found are the ones listed: the pattern is matched once.
-    std::vector<db::MovieListRow> found = db::ReadMovieList(context_.connection, candidate);
+    db::MovieListRows found = db::ReadMovieList(context_.connection, candidate);
     if (found.empty()) {
         refuse(noMatchMessage);
         return;

@@ -29,7 +29,7 @@ struct SearchDialogContext {
     db::Connection& connection;
     db::ActiveSearch& search;
     QWidget* parent = nullptr;  // the main window: the dialog centres on it and takes its icon
-    std::function<void(std::vector<db::MovieListRow> rows)> populateLstMain;
+    std::function<void(db::MovieListRows rows)> populateLstMain;
     // Show the actor or location picker modally; the picker writes the chosen name into the
     // text box it is given. Without one the dialog's Lookup button is disabled.
     std::function<void(QLineEdit& txtSearch)> lookupActor;

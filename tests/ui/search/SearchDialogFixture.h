@@ -22,13 +22,13 @@ protected:
     ScriptedUserInterface ui;
     db::ActiveSearch search;
     int refills = 0;  // calls of the main window's list refill
-    std::vector<db::MovieListRow> refilledWith;
+    db::MovieListRows refilledWith;
     ui::SearchDialogContext context{ui,
                                     files.settings(),
                                     connection,
                                     search,
                                     nullptr,
-                                    [this](std::vector<db::MovieListRow> rows) {
+                                    [this](db::MovieListRows rows) {
                                         ++refills;
                                         refilledWith = std::move(rows);
                                     },

@@ -331,7 +331,7 @@ TEST_F(Desktop, AFirstStartOnMissingFoldsShowsItsProgressThenTheList) {
     {
         auto connection = db::Connection::open(catalogue);
         connection->execute(
-            "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 200000) "
+            "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 500000) "
             "INSERT INTO [Movie] ([GenreId], [LocationId], [MediaId], [RatingId], [Title], "
             "[LabelNumber], [ReleaseYear], [Minutes], [Stars], [AcquireDate], [Cost], [LentDate]) "
             "SELECT 0, 2, 1, 1, printf('Movie %d', x), '', 0, 0, 0, '1899-01-01 00:00:00', 0, "
@@ -339,10 +339,13 @@ TEST_F(Desktop, AFirstStartOnMissingFoldsShowsItsProgressThenTheList) {
         connection->execute("UPDATE [Movie] SET [TitleKey] = NULL");
     }
     const char* unfolded = "SELECT COUNT(*) FROM Movie WHERE TitleKey IS NULL";
-    ASSERT_EQ(readNumber(catalogue, unfolded), 200003);
+    ASSERT_EQ(readNumber(catalogue, unfolded), 500003);
     auto program = std::make_unique<Program>(home_, "xcb", display_);
-    EXPECT_TRUE(xdotool({"search", "--sync", "--onlyvisible", "--name", "^Progress$"}))
-        << program->errors().toStdString();
+    // The fold may take well under a second: look for its window far more often than
+    // xdotool's own wait does.
+    EXPECT_TRUE(waitFor([&] {
+        return xdotool({"search", "--onlyvisible", "--name", "^Progress$"});
+    })) << program->errors().toStdString();
     EXPECT_TRUE(xdotool(
         {"search", "--sync", "--onlyvisible", "--name", "Tallowmere Movie Database \\(KIB\\)"}));
     EXPECT_TRUE(waitFor([&] {

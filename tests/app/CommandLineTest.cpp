@@ -1,3 +1,4 @@
+#include "ProgramRun.h"
 #include "app/CommandLine.h"
 #include "app/QtOptions.h"
 #include "db/Catalogue.h"
@@ -98,41 +99,8 @@ TEST(CommandLine, LeavesQtsOwnOptionsToQt) {
 }
 
 // The built program's commands on a home of their own, with no display.
-class Commands : public testing::Test {
+class Commands : public test::ProgramRun {
 protected:
-    QTemporaryDir home;
-
-    struct Outcome {
-        int status;
-        QString out;
-        QString errors;
-    };
-    Outcome run(const QStringList& arguments) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(TALLOWMERE_PROGRAM), arguments);
-        program.waitForFinished(60000);
-        return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-                QString::fromUtf8(program.readAllStandardError())};
-    }
-    QString path(const QString& name) { return home.filePath(name); }
-    QString catalogue(const QString& name) { return home.filePath("data/KIB/" + name + ".db"); }
-
-    void writeMovies(const QString& name, int count) {
-        db::Catalogue files(home.filePath("data/KIB"));
-        QDir().mkpath(files.folder());
-        files.OpenDatabase(name);
-        db::UpdateDatabase(files.connection());
-        db::Transaction transaction(files.connection());
-        for (int number = 1; number <= count; ++number)
-            test::AddMovie(files.connection(), QStringLiteral("Movie %1").arg(number), "4/7");
-    }
     static QByteArray withoutIds(const QString& file) {
         QByteArray kept;
         for (const QByteArray& line : test::ContentsOf(file).split('\n'))

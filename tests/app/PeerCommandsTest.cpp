@@ -1,3 +1,4 @@
+#include "ProgramRun.h"
 #include "io/peers/CsvMapping.h"
 #include "io/peers/CsvTable.h"
 #include "support/TestData.h"
@@ -15,26 +16,8 @@ QString peerFile(const char* name) {
 }
 
 // The built program's import of other catalogues' files, on a home of its own.
-class PeerCommands : public testing::Test {
+class PeerCommands : public test::ProgramRun {
 protected:
-    struct Outcome {
-        int status;
-        QString out;
-        QString errors;
-    };
-    Outcome run(const QStringList& arguments) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.remove("DISPLAY");
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(TALLOWMERE_PROGRAM), arguments);
-        program.waitForFinished(60000);
-        return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-                QString::fromUtf8(program.readAllStandardError())};
-    }
     // One column of every movie, in movie number order, read with the stock library.
     QStringList column(const char* name) {
         return rows(QByteArray("SELECT [") + name + "] FROM [Movie] ORDER BY [MovieId]");
@@ -55,8 +38,6 @@ protected:
         sqlite3_close(file);
         return values;
     }
-
-    QTemporaryDir home;
 };
 
 TEST_F(PeerCommands, EachFormatComesInAndWhatCouldNotIsNamed) {

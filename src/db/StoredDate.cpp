@@ -73,6 +73,14 @@ QDateTime DateFromStored(const QVariant& value) {
     return isDate(date) ? date : QDateTime();
 }
 
+QDate DayFromStored(const QString& stored) {
+    const QString text = stored.trimmed();
+    if (!digitsAt(text, 0, "dddd-dd-dd"))
+        return {};
+    const QDate day(number(text, 0, 4), number(text, 5, 2), number(text, 8, 2));
+    return day.isValid() && day.year() >= 1900 ? day : QDate();
+}
+
 QString SlashDateText(const QDateTime& date) {
     return isDate(date) ? date.toString(QStringLiteral("MM/dd/yyyy")) : QString();
 }

@@ -18,6 +18,9 @@ QDateTime CurrentCatalogueDateTime();
 
 QString StoredDateText(const QDateTime& date);
 QDateTime DateFromStored(const QVariant& value);
+// The day alone of a stored text in the stored form, or an invalid QDate for no date and for
+// text in any other form: read by hand for every movie an export or a publish writes.
+QDate DayFromStored(const QString& stored);
 // "mm/dd/yyyy", or empty for no date: how the record view, the movie file and reports show it.
 QString SlashDateText(const QDateTime& date);
 

@@ -5,6 +5,7 @@
 #include "db/Connection.h"
 #include "db/Genres.h"
 #include "db/Movies.h"
+#include "db/StoredDate.h"
 #include "db/TextRoutines.h"
 #include "io/Destination.h"
 #include "io/MovieFileError.h"
@@ -61,27 +62,6 @@ enum Column {
 };
 
 constexpr qsizetype FlushSize = 1 << 20;
-
-// The day of a stored date ("yyyy-MM-dd HH:mm:ss"), read as DateFromStored reads it but
-// without its general parser, which would cost more than the rest of a movie's line.
-QDate storedDay(const QString& stored) {
-    const QString text = stored.trimmed();
-    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-')
-        return {};
-    int parts[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8};
-    const int lengths[3] = {4, 2, 2};
-    for (int part = 0; part < 3; ++part) {
-        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
-            const char16_t c = text[i].unicode();
-            if (c < u'0' || c > u'9')
-                return {};
-            parts[part] = parts[part] * 10 + (c - u'0');
-        }
-    }
-    const QDate day(parts[0], parts[1], parts[2]);
-    return day.isValid() && day.year() >= 1900 ? day : QDate();
-}
 
 // Each movie's links, in the order they were made, as the ids they link to: a million movies'
 // casts are held as numbers, and joined into text only as each movie is written. A link to a
@@ -147,10 +127,10 @@ MovieFileEntry entryOf(const db::ScannedRow& row, const LinkedNames& genres,
     movie.actors = casts.text(id, u"/");
     movie.location = row.text(LocationName);
     movie.label = row.text(LabelNumber);
-    movie.acquireDate = storedDay(row.text(AcquireDate));
+    movie.acquireDate = db::DayFromStored(row.text(AcquireDate));
     movie.cost = db::Currency::fromDouble(row.real(Cost));
     movie.lentTo = row.text(LentTo);
-    movie.lentDate = storedDay(row.text(LentDate));
+    movie.lentDate = db::DayFromStored(row.text(LentDate));
     movie.notes = row.text(Notes);
     return movie;
 }

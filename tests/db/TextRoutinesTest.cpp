@@ -110,6 +110,7 @@ TEST(StoredDates, ReadAsTheGeneralParserReadsThem) {
         const QDateTime expected =
             general.isValid() && general.date().year() >= 1900 ? general : QDateTime();
         EXPECT_EQ(db::DateFromStored(text), expected) << qPrintable(text);
+        EXPECT_EQ(db::DayFromStored(text), expected.date()) << qPrintable(text);
     }
 }
 

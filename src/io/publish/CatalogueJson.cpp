@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/Currency.h"
+#include "db/StoredDate.h"
 #include "io/MovieFileFormat.h"
 
 #include <QHash>
@@ -47,16 +48,10 @@ enum Column {
     Notes
 };
 
-// "yyyy-MM-dd" of a stored date, or empty for no date (before 1900) and for text that is none.
+// "yyyy-MM-dd" of a stored date, or empty for no date and for text that is none.
 QString storedDay(const QString& stored) {
-    const QString day = stored.trimmed().left(10);
-    if (day.size() != 10 || day[4] != u'-' || day[7] != u'-')
-        return {};
-    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (day[i] < u'0' || day[i] > u'9')
-            return {};
-    const QDate date(day.left(4).toInt(), day.mid(5, 2).toInt(), day.mid(8, 2).toInt());
-    return date.isValid() && date.year() >= 1900 ? day : QString();
+    const QDate day = db::DayFromStored(stored);
+    return day.isValid() ? day.toString(Qt::ISODate) : QString();
 }
 
 // The names a kind of link refers to, numbered in the order the movies first use them, so that

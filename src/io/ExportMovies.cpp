@@ -10,6 +10,7 @@
 #include "io/Destination.h"
 #include "io/MovieFileError.h"
 #include "io/MovieFileFormat.h"
+#include "io/MovieLinks.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -63,59 +64,26 @@ enum Column {
 
 constexpr qsizetype FlushSize = 1 << 20;
 
-// Each movie's links, in the order they were made, as the ids they link to: a million movies'
-// casts are held as numbers, and joined into text only as each movie is written. A link to a
-// name that is gone drops out, as it would through a join.
-class LinkedNames {
-public:
-    LinkedNames(db::Connection& connection, const QString& linksQuery, const QString& namesQuery,
-                bool trimmed) {
-        connection.scan(namesQuery, {}, [&](const db::ScannedRow& row) {
-            names_.insert(row.integer(0), trimmed ? row.text(1).trimmed() : row.text(1));
-        });
-        connection.scan(linksQuery, {}, [&](const db::ScannedRow& row) {
-            links_.push_back({row.integer(0), row.integer(1)});
-        });
-        // Links come by movie already, unless a movie's were made at different times.
-        const auto byMovie = [](const Link& a, const Link& b) { return a.movieId < b.movieId; };
-        if (!std::is_sorted(links_.begin(), links_.end(), byMovie))
-            std::stable_sort(links_.begin(), links_.end(), byMovie);
-    }
-
-    // The names of a movie's links joined by the separator; empty when it has none.
-    QString text(int movieId, QStringView separator) const {
-        const auto byMovie = [](const Link& link, int id) { return link.movieId < id; };
-        QString text;
-        for (auto link = std::lower_bound(links_.begin(), links_.end(), movieId, byMovie);
-             link != links_.end() && link->movieId == movieId; ++link) {
-            const auto name = names_.constFind(link->nameId);
-            if (name == names_.constEnd())
-                continue;
-            if (!text.isEmpty())
-                text += separator;
-            text += *name;
-        }
-        return text;
-    }
-
-private:
-    struct Link {
-        int movieId;
-        int nameId;
-    };
-    QHash<int, QString> names_;
-    std::vector<Link> links_;
-};
+// The names of a movie's links joined by the separator; empty when it has none.
+QString joinedNames(const MovieLinks& links, int movieId, QStringView separator) {
+    QString text;
+    links.forEachName(movieId, [&](int, const QString& name) {
+        if (!text.isEmpty())
+            text += separator;
+        text += name;
+    });
+    return text;
+}
 
 // A number column reads as the number a stored text begins with, as the engine reads it.
-MovieFileEntry entryOf(const db::ScannedRow& row, const LinkedNames& genres,
-                       const LinkedNames& casts) {
+MovieFileEntry entryOf(const db::ScannedRow& row, const MovieLinks& genres,
+                       const MovieLinks& casts) {
     MovieFileEntry movie;
     const int id = row.integer(MovieId);
     movie.movieId = row.real(MovieId);
     movie.title = row.text(Title);
     movie.stars = row.real(Stars);
-    movie.genres = genres.text(id, u" / ");
+    movie.genres = joinedNames(genres, id, u" / ");
     if (movie.genres.isEmpty())
         movie.genres = QString::fromLatin1(db::NoGenreText);
     movie.media = row.text(MediaName);
@@ -124,7 +92,7 @@ MovieFileEntry entryOf(const db::ScannedRow& row, const LinkedNames& genres,
     movie.year = row.real(ReleaseYear);
     movie.director = row.text(Director);
     movie.producer = row.text(Producer);
-    movie.actors = casts.text(id, u"/");
+    movie.actors = joinedNames(casts, id, u"/");
     movie.location = row.text(LocationName);
     movie.label = row.text(LabelNumber);
     movie.acquireDate = db::DayFromStored(row.text(AcquireDate));
@@ -213,8 +181,8 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
     struct Stopped {};
     // The file is made only when there is a movie to write.
     std::optional<MovieFileWriter> writer;
-    std::optional<LinkedNames> genres;
-    std::optional<LinkedNames> casts;
+    std::optional<MovieLinks> genres;
+    std::optional<MovieLinks> casts;
     QSet<int> written;
     try {
         connection.scan(MoviesQuery, {}, [&](const db::ScannedRow& row) {

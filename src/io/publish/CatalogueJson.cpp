@@ -4,6 +4,7 @@
 #include "db/Currency.h"
 #include "db/StoredDate.h"
 #include "io/MovieFileFormat.h"
+#include "io/MovieLinks.h"
 
 #include <QHash>
 #include <algorithm>
@@ -59,37 +60,24 @@ QString storedDay(const QString& stored) {
 class LinkedNames {
 public:
     LinkedNames(db::Connection& connection, const QString& linksQuery, const QString& namesQuery,
-                bool trimmed) {
-        connection.scan(namesQuery, {}, [&](const db::ScannedRow& row) {
-            names_.insert(row.integer(0), trimmed ? row.text(1).trimmed() : row.text(1));
-        });
-        connection.scan(linksQuery, {}, [&](const db::ScannedRow& row) {
-            links_.push_back({row.integer(0), row.integer(1)});
-        });
-        std::stable_sort(links_.begin(), links_.end(),
-                         [](const Link& a, const Link& b) { return a.movieId < b.movieId; });
-    }
+                bool trimmed)
+        : links_(connection, linksQuery, namesQuery, trimmed) {}
 
     // The movie's links as a JSON array of indexes; a link to a name that is gone drops out.
     void appendIndexes(QByteArray& out, int movieId) {
-        const auto byMovie = [](const Link& link, int id) { return link.movieId < id; };
         out += '[';
         bool first = true;
-        for (auto link = std::lower_bound(links_.begin(), links_.end(), movieId, byMovie);
-             link != links_.end() && link->movieId == movieId; ++link) {
-            const auto name = names_.constFind(link->nameId);
-            if (name == names_.constEnd())
-                continue;
-            auto index = indexes_.constFind(link->nameId);
+        links_.forEachName(movieId, [&](int nameId, const QString& name) {
+            auto index = indexes_.constFind(nameId);
             if (index == indexes_.constEnd()) {
-                index = indexes_.insert(link->nameId, int(used_.size()));
-                used_.append(*name);
+                index = indexes_.insert(nameId, int(used_.size()));
+                used_.append(name);
             }
             if (!first)
                 out += ',';
             out += QByteArray::number(*index);
             first = false;
-        }
+        });
         out += ']';
     }
 
@@ -104,12 +92,7 @@ public:
     }
 
 private:
-    struct Link {
-        int movieId;
-        int nameId;
-    };
-    QHash<int, QString> names_;
-    std::vector<Link> links_;
+    MovieLinks links_;
     QHash<int, int> indexes_;  // name id to its place in used_
     QStringList used_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringView>
+
 namespace db {
 
 // The longest text each column takes, in characters: the file refuses longer ones, so what
@@ -11,5 +13,14 @@ inline constexpr int DirectorMaximum = 100;
 inline constexpr int ProducerMaximum = 100;
 inline constexpr int LentToMaximum = 50;
 inline constexpr int NotesMaximum = 255;
+
+// A text's length as the engine counts it against these: code points, not UTF-16 units.
+inline qsizetype CharacterCount(QStringView text) {
+    qsizetype count = text.size();
+    for (QChar c : text)
+        if (c.isLowSurrogate())
+            --count;
+    return count;
+}
 
 }  // namespace db

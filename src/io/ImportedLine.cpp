@@ -41,15 +41,6 @@ constexpr Limit TextLimits[] = {
     {Director, db::DirectorMaximum}, {Producer, db::ProducerMaximum}, {Location, db::NameMaximum},
     {Label, db::LabelMaximum},       {LentTo, db::LentToMaximum},     {Notes, db::NotesMaximum}};
 
-// Characters as the engine counts them: code points, not UTF-16 units.
-qsizetype characters(QStringView text) {
-    qsizetype count = text.size();
-    for (QChar c : text)
-        if (c.isLowSurrogate())
-            --count;
-    return count;
-}
-
 [[noreturn]] void refuseLength(const QString& what, int maximum) {
     throw LineRefused(QStringLiteral("%1 is longer than %2 characters").arg(what).arg(maximum));
 }
@@ -60,7 +51,7 @@ QStringList names(const QString& list, Field field) {
         const QStringView name = part.trimmed();
         if (name.isEmpty())
             continue;
-        if (name.size() > db::NameMaximum && characters(name) > db::NameMaximum)
+        if (name.size() > db::NameMaximum && db::CharacterCount(name) > db::NameMaximum)
             refuseLength(QStringLiteral("a name in ") + MovieFieldName(field), db::NameMaximum);
         result.append(name.toString());
     }
@@ -70,7 +61,7 @@ QStringList names(const QString& list, Field field) {
 void checkLengths(const QStringList& fields) {
     for (const Limit& limit : TextLimits) {
         const QString& text = fields[limit.field];
-        if (text.size() > limit.maximum && characters(text) > limit.maximum)
+        if (text.size() > limit.maximum && db::CharacterCount(text) > limit.maximum)
             refuseLength(QStringLiteral("the ") + MovieFieldName(limit.field), limit.maximum);
     }
 }

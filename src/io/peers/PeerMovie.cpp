@@ -11,15 +11,6 @@ namespace io {
 
 namespace {
 
-// Characters as the engine counts them: code points, not UTF-16 units.
-qsizetype characters(QStringView text) {
-    qsizetype count = text.size();
-    for (QChar c : text)
-        if (c.isLowSurrogate())
-            --count;
-    return count;
-}
-
 // At most that many characters, without cutting a surrogate pair.
 QString firstCharacters(const QString& text, qsizetype maximum) {
     qsizetype end = 0;
@@ -44,7 +35,7 @@ QStringList names(const QStringList& given, const char* field) {
         const QString name = oneLine(each);
         if (name.isEmpty() || result.contains(name, Qt::CaseInsensitive))
             continue;
-        if (characters(name) > db::NameMaximum)
+        if (db::CharacterCount(name) > db::NameMaximum)
             throw LineRefused(QStringLiteral("a name in %1 is longer than %2 characters")
                                   .arg(QLatin1String(field))
                                   .arg(db::NameMaximum));
@@ -67,14 +58,14 @@ QString costText(const QString& price) {
 QString notesOf(const PeerMovie& movie, QStringList& leftOut) {
     QString notes = movie.comments.trimmed();
     notes.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    if (characters(notes) > db::NotesMaximum) {
+    if (db::CharacterCount(notes) > db::NotesMaximum) {
         notes = firstCharacters(notes, db::NotesMaximum);
         leftOut.append(QStringLiteral("the end of the comments"));
     }
     for (const auto& [key, value] : movie.extras) {
         const QString line = oneLine(key) + QStringLiteral(": ") + oneLine(value);
         const QString longer = notes.isEmpty() ? line : notes + u'\n' + line;
-        if (characters(longer) <= db::NotesMaximum)
+        if (db::CharacterCount(longer) <= db::NotesMaximum)
             notes = longer;
         else
             leftOut.append(oneLine(key));

@@ -1,5 +1,7 @@
 #include "ui/main/CoverGridView.h"
 
+#include "ui/main/ChosenRow.h"
+
 #include "ui/main/MovieListModel.h"
 #include "ui/main/ThumbnailCache.h"
 
@@ -112,30 +114,19 @@ CoverGridView::CoverGridView(MovieListModel& model, ThumbnailCache& thumbnails, 
     connect(&thumbnails, &ThumbnailCache::loaded, viewport(), qOverload<>(&QWidget::update));
 }
 
-template <typename Handler>
-void CoverGridView::followInput(Handler&& handle) {
-    const int before = currentIndex().row();
-    handle();
-    const QModelIndex now = currentIndex();
-    if (!now.isValid())
-        return;
-    if (!selectionModel()->isRowSelected(now.row(), {}))
-        selectionModel()->select(now,
-                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (now.row() != before)
+void CoverGridView::mousePressEvent(QMouseEvent* event) {
+    if (InputMovedTheRow(*this, [&] { QListView::mousePressEvent(event); }))
         emit rowChosen();
 }
 
-void CoverGridView::mousePressEvent(QMouseEvent* event) {
-    followInput([&] { QListView::mousePressEvent(event); });
-}
-
 void CoverGridView::mouseReleaseEvent(QMouseEvent* event) {
-    followInput([&] { QListView::mouseReleaseEvent(event); });
+    if (InputMovedTheRow(*this, [&] { QListView::mouseReleaseEvent(event); }))
+        emit rowChosen();
 }
 
 void CoverGridView::keyPressEvent(QKeyEvent* event) {
-    followInput([&] { QListView::keyPressEvent(event); });
+    if (InputMovedTheRow(*this, [&] { QListView::keyPressEvent(event); }))
+        emit rowChosen();
 }
 
 }  // namespace ui

@@ -23,10 +23,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    template <typename Handler>
-    void followInput(Handler&& handle);
 };
 
 }  // namespace ui

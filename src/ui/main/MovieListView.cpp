@@ -1,5 +1,7 @@
 #include "ui/main/MovieListView.h"
 
+#include "ui/main/ChosenRow.h"
+
 #include "ui/main/MovieListModel.h"
 
 #include <QContextMenuEvent>
@@ -28,23 +30,6 @@ MovieListView::MovieListView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-// A press makes a row current before it selects it, and a Ctrl+click can leave the current row
-// unselected. The main window hears of the move only after the view is done, with the current
-// row selected, so that what is highlighted is what gets shown, deleted or stepped from.
-template <typename Handler>
-void MovieListView::followInput(Handler&& handle) {
-    const int before = currentIndex().row();
-    handle();
-    const QModelIndex now = currentIndex();
-    if (!now.isValid())
-        return;
-    if (!selectionModel()->isRowSelected(now.row(), {}))
-        selectionModel()->select(now,
-                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (now.row() != before)
-        emit rowChosen();
-}
-
 void MovieListView::keyboardSearch(const QString& search) {
     // The walk always starts at the first row, so the same letter again stays where it is.
     if (search.isEmpty() || model() == nullptr)
@@ -68,15 +53,18 @@ QModelIndex MovieListView::moveCursor(CursorAction action, Qt::KeyboardModifiers
 }
 
 void MovieListView::mousePressEvent(QMouseEvent* event) {
-    followInput([&] { QTableView::mousePressEvent(event); });
+    if (InputMovedTheRow(*this, [&] { QTableView::mousePressEvent(event); }))
+        emit rowChosen();
 }
 
 void MovieListView::mouseMoveEvent(QMouseEvent* event) {
-    followInput([&] { QTableView::mouseMoveEvent(event); });
+    if (InputMovedTheRow(*this, [&] { QTableView::mouseMoveEvent(event); }))
+        emit rowChosen();
 }
 
 void MovieListView::mouseReleaseEvent(QMouseEvent* event) {
-    followInput([&] { QTableView::mouseReleaseEvent(event); });
+    if (InputMovedTheRow(*this, [&] { QTableView::mouseReleaseEvent(event); }))
+        emit rowChosen();
 }
 
 void MovieListView::keyPressEvent(QKeyEvent* event) {
@@ -88,7 +76,8 @@ void MovieListView::keyPressEvent(QKeyEvent* event) {
         emit deletePressed();
         return;
     }
-    followInput([&] { QTableView::keyPressEvent(event); });
+    if (InputMovedTheRow(*this, [&] { QTableView::keyPressEvent(event); }))
+        emit rowChosen();
 }
 
 void MovieListView::contextMenuEvent(QContextMenuEvent* event) {

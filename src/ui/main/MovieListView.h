@@ -28,10 +28,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-
-private:
-    template <typename Handler>
-    void followInput(Handler&& handle);
 };
 
 }  // namespace ui

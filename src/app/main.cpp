@@ -54,6 +54,7 @@ int runWithoutWindow(int argc, char* argv[], const app::Invocation& invocation) 
     commandArgv.push_back(nullptr);
     QGuiApplication application(commandArgc, commandArgv.data());
     QCoreApplication::setApplicationName(QStringLiteral("KIB"));
+    app::InstallTranslations(application);
     return app::RunCommand(invocation);
 }
 

@@ -102,6 +102,10 @@ TEST(TranslationFiles, HoldExactlyTheTextsOfTheCode) {
                              QStringLiteral(TALLOWMERE_SOURCES),
                              QStringLiteral(TALLOWMERE_SOURCES "/app"),
                              QStringLiteral(TALLOWMERE_SOURCES "/ui"),
+                             QStringLiteral(TALLOWMERE_SOURCES "/db"),
+                             QStringLiteral(TALLOWMERE_SOURCES "/io"),
+                             QStringLiteral(TALLOWMERE_SOURCES "/report"),
+                             QStringLiteral(TALLOWMERE_SOURCES "/settings"),
                              QStringLiteral("-ts")};
     for (const QString& language : Languages) {
         const QString copy = translationFile(copies.path(), language);

@@ -4,12 +4,22 @@
 #include "db/UnicodeCase.h"
 
 #include <QCollator>
+#include <QtEndian>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
 
 namespace ui {
+
+namespace {
+
+// Below this many keys a second thread costs more than it saves.
+constexpr size_t SortedApartFrom = 20000;
+
+}  // namespace
 
 void FoldedKeys::reserve(size_t count, qsizetype bytes) {
     ends_.reserve(count);
@@ -63,44 +73,105 @@ int FoldedKeys::compare(size_t a, size_t b) const {
 
 quint64 FoldedKeys::prefix(size_t index, int part) const {
     const QByteArrayView bytes = key(index);
+    const qsizetype start = 8 * qsizetype(part);
+    if (bytes.size() >= start + 8)
+        return qFromBigEndian<quint64>(bytes.data() + start);
     quint64 value = 0;
-    for (qsizetype i = 8 * part; i < 8 * part + 8; ++i)
+    for (qsizetype i = start; i < start + 8; ++i)
         value = (value << 8) | (i < bytes.size() ? quint8(bytes[i]) : 0);
     return value;
 }
 
+namespace {
+
+// A key's place in a sort by eight bytes at a time: the piece at the depth being sorted, and
+// whether the key goes on beyond it.
+struct Piece {
+    quint64 bytes;
+    quint32 length : 31;  // up to the piece's end, or one more when the key goes on
+    quint32 sameAsBefore : 1;  // its key equals the one before it, once sorted
+    quint32 index;
+    bool operator<(const Piece& other) const {
+        if (bytes != other.bytes)
+            return bytes < other.bytes;
+        if (length != other.length)
+            return length < other.length;
+        return index < other.index;
+    }
+};
+
+// Titles share long beginnings ("The Lord of the Rings: "), so keys are put in order by their
+// first eight bytes, and only those that agree there by the next eight, and so on: each byte is
+// read about once, where comparing whole keys would read the beginnings again and again.
+void sortByPieces(const FoldedKeys& keys, Piece* begin, Piece* end, int depth) {
+    const quint32 pieceEnd = quint32(8 * (depth + 1));
+    for (Piece* piece = begin; piece != end; ++piece) {
+        piece->bytes = keys.prefix(piece->index, depth);
+        piece->length = std::min(quint32(keys.length(piece->index)), pieceEnd + 1);
+    }
+    std::sort(begin, end);
+    for (Piece* run = begin; run != end;) {
+        Piece* next = run + 1;
+        while (next != end && next->bytes == run->bytes && next->length == run->length)
+            ++next;
+        if (next - run > 1 && run->length > pieceEnd)
+            sortByPieces(keys, run, next, depth + 1);
+        else
+            for (Piece* same = run + 1; same != next; ++same)
+                same->sameAsBefore = 1;
+        run = next;
+    }
+}
+
+// The keys' indexes grouped by their first two bytes, in the groups' order; the place where
+// the groups that hold the first half of the keys end.
+size_t groupByFirstBytes(const FoldedKeys& keys, std::vector<Piece>& pieces) {
+    std::vector<quint32> starts(0x10001, 0);
+    std::vector<quint16> groups(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        groups[i] = quint16(keys.prefix(i, 0) >> 48);
+        ++starts[groups[i] + 1];
+    }
+    size_t half = 0;
+    for (size_t group = 1; group < starts.size(); ++group) {
+        starts[group] += starts[group - 1];
+        if (half == 0 && starts[group] >= keys.size() / 2)
+            half = starts[group];
+    }
+    for (size_t i = 0; i < keys.size(); ++i)
+        pieces[starts[groups[i]]++].index = quint32(i);
+    return half;
+}
+
+}  // namespace
+
 std::vector<int> DenseRanks(const FoldedKeys& keys, std::vector<size_t>* order) {
-    // The first sixteen bytes of each key as two numbers decide most comparisons without
-    // reading the keys themselves. Equal keys stay in the order they were given.
-    struct Entry {
-        quint64 first;
-        quint64 second;
-        size_t index;
-    };
-    std::vector<Entry> entries(keys.size());
-    for (size_t i = 0; i < entries.size(); ++i)
-        entries[i] = {keys.prefix(i, 0), keys.prefix(i, 1), i};
-    auto compare = [&](const Entry& a, const Entry& b) {
-        if (a.first != b.first)
-            return a.first < b.first ? -1 : 1;
-        if (a.second != b.second)
-            return a.second < b.second ? -1 : 1;
-        return keys.compare(a.index, b.index);
-    };
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        const int byKey = compare(a, b);
-        return byKey != 0 ? byKey < 0 : a.index < b.index;
-    });
+    // Equal keys stay in the order they were given.
+    std::vector<Piece> pieces(keys.size(), Piece{0, 0, 0, 0});
+    Piece* const first = pieces.data();
+    Piece* const last = first + pieces.size();
+    if (pieces.size() >= SortedApartFrom && QThread::idealThreadCount() > 1) {
+        // Every key of the first groups comes before every key of the others: the two parts
+        // are sorted each on its own core, and together they are in order.
+        Piece* const middle = first + groupByFirstBytes(keys, pieces);
+        QFuture<void> firstPart = QtConcurrent::run([&] { sortByPieces(keys, first, middle, 0); });
+        sortByPieces(keys, middle, last, 0);
+        firstPart.waitForFinished();
+    } else {
+        for (size_t i = 0; i < pieces.size(); ++i)
+            pieces[i].index = quint32(i);
+        sortByPieces(keys, first, last, 0);
+    }
     std::vector<int> ranks(keys.size());
     if (order)
         order->resize(keys.size());
     int rank = 0;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (i > 0 && compare(entries[i - 1], entries[i]) != 0)
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0 && !pieces[i].sameAsBefore)
             ++rank;
-        ranks[entries[i].index] = rank;
+        ranks[pieces[i].index] = rank;
         if (order)
-            (*order)[i] = entries[i].index;
+            (*order)[i] = pieces[i].index;
     }
     return ranks;
 }

@@ -24,9 +24,10 @@ public:
     size_t size() const { return ends_.size(); }
     // Negative, zero or positive as key a comes before, with or after key b.
     int compare(size_t a, size_t b) const;
-    // Eight bytes of a key, the first eight (part 0) or the next, as a number that orders as
-    // they do; a key that ends before them gives zeros.
+    // Eight bytes of a key, the first eight (part 0), the next (part 1) and so on, as a number
+    // that orders as they do; a key that ends before them gives zeros.
     quint64 prefix(size_t index, int part) const;
+    qsizetype length(size_t index) const { return key(index).size(); }
 
 private:
     QByteArrayView key(size_t index) const;

@@ -7,7 +7,9 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <exception>
 #include <optional>
+#include <thread>
 
 namespace db {
 
@@ -180,7 +182,8 @@ void attachGenreTexts(Connection& connection, MovieListRows& rows) {
 
 }  // namespace
 
-MovieListRows ReadMovieList(Connection& connection, const ActiveSearch& search) {
+MovieListRows ReadMovieList(Connection& connection, const ActiveSearch& search,
+                            const std::function<void(const MovieListRows&)>& alongsideGenres) {
     MovieListRows rows;
     // The location names are few and shared by the rows; a movie whose location is gone is
     // left out, as an inner join would leave it out.
@@ -200,7 +203,29 @@ MovieListRows ReadMovieList(Connection& connection, const ActiveSearch& search) 
                     row.integer(5), row.real(6));
     });
     rows.finish();
-    attachGenreTexts(connection, rows);
+    // Attaching genres only sets each row's genres number and adds shared texts, which the
+    // work alongside never reads.
+    std::exception_ptr alongsideFailure;
+    std::thread alongside;
+    if (alongsideGenres)
+        alongside = std::thread([&] {
+            try {
+                alongsideGenres(rows);
+            } catch (...) {
+                alongsideFailure = std::current_exception();
+            }
+        });
+    std::exception_ptr genresFailure;
+    try {
+        attachGenreTexts(connection, rows);
+    } catch (...) {
+        genresFailure = std::current_exception();
+    }
+    if (alongside.joinable())
+        alongside.join();
+    for (const std::exception_ptr& failure : {genresFailure, alongsideFailure})
+        if (failure)
+            std::rethrow_exception(failure);
     return rows;
 }
 

@@ -202,15 +202,17 @@ bool AppendPlainKey(QByteArray& key, QStringView text, const PlainPlaces& places
 }
 
 const PlainPlaces* PlainReadingPlaces() {
-    thread_local std::optional<PlainPlaces> places;
-    thread_local int generation = -1;
-    const QCollator& collator = ReadingCollator();  // made anew when the language changed
+    // Worked out once for each language the program is given, whatever thread asks: the list's
+    // titles are ranked on a thread made for each refill. Kept for the program's life, so that
+    // a thread still using the places of a language left behind reads them safely.
+    static QMutex placesLock;
+    static std::map<int, std::optional<PlainPlaces>> placesByLanguage;  // by localeGeneration
     const int current = localeGeneration.load();
-    if (generation != current) {
-        places = plainPlacesOf(collator);
-        generation = current;
-    }
-    return places ? &*places : nullptr;
+    QMutexLocker locker(&placesLock);
+    auto found = placesByLanguage.find(current);
+    if (found == placesByLanguage.end())
+        found = placesByLanguage.emplace(current, plainPlacesOf(ReadingCollator())).first;
+    return found->second ? &*found->second : nullptr;
 }
 
 QCollatorSortKey ReadingKey(const QString& text) {

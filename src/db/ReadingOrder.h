@@ -31,7 +31,7 @@ QCollatorSortKey ReadingKey(const QString& text);
 // it does otherwise: "ñ" in Spanish, "ß", signs it passes over) and the place of its accent
 // (0 for none), so that a text of them compares as its places, then its accents. Null where
 // even printable ASCII is ordered otherwise ("ch" in Czech). Checked on every text of one and
-// two such characters, once for each language and thread.
+// two such characters, once for each language.
 struct PlainPlaces {
     std::array<quint8, 256> letter{};
     std::array<quint8, 256> accent{};

@@ -33,6 +33,7 @@ class MovieListModel;
 class MovieListView;
 class RecordView;
 class ThumbnailCache;
+struct TitleOrder;
 class UserInterface;
 
 // frmWizard: the program's one main window, the movie list beside the record view. Every other
@@ -94,6 +95,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The same with the order of their titles worked out already, or empty.
+    void PopulateLstMain(db::MovieListRows rows, TitleOrder&& titles);
     void layOut();
     void connectCommands();
     void connectDialogs();

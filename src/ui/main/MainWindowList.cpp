@@ -27,10 +27,20 @@ void MainWindow::setUpColumns() {
 void MainWindow::PopulateLstMain() {
     // The old rows go first, so that they and the new are never held at once.
     model_->clear();
-    PopulateLstMain(db::ReadMovieList(connection(), search_));
+    // The titles are put in order on another core while the genres are read.
+    TitleOrder titles;
+    db::MovieListRows rows =
+        db::ReadMovieList(connection(), search_, [&titles](const db::MovieListRows& read) {
+            titles = MovieListModel::OrderTitles(read);
+        });
+    PopulateLstMain(std::move(rows), std::move(titles));
 }
 
 void MainWindow::PopulateLstMain(db::MovieListRows rows) {
+    PopulateLstMain(std::move(rows), TitleOrder());
+}
+
+void MainWindow::PopulateLstMain(db::MovieListRows rows, TitleOrder&& titles) {
     lblClearSearch_->setVisible(search_.isActive());
     if (rows.empty() && search_.isActive() &&
         ui_.ask(this, tr("Clear Search"),
@@ -39,6 +49,7 @@ void MainWindow::PopulateLstMain(db::MovieListRows rows) {
         search_.clear();
         model_->clear();
         rows = db::ReadMovieList(connection(), search_);
+        titles = {};
         lblClearSearch_->hide();
     }
     const int count = int(rows.size());
@@ -47,7 +58,7 @@ void MainWindow::PopulateLstMain(db::MovieListRows rows) {
     const int column = settings_.value(settings::key::SortCol).toInt(&ok);
     const int order = settings_.value(settings::key::SortOrder).toInt();
     model_->setRows(std::move(rows), ok ? column : 0,
-                    order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+                    order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder, std::move(titles));
     // A refill follows changes the index has not seen (an import, a renamed list entry): it is
     // made anew, now when the filter is in use, or else when it is next used.
     filterIndex_->clear();

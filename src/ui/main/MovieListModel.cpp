@@ -62,7 +62,8 @@ double MovieListModel::widthShare(int column) {
     return Shares[size_t(column)];
 }
 
-void MovieListModel::setRows(db::MovieListRows rows, int column, Qt::SortOrder order) {
+void MovieListModel::setRows(db::MovieListRows rows, int column, Qt::SortOrder order,
+                             TitleOrder titles) {
     beginResetModel();
     rows_ = std::move(rows);
     // Held in movie number order, so that a movie is found by halving; shown through shown_.
@@ -70,7 +71,7 @@ void MovieListModel::setRows(db::MovieListRows rows, int column, Qt::SortOrder o
     sortColumn_ = (column >= 0 && column < ColumnCount) ? column : int(MovieNumber);
     sortOrder_ = order;
     kept_ = {};
-    rankTitles();
+    titles_ = titles.ranks.size() == rows_.size() ? std::move(titles) : OrderTitles(rows_);
     sortRows();
     endResetModel();
 }
@@ -85,8 +86,7 @@ void MovieListModel::setFilter(std::vector<char> kept) {
 void MovieListModel::clear() {
     beginResetModel();
     rows_ = {};
-    titleRanks_ = {};
-    titleOrder_ = {};
+    titles_ = {};
     sorted_ = {};
     shown_ = {};
     place_ = {};
@@ -155,15 +155,17 @@ void MovieListModel::sort(int column, Qt::SortOrder order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void MovieListModel::rankTitles() {
-    // rows_ is in movie number order, so that equal titles keep it.
-    const size_t count = rows_.size();
+TitleOrder MovieListModel::OrderTitles(const db::MovieListRows& rows) {
+    // rows are in movie number order, so that equal titles keep it.
+    const size_t count = rows.size();
     std::vector<size_t> order;
-    titleRanks_ = ReadingRanks(
-        count, [&](size_t row) { return rows_.title(row); }, &order);
-    titleOrder_.resize(count);
+    TitleOrder titles;
+    titles.ranks = ReadingRanks(
+        count, [&](size_t row) { return rows.title(row); }, &order);
+    titles.places.resize(count);
     for (size_t place = 0; place < count; ++place)
-        titleOrder_[order[place]] = int(place);
+        titles.places[order[place]] = int(place);
+    return titles;
 }
 
 std::vector<int> MovieListModel::columnRanks(int column) const {
@@ -171,7 +173,7 @@ std::vector<int> MovieListModel::columnRanks(int column) const {
     auto text = [&](size_t row) { return cellText(row, column); };
     switch (column) {
         case Title:
-            return titleRanks_;
+            return titles_.ranks;
         case Label: {
             // Nearly every label is different: all go in order at once.
             FoldedKeys keys;
@@ -214,7 +216,7 @@ void MovieListModel::sortRows() {
     const bool descending = sortOrder_ == Qt::DescendingOrder;
     if (sortColumn_ == Title && !descending) {
         for (size_t row = 0; row < count; ++row)
-            sorted_[size_t(titleOrder_[row])] = int(row);
+            sorted_[size_t(titles_.places[row])] = int(row);
     } else {
         const std::vector<int> keys = columnRanks(sortColumn_);
         std::iota(sorted_.begin(), sorted_.end(), 0);
@@ -222,7 +224,7 @@ void MovieListModel::sortRows() {
             if (keys[size_t(a)] != keys[size_t(b)])
                 return descending ? keys[size_t(a)] > keys[size_t(b)]
                                   : keys[size_t(a)] < keys[size_t(b)];
-            return titleOrder_[size_t(a)] < titleOrder_[size_t(b)];
+            return titles_.places[size_t(a)] < titles_.places[size_t(b)];
         });
     }
     showKept();

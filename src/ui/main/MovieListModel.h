@@ -7,6 +7,14 @@
 
 namespace ui {
 
+// Where each movie's title stands, for rows in movie number order: its rank among the titles in
+// reading order, equal ones sharing one; and its place in title order, equal titles in movie
+// number order.
+struct TitleOrder {
+    std::vector<int> ranks;
+    std::vector<int> places;
+};
+
 // The rows of lstMain: eight columns of text, kept sorted by one column. Cells compare as text
 // ignoring letter case, which is why the movie number and the running time are zero-padded;
 // rows with equal cells stay in title order.
@@ -17,8 +25,11 @@ public:
 
     explicit MovieListModel(QObject* parent = nullptr);
 
-    // New rows, sorted by the column and order given, none of them filtered out.
-    void setRows(db::MovieListRows rows, int column, Qt::SortOrder order);
+    // New rows, sorted by the column and order given, none of them filtered out. The order of
+    // their titles is worked out unless it is given, made by OrderTitles of the same rows.
+    void setRows(db::MovieListRows rows, int column, Qt::SortOrder order, TitleOrder titles = {});
+    // Safe on any thread: it reads the rows only.
+    static TitleOrder OrderTitles(const db::MovieListRows& rows);
     // Shows only the movies whose kept[movieId] is set, in the same order; an empty kept shows
     // them all. The rows themselves stay: the filter line narrows the list and widens it again
     // without reading anything.
@@ -49,16 +60,12 @@ public:
 
 private:
     QString cellText(size_t index, int column) const;
-    void rankTitles();
     std::vector<int> columnRanks(int column) const;
     void sortRows();
     void showKept();
 
     db::MovieListRows rows_;  // in movie number order
-    // For each of rows_: where its title stands among the titles ignoring case, equal ones
-    // sharing a place; and its place in title order, equal titles in movie number order.
-    std::vector<int> titleRanks_;
-    std::vector<int> titleOrder_;
+    TitleOrder titles_;
     std::vector<int> sorted_;  // the index in rows_ of each movie, in the list's order
     std::vector<int> shown_;   // the same of each row of the list: those the filter keeps
     std::vector<int> place_;   // the row of the list each of rows_ is shown in, or -1

@@ -1,6 +1,7 @@
 // The program as a user starts it: build/tallowmere on a real X server (Xvfb) over a copy of the
 // generated catalogue, timed until its main window is mapped with the filled list, with the
-// resident memory of the program then.
+// resident memory of the program then. TALLOWMERE_BENCH_PROGRAM names another build to time,
+// an earlier one, on the same machine in the same run.
 
 #include "BenchCatalogue.h"
 #include "ProcessMemory.h"
@@ -94,7 +95,9 @@ void BM_StartupToTheVisibleFilledWindow(benchmark::State& state) {
         program.setProcessEnvironment(environment);
         QElapsedTimer timer;
         timer.start();
-        program.start(QStringLiteral(TALLOWMERE_PROGRAM), {});
+        program.start(
+            qEnvironmentVariable("TALLOWMERE_BENCH_PROGRAM", QStringLiteral(TALLOWMERE_PROGRAM)),
+            {});
         const bool shown = watcher.waitForWindow("Tallowmere Movie Database (KIB)", 60000);
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
         if (!shown) {

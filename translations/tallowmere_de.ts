@@ -41,6 +41,240 @@
     </message>
 </context>
 <context>
+    <name>db::Backup</name>
+    <message>
+        <source>&apos;%1&apos; could not be opened: %2</source>
+        <translation>&apos;%1&apos; konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; a backup does not replace it. Name a file.</source>
+        <translation>&apos;%1&apos; ist eine Verknüpfung; eine Sicherung ersetzt sie nicht. Geben Sie eine Datei an.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file; a backup does not replace it. Name a file.</source>
+        <translation>&apos;%1&apos; ist keine Datei; eine Sicherung ersetzt es nicht. Geben Sie eine Datei an.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; a backup cannot replace it. Name another file.</source>
+        <translation>&apos;%1&apos; ist die Datei des Katalogs selbst; eine Sicherung kann sie nicht ersetzen. Geben Sie eine andere Datei an.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>&apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written: %2</source>
+        <translation>Die Sicherung &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written.</source>
+        <translation>Die Sicherung &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be made.</source>
+        <translation>Der Sicherungsordner &apos;%1&apos; konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>db::CaseKeys</name>
+    <message>
+        <source>Preparing the catalogue for searching…</source>
+        <translation>Der Katalog wird für die Suche vorbereitet …</translation>
+    </message>
+</context>
+<context>
+    <name>db::Catalogue</name>
+    <message>
+        <source>&apos;%1&apos; is not a movie catalogue. It has been left as it is.</source>
+        <translation>&apos;%1&apos; ist kein Filmkatalog. Die Datei wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). It has been left as it is.
+
+Put back a backup copy of it (the newest are kept in &apos;%3&apos;), or save what can still be read with the sqlite3 tool:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+and then open the catalogue %5.</source>
+        <translation>Der Katalog &apos;%1&apos; ist beschädigt (%2). Er wurde unverändert gelassen.
+
+Spielen Sie eine Sicherungskopie davon zurück (die neuesten liegen in &apos;%3&apos;), oder retten Sie mit dem Werkzeug sqlite3, was sich noch lesen lässt:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+und öffnen Sie dann den Katalog %5.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is open in another copy of the program (process %2 on %3).  Close it there first.</source>
+        <translation>Der Katalog &apos;%1&apos; ist in einer anderen Instanz des Programms geöffnet (Prozess %2 auf %3).  Schließen Sie ihn zuerst dort.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be locked for this program: &apos;%2&apos; cannot be written.</source>
+        <translation>Der Katalog &apos;%1&apos; konnte für dieses Programm nicht gesperrt werden: &apos;%2&apos; kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>Es gibt keinen Katalog &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <source>No catalogue is open.</source>
+        <translation>Es ist kein Katalog geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Connection</name>
+    <message>
+        <source>
+
+The catalogue file is damaged. Put back a backup copy of it, or save what can still be read with the sqlite3 tool&apos;s .recover command.</source>
+        <translation>
+
+Die Katalogdatei ist beschädigt. Spielen Sie eine Sicherungskopie davon zurück, oder retten Sie mit dem Befehl .recover des Werkzeugs sqlite3, was sich noch lesen lässt.</translation>
+    </message>
+</context>
+<context>
+    <name>db::DuplicateMovies</name>
+    <message>
+        <source>A movie cannot be merged into itself.</source>
+        <translation>Ein Film kann nicht mit sich selbst zusammengeführt werden.</translation>
+    </message>
+    <message>
+        <source>One of the two movies no longer exists.</source>
+        <translation>Einer der beiden Filme existiert nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>db::EngineWords</name>
+    <message>
+        <source>The disk is full or cannot be written: the catalogue, or a temporary file that sorting needs, could not be read or written. Make room on the disk (and in the temporary folder), then try again.</source>
+        <translation>Der Datenträger ist voll oder kann nicht beschrieben werden: Der Katalog oder eine temporäre Datei, die das Sortieren braucht, konnte nicht gelesen oder geschrieben werden. Schaffen Sie Platz auf dem Datenträger (und im temporären Ordner) und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written: its file or its folder may be written only by another user, or is on a read-only disk.</source>
+        <translation>Der Katalog kann nicht geschrieben werden: Seine Datei oder sein Ordner darf nur von einem anderen Benutzer geschrieben werden oder liegt auf einem schreibgeschützten Datenträger.</translation>
+    </message>
+    <message>
+        <source>The catalogue, or a temporary file beside it, could not be opened: its folder may be missing or may not be writable.</source>
+        <translation>Der Katalog oder eine temporäre Datei daneben konnte nicht geöffnet werden: Sein Ordner fehlt vielleicht oder ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy: another program has been writing it for a while. Try again when it is done.</source>
+        <translation>Der Katalog ist belegt: Ein anderes Programm schreibt schon eine Weile darin. Versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory left to finish this.</source>
+        <translation>Es ist nicht mehr genug Arbeitsspeicher frei, um dies abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>db::FileCheck</name>
+    <message>
+        <source>&apos;%1&apos; could not be checked: %2</source>
+        <translation>&apos;%1&apos; konnte nicht geprüft werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::ListEntryUse</name>
+    <message>
+        <source>Select the entries to merge into the one that stays.</source>
+        <translation>Wählen Sie die Einträge, die in dem verbleibenden aufgehen sollen.</translation>
+    </message>
+    <message>
+        <source>An entry cannot be merged into itself.</source>
+        <translation>Ein Eintrag kann nicht mit sich selbst zusammengeführt werden.</translation>
+    </message>
+    <message>
+        <source>The entry to keep no longer exists.</source>
+        <translation>Der zu behaltende Eintrag existiert nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>db::MoviePictures</name>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Dieser Katalog hat noch keinen Platz für Bilder.  Öffnen Sie ihn noch einmal, um ihn zu aktualisieren, und fügen Sie das Bild dann erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>The picture is empty; nothing was stored.</source>
+        <translation>Das Bild ist leer; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. The picture was not stored.</source>
+        <translation>Dieser Film ist nicht mehr im Katalog: Ein anderes Fenster oder Programm hat ihn gelöscht. Das Bild wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Movies</name>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. Your changes to it were not saved.</source>
+        <translation>Dieser Film ist nicht mehr im Katalog: Ein anderes Fenster oder Programm hat ihn gelöscht. Ihre Änderungen daran wurden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>db::ReadOnlyOpening</name>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>&apos;%1&apos; konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::Repair</name>
+    <message>
+        <source>Check database</source>
+        <translation>Datenbank prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>db::Schema</name>
+    <message>
+        <source>The catalogue &apos;%1&apos; exists already.</source>
+        <translation>Der Katalog &apos;%1&apos; existiert bereits.</translation>
+    </message>
+    <message>
+        <source>The new catalogue could not be moved to &apos;%1&apos;.</source>
+        <translation>Der neue Katalog konnte nicht nach &apos;%1&apos; verschoben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>db::StartOver</name>
+    <message>
+        <source>&apos;%1&apos; could not be deleted: %2</source>
+        <translation>&apos;%1&apos; konnte nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be reset.
+
+%1</source>
+        <translation>Der Katalog konnte nicht zurückgesetzt werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be opened again either: %1</source>
+        <translation>
+
+Er konnte auch nicht wieder geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>db::UnicodeCase</name>
+    <message>
+        <source>The catalogue connection has no SQLite handle.</source>
+        <translation>Die Verbindung zum Katalog hat kein SQLite-Handle.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Upgrade</name>
+    <message>
+        <source>The catalogue could not be upgraded to version %1; it is left as it was.
+%2</source>
+        <translation>Der Katalog konnte nicht auf Version %1 aktualisiert werden; er bleibt, wie er war.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>ui::AboutDialog</name>
     <message>
         <source>About Tallowmere Movie Database</source>

@@ -41,6 +41,240 @@
     </message>
 </context>
 <context>
+    <name>db::Backup</name>
+    <message>
+        <source>&apos;%1&apos; could not be opened: %2</source>
+        <translation>No se pudo abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; a backup does not replace it. Name a file.</source>
+        <translation>«%1» es un enlace; una copia de seguridad no lo reemplaza. Indique un archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file; a backup does not replace it. Name a file.</source>
+        <translation>«%1» no es un archivo; una copia de seguridad no lo reemplaza. Indique un archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; a backup cannot replace it. Name another file.</source>
+        <translation>«%1» es el propio archivo del catálogo; una copia de seguridad no puede reemplazarlo. Indique otro archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>«%1» no existe.</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written: %2</source>
+        <translation>No se pudo escribir la copia de seguridad «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written.</source>
+        <translation>No se pudo escribir la copia de seguridad «%1».</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be made.</source>
+        <translation>No se pudo crear la carpeta de copias de seguridad «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>db::CaseKeys</name>
+    <message>
+        <source>Preparing the catalogue for searching…</source>
+        <translation>Preparando el catálogo para la búsqueda…</translation>
+    </message>
+</context>
+<context>
+    <name>db::Catalogue</name>
+    <message>
+        <source>&apos;%1&apos; is not a movie catalogue. It has been left as it is.</source>
+        <translation>«%1» no es un catálogo de películas. Se ha dejado como está.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). It has been left as it is.
+
+Put back a backup copy of it (the newest are kept in &apos;%3&apos;), or save what can still be read with the sqlite3 tool:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+and then open the catalogue %5.</source>
+        <translation>El catálogo «%1» está dañado (%2). Se ha dejado como está.
+
+Restaure una copia de seguridad (las más recientes se guardan en «%3»), o salve lo que aún se pueda leer con la herramienta sqlite3:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+y luego abra el catálogo %5.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is open in another copy of the program (process %2 on %3).  Close it there first.</source>
+        <translation>El catálogo «%1» está abierto en otra instancia del programa (proceso %2 en %3).  Ciérrelo allí primero.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be locked for this program: &apos;%2&apos; cannot be written.</source>
+        <translation>No se pudo bloquear el catálogo «%1» para este programa: no se puede escribir «%2».</translation>
+    </message>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>No existe el catálogo «%1» (%2).</translation>
+    </message>
+    <message>
+        <source>No catalogue is open.</source>
+        <translation>No hay ningún catálogo abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Connection</name>
+    <message>
+        <source>
+
+The catalogue file is damaged. Put back a backup copy of it, or save what can still be read with the sqlite3 tool&apos;s .recover command.</source>
+        <translation>
+
+El archivo del catálogo está dañado. Restaure una copia de seguridad, o salve lo que aún se pueda leer con la orden .recover de la herramienta sqlite3.</translation>
+    </message>
+</context>
+<context>
+    <name>db::DuplicateMovies</name>
+    <message>
+        <source>A movie cannot be merged into itself.</source>
+        <translation>Una película no se puede combinar consigo misma.</translation>
+    </message>
+    <message>
+        <source>One of the two movies no longer exists.</source>
+        <translation>Una de las dos películas ya no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>db::EngineWords</name>
+    <message>
+        <source>The disk is full or cannot be written: the catalogue, or a temporary file that sorting needs, could not be read or written. Make room on the disk (and in the temporary folder), then try again.</source>
+        <translation>El disco está lleno o no se puede escribir: no se pudo leer o escribir el catálogo, o un archivo temporal que necesita la ordenación. Libere espacio en el disco (y en la carpeta temporal) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written: its file or its folder may be written only by another user, or is on a read-only disk.</source>
+        <translation>No se puede escribir el catálogo: su archivo o su carpeta solo puede escribirlos otro usuario, o están en un disco de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The catalogue, or a temporary file beside it, could not be opened: its folder may be missing or may not be writable.</source>
+        <translation>No se pudo abrir el catálogo, o un archivo temporal junto a él: puede que su carpeta no exista o que no se pueda escribir en ella.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy: another program has been writing it for a while. Try again when it is done.</source>
+        <translation>El catálogo está ocupado: otro programa lleva un rato escribiendo en él. Vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory left to finish this.</source>
+        <translation>No queda memoria suficiente para terminar esta operación.</translation>
+    </message>
+</context>
+<context>
+    <name>db::FileCheck</name>
+    <message>
+        <source>&apos;%1&apos; could not be checked: %2</source>
+        <translation>No se pudo comprobar «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::ListEntryUse</name>
+    <message>
+        <source>Select the entries to merge into the one that stays.</source>
+        <translation>Seleccione las entradas que se combinarán en la que se conserva.</translation>
+    </message>
+    <message>
+        <source>An entry cannot be merged into itself.</source>
+        <translation>Una entrada no se puede combinar consigo misma.</translation>
+    </message>
+    <message>
+        <source>The entry to keep no longer exists.</source>
+        <translation>La entrada que se iba a conservar ya no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>db::MoviePictures</name>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Este catálogo aún no tiene sitio para imágenes.  Ábralo una vez más para actualizarlo y luego vuelva a añadir la imagen.</translation>
+    </message>
+    <message>
+        <source>The picture is empty; nothing was stored.</source>
+        <translation>La imagen está vacía; no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. The picture was not stored.</source>
+        <translation>Esta película ya no está en el catálogo: otra ventana u otro programa la ha eliminado. La imagen no se ha guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Movies</name>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. Your changes to it were not saved.</source>
+        <translation>Esta película ya no está en el catálogo: otra ventana u otro programa la ha eliminado. Sus cambios en ella no se han guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>db::ReadOnlyOpening</name>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>No se pudo leer «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::Repair</name>
+    <message>
+        <source>Check database</source>
+        <translation>Comprobando la base de datos</translation>
+    </message>
+</context>
+<context>
+    <name>db::Schema</name>
+    <message>
+        <source>The catalogue &apos;%1&apos; exists already.</source>
+        <translation>El catálogo «%1» ya existe.</translation>
+    </message>
+    <message>
+        <source>The new catalogue could not be moved to &apos;%1&apos;.</source>
+        <translation>No se pudo mover el nuevo catálogo a «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>db::StartOver</name>
+    <message>
+        <source>&apos;%1&apos; could not be deleted: %2</source>
+        <translation>No se pudo eliminar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be reset.
+
+%1</source>
+        <translation>No se pudo restablecer el catálogo.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be opened again either: %1</source>
+        <translation>
+
+Tampoco se pudo volver a abrir: %1</translation>
+    </message>
+</context>
+<context>
+    <name>db::UnicodeCase</name>
+    <message>
+        <source>The catalogue connection has no SQLite handle.</source>
+        <translation>La conexión con el catálogo no tiene un identificador de SQLite.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Upgrade</name>
+    <message>
+        <source>The catalogue could not be upgraded to version %1; it is left as it was.
+%2</source>
+        <translation>No se pudo actualizar el catálogo a la versión %1; se queda como estaba.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>ui::AboutDialog</name>
     <message>
         <source>About Tallowmere Movie Database</source>

@@ -41,6 +41,240 @@
     </message>
 </context>
 <context>
+    <name>db::Backup</name>
+    <message>
+        <source>&apos;%1&apos; could not be opened: %2</source>
+        <translation>« %1 » n&apos;a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; a backup does not replace it. Name a file.</source>
+        <translation>« %1 » est un lien ; une sauvegarde ne le remplace pas. Indiquez un fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file; a backup does not replace it. Name a file.</source>
+        <translation>« %1 » n&apos;est pas un fichier ; une sauvegarde ne le remplace pas. Indiquez un fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; a backup cannot replace it. Name another file.</source>
+        <translation>« %1 » est le fichier du catalogue lui-même ; une sauvegarde ne peut pas le remplacer. Indiquez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>« %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written: %2</source>
+        <translation>La sauvegarde « %1 » n&apos;a pas pu être écrite : %2</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written.</source>
+        <translation>La sauvegarde « %1 » n&apos;a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be made.</source>
+        <translation>Le dossier des sauvegardes « %1 » n&apos;a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>db::CaseKeys</name>
+    <message>
+        <source>Preparing the catalogue for searching…</source>
+        <translation>Préparation du catalogue pour la recherche…</translation>
+    </message>
+</context>
+<context>
+    <name>db::Catalogue</name>
+    <message>
+        <source>&apos;%1&apos; is not a movie catalogue. It has been left as it is.</source>
+        <translation>« %1 » n&apos;est pas un catalogue de films. Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). It has been left as it is.
+
+Put back a backup copy of it (the newest are kept in &apos;%3&apos;), or save what can still be read with the sqlite3 tool:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+and then open the catalogue %5.</source>
+        <translation>Le catalogue « %1 » est endommagé (%2). Il a été laissé tel quel.
+
+Remettez-en une copie de sauvegarde (les plus récentes sont conservées dans « %3 »), ou sauvez ce qui peut encore être lu avec l&apos;outil sqlite3 :
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+puis ouvrez le catalogue %5.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is open in another copy of the program (process %2 on %3).  Close it there first.</source>
+        <translation>Le catalogue « %1 » est ouvert dans une autre instance du programme (processus %2 sur %3).  Fermez-le d&apos;abord là-bas.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be locked for this program: &apos;%2&apos; cannot be written.</source>
+        <translation>Le catalogue « %1 » n&apos;a pas pu être verrouillé pour ce programme : « %2 » ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>Il n&apos;y a pas de catalogue « %1 » (%2).</translation>
+    </message>
+    <message>
+        <source>No catalogue is open.</source>
+        <translation>Aucun catalogue n&apos;est ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Connection</name>
+    <message>
+        <source>
+
+The catalogue file is damaged. Put back a backup copy of it, or save what can still be read with the sqlite3 tool&apos;s .recover command.</source>
+        <translation>
+
+Le fichier du catalogue est endommagé. Remettez-en une copie de sauvegarde, ou sauvez ce qui peut encore être lu avec la commande .recover de l&apos;outil sqlite3.</translation>
+    </message>
+</context>
+<context>
+    <name>db::DuplicateMovies</name>
+    <message>
+        <source>A movie cannot be merged into itself.</source>
+        <translation>Un film ne peut pas être fusionné avec lui-même.</translation>
+    </message>
+    <message>
+        <source>One of the two movies no longer exists.</source>
+        <translation>L&apos;un des deux films n&apos;existe plus.</translation>
+    </message>
+</context>
+<context>
+    <name>db::EngineWords</name>
+    <message>
+        <source>The disk is full or cannot be written: the catalogue, or a temporary file that sorting needs, could not be read or written. Make room on the disk (and in the temporary folder), then try again.</source>
+        <translation>Le disque est plein ou ne peut pas être écrit : le catalogue, ou un fichier temporaire dont le tri a besoin, n&apos;a pas pu être lu ou écrit. Libérez de la place sur le disque (et dans le dossier temporaire), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written: its file or its folder may be written only by another user, or is on a read-only disk.</source>
+        <translation>Le catalogue ne peut pas être écrit : son fichier ou son dossier ne peut être écrit que par un autre utilisateur, ou se trouve sur un disque en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The catalogue, or a temporary file beside it, could not be opened: its folder may be missing or may not be writable.</source>
+        <translation>Le catalogue, ou un fichier temporaire à côté de lui, n&apos;a pas pu être ouvert : son dossier est peut-être absent ou n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy: another program has been writing it for a while. Try again when it is done.</source>
+        <translation>Le catalogue est occupé : un autre programme y écrit depuis un moment. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory left to finish this.</source>
+        <translation>Il ne reste pas assez de mémoire pour terminer cette opération.</translation>
+    </message>
+</context>
+<context>
+    <name>db::FileCheck</name>
+    <message>
+        <source>&apos;%1&apos; could not be checked: %2</source>
+        <translation>« %1 » n&apos;a pas pu être vérifié : %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::ListEntryUse</name>
+    <message>
+        <source>Select the entries to merge into the one that stays.</source>
+        <translation>Sélectionnez les entrées à fusionner dans celle qui reste.</translation>
+    </message>
+    <message>
+        <source>An entry cannot be merged into itself.</source>
+        <translation>Une entrée ne peut pas être fusionnée avec elle-même.</translation>
+    </message>
+    <message>
+        <source>The entry to keep no longer exists.</source>
+        <translation>L&apos;entrée à garder n&apos;existe plus.</translation>
+    </message>
+</context>
+<context>
+    <name>db::MoviePictures</name>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Ce catalogue n&apos;a pas encore de place pour les images.  Ouvrez-le encore une fois pour le mettre à jour, puis ajoutez de nouveau l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The picture is empty; nothing was stored.</source>
+        <translation>L&apos;image est vide ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. The picture was not stored.</source>
+        <translation>Ce film n&apos;est plus dans le catalogue : une autre fenêtre ou un autre programme l&apos;a supprimé. L&apos;image n&apos;a pas été enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Movies</name>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. Your changes to it were not saved.</source>
+        <translation>Ce film n&apos;est plus dans le catalogue : une autre fenêtre ou un autre programme l&apos;a supprimé. Vos modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>db::ReadOnlyOpening</name>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>« %1 » n&apos;a pas pu être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::Repair</name>
+    <message>
+        <source>Check database</source>
+        <translation>Vérification de la base</translation>
+    </message>
+</context>
+<context>
+    <name>db::Schema</name>
+    <message>
+        <source>The catalogue &apos;%1&apos; exists already.</source>
+        <translation>Le catalogue « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>The new catalogue could not be moved to &apos;%1&apos;.</source>
+        <translation>Le nouveau catalogue n&apos;a pas pu être déplacé vers « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>db::StartOver</name>
+    <message>
+        <source>&apos;%1&apos; could not be deleted: %2</source>
+        <translation>« %1 » n&apos;a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be reset.
+
+%1</source>
+        <translation>Le catalogue n&apos;a pas pu être réinitialisé.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be opened again either: %1</source>
+        <translation>
+
+Il n&apos;a pas pu non plus être rouvert : %1</translation>
+    </message>
+</context>
+<context>
+    <name>db::UnicodeCase</name>
+    <message>
+        <source>The catalogue connection has no SQLite handle.</source>
+        <translation>La connexion au catalogue n&apos;a pas de descripteur SQLite.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Upgrade</name>
+    <message>
+        <source>The catalogue could not be upgraded to version %1; it is left as it was.
+%2</source>
+        <translation>Le catalogue n&apos;a pas pu être mis à niveau vers la version %1 ; il reste tel qu&apos;il était.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>ui::AboutDialog</name>
     <message>
         <source>About Tallowmere Movie Database</source>

@@ -41,6 +41,831 @@
     </message>
 </context>
 <context>
+    <name>db::Backup</name>
+    <message>
+        <source>&apos;%1&apos; could not be opened: %2</source>
+        <translation>&apos;%1&apos; konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; a backup does not replace it. Name a file.</source>
+        <translation>&apos;%1&apos; ist eine Verknüpfung; eine Sicherung ersetzt sie nicht. Geben Sie eine Datei an.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file; a backup does not replace it. Name a file.</source>
+        <translation>&apos;%1&apos; ist keine Datei; eine Sicherung ersetzt es nicht. Geben Sie eine Datei an.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; a backup cannot replace it. Name another file.</source>
+        <translation>&apos;%1&apos; ist die Datei des Katalogs selbst; eine Sicherung kann sie nicht ersetzen. Geben Sie eine andere Datei an.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>&apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written: %2</source>
+        <translation>Die Sicherung &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written.</source>
+        <translation>Die Sicherung &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be made.</source>
+        <translation>Der Sicherungsordner &apos;%1&apos; konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>db::CaseKeys</name>
+    <message>
+        <source>Preparing the catalogue for searching…</source>
+        <translation>Der Katalog wird für die Suche vorbereitet …</translation>
+    </message>
+</context>
+<context>
+    <name>db::Catalogue</name>
+    <message>
+        <source>&apos;%1&apos; is not a movie catalogue. It has been left as it is.</source>
+        <translation>&apos;%1&apos; ist kein Filmkatalog. Die Datei wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). It has been left as it is.
+
+Put back a backup copy of it (the newest are kept in &apos;%3&apos;), or save what can still be read with the sqlite3 tool:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+and then open the catalogue %5.</source>
+        <translation>Der Katalog &apos;%1&apos; ist beschädigt (%2). Er wurde unverändert gelassen.
+
+Spielen Sie eine Sicherungskopie davon zurück (die neuesten liegen in &apos;%3&apos;), oder retten Sie mit dem Werkzeug sqlite3, was sich noch lesen lässt:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+und öffnen Sie dann den Katalog %5.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is open in another copy of the program (process %2 on %3).  Close it there first.</source>
+        <translation>Der Katalog &apos;%1&apos; ist in einer anderen Instanz des Programms geöffnet (Prozess %2 auf %3).  Schließen Sie ihn zuerst dort.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be locked for this program: &apos;%2&apos; cannot be written.</source>
+        <translation>Der Katalog &apos;%1&apos; konnte für dieses Programm nicht gesperrt werden: &apos;%2&apos; kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>Es gibt keinen Katalog &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <source>No catalogue is open.</source>
+        <translation>Es ist kein Katalog geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Connection</name>
+    <message>
+        <source>
+
+The catalogue file is damaged. Put back a backup copy of it, or save what can still be read with the sqlite3 tool&apos;s .recover command.</source>
+        <translation>
+
+Die Katalogdatei ist beschädigt. Spielen Sie eine Sicherungskopie davon zurück, oder retten Sie mit dem Befehl .recover des Werkzeugs sqlite3, was sich noch lesen lässt.</translation>
+    </message>
+</context>
+<context>
+    <name>db::DuplicateMovies</name>
+    <message>
+        <source>A movie cannot be merged into itself.</source>
+        <translation>Ein Film kann nicht mit sich selbst zusammengeführt werden.</translation>
+    </message>
+    <message>
+        <source>One of the two movies no longer exists.</source>
+        <translation>Einer der beiden Filme existiert nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>db::EngineWords</name>
+    <message>
+        <source>The disk is full or cannot be written: the catalogue, or a temporary file that sorting needs, could not be read or written. Make room on the disk (and in the temporary folder), then try again.</source>
+        <translation>Der Datenträger ist voll oder kann nicht beschrieben werden: Der Katalog oder eine temporäre Datei, die das Sortieren braucht, konnte nicht gelesen oder geschrieben werden. Schaffen Sie Platz auf dem Datenträger (und im temporären Ordner) und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written: its file or its folder may be written only by another user, or is on a read-only disk.</source>
+        <translation>Der Katalog kann nicht geschrieben werden: Seine Datei oder sein Ordner darf nur von einem anderen Benutzer geschrieben werden oder liegt auf einem schreibgeschützten Datenträger.</translation>
+    </message>
+    <message>
+        <source>The catalogue, or a temporary file beside it, could not be opened: its folder may be missing or may not be writable.</source>
+        <translation>Der Katalog oder eine temporäre Datei daneben konnte nicht geöffnet werden: Sein Ordner fehlt vielleicht oder ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy: another program has been writing it for a while. Try again when it is done.</source>
+        <translation>Der Katalog ist belegt: Ein anderes Programm schreibt schon eine Weile darin. Versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory left to finish this.</source>
+        <translation>Es ist nicht mehr genug Arbeitsspeicher frei, um dies abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>db::FileCheck</name>
+    <message>
+        <source>&apos;%1&apos; could not be checked: %2</source>
+        <translation>&apos;%1&apos; konnte nicht geprüft werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::ListEntryUse</name>
+    <message>
+        <source>Select the entries to merge into the one that stays.</source>
+        <translation>Wählen Sie die Einträge, die in dem verbleibenden aufgehen sollen.</translation>
+    </message>
+    <message>
+        <source>An entry cannot be merged into itself.</source>
+        <translation>Ein Eintrag kann nicht mit sich selbst zusammengeführt werden.</translation>
+    </message>
+    <message>
+        <source>The entry to keep no longer exists.</source>
+        <translation>Der zu behaltende Eintrag existiert nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>db::MoviePictures</name>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Dieser Katalog hat noch keinen Platz für Bilder.  Öffnen Sie ihn noch einmal, um ihn zu aktualisieren, und fügen Sie das Bild dann erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>The picture is empty; nothing was stored.</source>
+        <translation>Das Bild ist leer; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. The picture was not stored.</source>
+        <translation>Dieser Film ist nicht mehr im Katalog: Ein anderes Fenster oder Programm hat ihn gelöscht. Das Bild wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Movies</name>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. Your changes to it were not saved.</source>
+        <translation>Dieser Film ist nicht mehr im Katalog: Ein anderes Fenster oder Programm hat ihn gelöscht. Ihre Änderungen daran wurden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>db::ReadOnlyOpening</name>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>&apos;%1&apos; konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::Repair</name>
+    <message>
+        <source>Check database</source>
+        <translation>Datenbank prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>db::Schema</name>
+    <message>
+        <source>The catalogue &apos;%1&apos; exists already.</source>
+        <translation>Der Katalog &apos;%1&apos; existiert bereits.</translation>
+    </message>
+    <message>
+        <source>The new catalogue could not be moved to &apos;%1&apos;.</source>
+        <translation>Der neue Katalog konnte nicht nach &apos;%1&apos; verschoben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>db::StartOver</name>
+    <message>
+        <source>&apos;%1&apos; could not be deleted: %2</source>
+        <translation>&apos;%1&apos; konnte nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be reset.
+
+%1</source>
+        <translation>Der Katalog konnte nicht zurückgesetzt werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be opened again either: %1</source>
+        <translation>
+
+Er konnte auch nicht wieder geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>db::UnicodeCase</name>
+    <message>
+        <source>The catalogue connection has no SQLite handle.</source>
+        <translation>Die Verbindung zum Katalog hat kein SQLite-Handle.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Upgrade</name>
+    <message>
+        <source>The catalogue could not be upgraded to version %1; it is left as it was.
+%2</source>
+        <translation>Der Katalog konnte nicht auf Version %1 aktualisiert werden; er bleibt, wie er war.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::CoverPicture</name>
+    <message>
+        <source>There is no picture to store.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The picture could not be stored as %1.</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is empty: it holds no picture.</source>
+        <translation>&apos;%1&apos; ist leer: Die Datei enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large (%2 MB): a cover picture may be at most %3 MB.</source>
+        <translation>&apos;%1&apos; ist zu groß (%2 MB): Ein Coverbild darf höchstens %3 MB groß sein.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a picture: it is no image file this program can read (JPEG, PNG, GIF, BMP and the like).</source>
+        <translation>&apos;%1&apos; ist kein Bild: Es ist keine Bilddatei, die dieses Programm lesen kann (JPEG, PNG, GIF, BMP und ähnliche).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; claims to be %2 × %3 pixels, far more than any picture needs; it was not read.</source>
+        <translation>&apos;%1&apos; gibt an, %2 × %3 Pixel groß zu sein, weit mehr als irgendein Bild braucht; die Datei wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an incomplete JPEG picture: the file ends before the picture does.</source>
+        <translation>&apos;%1&apos; ist ein unvollständiges JPEG-Bild: Die Datei endet vor dem Bild.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read as a picture: %2.</source>
+        <translation>&apos;%1&apos; konnte nicht als Bild gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>&apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a picture.</source>
+        <translation>&apos;%1&apos; ist ein Ordner, kein Bild.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2.</source>
+        <translation>&apos;%1&apos; konnte nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>io::CsvMapping</name>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nichts)</translation>
+    </message>
+    <message>
+        <source>A line of the notes</source>
+        <translation>Eine Zeile der Notizen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Rating (certification)</source>
+        <translation>Altersfreigabe (Einstufung)</translation>
+    </message>
+    <message>
+        <source>Director(s)</source>
+        <translation>Regie</translation>
+    </message>
+    <message>
+        <source>Producer(s)</source>
+        <translation>Produzent(en)</translation>
+    </message>
+    <message>
+        <source>Cast</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Stars (out of 5)</source>
+        <translation>Sterne (von 5)</translation>
+    </message>
+    <message>
+        <source>Stars (out of 10, halved)</source>
+        <translation>Sterne (von 10, halbiert)</translation>
+    </message>
+    <message>
+        <source>Storage location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>Etikett-Nr.</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Erworben am</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Verliehen an</translation>
+    </message>
+    <message>
+        <source>Lent on</source>
+        <translation>Verliehen am</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>io::CsvTable</name>
+    <message>
+        <source>The file is not a CSV file: it is a zip archive.</source>
+        <translation>Die Datei ist keine CSV-Datei: Sie ist ein Zip-Archiv.</translation>
+    </message>
+    <message>
+        <source>The file is not a CSV file: it is an XML document.</source>
+        <translation>Die Datei ist keine CSV-Datei: Sie ist ein XML-Dokument.</translation>
+    </message>
+    <message>
+        <source>The file is not a CSV file: it holds binary data.</source>
+        <translation>Die Datei ist keine CSV-Datei: Sie enthält Binärdaten.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>io::Destination</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>eine Pipe</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ein blockorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a pipe that nothing reads from; nothing has been written.</source>
+        <translation>&apos;%1&apos; ist eine Pipe, aus der nichts liest; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be opened for writing: %2.</source>
+        <translation>&apos;%1&apos; konnte nicht zum Schreiben geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was being opened; nothing has been written.</source>
+        <translation>&apos;%1&apos; hat sich beim Öffnen verändert; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file.</source>
+        <translation>&apos;%1&apos; ist %2, keine Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; it has been left as it is. Name another file.</source>
+        <translation>&apos;%1&apos; ist die Datei des Katalogs selbst; sie wurde unverändert gelassen. Geben Sie eine andere Datei an.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file; it has been left as it is.</source>
+        <translation>&apos;%1&apos; ist %2, keine Datei; es wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2.</source>
+        <translation>&apos;%1&apos; konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2.</source>
+        <translation>&apos;%1&apos; konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>io::ExportMovies</name>
+    <message>
+        <source>&apos;%1&apos; has been left as it was.</source>
+        <translation>&apos;%1&apos; wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has not been created.</source>
+        <translation>&apos;%1&apos; wurde nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>Cannot write to file.  Make sure it is not opened by another application.
+
+%1</source>
+        <translation>In die Datei kann nicht geschrieben werden.  Stellen Sie sicher, dass sie nicht von einer anderen Anwendung geöffnet ist.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The movies could not be written to &apos;%1&apos;.
+
+%2
+
+%3</source>
+        <translation>Die Filme konnten nicht in &apos;%1&apos; geschrieben werden.
+
+%2
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>io::FileDigest</name>
+    <message>
+        <source>&apos;%1&apos; could not be read.
+
+%2</source>
+        <translation>&apos;%1&apos; konnte nicht gelesen werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::GcstarReader</name>
+    <message>
+        <source>The file is not a GCstar collection: it is no XML.</source>
+        <translation>Die Datei ist keine GCstar-Sammlung: Sie ist kein XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a GCstar collection: it holds no XML.</source>
+        <translation>Die Datei ist keine GCstar-Sammlung: Sie enthält kein XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a GCstar collection: its XML is a &apos;%1&apos; document.</source>
+        <translation>Die Datei ist keine GCstar-Sammlung: Ihr XML ist ein &apos;%1&apos;-Dokument.</translation>
+    </message>
+    <message>
+        <source>The GCstar file holds a collection of the kind &apos;%1&apos;, not of movies (GCfilms).</source>
+        <translation>Die GCstar-Datei enthält eine Sammlung der Art &apos;%1&apos;, keine Filmsammlung (GCfilms).</translation>
+    </message>
+</context>
+<context>
+    <name>io::ImportMovies</name>
+    <message>
+        <source>it is longer than any movie line</source>
+        <translation>Sie ist länger als jede Filmzeile</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>Sie ist leer</translation>
+    </message>
+    <message>
+        <source>it is too short to hold a movie</source>
+        <translation>Sie ist zu kurz für einen Film</translation>
+    </message>
+    <message>
+        <source>
+
+Lines skipped because they are too short to hold a movie: %1.</source>
+        <translation>
+
+Übersprungene Zeilen, weil sie zu kurz für einen Film sind: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Lines not imported: %1.</source>
+        <translation>
+
+Nicht importierte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>
+Line %1: %2.</source>
+        <translation>
+Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>
+
+Lines read as Windows-1252 because they are not UTF-8: %1.</source>
+        <translation>
+
+Als Windows-1252 gelesene Zeilen, weil sie kein UTF-8 sind: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures imported: %1.</source>
+        <translation>
+
+Importierte Bilder: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures that name no movie of the file: %1.</source>
+        <translation>
+
+Bilder, die keinen Film der Datei benennen: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures not imported: %1.</source>
+        <translation>
+
+Nicht importierte Bilder: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>io::ImportedLine</name>
+    <message>
+        <source>a name in %1 is longer than %2 characters</source>
+        <translation>Ein Name in %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>Das Feld %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>the Cost %1 is more than the catalogue can hold (at most 922,337,203,685,477.5807)</source>
+        <translation>Der Preis %1 ist höher, als der Katalog fassen kann (höchstens 922.337.203.685.477,5807)</translation>
+    </message>
+</context>
+<context>
+    <name>io::MovieFileFormat</name>
+    <message>
+        <source>it holds NUL characters</source>
+        <translation>Sie enthält NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>it has no commas</source>
+        <translation>Sie enthält keine Kommas</translation>
+    </message>
+    <message>
+        <source>a double quote in it is not closed</source>
+        <translation>Ein doppeltes Anführungszeichen darin ist nicht geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>io::MovieFileLines</name>
+    <message>
+        <source>&apos;%1&apos; could not be read.
+
+%2</source>
+        <translation>&apos;%1&apos; konnte nicht gelesen werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerCovers</name>
+    <message>
+        <source>only a picture beside the collection is read, not &apos;%1&apos;.</source>
+        <translation>Nur ein Bild neben der Sammlung wird gelesen, nicht &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; leads out of the collection&apos;s folder.</source>
+        <translation>Der Name &apos;%1&apos; führt aus dem Ordner der Sammlung hinaus.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then try again.</source>
+        <translation>Dieser Katalog hat noch keinen Platz für Bilder.  Öffnen Sie ihn noch einmal, um ihn zu aktualisieren, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>the file holds no picture of that name.</source>
+        <translation>Die Datei enthält kein Bild dieses Namens.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerFile</name>
+    <message>
+        <source>KDE collection manager</source>
+        <translation>KDE-Sammlungsverwaltung</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>&apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is larger than %2 MB, more than any collection needs: it is not read.</source>
+        <translation>&apos;%1&apos; ist größer als %2 MB, mehr als irgendeine Sammlung braucht: Die Datei wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>&apos;%1&apos; konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerMovie</name>
+    <message>
+        <source>a name in %1 is longer than %2 characters</source>
+        <translation>Ein Name in %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>the end of the comments</source>
+        <translation>das Ende der Kommentare</translation>
+    </message>
+    <message>
+        <source>it has no title</source>
+        <translation>Der Titel fehlt</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>Zeile %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+Fields that did not fit into the notes (at most %1 characters), so they are left out: %2, in %3 movies.</source>
+        <translation>
+
+Felder, die nicht in die Notizen passten (höchstens %1 Zeichen) und daher weggelassen wurden: %2, in %3 Filmen.</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more movies.</source>
+        <translation>
+... und %1 weitere Filme.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerXml</name>
+    <message>
+        <source>The file declares the external entity &apos;%1&apos;, which would read another file. Such files are not read.</source>
+        <translation>Die Datei deklariert die externe Entität &apos;%1&apos;, die eine andere Datei lesen würde. Solche Dateien werden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML: %1 (line %2, column %3).</source>
+        <translation>Die Datei ist kein wohlgeformtes XML: %1 (Zeile %2, Spalte %3).</translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of its XML (line %1): it is cut short.</source>
+        <translation>Die Datei endet mitten in ihrem XML (Zeile %1): Sie ist abgeschnitten.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PictureFolder</name>
+    <message>
+        <source>The picture &apos;%1&apos; could not be written: %2.</source>
+        <translation>Das Bild &apos;%1&apos; konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; could not be made.</source>
+        <translation>Der Ordner &apos;%1&apos; konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then try again.</source>
+        <translation>Dieser Katalog hat noch keinen Platz für Bilder.  Öffnen Sie ihn noch einmal, um ihn zu aktualisieren, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; does not exist.</source>
+        <translation>Der Ordner &apos;%1&apos; existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PublishSite</name>
+    <message>
+        <source>The program&apos;s page template &apos;%1&apos; is missing.</source>
+        <translation>Die Seitenvorlage &apos;%1&apos; des Programms fehlt.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; could not be made.</source>
+        <translation>Der Ordner &apos;%1&apos; konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The web page could not be written to &apos;%1&apos;.
+
+%2</source>
+        <translation>Die Webseite konnte nicht nach &apos;%1&apos; geschrieben werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::TellicoReader</name>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: it is no XML.</source>
+        <translation>Die Datei ist keine Sammlung der KDE-Sammlungsverwaltung: Sie ist kein XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: it holds no XML.</source>
+        <translation>Die Datei ist keine Sammlung der KDE-Sammlungsverwaltung: Sie enthält kein XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: its XML is a &apos;%1&apos; document.</source>
+        <translation>Die Datei ist keine Sammlung der KDE-Sammlungsverwaltung: Ihr XML ist ein &apos;%1&apos;-Dokument.</translation>
+    </message>
+    <message>
+        <source>The file holds no video collection, only collections of other kinds (type %1).</source>
+        <translation>Die Datei enthält keine Videosammlung, nur Sammlungen anderer Art (Typ %1).</translation>
+    </message>
+</context>
+<context>
+    <name>io::ZipArchive</name>
+    <message>
+        <source>The archive cannot be read: %1</source>
+        <translation>Das Archiv kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is cut short or damaged.</source>
+        <translation>Es ist abgeschnitten oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1 MB, which no collection needs. It may be made to fill the memory (a zip bomb).</source>
+        <translation>Es würde auf mehr als %1 MB entpackt, was keine Sammlung braucht. Es könnte dazu gemacht sein, den Speicher zu füllen (eine Zip-Bombe).</translation>
+    </message>
+    <message>
+        <source>the unpacker could not start.</source>
+        <translation>Das Entpacken konnte nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>its packed data is damaged.</source>
+        <translation>Seine gepackten Daten sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>its packed data is cut short.</source>
+        <translation>Seine gepackten Daten sind abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>it is no zip archive, or a damaged one.</source>
+        <translation>Es ist kein Zip-Archiv oder ein beschädigtes.</translation>
+    </message>
+    <message>
+        <source>its table of contents is damaged.</source>
+        <translation>Sein Inhaltsverzeichnis ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>it holds the path &apos;%1&apos;, which leads out of its folder. Nothing of it is read.</source>
+        <translation>Es enthält den Pfad &apos;%1&apos;, der aus seinem Ordner hinausführt. Nichts davon wird gelesen.</translation>
+    </message>
+    <message>
+        <source>it is encrypted.</source>
+        <translation>Es ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>its entry for &apos;%1&apos; is damaged.</source>
+        <translation>Sein Eintrag für &apos;%1&apos; ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is packed in a way this program does not read (method %2).</source>
+        <translation>&apos;%1&apos; ist auf eine Weise gepackt, die dieses Programm nicht liest (Methode %2).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged (its check sum does not match).</source>
+        <translation>&apos;%1&apos; ist beschädigt (die Prüfsumme stimmt nicht).</translation>
+    </message>
+    <message>
+        <source>it holds no &apos;%1&apos;.</source>
+        <translation>Es enthält kein &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The archive holds no &apos;%1&apos;.</source>
+        <translation>Das Archiv enthält kein &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>ui::AboutDialog</name>
     <message>
         <source>About Tallowmere Movie Database</source>

@@ -41,6 +41,831 @@
     </message>
 </context>
 <context>
+    <name>db::Backup</name>
+    <message>
+        <source>&apos;%1&apos; could not be opened: %2</source>
+        <translation>No se pudo abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; a backup does not replace it. Name a file.</source>
+        <translation>«%1» es un enlace; una copia de seguridad no lo reemplaza. Indique un archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file; a backup does not replace it. Name a file.</source>
+        <translation>«%1» no es un archivo; una copia de seguridad no lo reemplaza. Indique un archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; a backup cannot replace it. Name another file.</source>
+        <translation>«%1» es el propio archivo del catálogo; una copia de seguridad no puede reemplazarlo. Indique otro archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>«%1» no existe.</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written: %2</source>
+        <translation>No se pudo escribir la copia de seguridad «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written.</source>
+        <translation>No se pudo escribir la copia de seguridad «%1».</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be made.</source>
+        <translation>No se pudo crear la carpeta de copias de seguridad «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>db::CaseKeys</name>
+    <message>
+        <source>Preparing the catalogue for searching…</source>
+        <translation>Preparando el catálogo para la búsqueda…</translation>
+    </message>
+</context>
+<context>
+    <name>db::Catalogue</name>
+    <message>
+        <source>&apos;%1&apos; is not a movie catalogue. It has been left as it is.</source>
+        <translation>«%1» no es un catálogo de películas. Se ha dejado como está.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). It has been left as it is.
+
+Put back a backup copy of it (the newest are kept in &apos;%3&apos;), or save what can still be read with the sqlite3 tool:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+and then open the catalogue %5.</source>
+        <translation>El catálogo «%1» está dañado (%2). Se ha dejado como está.
+
+Restaure una copia de seguridad (las más recientes se guardan en «%3»), o salve lo que aún se pueda leer con la herramienta sqlite3:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+y luego abra el catálogo %5.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is open in another copy of the program (process %2 on %3).  Close it there first.</source>
+        <translation>El catálogo «%1» está abierto en otra instancia del programa (proceso %2 en %3).  Ciérrelo allí primero.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be locked for this program: &apos;%2&apos; cannot be written.</source>
+        <translation>No se pudo bloquear el catálogo «%1» para este programa: no se puede escribir «%2».</translation>
+    </message>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>No existe el catálogo «%1» (%2).</translation>
+    </message>
+    <message>
+        <source>No catalogue is open.</source>
+        <translation>No hay ningún catálogo abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Connection</name>
+    <message>
+        <source>
+
+The catalogue file is damaged. Put back a backup copy of it, or save what can still be read with the sqlite3 tool&apos;s .recover command.</source>
+        <translation>
+
+El archivo del catálogo está dañado. Restaure una copia de seguridad, o salve lo que aún se pueda leer con la orden .recover de la herramienta sqlite3.</translation>
+    </message>
+</context>
+<context>
+    <name>db::DuplicateMovies</name>
+    <message>
+        <source>A movie cannot be merged into itself.</source>
+        <translation>Una película no se puede combinar consigo misma.</translation>
+    </message>
+    <message>
+        <source>One of the two movies no longer exists.</source>
+        <translation>Una de las dos películas ya no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>db::EngineWords</name>
+    <message>
+        <source>The disk is full or cannot be written: the catalogue, or a temporary file that sorting needs, could not be read or written. Make room on the disk (and in the temporary folder), then try again.</source>
+        <translation>El disco está lleno o no se puede escribir: no se pudo leer o escribir el catálogo, o un archivo temporal que necesita la ordenación. Libere espacio en el disco (y en la carpeta temporal) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written: its file or its folder may be written only by another user, or is on a read-only disk.</source>
+        <translation>No se puede escribir el catálogo: su archivo o su carpeta solo puede escribirlos otro usuario, o están en un disco de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The catalogue, or a temporary file beside it, could not be opened: its folder may be missing or may not be writable.</source>
+        <translation>No se pudo abrir el catálogo, o un archivo temporal junto a él: puede que su carpeta no exista o que no se pueda escribir en ella.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy: another program has been writing it for a while. Try again when it is done.</source>
+        <translation>El catálogo está ocupado: otro programa lleva un rato escribiendo en él. Vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory left to finish this.</source>
+        <translation>No queda memoria suficiente para terminar esta operación.</translation>
+    </message>
+</context>
+<context>
+    <name>db::FileCheck</name>
+    <message>
+        <source>&apos;%1&apos; could not be checked: %2</source>
+        <translation>No se pudo comprobar «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::ListEntryUse</name>
+    <message>
+        <source>Select the entries to merge into the one that stays.</source>
+        <translation>Seleccione las entradas que se combinarán en la que se conserva.</translation>
+    </message>
+    <message>
+        <source>An entry cannot be merged into itself.</source>
+        <translation>Una entrada no se puede combinar consigo misma.</translation>
+    </message>
+    <message>
+        <source>The entry to keep no longer exists.</source>
+        <translation>La entrada que se iba a conservar ya no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>db::MoviePictures</name>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Este catálogo aún no tiene sitio para imágenes.  Ábralo una vez más para actualizarlo y luego vuelva a añadir la imagen.</translation>
+    </message>
+    <message>
+        <source>The picture is empty; nothing was stored.</source>
+        <translation>La imagen está vacía; no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. The picture was not stored.</source>
+        <translation>Esta película ya no está en el catálogo: otra ventana u otro programa la ha eliminado. La imagen no se ha guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Movies</name>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. Your changes to it were not saved.</source>
+        <translation>Esta película ya no está en el catálogo: otra ventana u otro programa la ha eliminado. Sus cambios en ella no se han guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>db::ReadOnlyOpening</name>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>No se pudo leer «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::Repair</name>
+    <message>
+        <source>Check database</source>
+        <translation>Comprobando la base de datos</translation>
+    </message>
+</context>
+<context>
+    <name>db::Schema</name>
+    <message>
+        <source>The catalogue &apos;%1&apos; exists already.</source>
+        <translation>El catálogo «%1» ya existe.</translation>
+    </message>
+    <message>
+        <source>The new catalogue could not be moved to &apos;%1&apos;.</source>
+        <translation>No se pudo mover el nuevo catálogo a «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>db::StartOver</name>
+    <message>
+        <source>&apos;%1&apos; could not be deleted: %2</source>
+        <translation>No se pudo eliminar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be reset.
+
+%1</source>
+        <translation>No se pudo restablecer el catálogo.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be opened again either: %1</source>
+        <translation>
+
+Tampoco se pudo volver a abrir: %1</translation>
+    </message>
+</context>
+<context>
+    <name>db::UnicodeCase</name>
+    <message>
+        <source>The catalogue connection has no SQLite handle.</source>
+        <translation>La conexión con el catálogo no tiene un identificador de SQLite.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Upgrade</name>
+    <message>
+        <source>The catalogue could not be upgraded to version %1; it is left as it was.
+%2</source>
+        <translation>No se pudo actualizar el catálogo a la versión %1; se queda como estaba.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::CoverPicture</name>
+    <message>
+        <source>There is no picture to store.</source>
+        <translation>No hay ninguna imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>The picture could not be stored as %1.</source>
+        <translation>No se pudo guardar la imagen como %1.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is empty: it holds no picture.</source>
+        <translation>«%1» está vacío: no contiene ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large (%2 MB): a cover picture may be at most %3 MB.</source>
+        <translation>«%1» es demasiado grande (%2 MB): una carátula puede ocupar como máximo %3 MB.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a picture: it is no image file this program can read (JPEG, PNG, GIF, BMP and the like).</source>
+        <translation>«%1» no es una imagen: no es un archivo de imagen que este programa pueda leer (JPEG, PNG, GIF, BMP y similares).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; claims to be %2 × %3 pixels, far more than any picture needs; it was not read.</source>
+        <translation>«%1» dice tener %2 × %3 píxeles, mucho más de lo que necesita cualquier imagen; no se ha leído.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an incomplete JPEG picture: the file ends before the picture does.</source>
+        <translation>«%1» es una imagen JPEG incompleta: el archivo termina antes que la imagen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read as a picture: %2.</source>
+        <translation>No se pudo leer «%1» como imagen: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>«%1» no existe.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a picture.</source>
+        <translation>«%1» es una carpeta, no una imagen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2.</source>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>io::CsvMapping</name>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nada)</translation>
+    </message>
+    <message>
+        <source>A line of the notes</source>
+        <translation>Una línea de las notas</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Géneros</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Rating (certification)</source>
+        <translation>Clasificación (calificación por edades)</translation>
+    </message>
+    <message>
+        <source>Director(s)</source>
+        <translation>Director(es)</translation>
+    </message>
+    <message>
+        <source>Producer(s)</source>
+        <translation>Productor(es)</translation>
+    </message>
+    <message>
+        <source>Cast</source>
+        <translation>Reparto</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Stars (out of 5)</source>
+        <translation>Estrellas (de 5)</translation>
+    </message>
+    <message>
+        <source>Stars (out of 10, halved)</source>
+        <translation>Estrellas (de 10, divididas entre dos)</translation>
+    </message>
+    <message>
+        <source>Storage location</source>
+        <translation>Ubicación de almacenamiento</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N.º de etiqueta</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Fecha de adquisición</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Prestado a</translation>
+    </message>
+    <message>
+        <source>Lent on</source>
+        <translation>Fecha de préstamo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
+    <name>io::CsvTable</name>
+    <message>
+        <source>The file is not a CSV file: it is a zip archive.</source>
+        <translation>El archivo no es un archivo CSV: es un archivo zip.</translation>
+    </message>
+    <message>
+        <source>The file is not a CSV file: it is an XML document.</source>
+        <translation>El archivo no es un archivo CSV: es un documento XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a CSV file: it holds binary data.</source>
+        <translation>El archivo no es un archivo CSV: contiene datos binarios.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+</context>
+<context>
+    <name>io::Destination</name>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>una tubería</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un dispositivo de caracteres</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un dispositivo de bloques</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no un archivo normal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a pipe that nothing reads from; nothing has been written.</source>
+        <translation>«%1» es una tubería de la que nada lee; no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be opened for writing: %2.</source>
+        <translation>No se pudo abrir «%1» para escribir: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was being opened; nothing has been written.</source>
+        <translation>«%1» cambió mientras se abría; no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file.</source>
+        <translation>«%1» es %2, no un archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; it has been left as it is. Name another file.</source>
+        <translation>«%1» es el propio archivo del catálogo; se ha dejado como está. Indique otro archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file; it has been left as it is.</source>
+        <translation>«%1» es %2, no un archivo; se ha dejado como está.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2.</source>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2.</source>
+        <translation>No se pudo escribir «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>io::ExportMovies</name>
+    <message>
+        <source>&apos;%1&apos; has been left as it was.</source>
+        <translation>«%1» se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has not been created.</source>
+        <translation>«%1» no se ha creado.</translation>
+    </message>
+    <message>
+        <source>Cannot write to file.  Make sure it is not opened by another application.
+
+%1</source>
+        <translation>No se puede escribir en el archivo.  Asegúrese de que no lo tenga abierto otra aplicación.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The movies could not be written to &apos;%1&apos;.
+
+%2
+
+%3</source>
+        <translation>No se pudieron escribir las películas en «%1».
+
+%2
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>io::FileDigest</name>
+    <message>
+        <source>&apos;%1&apos; could not be read.
+
+%2</source>
+        <translation>No se pudo leer «%1».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::GcstarReader</name>
+    <message>
+        <source>The file is not a GCstar collection: it is no XML.</source>
+        <translation>El archivo no es una colección de GCstar: no es XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a GCstar collection: it holds no XML.</source>
+        <translation>El archivo no es una colección de GCstar: no contiene XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a GCstar collection: its XML is a &apos;%1&apos; document.</source>
+        <translation>El archivo no es una colección de GCstar: su XML es un documento «%1».</translation>
+    </message>
+    <message>
+        <source>The GCstar file holds a collection of the kind &apos;%1&apos;, not of movies (GCfilms).</source>
+        <translation>El archivo de GCstar contiene una colección del tipo «%1», no de películas (GCfilms).</translation>
+    </message>
+</context>
+<context>
+    <name>io::ImportMovies</name>
+    <message>
+        <source>it is longer than any movie line</source>
+        <translation>es más larga que cualquier línea de película</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacía</translation>
+    </message>
+    <message>
+        <source>it is too short to hold a movie</source>
+        <translation>es demasiado corta para contener una película</translation>
+    </message>
+    <message>
+        <source>
+
+Lines skipped because they are too short to hold a movie: %1.</source>
+        <translation>
+
+Líneas omitidas por ser demasiado cortas para contener una película: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Lines not imported: %1.</source>
+        <translation>
+
+Líneas no importadas: %1.</translation>
+    </message>
+    <message>
+        <source>
+Line %1: %2.</source>
+        <translation>
+Línea %1: %2.</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+... y %1 más.</translation>
+    </message>
+    <message>
+        <source>
+
+Lines read as Windows-1252 because they are not UTF-8: %1.</source>
+        <translation>
+
+Líneas leídas como Windows-1252 porque no son UTF-8: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures imported: %1.</source>
+        <translation>
+
+Imágenes importadas: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures that name no movie of the file: %1.</source>
+        <translation>
+
+Imágenes que no corresponden a ninguna película del archivo: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures not imported: %1.</source>
+        <translation>
+
+Imágenes no importadas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>io::ImportedLine</name>
+    <message>
+        <source>a name in %1 is longer than %2 characters</source>
+        <translation>un nombre en %1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>el campo %1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>the Cost %1 is more than the catalogue can hold (at most 922,337,203,685,477.5807)</source>
+        <translation>el coste %1 supera lo que el catálogo puede guardar (como máximo 922.337.203.685.477,5807)</translation>
+    </message>
+</context>
+<context>
+    <name>io::MovieFileFormat</name>
+    <message>
+        <source>it holds NUL characters</source>
+        <translation>contiene caracteres NUL</translation>
+    </message>
+    <message>
+        <source>it has no commas</source>
+        <translation>no contiene comas</translation>
+    </message>
+    <message>
+        <source>a double quote in it is not closed</source>
+        <translation>tiene una comilla doble sin cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>io::MovieFileLines</name>
+    <message>
+        <source>&apos;%1&apos; could not be read.
+
+%2</source>
+        <translation>No se pudo leer «%1».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerCovers</name>
+    <message>
+        <source>only a picture beside the collection is read, not &apos;%1&apos;.</source>
+        <translation>solo se lee una imagen junto a la colección, no «%1».</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; leads out of the collection&apos;s folder.</source>
+        <translation>el nombre «%1» sale de la carpeta de la colección.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then try again.</source>
+        <translation>Este catálogo aún no tiene sitio para imágenes.  Ábralo una vez más para actualizarlo y luego vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>the file holds no picture of that name.</source>
+        <translation>el archivo no contiene ninguna imagen con ese nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerFile</name>
+    <message>
+        <source>KDE collection manager</source>
+        <translation>Gestor de colecciones de KDE</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>«%1» no existe.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is larger than %2 MB, more than any collection needs: it is not read.</source>
+        <translation>«%1» ocupa más de %2 MB, más de lo que necesita cualquier colección: no se lee.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>No se pudo leer «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerMovie</name>
+    <message>
+        <source>a name in %1 is longer than %2 characters</source>
+        <translation>un nombre en %1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>the end of the comments</source>
+        <translation>el final de los comentarios</translation>
+    </message>
+    <message>
+        <source>it has no title</source>
+        <translation>no tiene título</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>Línea %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>
+
+Fields that did not fit into the notes (at most %1 characters), so they are left out: %2, in %3 movies.</source>
+        <translation>
+
+Campos que no cabían en las notas (como máximo %1 caracteres) y por eso se omitieron: %2, en %3 películas.</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more movies.</source>
+        <translation>
+... y %1 películas más.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerXml</name>
+    <message>
+        <source>The file declares the external entity &apos;%1&apos;, which would read another file. Such files are not read.</source>
+        <translation>El archivo declara la entidad externa «%1», que leería otro archivo. Esos archivos no se leen.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML: %1 (line %2, column %3).</source>
+        <translation>El archivo no es XML bien formado: %1 (línea %2, columna %3).</translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of its XML (line %1): it is cut short.</source>
+        <translation>El archivo termina a mitad de su XML (línea %1): está truncado.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PictureFolder</name>
+    <message>
+        <source>The picture &apos;%1&apos; could not be written: %2.</source>
+        <translation>No se pudo escribir la imagen «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; could not be made.</source>
+        <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then try again.</source>
+        <translation>Este catálogo aún no tiene sitio para imágenes.  Ábralo una vez más para actualizarlo y luego vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; does not exist.</source>
+        <translation>La carpeta «%1» no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PublishSite</name>
+    <message>
+        <source>The program&apos;s page template &apos;%1&apos; is missing.</source>
+        <translation>Falta la plantilla de página «%1» del programa.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; could not be made.</source>
+        <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>The web page could not be written to &apos;%1&apos;.
+
+%2</source>
+        <translation>No se pudo escribir la página web en «%1».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::TellicoReader</name>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: it is no XML.</source>
+        <translation>El archivo no es una colección del gestor de colecciones de KDE: no es XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: it holds no XML.</source>
+        <translation>El archivo no es una colección del gestor de colecciones de KDE: no contiene XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: its XML is a &apos;%1&apos; document.</source>
+        <translation>El archivo no es una colección del gestor de colecciones de KDE: su XML es un documento «%1».</translation>
+    </message>
+    <message>
+        <source>The file holds no video collection, only collections of other kinds (type %1).</source>
+        <translation>El archivo no contiene ninguna colección de vídeos, solo colecciones de otros tipos (tipo %1).</translation>
+    </message>
+</context>
+<context>
+    <name>io::ZipArchive</name>
+    <message>
+        <source>The archive cannot be read: %1</source>
+        <translation>No se puede leer el archivo comprimido: %1</translation>
+    </message>
+    <message>
+        <source>it is cut short or damaged.</source>
+        <translation>está truncado o dañado.</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1 MB, which no collection needs. It may be made to fill the memory (a zip bomb).</source>
+        <translation>se descomprimiría en más de %1 MB, algo que ninguna colección necesita. Puede estar hecho para llenar la memoria (una bomba zip).</translation>
+    </message>
+    <message>
+        <source>the unpacker could not start.</source>
+        <translation>el descompresor no pudo iniciarse.</translation>
+    </message>
+    <message>
+        <source>its packed data is damaged.</source>
+        <translation>sus datos comprimidos están dañados.</translation>
+    </message>
+    <message>
+        <source>its packed data is cut short.</source>
+        <translation>sus datos comprimidos están truncados.</translation>
+    </message>
+    <message>
+        <source>it is no zip archive, or a damaged one.</source>
+        <translation>no es un archivo zip, o está dañado.</translation>
+    </message>
+    <message>
+        <source>its table of contents is damaged.</source>
+        <translation>su índice de contenido está dañado.</translation>
+    </message>
+    <message>
+        <source>it holds the path &apos;%1&apos;, which leads out of its folder. Nothing of it is read.</source>
+        <translation>contiene la ruta «%1», que sale de su carpeta. No se lee nada de él.</translation>
+    </message>
+    <message>
+        <source>it is encrypted.</source>
+        <translation>está cifrado.</translation>
+    </message>
+    <message>
+        <source>its entry for &apos;%1&apos; is damaged.</source>
+        <translation>su entrada para «%1» está dañada.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is packed in a way this program does not read (method %2).</source>
+        <translation>«%1» está comprimido de una forma que este programa no lee (método %2).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged (its check sum does not match).</source>
+        <translation>«%1» está dañado (su suma de comprobación no coincide).</translation>
+    </message>
+    <message>
+        <source>it holds no &apos;%1&apos;.</source>
+        <translation>no contiene «%1».</translation>
+    </message>
+    <message>
+        <source>The archive holds no &apos;%1&apos;.</source>
+        <translation>El archivo comprimido no contiene «%1».</translation>
+    </message>
+</context>
+<context>
     <name>ui::AboutDialog</name>
     <message>
         <source>About Tallowmere Movie Database</source>

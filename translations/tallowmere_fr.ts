@@ -41,6 +41,831 @@
     </message>
 </context>
 <context>
+    <name>db::Backup</name>
+    <message>
+        <source>&apos;%1&apos; could not be opened: %2</source>
+        <translation>« %1 » n&apos;a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; a backup does not replace it. Name a file.</source>
+        <translation>« %1 » est un lien ; une sauvegarde ne le remplace pas. Indiquez un fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file; a backup does not replace it. Name a file.</source>
+        <translation>« %1 » n&apos;est pas un fichier ; une sauvegarde ne le remplace pas. Indiquez un fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; a backup cannot replace it. Name another file.</source>
+        <translation>« %1 » est le fichier du catalogue lui-même ; une sauvegarde ne peut pas le remplacer. Indiquez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>« %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written: %2</source>
+        <translation>La sauvegarde « %1 » n&apos;a pas pu être écrite : %2</translation>
+    </message>
+    <message>
+        <source>The backup &apos;%1&apos; could not be written.</source>
+        <translation>La sauvegarde « %1 » n&apos;a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be made.</source>
+        <translation>Le dossier des sauvegardes « %1 » n&apos;a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>db::CaseKeys</name>
+    <message>
+        <source>Preparing the catalogue for searching…</source>
+        <translation>Préparation du catalogue pour la recherche…</translation>
+    </message>
+</context>
+<context>
+    <name>db::Catalogue</name>
+    <message>
+        <source>&apos;%1&apos; is not a movie catalogue. It has been left as it is.</source>
+        <translation>« %1 » n&apos;est pas un catalogue de films. Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). It has been left as it is.
+
+Put back a backup copy of it (the newest are kept in &apos;%3&apos;), or save what can still be read with the sqlite3 tool:
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+and then open the catalogue %5.</source>
+        <translation>Le catalogue « %1 » est endommagé (%2). Il a été laissé tel quel.
+
+Remettez-en une copie de sauvegarde (les plus récentes sont conservées dans « %3 »), ou sauvez ce qui peut encore être lu avec l&apos;outil sqlite3 :
+
+sqlite3 &apos;%1&apos; .recover | sqlite3 &apos;%4&apos;
+
+puis ouvrez le catalogue %5.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is open in another copy of the program (process %2 on %3).  Close it there first.</source>
+        <translation>Le catalogue « %1 » est ouvert dans une autre instance du programme (processus %2 sur %3).  Fermez-le d&apos;abord là-bas.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be locked for this program: &apos;%2&apos; cannot be written.</source>
+        <translation>Le catalogue « %1 » n&apos;a pas pu être verrouillé pour ce programme : « %2 » ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>Il n&apos;y a pas de catalogue « %1 » (%2).</translation>
+    </message>
+    <message>
+        <source>No catalogue is open.</source>
+        <translation>Aucun catalogue n&apos;est ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Connection</name>
+    <message>
+        <source>
+
+The catalogue file is damaged. Put back a backup copy of it, or save what can still be read with the sqlite3 tool&apos;s .recover command.</source>
+        <translation>
+
+Le fichier du catalogue est endommagé. Remettez-en une copie de sauvegarde, ou sauvez ce qui peut encore être lu avec la commande .recover de l&apos;outil sqlite3.</translation>
+    </message>
+</context>
+<context>
+    <name>db::DuplicateMovies</name>
+    <message>
+        <source>A movie cannot be merged into itself.</source>
+        <translation>Un film ne peut pas être fusionné avec lui-même.</translation>
+    </message>
+    <message>
+        <source>One of the two movies no longer exists.</source>
+        <translation>L&apos;un des deux films n&apos;existe plus.</translation>
+    </message>
+</context>
+<context>
+    <name>db::EngineWords</name>
+    <message>
+        <source>The disk is full or cannot be written: the catalogue, or a temporary file that sorting needs, could not be read or written. Make room on the disk (and in the temporary folder), then try again.</source>
+        <translation>Le disque est plein ou ne peut pas être écrit : le catalogue, ou un fichier temporaire dont le tri a besoin, n&apos;a pas pu être lu ou écrit. Libérez de la place sur le disque (et dans le dossier temporaire), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written: its file or its folder may be written only by another user, or is on a read-only disk.</source>
+        <translation>Le catalogue ne peut pas être écrit : son fichier ou son dossier ne peut être écrit que par un autre utilisateur, ou se trouve sur un disque en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The catalogue, or a temporary file beside it, could not be opened: its folder may be missing or may not be writable.</source>
+        <translation>Le catalogue, ou un fichier temporaire à côté de lui, n&apos;a pas pu être ouvert : son dossier est peut-être absent ou n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy: another program has been writing it for a while. Try again when it is done.</source>
+        <translation>Le catalogue est occupé : un autre programme y écrit depuis un moment. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory left to finish this.</source>
+        <translation>Il ne reste pas assez de mémoire pour terminer cette opération.</translation>
+    </message>
+</context>
+<context>
+    <name>db::FileCheck</name>
+    <message>
+        <source>&apos;%1&apos; could not be checked: %2</source>
+        <translation>« %1 » n&apos;a pas pu être vérifié : %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::ListEntryUse</name>
+    <message>
+        <source>Select the entries to merge into the one that stays.</source>
+        <translation>Sélectionnez les entrées à fusionner dans celle qui reste.</translation>
+    </message>
+    <message>
+        <source>An entry cannot be merged into itself.</source>
+        <translation>Une entrée ne peut pas être fusionnée avec elle-même.</translation>
+    </message>
+    <message>
+        <source>The entry to keep no longer exists.</source>
+        <translation>L&apos;entrée à garder n&apos;existe plus.</translation>
+    </message>
+</context>
+<context>
+    <name>db::MoviePictures</name>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then add the picture again.</source>
+        <translation>Ce catalogue n&apos;a pas encore de place pour les images.  Ouvrez-le encore une fois pour le mettre à jour, puis ajoutez de nouveau l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The picture is empty; nothing was stored.</source>
+        <translation>L&apos;image est vide ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. The picture was not stored.</source>
+        <translation>Ce film n&apos;est plus dans le catalogue : une autre fenêtre ou un autre programme l&apos;a supprimé. L&apos;image n&apos;a pas été enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Movies</name>
+    <message>
+        <source>This movie is no longer in the catalogue: another window or program has deleted it. Your changes to it were not saved.</source>
+        <translation>Ce film n&apos;est plus dans le catalogue : une autre fenêtre ou un autre programme l&apos;a supprimé. Vos modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>db::ReadOnlyOpening</name>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>« %1 » n&apos;a pas pu être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>db::Repair</name>
+    <message>
+        <source>Check database</source>
+        <translation>Vérification de la base</translation>
+    </message>
+</context>
+<context>
+    <name>db::Schema</name>
+    <message>
+        <source>The catalogue &apos;%1&apos; exists already.</source>
+        <translation>Le catalogue « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>The new catalogue could not be moved to &apos;%1&apos;.</source>
+        <translation>Le nouveau catalogue n&apos;a pas pu être déplacé vers « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>db::StartOver</name>
+    <message>
+        <source>&apos;%1&apos; could not be deleted: %2</source>
+        <translation>« %1 » n&apos;a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be reset.
+
+%1</source>
+        <translation>Le catalogue n&apos;a pas pu être réinitialisé.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be opened again either: %1</source>
+        <translation>
+
+Il n&apos;a pas pu non plus être rouvert : %1</translation>
+    </message>
+</context>
+<context>
+    <name>db::UnicodeCase</name>
+    <message>
+        <source>The catalogue connection has no SQLite handle.</source>
+        <translation>La connexion au catalogue n&apos;a pas de descripteur SQLite.</translation>
+    </message>
+</context>
+<context>
+    <name>db::Upgrade</name>
+    <message>
+        <source>The catalogue could not be upgraded to version %1; it is left as it was.
+%2</source>
+        <translation>Le catalogue n&apos;a pas pu être mis à niveau vers la version %1 ; il reste tel qu&apos;il était.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::CoverPicture</name>
+    <message>
+        <source>There is no picture to store.</source>
+        <translation>Il n&apos;y a aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The picture could not be stored as %1.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée en %1.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is empty: it holds no picture.</source>
+        <translation>« %1 » est vide : il ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large (%2 MB): a cover picture may be at most %3 MB.</source>
+        <translation>« %1 » est trop volumineux (%2 Mo) : une jaquette peut faire au plus %3 Mo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a picture: it is no image file this program can read (JPEG, PNG, GIF, BMP and the like).</source>
+        <translation>« %1 » n&apos;est pas une image : ce n&apos;est pas un fichier d&apos;image que ce programme sait lire (JPEG, PNG, GIF, BMP et autres).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; claims to be %2 × %3 pixels, far more than any picture needs; it was not read.</source>
+        <translation>« %1 » prétend faire %2 × %3 pixels, bien plus qu&apos;aucune image n&apos;en a besoin ; il n&apos;a pas été lu.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an incomplete JPEG picture: the file ends before the picture does.</source>
+        <translation>« %1 » est une image JPEG incomplète : le fichier se termine avant l&apos;image.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read as a picture: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être lu comme une image : %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>« %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a picture.</source>
+        <translation>« %1 » est un dossier, pas une image.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être lu : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>io::CsvMapping</name>
+    <message>
+        <source>(nothing)</source>
+        <translation>(rien)</translation>
+    </message>
+    <message>
+        <source>A line of the notes</source>
+        <translation>Une ligne des notes</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Rating (certification)</source>
+        <translation>Classification (certification)</translation>
+    </message>
+    <message>
+        <source>Director(s)</source>
+        <translation>Réalisateur(s)</translation>
+    </message>
+    <message>
+        <source>Producer(s)</source>
+        <translation>Producteur(s)</translation>
+    </message>
+    <message>
+        <source>Cast</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Stars (out of 5)</source>
+        <translation>Étoiles (sur 5)</translation>
+    </message>
+    <message>
+        <source>Stars (out of 10, halved)</source>
+        <translation>Étoiles (sur 10, divisées par deux)</translation>
+    </message>
+    <message>
+        <source>Storage location</source>
+        <translation>Emplacement de rangement</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N° d&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Date d&apos;acquisition</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Prêté à</translation>
+    </message>
+    <message>
+        <source>Lent on</source>
+        <translation>Date du prêt</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+</context>
+<context>
+    <name>io::CsvTable</name>
+    <message>
+        <source>The file is not a CSV file: it is a zip archive.</source>
+        <translation>Le fichier n&apos;est pas un fichier CSV : c&apos;est une archive zip.</translation>
+    </message>
+    <message>
+        <source>The file is not a CSV file: it is an XML document.</source>
+        <translation>Le fichier n&apos;est pas un fichier CSV : c&apos;est un document XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a CSV file: it holds binary data.</source>
+        <translation>Le fichier n&apos;est pas un fichier CSV : il contient des données binaires.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+</context>
+<context>
+    <name>io::Destination</name>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>un tube</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique en mode caractère</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un périphérique en mode bloc</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a pipe that nothing reads from; nothing has been written.</source>
+        <translation>« %1 » est un tube que rien ne lit ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be opened for writing: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être ouvert en écriture : %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was being opened; nothing has been written.</source>
+        <translation>« %1 » a changé pendant son ouverture ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file.</source>
+        <translation>« %1 » est %2, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; it has been left as it is. Name another file.</source>
+        <translation>« %1 » est le fichier du catalogue lui-même ; il a été laissé tel quel. Indiquez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2, not a file; it has been left as it is.</source>
+        <translation>« %1 » est %2, pas un fichier ; il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être lu : %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être écrit : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>io::ExportMovies</name>
+    <message>
+        <source>&apos;%1&apos; has been left as it was.</source>
+        <translation>« %1 » a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has not been created.</source>
+        <translation>« %1 » n&apos;a pas été créé.</translation>
+    </message>
+    <message>
+        <source>Cannot write to file.  Make sure it is not opened by another application.
+
+%1</source>
+        <translation>Impossible d&apos;écrire dans le fichier.  Vérifiez qu&apos;il n&apos;est pas ouvert par une autre application.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The movies could not be written to &apos;%1&apos;.
+
+%2
+
+%3</source>
+        <translation>Les films n&apos;ont pas pu être écrits dans « %1 ».
+
+%2
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>io::FileDigest</name>
+    <message>
+        <source>&apos;%1&apos; could not be read.
+
+%2</source>
+        <translation>« %1 » n&apos;a pas pu être lu.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::GcstarReader</name>
+    <message>
+        <source>The file is not a GCstar collection: it is no XML.</source>
+        <translation>Le fichier n&apos;est pas une collection GCstar : ce n&apos;est pas du XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a GCstar collection: it holds no XML.</source>
+        <translation>Le fichier n&apos;est pas une collection GCstar : il ne contient pas de XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a GCstar collection: its XML is a &apos;%1&apos; document.</source>
+        <translation>Le fichier n&apos;est pas une collection GCstar : son XML est un document « %1 ».</translation>
+    </message>
+    <message>
+        <source>The GCstar file holds a collection of the kind &apos;%1&apos;, not of movies (GCfilms).</source>
+        <translation>Le fichier GCstar contient une collection du type « %1 », pas de films (GCfilms).</translation>
+    </message>
+</context>
+<context>
+    <name>io::ImportMovies</name>
+    <message>
+        <source>it is longer than any movie line</source>
+        <translation>elle est plus longue que toute ligne de film</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>elle est vide</translation>
+    </message>
+    <message>
+        <source>it is too short to hold a movie</source>
+        <translation>elle est trop courte pour contenir un film</translation>
+    </message>
+    <message>
+        <source>
+
+Lines skipped because they are too short to hold a movie: %1.</source>
+        <translation>
+
+Lignes ignorées car trop courtes pour contenir un film : %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Lines not imported: %1.</source>
+        <translation>
+
+Lignes non importées : %1.</translation>
+    </message>
+    <message>
+        <source>
+Line %1: %2.</source>
+        <translation>
+Ligne %1 : %2.</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more.</source>
+        <translation>
+... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>
+
+Lines read as Windows-1252 because they are not UTF-8: %1.</source>
+        <translation>
+
+Lignes lues en Windows-1252 car elles ne sont pas en UTF-8 : %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures imported: %1.</source>
+        <translation>
+
+Images importées : %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures that name no movie of the file: %1.</source>
+        <translation>
+
+Images qui ne désignent aucun film du fichier : %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Pictures not imported: %1.</source>
+        <translation>
+
+Images non importées : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>io::ImportedLine</name>
+    <message>
+        <source>a name in %1 is longer than %2 characters</source>
+        <translation>un nom dans %1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>le champ %1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>the Cost %1 is more than the catalogue can hold (at most 922,337,203,685,477.5807)</source>
+        <translation>le prix %1 dépasse ce que le catalogue peut contenir (au plus 922 337 203 685 477,5807)</translation>
+    </message>
+</context>
+<context>
+    <name>io::MovieFileFormat</name>
+    <message>
+        <source>it holds NUL characters</source>
+        <translation>elle contient des caractères NUL</translation>
+    </message>
+    <message>
+        <source>it has no commas</source>
+        <translation>elle ne contient aucune virgule</translation>
+    </message>
+    <message>
+        <source>a double quote in it is not closed</source>
+        <translation>un guillemet double n&apos;y est pas fermé</translation>
+    </message>
+</context>
+<context>
+    <name>io::MovieFileLines</name>
+    <message>
+        <source>&apos;%1&apos; could not be read.
+
+%2</source>
+        <translation>« %1 » n&apos;a pas pu être lu.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerCovers</name>
+    <message>
+        <source>only a picture beside the collection is read, not &apos;%1&apos;.</source>
+        <translation>seule une image à côté de la collection est lue, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; leads out of the collection&apos;s folder.</source>
+        <translation>le nom « %1 » sort du dossier de la collection.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then try again.</source>
+        <translation>Ce catalogue n&apos;a pas encore de place pour les images.  Ouvrez-le encore une fois pour le mettre à jour, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>the file holds no picture of that name.</source>
+        <translation>le fichier ne contient aucune image de ce nom.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerFile</name>
+    <message>
+        <source>KDE collection manager</source>
+        <translation>Gestionnaire de collections de KDE</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not exist.</source>
+        <translation>« %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is larger than %2 MB, more than any collection needs: it is not read.</source>
+        <translation>« %1 » dépasse %2 Mo, plus qu&apos;aucune collection n&apos;en a besoin : il n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be read: %2</source>
+        <translation>« %1 » n&apos;a pas pu être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerMovie</name>
+    <message>
+        <source>a name in %1 is longer than %2 characters</source>
+        <translation>un nom dans %1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>the end of the comments</source>
+        <translation>la fin des commentaires</translation>
+    </message>
+    <message>
+        <source>it has no title</source>
+        <translation>il n&apos;a pas de titre</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2): %3</source>
+        <translation>Ligne %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>
+
+Fields that did not fit into the notes (at most %1 characters), so they are left out: %2, in %3 movies.</source>
+        <translation>
+
+Champs qui ne tenaient pas dans les notes (au plus %1 caractères) et ont donc été omis : %2, dans %3 films.</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more movies.</source>
+        <translation>
+... et %1 films de plus.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PeerXml</name>
+    <message>
+        <source>The file declares the external entity &apos;%1&apos;, which would read another file. Such files are not read.</source>
+        <translation>Le fichier déclare l&apos;entité externe « %1 », qui lirait un autre fichier. De tels fichiers ne sont pas lus.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML: %1 (line %2, column %3).</source>
+        <translation>Le fichier n&apos;est pas du XML bien formé : %1 (ligne %2, colonne %3).</translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of its XML (line %1): it is cut short.</source>
+        <translation>Le fichier se termine au milieu de son XML (ligne %1) : il est tronqué.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PictureFolder</name>
+    <message>
+        <source>The picture &apos;%1&apos; could not be written: %2.</source>
+        <translation>L&apos;image « %1 » n&apos;a pas pu être écrite : %2.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; could not be made.</source>
+        <translation>Le dossier « %1 » n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>This catalogue has no place for pictures yet.  Open it once more to bring it up to date, then try again.</source>
+        <translation>Ce catalogue n&apos;a pas encore de place pour les images.  Ouvrez-le encore une fois pour le mettre à jour, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; does not exist.</source>
+        <translation>Le dossier « %1 » n&apos;existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>io::PublishSite</name>
+    <message>
+        <source>The program&apos;s page template &apos;%1&apos; is missing.</source>
+        <translation>Le modèle de page « %1 » du programme est manquant.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; could not be made.</source>
+        <translation>Le dossier « %1 » n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The web page could not be written to &apos;%1&apos;.
+
+%2</source>
+        <translation>La page web n&apos;a pas pu être écrite dans « %1 ».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>io::TellicoReader</name>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: it is no XML.</source>
+        <translation>Le fichier n&apos;est pas une collection du gestionnaire de collections de KDE : ce n&apos;est pas du XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: it holds no XML.</source>
+        <translation>Le fichier n&apos;est pas une collection du gestionnaire de collections de KDE : il ne contient pas de XML.</translation>
+    </message>
+    <message>
+        <source>The file is not a collection of the KDE collection manager: its XML is a &apos;%1&apos; document.</source>
+        <translation>Le fichier n&apos;est pas une collection du gestionnaire de collections de KDE : son XML est un document « %1 ».</translation>
+    </message>
+    <message>
+        <source>The file holds no video collection, only collections of other kinds (type %1).</source>
+        <translation>Le fichier ne contient aucune collection de vidéos, seulement des collections d&apos;autres types (type %1).</translation>
+    </message>
+</context>
+<context>
+    <name>io::ZipArchive</name>
+    <message>
+        <source>The archive cannot be read: %1</source>
+        <translation>L&apos;archive ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>it is cut short or damaged.</source>
+        <translation>elle est tronquée ou endommagée.</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1 MB, which no collection needs. It may be made to fill the memory (a zip bomb).</source>
+        <translation>elle se décompresserait en plus de %1 Mo, ce dont aucune collection n&apos;a besoin. Elle a peut-être été faite pour remplir la mémoire (une bombe zip).</translation>
+    </message>
+    <message>
+        <source>the unpacker could not start.</source>
+        <translation>le décompresseur n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>its packed data is damaged.</source>
+        <translation>ses données compressées sont endommagées.</translation>
+    </message>
+    <message>
+        <source>its packed data is cut short.</source>
+        <translation>ses données compressées sont tronquées.</translation>
+    </message>
+    <message>
+        <source>it is no zip archive, or a damaged one.</source>
+        <translation>ce n&apos;est pas une archive zip, ou elle est endommagée.</translation>
+    </message>
+    <message>
+        <source>its table of contents is damaged.</source>
+        <translation>sa table des matières est endommagée.</translation>
+    </message>
+    <message>
+        <source>it holds the path &apos;%1&apos;, which leads out of its folder. Nothing of it is read.</source>
+        <translation>elle contient le chemin « %1 », qui sort de son dossier. Rien n&apos;en est lu.</translation>
+    </message>
+    <message>
+        <source>it is encrypted.</source>
+        <translation>elle est chiffrée.</translation>
+    </message>
+    <message>
+        <source>its entry for &apos;%1&apos; is damaged.</source>
+        <translation>son entrée pour « %1 » est endommagée.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is packed in a way this program does not read (method %2).</source>
+        <translation>« %1 » est compressé d&apos;une manière que ce programme ne lit pas (méthode %2).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged (its check sum does not match).</source>
+        <translation>« %1 » est endommagé (sa somme de contrôle ne correspond pas).</translation>
+    </message>
+    <message>
+        <source>it holds no &apos;%1&apos;.</source>
+        <translation>elle ne contient pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>The archive holds no &apos;%1&apos;.</source>
+        <translation>L&apos;archive ne contient pas « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>ui::AboutDialog</name>
     <message>
         <source>About Tallowmere Movie Database</source>

@@ -8,6 +8,7 @@
 #include "db/ReadOnlyOpening.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,8 @@ sqlite3* openFile(const QString& path, int flags) {
         SQLITE_OK) {
         const QString reason = errorOf(connection);
         sqlite3_close(connection);
-        throw Error(QStringLiteral("'%1' could not be opened: %2").arg(path, reason));
+        throw Error(QCoreApplication::translate("db::Backup", "'%1' could not be opened: %2")
+                        .arg(path, reason));
     }
     sqlite3_busy_timeout(connection, 5000);
     return connection;
@@ -62,15 +64,20 @@ void copyPages(sqlite3* source, sqlite3* target) {
 void checkDestination(const QString& path, const QString& destination) {
     const QFileInfo target(destination);
     if (target.isSymLink())
-        throw Error(QStringLiteral("'%1' is a link; a backup does not replace it. Name a file.")
+        throw Error(QCoreApplication::translate(
+                        "db::Backup", "'%1' is a link; a backup does not replace it. Name a file.")
                         .arg(destination));
     if (target.exists() && !target.isFile())
-        throw Error(QStringLiteral("'%1' is not a file; a backup does not replace it. Name a "
-                                   "file.")
-                        .arg(destination));
+        throw Error(
+            QCoreApplication::translate("db::Backup",
+                                        "'%1' is not a file; a backup does not replace it. Name a "
+                                        "file.")
+                .arg(destination));
     if (IsCatalogueFile(destination, path))
-        throw Error(QStringLiteral("'%1' is the catalogue's own file; a backup cannot replace it. "
-                                   "Name another file.")
+        throw Error(QCoreApplication::translate(
+                        "db::Backup",
+                        "'%1' is the catalogue's own file; a backup cannot replace it. "
+                        "Name another file.")
                         .arg(destination));
 }
 
@@ -84,7 +91,7 @@ void removeUnfinished(const QString& part) {
 
 void BackupCatalogue(const QString& path, const QString& destination) {
     if (!QFile::exists(path))
-        throw Error(QStringLiteral("'%1' does not exist.").arg(path));
+        throw Error(QCoreApplication::translate("db::Backup", "'%1' does not exist.").arg(path));
     checkDestination(path, destination);
     const QString part = destination + QStringLiteral(".part");
     removeUnfinished(part);
@@ -96,13 +103,16 @@ void BackupCatalogue(const QString& path, const QString& destination) {
         const auto closeTarget = qScopeGuard([target] { sqlite3_close(target); });
         copyPages(source, target);
     } catch (const Error& error) {
-        throw Error(QStringLiteral("The backup '%1' could not be written: %2")
-                        .arg(destination, error.message()));
+        throw Error(
+            QCoreApplication::translate("db::Backup", "The backup '%1' could not be written: %2")
+                .arg(destination, error.message()));
     }
     // In one step: the file there stays whole until the copy takes its place.
     if (std::rename(QFile::encodeName(part).constData(),
                     QFile::encodeName(destination).constData()) != 0)
-        throw Error(QStringLiteral("The backup '%1' could not be written.").arg(destination));
+        throw Error(
+            QCoreApplication::translate("db::Backup", "The backup '%1' could not be written.")
+                .arg(destination));
     removePart.dismiss();
 }
 
@@ -115,7 +125,9 @@ void RemoveUnfinishedBackups(const Catalogue& catalogue) {
 QString BackupBeforeChange(const Catalogue& catalogue) {
     const QDir folder(catalogue.folder() + QStringLiteral("/Backups"));
     if (!folder.mkpath(QStringLiteral(".")))
-        throw Error(QStringLiteral("The backup folder '%1' could not be made.").arg(folder.path()));
+        throw Error(
+            QCoreApplication::translate("db::Backup", "The backup folder '%1' could not be made.")
+                .arg(folder.path()));
     RemoveUnfinishedBackups(catalogue);
     const BackupName name = NextBackupName(folder, catalogue.name(), QDateTime::currentDateTime());
     const QString destination = folder.filePath(name.fileName(catalogue.name()));

@@ -5,6 +5,7 @@
 #include "db/Transaction.h"
 #include "db/UnicodeCase.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -135,7 +136,8 @@ bool HasMissingCaseKeys(Connection& connection) {
 }
 
 QString FillMissingCaseKeysStatus() {
-    return QStringLiteral("Preparing the catalogue for searching\u2026");
+    return QCoreApplication::translate("db::CaseKeys",
+                                       "Preparing the catalogue for searching\u2026");
 }
 
 void FillMissingCaseKeys(Connection& connection, ProgressReporter* progress) {

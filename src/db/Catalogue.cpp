@@ -6,6 +6,7 @@
 #include "db/Schema.h"
 #include "db/Transaction.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -22,7 +23,8 @@ bool hasSqliteHeader(const QString& path) {
 }
 
 Error notACatalogue(const QString& path) {
-    return Error(QStringLiteral("'%1' is not a movie catalogue. It has been left as it is.")
+    return Error(QCoreApplication::translate(
+                     "db::Catalogue", "'%1' is not a movie catalogue. It has been left as it is.")
                      .arg(QFileInfo(path).absoluteFilePath()));
 }
 
@@ -32,11 +34,13 @@ Error damagedCatalogue(const QString& path, const DatabaseError& error) {
     const QFileInfo file(path);
     const QString recovered =
         file.absolutePath() + u'/' + file.completeBaseName() + QStringLiteral("RECOVERED.db");
-    return Error(QStringLiteral("The catalogue '%1' is damaged (%2). It has been left as it is.\n\n"
-                                "Put back a backup copy of it (the newest are kept in '%3'), or "
-                                "save what can still be read with the sqlite3 tool:\n\n"
-                                "sqlite3 '%1' .recover | sqlite3 '%4'\n\n"
-                                "and then open the catalogue %5.")
+    return Error(QCoreApplication::translate(
+                     "db::Catalogue",
+                     "The catalogue '%1' is damaged (%2). It has been left as it is.\n\n"
+                     "Put back a backup copy of it (the newest are kept in '%3'), or "
+                     "save what can still be read with the sqlite3 tool:\n\n"
+                     "sqlite3 '%1' .recover | sqlite3 '%4'\n\n"
+                     "and then open the catalogue %5.")
                      .arg(file.absoluteFilePath(),
                           error.message().section(u'\n', 0, 0).section(QStringLiteral(": "), -1),
                           file.absolutePath() + QStringLiteral("/Backups"), recovered,
@@ -64,14 +68,17 @@ std::unique_ptr<QLockFile> lockCatalogue(const QString& path, const QString& nam
     QString host, program;
     if (lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&process, &host, &program))
         throw CatalogueInUse(
-            QStringLiteral("The catalogue '%1' is open in another copy of the program "
-                           "(process %2 on %3).  Close it there first.")
+            QCoreApplication::translate("db::Catalogue",
+                                        "The catalogue '%1' is open in another copy of the program "
+                                        "(process %2 on %3).  Close it there first.")
                 .arg(name)
                 .arg(process)
                 .arg(host));
-    throw Error(QStringLiteral("The catalogue '%1' could not be locked for this program: '%2' "
-                               "cannot be written.")
-                    .arg(name, lock->fileName()));
+    throw Error(
+        QCoreApplication::translate("db::Catalogue",
+                                    "The catalogue '%1' could not be locked for this program: '%2' "
+                                    "cannot be written.")
+            .arg(name, lock->fileName()));
 }
 
 }  // namespace
@@ -96,7 +103,9 @@ void Catalogue::OpenDatabase(const QString& name, Sharing sharing) {
     const bool readOnly = sharing == Sharing::ReadOnly;
     if (!QFileInfo::exists(path)) {
         if (readOnly)
-            throw Error(QStringLiteral("There is no catalogue '%1' (%2).").arg(name, path));
+            throw Error(
+                QCoreApplication::translate("db::Catalogue", "There is no catalogue '%1' (%2).")
+                    .arg(name, path));
         CreateDatabase(path);
     }
     if (!hasSqliteHeader(path))
@@ -132,7 +141,7 @@ void Catalogue::close() {
 
 Connection& Catalogue::connection() {
     if (!connection_)
-        throw Error(QStringLiteral("No catalogue is open."));
+        throw Error(QCoreApplication::translate("db::Catalogue", "No catalogue is open."));
     return *connection_;
 }
 

@@ -8,6 +8,7 @@
 
 #include <sqlite3.h>
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QSqlDriver>
@@ -34,7 +35,8 @@ DatabaseError refusal(QString text, const QString& sql, int code) {
     if (const QString words = EngineFailureInWords(code); !words.isEmpty())
         text = words;
     if (damaged)
-        text += QStringLiteral(
+        text += QCoreApplication::translate(
+            "db::Connection",
             "\n\nThe catalogue file is damaged. Put back a backup copy of it, or save what can "
             "still be read with the sqlite3 tool's .recover command.");
     return DatabaseError(text, sql, damaged);

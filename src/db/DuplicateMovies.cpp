@@ -6,6 +6,7 @@
 #include "db/Transaction.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -135,11 +136,13 @@ std::vector<DuplicateGroup> FindDuplicateMovies(Connection& connection) {
 
 void MergeMovies(Connection& connection, int keptId, int otherId) {
     if (keptId == otherId)
-        throw Error(QStringLiteral("A movie cannot be merged into itself."));
+        throw Error(QCoreApplication::translate("db::DuplicateMovies",
+                                                "A movie cannot be merged into itself."));
     Transaction transaction(connection);
     const QString exists = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [MovieId] IN (?, ?)");
     if (connection.scalar(exists, {keptId, otherId}).toInt() != 2)
-        throw Error(QStringLiteral("One of the two movies no longer exists."));
+        throw Error(QCoreApplication::translate("db::DuplicateMovies",
+                                                "One of the two movies no longer exists."));
     moveLinks(connection, QStringLiteral("MovieGenre"), QStringLiteral("GenreId"), keptId, otherId);
     moveLinks(connection, QStringLiteral("MovieActor"), QStringLiteral("ActorId"), keptId, otherId);
     // The kept movie takes the other's picture when it has none; otherwise the other's goes

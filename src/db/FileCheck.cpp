@@ -5,6 +5,7 @@
 #include "db/ReadOnlyOpening.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -37,7 +38,9 @@ QStringList IntegrityProblems(const QString& path) {
         sqlite3_free(message);
         // A disk that fails, or a file another program holds, is no damage of the file.
         if (result != SQLITE_CORRUPT && result != SQLITE_NOTADB)
-            throw Error(QStringLiteral("'%1' could not be checked: %2").arg(path, reasonOf(file)));
+            throw Error(
+                QCoreApplication::translate("db::FileCheck", "'%1' could not be checked: %2")
+                    .arg(path, reasonOf(file)));
         return {reason};
     }
     if (found == QStringList{QStringLiteral("ok")})

@@ -5,6 +5,7 @@
 #include "db/LookupTable.h"
 #include "db/Transaction.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace db {
@@ -88,9 +89,11 @@ QHash<int, int> MoviesUsingEntries(Connection& connection, LookupTable table) {
 int MergeListEntries(Connection& connection, LookupTable table, int keptId,
                      const QList<int>& otherIds) {
     if (otherIds.isEmpty())
-        throw Error(QStringLiteral("Select the entries to merge into the one that stays."));
+        throw Error(QCoreApplication::translate(
+            "db::ListEntryUse", "Select the entries to merge into the one that stays."));
     if (otherIds.contains(keptId))
-        throw Error(QStringLiteral("An entry cannot be merged into itself."));
+        throw Error(QCoreApplication::translate("db::ListEntryUse",
+                                                "An entry cannot be merged into itself."));
     const QString column = IdColumnName(table);
     const QString others = idList(otherIds);
     Transaction transaction(connection);
@@ -99,7 +102,8 @@ int MergeListEntries(Connection& connection, LookupTable table, int keptId,
                         .arg(TableName(table), column),
                     {keptId})
             .toInt() == 0)
-        throw Error(QStringLiteral("The entry to keep no longer exists."));
+        throw Error(
+            QCoreApplication::translate("db::ListEntryUse", "The entry to keep no longer exists."));
     int movies = 0;
     if (const QString links = linkTable(table); !links.isEmpty()) {
         movies = mergeLinks(connection, links, column, keptId, others);

@@ -4,6 +4,8 @@
 #include "db/Movies.h"
 #include "db/Transaction.h"
 
+#include <QCoreApplication>
+
 namespace db {
 
 namespace {
@@ -32,14 +34,17 @@ bool HasPictureTable(Connection& connection) {
 
 void SetMoviePicture(Connection& connection, int movieId, const PictureData& picture) {
     if (!HasPictureTable(connection))
-        throw Error(QStringLiteral(
+        throw Error(QCoreApplication::translate(
+            "db::MoviePictures",
             "This catalogue has no place for pictures yet.  Open it once more to bring it up to "
             "date, then add the picture again."));
     if (picture.isEmpty() || picture.thumbnail.isEmpty())
-        throw Error(QStringLiteral("The picture is empty; nothing was stored."));
+        throw Error(QCoreApplication::translate("db::MoviePictures",
+                                                "The picture is empty; nothing was stored."));
     Transaction transaction(connection);
     if (connection.scalar(MovieExists, {movieId}).toInt() == 0)
-        throw MovieGone(QStringLiteral(
+        throw MovieGone(QCoreApplication::translate(
+            "db::MoviePictures",
             "This movie is no longer in the catalogue: another window or program has deleted "
             "it. The picture was not stored."));
     connection.execute(WritePicture, {movieId, picture.picture, picture.thumbnail, picture.width,

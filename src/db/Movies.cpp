@@ -8,6 +8,7 @@
 #include "db/Transaction.h"
 #include "db/UnicodeCase.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace db {
@@ -74,8 +75,9 @@ const QString MovieExists = QStringLiteral("SELECT COUNT(*) FROM [Movie] WHERE [
 // leave them pointing at nothing.
 MovieGone movieGone() {
     return MovieGone(
-        QStringLiteral("This movie is no longer in the catalogue: another window or "
-                       "program has deleted it. Your changes to it were not saved."));
+        QCoreApplication::translate("db::Movies",
+                                    "This movie is no longer in the catalogue: another window or "
+                                    "program has deleted it. Your changes to it were not saved."));
 }
 
 int insertRow(Connection& connection, const MovieRecord& movie) {

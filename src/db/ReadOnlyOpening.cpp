@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 #include <sys/statvfs.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -74,7 +75,8 @@ sqlite3* OpenForReading(const QString& path) {
         const QString reason =
             QString::fromUtf8(connection ? sqlite3_errmsg(connection) : sqlite3_errstr(result));
         sqlite3_close(connection);
-        throw Error(QStringLiteral("'%1' could not be read: %2").arg(path, reason));
+        throw Error(QCoreApplication::translate("db::ReadOnlyOpening", "'%1' could not be read: %2")
+                        .arg(path, reason));
     }
     return connection;
 }

@@ -5,6 +5,7 @@
 #include "db/ProgressReporter.h"
 #include "db/Transaction.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace db {
@@ -15,7 +16,11 @@ const QString MoviesInTitleOrder = QStringLiteral(
     "SELECT [MovieId], [MediaId], [RatingId], [LocationId] FROM [Movie] "
     "ORDER BY [Title] COLLATE UNICODE_NOCASE, [MovieId]");
 
-const QString Status = QStringLiteral("Check database");
+// What the progress window says meanwhile; asked each time, so that it is in the language of
+// the translator installed after start-up.
+QString status() {
+    return QCoreApplication::translate("db::Repair", "Check database");
+}
 
 // Movies per commit, so that a long repair does not commit once per movie.
 constexpr int BatchSize = 500;
@@ -75,7 +80,7 @@ int removeOrphanLinks(Connection& connection) {
 class ProgressRun {
 public:
     ProgressRun(ProgressReporter& progress, int steps) : progress_(progress) {
-        progress_.ShowProgress(Status, 1, steps);
+        progress_.ShowProgress(status(), 1, steps);
     }
     ~ProgressRun() { progress_.CloseProgress(); }
     ProgressRun(const ProgressRun&) = delete;
@@ -133,7 +138,7 @@ int RepairReferences(Connection& connection, ProgressReporter& progress) {
         const size_t end = std::min(movies.size(), next + BatchSize);
         for (; next < end && !stopped; ++next) {
             problems += repairMovie(connection, movies[next]);
-            progress.ProgressStep(Status);
+            progress.ProgressStep(status());
             stopped = progress.stopRequested();
         }
     }

@@ -7,6 +7,7 @@
 #include "db/TextLimits.h"
 #include "db/Transaction.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -139,7 +140,8 @@ void CreateVersionTable(Connection& connection) {
 
 void CreateDatabase(const QString& path) {
     if (QFileInfo::exists(path))
-        throw Error(QStringLiteral("The catalogue '%1' exists already.").arg(path));
+        throw Error(QCoreApplication::translate("db::Schema", "The catalogue '%1' exists already.")
+                        .arg(path));
     const QString buildingPath = path + QStringLiteral(".building");
     QFile::remove(buildingPath);  // left behind by a build that was cut off
     try {
@@ -148,7 +150,9 @@ void CreateDatabase(const QString& path) {
             buildAndSeed(*connection);
         }
         if (!QFile::rename(buildingPath, path))
-            throw Error(QStringLiteral("The new catalogue could not be moved to '%1'.").arg(path));
+            throw Error(QCoreApplication::translate("db::Schema",
+                                                    "The new catalogue could not be moved to '%1'.")
+                            .arg(path));
     } catch (...) {
         QFile::remove(buildingPath);
         QFile::remove(buildingPath + QStringLiteral("-journal"));

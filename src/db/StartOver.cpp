@@ -4,6 +4,7 @@
 #include "db/DatabaseError.h"
 #include "db/Upgrade.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace db {
@@ -13,8 +14,9 @@ void RemoveCatalogueFiles(const QString& path) {
          {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal"), QString()}) {
         QFile file(path + suffix);
         if (file.exists() && !file.remove())
-            throw Error(QStringLiteral("'%1' could not be deleted: %2")
-                            .arg(file.fileName(), file.errorString()));
+            throw Error(
+                QCoreApplication::translate("db::StartOver", "'%1' could not be deleted: %2")
+                    .arg(file.fileName(), file.errorString()));
     }
 }
 
@@ -27,12 +29,14 @@ void StartOver(Catalogue& catalogue, const CatalogueFileRemover& removeFiles) {
         UpdateDatabase(catalogue.connection());
     } catch (const Error& error) {
         QString message =
-            QStringLiteral("The catalogue could not be reset.\n\n%1").arg(error.message());
+            QCoreApplication::translate("db::StartOver", "The catalogue could not be reset.\n\n%1")
+                .arg(error.message());
         if (!catalogue.isOpen()) {
             try {
                 catalogue.OpenDatabase(name);
             } catch (const Error& reopenError) {
-                message += QStringLiteral("\n\nIt could not be opened again either: %1")
+                message += QCoreApplication::translate(
+                               "db::StartOver", "\n\nIt could not be opened again either: %1")
                                .arg(reopenError.message());
             }
         }

@@ -3,6 +3,7 @@
 #include "db/DatabaseError.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QString>
@@ -226,7 +227,8 @@ sqlite3* InstallUnicodeCase(QSqlDatabase& database) {
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
         connection = *static_cast<sqlite3* const*>(handle.data());
     if (connection == nullptr)
-        throw Error(QStringLiteral("The catalogue connection has no SQLite handle."));
+        throw Error(QCoreApplication::translate("db::UnicodeCase",
+                                                "The catalogue connection has no SQLite handle."));
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     if (sqlite3_create_collation(connection, "UNICODE_NOCASE", SQLITE_UTF8, nullptr, collate) !=
             SQLITE_OK ||

@@ -5,6 +5,8 @@
 #include "db/Schema.h"
 #include "db/Transaction.h"
 
+#include <QCoreApplication>
+
 namespace db {
 
 namespace {
@@ -16,11 +18,12 @@ void runStep(Connection& connection, int version, Step step) {
         step();
         SetVersion(connection, version);
     } catch (const Error& error) {
-        const QString message = QStringLiteral(
-                                    "The catalogue could not be upgraded to version "
-                                    "%1; it is left as it was.\n%2")
-                                    .arg(version)
-                                    .arg(error.message());
+        const QString message =
+            QCoreApplication::translate("db::Upgrade",
+                                        "The catalogue could not be upgraded to version "
+                                        "%1; it is left as it was.\n%2")
+                .arg(version)
+                .arg(error.message());
         // Damage stays damage: only a backup or a rescue mends it.
         if (const auto* refusal = dynamic_cast<const DatabaseError*>(&error);
             refusal && refusal->damaged())

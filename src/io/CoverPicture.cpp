@@ -1,6 +1,7 @@
 #include "io/CoverPicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -69,7 +70,8 @@ QByteArray encoded(const QImage& image, const QString& format) {
 
 PreparedPicture PrepareCoverPicture(const QImage& source) {
     if (source.isNull())
-        return refused(QStringLiteral("There is no picture to store."));
+        return refused(
+            QCoreApplication::translate("io::CoverPicture", "There is no picture to store."));
     const bool transparent = hasTransparency(source);
     const QString format = transparent ? QStringLiteral("png") : QStringLiteral("jpg");
     QImage picture = withinSide(source, StoredPictureSide);
@@ -82,17 +84,22 @@ PreparedPicture PrepareCoverPicture(const QImage& source) {
     prepared.data.height = picture.height();
     prepared.data.format = format;
     if (prepared.data.picture.isEmpty() || prepared.data.thumbnail.isEmpty())
-        return refused(QStringLiteral("The picture could not be stored as %1.").arg(format));
+        return refused(QCoreApplication::translate("io::CoverPicture",
+                                                   "The picture could not be stored as %1.")
+                           .arg(format));
     return prepared;
 }
 
 PreparedPicture PrepareCoverPicture(const QByteArray& bytes, const QString& sourceName) {
     if (bytes.isEmpty())
-        return refused(QStringLiteral("'%1' is empty: it holds no picture.").arg(sourceName));
+        return refused(
+            QCoreApplication::translate("io::CoverPicture", "'%1' is empty: it holds no picture.")
+                .arg(sourceName));
     if (bytes.size() > MaximumPictureFileBytes)
         return refused(
-            QStringLiteral("'%1' is too large (%2 MB): a cover picture may be at most "
-                           "%3 MB.")
+            QCoreApplication::translate("io::CoverPicture",
+                                        "'%1' is too large (%2 MB): a cover picture may be at most "
+                                        "%3 MB.")
                 .arg(sourceName, megabytes(bytes.size()), megabytes(MaximumPictureFileBytes)));
     QBuffer buffer;
     buffer.setData(bytes);
@@ -103,27 +110,33 @@ PreparedPicture PrepareCoverPicture(const QByteArray& bytes, const QString& sour
     const QByteArray format = reader.format();
     const QSize size = reader.size();  // from the header: nothing is decoded yet
     if (format.isEmpty() || !size.isValid())
-        return refused(QStringLiteral("'%1' is not a picture: it is no image file this program can "
-                                      "read (JPEG, PNG, GIF, BMP and the like).")
+        return refused(QCoreApplication::translate(
+                           "io::CoverPicture",
+                           "'%1' is not a picture: it is no image file this program can "
+                           "read (JPEG, PNG, GIF, BMP and the like).")
                            .arg(sourceName));
     if (size.width() > MaximumPictureSide || size.height() > MaximumPictureSide ||
         qint64(size.width()) * size.height() > MaximumPicturePixels)
-        return refused(QStringLiteral("'%1' claims to be %2 × %3 pixels, far more than any "
-                                      "picture needs; it was not read.")
-                           .arg(sourceName)
-                           .arg(size.width())
-                           .arg(size.height()));
-    if (format == "jpeg" && isCutOffJpeg(bytes))
         return refused(
-            QStringLiteral("'%1' is an incomplete JPEG picture: the file ends before the picture "
+            QCoreApplication::translate("io::CoverPicture",
+                                        "'%1' claims to be %2 × %3 pixels, far more than any "
+                                        "picture needs; it was not read.")
+                .arg(sourceName)
+                .arg(size.width())
+                .arg(size.height()));
+    if (format == "jpeg" && isCutOffJpeg(bytes))
+        return refused(QCoreApplication::translate(
+                           "io::CoverPicture",
+                           "'%1' is an incomplete JPEG picture: the file ends before the picture "
                            "does.")
-                .arg(sourceName));
+                           .arg(sourceName));
     if (size.width() > StoredPictureSide || size.height() > StoredPictureSide)
         reader.setScaledSize(
             size.scaled(StoredPictureSide, StoredPictureSide, Qt::KeepAspectRatio));
     const QImage image = reader.read();
     if (image.isNull())
-        return refused(QStringLiteral("'%1' could not be read as a picture: %2.")
+        return refused(QCoreApplication::translate("io::CoverPicture",
+                                                   "'%1' could not be read as a picture: %2.")
                            .arg(sourceName, reader.errorString()));
     return PrepareCoverPicture(image);
 }
@@ -132,20 +145,29 @@ PreparedPicture PrepareCoverPicture(const QString& path) {
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (!info.exists())
-        return refused(QStringLiteral("'%1' does not exist.").arg(path));
+        return refused(
+            QCoreApplication::translate("io::CoverPicture", "'%1' does not exist.").arg(path));
     if (info.isDir())
-        return refused(QStringLiteral("'%1' is a folder, not a picture.").arg(path));
+        return refused(
+            QCoreApplication::translate("io::CoverPicture", "'%1' is a folder, not a picture.")
+                .arg(path));
     // Measured before anything is read: a huge file is refused without filling memory.
     if (info.size() > MaximumPictureFileBytes)
-        return refused(QStringLiteral("'%1' is too large (%2 MB): a cover picture may be at most "
-                                      "%3 MB.")
-                           .arg(name, megabytes(info.size()), megabytes(MaximumPictureFileBytes)));
+        return refused(
+            QCoreApplication::translate("io::CoverPicture",
+                                        "'%1' is too large (%2 MB): a cover picture may be at most "
+                                        "%3 MB.")
+                .arg(name, megabytes(info.size()), megabytes(MaximumPictureFileBytes)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("'%1' could not be read: %2.").arg(path, file.errorString()));
+        return refused(
+            QCoreApplication::translate("io::CoverPicture", "'%1' could not be read: %2.")
+                .arg(path, file.errorString()));
     const QByteArray bytes = file.read(MaximumPictureFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("'%1' could not be read: %2.").arg(path, file.errorString()));
+        return refused(
+            QCoreApplication::translate("io::CoverPicture", "'%1' could not be read: %2.")
+                .arg(path, file.errorString()));
     return PrepareCoverPicture(bytes, name);
 }
 

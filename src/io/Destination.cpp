@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <cerrno>
@@ -17,16 +18,16 @@ namespace {
 
 QString kindOf(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("io::Destination", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a pipe");
+        return QCoreApplication::translate("io::Destination", "a pipe");
     if (S_ISCHR(mode))
-        return QStringLiteral("a character device");
+        return QCoreApplication::translate("io::Destination", "a character device");
     if (S_ISBLK(mode))
-        return QStringLiteral("a block device");
+        return QCoreApplication::translate("io::Destination", "a block device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("io::Destination", "a socket");
+    return QCoreApplication::translate("io::Destination", "not a regular file");
 }
 
 bool isStreamMode(mode_t mode) {
@@ -47,19 +48,24 @@ int openStream(const QString& path) {
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) {
         if (errno == ENXIO)
-            throw FileError(QStringLiteral("'%1' is a pipe that nothing reads from; nothing "
-                                           "has been written.")
-                                .arg(path));
-        throw FileError(
-            QStringLiteral("'%1' could not be opened for writing: %2.").arg(path, systemReason()));
+            throw FileError(
+                QCoreApplication::translate("io::Destination",
+                                            "'%1' is a pipe that nothing reads from; nothing "
+                                            "has been written.")
+                    .arg(path));
+        throw FileError(QCoreApplication::translate("io::Destination",
+                                                    "'%1' could not be opened for writing: %2.")
+                            .arg(path, systemReason()));
     }
     struct stat opened {};
     if (fstat(handle, &opened) != 0 || !isStreamMode(opened.st_mode) ||
         fcntl(handle, F_SETFL, fcntl(handle, F_GETFL) & ~O_NONBLOCK) != 0) {
         ::close(handle);
-        throw FileError(QStringLiteral("'%1' changed while it was being opened; nothing has been "
-                                       "written.")
-                            .arg(path));
+        throw FileError(
+            QCoreApplication::translate("io::Destination",
+                                        "'%1' changed while it was being opened; nothing has been "
+                                        "written.")
+                .arg(path));
     }
     return handle;
 }
@@ -83,31 +89,37 @@ QString SpecialFileKind(const QString& path) {
 void RequireRegularFile(const QString& path) {
     const QString kind = SpecialFileKind(path);
     if (!kind.isEmpty())
-        throw FileError(QStringLiteral("'%1' is %2, not a file.").arg(path, kind));
+        throw FileError(QCoreApplication::translate("io::Destination", "'%1' is %2, not a file.")
+                            .arg(path, kind));
 }
 
 DestinationFile::DestinationFile(const QString& path, const QString& cataloguePath) : path_(path) {
     if (!cataloguePath.isEmpty() && db::IsCatalogueFile(path, cataloguePath))
-        throw FileError(QStringLiteral("'%1' is the catalogue's own file; it has been left as it "
-                                       "is. Name another file.")
-                            .arg(path));
+        throw FileError(
+            QCoreApplication::translate("io::Destination",
+                                        "'%1' is the catalogue's own file; it has been left as it "
+                                        "is. Name another file.")
+                .arg(path));
     struct stat found {};
     const bool exists = stat(QFile::encodeName(path).constData(), &found) == 0;
     standardOutput_ = exists && IsStandardOutput(path);
     if (exists && !S_ISREG(found.st_mode) && !isStreamMode(found.st_mode))
-        throw FileError(QStringLiteral("'%1' is %2, not a file; it has been left as it is.")
+        throw FileError(QCoreApplication::translate(
+                            "io::Destination", "'%1' is %2, not a file; it has been left as it is.")
                             .arg(path, kindOf(found.st_mode)));
     if (exists && (isStreamMode(found.st_mode) || standardOutput_)) {
         // Standard output sent to a file is written where the shell opened it, not replaced.
         const int handle = standardOutput_ ? ::dup(STDOUT_FILENO) : openStream(path);
         if (handle < 0)
-            throw FileError(QStringLiteral("'%1' could not be opened for writing: %2.")
+            throw FileError(QCoreApplication::translate("io::Destination",
+                                                        "'%1' could not be opened for writing: %2.")
                                 .arg(path, systemReason()));
         stream_ = std::make_unique<QFile>();
         if (!stream_->open(handle, QIODevice::WriteOnly | QIODevice::Unbuffered,
                            QFileDevice::AutoCloseHandle)) {
             ::close(handle);
-            throw FileError(QStringLiteral("'%1' could not be opened for writing: %2.")
+            throw FileError(QCoreApplication::translate("io::Destination",
+                                                        "'%1' could not be opened for writing: %2.")
                                 .arg(path, stream_->errorString()));
         }
         return;
@@ -148,11 +160,13 @@ void CopyToDestination(const QString& source, const QString& destination) {
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
         throw FileError(
-            QStringLiteral("'%1' could not be read: %2.").arg(source, from.errorString()));
+            QCoreApplication::translate("io::Destination", "'%1' could not be read: %2.")
+                .arg(source, from.errorString()));
     DestinationFile to(destination);
     const auto failed = [&] {
-        return FileError(QStringLiteral("'%1' could not be written: %2.")
-                             .arg(destination, to.device().errorString()));
+        return FileError(
+            QCoreApplication::translate("io::Destination", "'%1' could not be written: %2.")
+                .arg(destination, to.device().errorString()));
     };
     if (!to.open())
         throw failed();
@@ -160,7 +174,8 @@ void CopyToDestination(const QString& source, const QString& destination) {
         const QByteArray piece = from.read(1 << 20);
         if (piece.isEmpty() && from.error() != QFileDevice::NoError)
             throw FileError(
-                QStringLiteral("'%1' could not be read: %2.").arg(source, from.errorString()));
+                QCoreApplication::translate("io::Destination", "'%1' could not be read: %2.")
+                    .arg(source, from.errorString()));
         if (to.device().write(piece) != piece.size())
             throw failed();
     }

@@ -12,6 +12,7 @@
 #include "io/MovieFileFormat.h"
 #include "io/MovieLinks.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
@@ -113,16 +114,22 @@ bool permissionDenied(const QString& path, const QFileDevice& file) {
 
 FileError writeError(const QString& path, DestinationFile& destination) {
     const QFileDevice& file = destination.device();
-    const QString kept = destination.isStream() ? QString()
-                         : QFileInfo::exists(path)
-                             ? QStringLiteral("'%1' has been left as it was.").arg(path)
-                             : QStringLiteral("'%1' has not been created.").arg(path);
+    const QString kept =
+        destination.isStream() ? QString()
+        : QFileInfo::exists(path)
+            ? QCoreApplication::translate("io::ExportMovies", "'%1' has been left as it was.")
+                  .arg(path)
+            : QCoreApplication::translate("io::ExportMovies", "'%1' has not been created.")
+                  .arg(path);
     if (permissionDenied(path, file))
-        return FileError(QStringLiteral("Cannot write to file.  Make sure it is not opened by "
+        return FileError(
+            QCoreApplication::translate("io::ExportMovies",
+                                        "Cannot write to file.  Make sure it is not opened by "
                                         "another application.\n\n%1")
-                             .arg(kept)
-                             .trimmed());
-    return FileError(QStringLiteral("The movies could not be written to '%1'.\n\n%2\n\n%3")
+                .arg(kept)
+                .trimmed());
+    return FileError(QCoreApplication::translate(
+                         "io::ExportMovies", "The movies could not be written to '%1'.\n\n%2\n\n%3")
                          .arg(path, file.errorString(), kept)
                          .trimmed());
 }

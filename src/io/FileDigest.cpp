@@ -2,6 +2,7 @@
 
 #include "io/MovieFileError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -12,7 +13,8 @@ QByteArray FileDigest(const QString& path) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
         throw FileError(
-            QStringLiteral("'%1' could not be read.\n\n%2").arg(path, file.errorString()));
+            QCoreApplication::translate("io::FileDigest", "'%1' could not be read.\n\n%2")
+                .arg(path, file.errorString()));
     return hash.result();
 }
 

@@ -9,6 +9,7 @@
 #include "io/MovieFileFormat.h"
 #include "io/MovieFileLines.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -171,14 +172,18 @@ std::optional<ImportedLine> NextMovieLine(MovieFileLines& lines, ImportResult& r
         const int number = lines.lineNumber();
         result.windows1252Lines = lines.windows1252Lines();
         if (lines.lastLineTooLong()) {
-            refuse(result, number, QStringLiteral("it is longer than any movie line"));
+            refuse(result, number,
+                   QCoreApplication::translate("io::ImportMovies",
+                                               "it is longer than any movie line"));
             continue;
         }
         if (line.size() < MinimumLineLength) {
             ++result.skipped;
             list(result, number,
-                 line.trimmed().isEmpty() ? QStringLiteral("it is empty")
-                                          : QStringLiteral("it is too short to hold a movie"));
+                 line.trimmed().isEmpty()
+                     ? QCoreApplication::translate("io::ImportMovies", "it is empty")
+                     : QCoreApplication::translate("io::ImportMovies",
+                                                   "it is too short to hold a movie"));
             continue;
         }
         if (const std::optional<QString> reason = NotAMovieLine(line)) {
@@ -275,32 +280,41 @@ void ImportPicturesBeside(db::Connection& connection, const QString& path, Impor
 QString ImportNotes(const ImportResult& result) {
     QString notes;
     if (result.skipped > 0)
-        notes += QStringLiteral("\n\nLines skipped because they are too short to hold a movie: %1.")
+        notes += QCoreApplication::translate(
+                     "io::ImportMovies",
+                     "\n\nLines skipped because they are too short to hold a movie: %1.")
                      .arg(result.skipped);
     if (result.refusedCount > 0)
-        notes += QStringLiteral("\n\nLines not imported: %1.").arg(result.refusedCount);
+        notes += QCoreApplication::translate("io::ImportMovies", "\n\nLines not imported: %1.")
+                     .arg(result.refusedCount);
     const qsizetype listed = std::min<qsizetype>(result.refused.size(), LinesInNotes);
     for (qsizetype i = 0; i < listed; ++i)
-        notes += QStringLiteral("\nLine %1: %2.")
+        notes += QCoreApplication::translate("io::ImportMovies", "\nLine %1: %2.")
                      .arg(result.refused[i].lineNumber)
                      .arg(result.refused[i].reason);
     if (result.linesNotImported() > listed)
-        notes += QStringLiteral("\n... and %1 more.").arg(result.linesNotImported() - listed);
+        notes += QCoreApplication::translate("io::ImportMovies", "\n... and %1 more.")
+                     .arg(result.linesNotImported() - listed);
     if (result.windows1252Lines > 0)
-        notes += QStringLiteral("\n\nLines read as Windows-1252 because they are not UTF-8: %1.")
+        notes += QCoreApplication::translate(
+                     "io::ImportMovies",
+                     "\n\nLines read as Windows-1252 because they are not UTF-8: %1.")
                      .arg(result.windows1252Lines);
     const PictureImportResult& pictures = result.pictures;
     if (pictures.stored > 0)
-        notes += QStringLiteral("\n\nPictures imported: %1.").arg(pictures.stored);
+        notes += QCoreApplication::translate("io::ImportMovies", "\n\nPictures imported: %1.")
+                     .arg(pictures.stored);
     if (!pictures.unmatched.isEmpty())
-        notes += QStringLiteral("\n\nPictures that name no movie of the file: %1.")
+        notes += QCoreApplication::translate("io::ImportMovies",
+                                             "\n\nPictures that name no movie of the file: %1.")
                      .arg(pictures.unmatched.size());
     if (!pictures.refused.isEmpty()) {
-        notes += QStringLiteral("\n\nPictures not imported: %1.").arg(pictures.refused.size());
+        notes += QCoreApplication::translate("io::ImportMovies", "\n\nPictures not imported: %1.")
+                     .arg(pictures.refused.size());
         for (const QString& refusal : pictures.refused.mid(0, ImportResult::MaximumListed))
             notes += u'\n' + refusal;
         if (pictures.refused.size() > ImportResult::MaximumListed)
-            notes += QStringLiteral("\n... and %1 more.")
+            notes += QCoreApplication::translate("io::ImportMovies", "\n... and %1 more.")
                          .arg(pictures.refused.size() - ImportResult::MaximumListed);
     }
     return notes;

@@ -5,6 +5,8 @@
 #include "db/TextRoutines.h"
 #include "io/MovieFileFormat.h"
 
+#include <QCoreApplication>
+
 namespace io {
 
 namespace {
@@ -41,10 +43,6 @@ constexpr Limit TextLimits[] = {
     {Director, db::DirectorMaximum}, {Producer, db::ProducerMaximum}, {Location, db::NameMaximum},
     {Label, db::LabelMaximum},       {LentTo, db::LentToMaximum},     {Notes, db::NotesMaximum}};
 
-[[noreturn]] void refuseLength(const QString& what, int maximum) {
-    throw LineRefused(QStringLiteral("%1 is longer than %2 characters").arg(what).arg(maximum));
-}
-
 QStringList names(const QString& list, Field field) {
     QStringList result;
     for (QStringView part : QStringView(list).split(u'/')) {
@@ -52,7 +50,10 @@ QStringList names(const QString& list, Field field) {
         if (name.isEmpty())
             continue;
         if (name.size() > db::NameMaximum && db::CharacterCount(name) > db::NameMaximum)
-            refuseLength(QStringLiteral("a name in ") + MovieFieldName(field), db::NameMaximum);
+            throw LineRefused(QCoreApplication::translate(
+                                  "io::ImportedLine", "a name in %1 is longer than %2 characters")
+                                  .arg(MovieFieldName(field))
+                                  .arg(db::NameMaximum));
         result.append(name.toString());
     }
     return result;
@@ -62,7 +63,10 @@ void checkLengths(const QStringList& fields) {
     for (const Limit& limit : TextLimits) {
         const QString& text = fields[limit.field];
         if (text.size() > limit.maximum && db::CharacterCount(text) > limit.maximum)
-            refuseLength(QStringLiteral("the ") + MovieFieldName(limit.field), limit.maximum);
+            throw LineRefused(QCoreApplication::translate("io::ImportedLine",
+                                                          "the %1 is longer than %2 characters")
+                                  .arg(MovieFieldName(limit.field))
+                                  .arg(limit.maximum));
     }
 }
 
@@ -92,9 +96,11 @@ db::Currency costOf(const QString& field) {
     }
     const quint64 magnitude = tooLarge ? 0 : whole * 10000 + (fraction + 5) / 10;
     if (tooLarge || magnitude > Largest)
-        throw LineRefused(QStringLiteral("the Cost %1 is more than the catalogue can hold (at "
-                                         "most 922,337,203,685,477.5807)")
-                              .arg(field.trimmed()));
+        throw LineRefused(
+            QCoreApplication::translate("io::ImportedLine",
+                                        "the Cost %1 is more than the catalogue can hold (at "
+                                        "most 922,337,203,685,477.5807)")
+                .arg(field.trimmed()));
     const auto amount = qint64(magnitude);
     return db::Currency::fromTenThousandths(negative ? -amount : amount);
 }

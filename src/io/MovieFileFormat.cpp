@@ -2,6 +2,7 @@
 
 #include "db/TextRoutines.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <array>
 #include <cmath>
@@ -196,11 +197,12 @@ QStringList ReadMovieFields(const QString& line) {
 
 std::optional<QString> NotAMovieLine(QStringView line) {
     if (line.contains(QChar(0)))
-        return QStringLiteral("it holds NUL characters");
+        return QCoreApplication::translate("io::MovieFileFormat", "it holds NUL characters");
     if (!line.contains(u','))
-        return QStringLiteral("it has no commas");
+        return QCoreApplication::translate("io::MovieFileFormat", "it has no commas");
     if (line.count(u'"') % 2 != 0)
-        return QStringLiteral("a double quote in it is not closed");
+        return QCoreApplication::translate("io::MovieFileFormat",
+                                           "a double quote in it is not closed");
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include "io/TextDecoding.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 
 namespace io {
@@ -40,7 +41,8 @@ MovieFileLines::~MovieFileLines() = default;
 
 void MovieFileLines::failToRead() const {
     throw FileError(
-        QStringLiteral("'%1' could not be read.\n\n%2").arg(path_, device_->errorString()));
+        QCoreApplication::translate("io::MovieFileLines", "'%1' could not be read.\n\n%2")
+            .arg(path_, device_->errorString()));
 }
 
 // Appends the next chunk to what is left of the buffer; false at the end of the file.

@@ -8,6 +8,7 @@
 #include "io/MovieFileFormat.h"
 #include "io/MovieFileLines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -24,13 +25,16 @@ const QStringList PictureSuffixes = {QStringLiteral("jpg"), QStringLiteral("png"
 void writePictureFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(QStringLiteral("The picture '%1' could not be written: %2.")
+        throw FileError(QCoreApplication::translate("io::PictureFolder",
+                                                    "The picture '%1' could not be written: %2.")
                             .arg(path, file.errorString()));
 }
 
 void makeFolder(const QString& path) {
     if (!QDir().mkpath(path))
-        throw FileError(QStringLiteral("The folder '%1' could not be made.").arg(path));
+        throw FileError(
+            QCoreApplication::translate("io::PictureFolder", "The folder '%1' could not be made.")
+                .arg(path));
 }
 
 // A file an export names after a movie number: "12.jpg".
@@ -94,7 +98,8 @@ QHash<QString, int> byStem(const QList<db::MovieNames>& movies, QString db::Movi
 
 void requirePictureTable(db::Connection& connection) {
     if (!db::HasPictureTable(connection))
-        throw db::Error(QStringLiteral(
+        throw db::Error(QCoreApplication::translate(
+            "io::PictureFolder",
             "This catalogue has no place for pictures yet.  Open it once more to bring it up to "
             "date, then try again."));
 }
@@ -183,7 +188,9 @@ PictureImportResult ImportPicturesByName(db::Connection& connection, const QStri
                                          const std::function<void(const QString&)>& progress) {
     const QDir folder(path);
     if (!folder.exists())
-        throw FileError(QStringLiteral("The folder '%1' does not exist.").arg(path));
+        throw FileError(
+            QCoreApplication::translate("io::PictureFolder", "The folder '%1' does not exist.")
+                .arg(path));
     requirePictureTable(connection);
     const QList<db::MovieNames> movies = db::ReadMovieNames(connection);
     const QHash<QString, int> byLabel = byStem(movies, &db::MovieNames::labelNumber);

@@ -63,8 +63,11 @@ def plain_png(width, height, colour):
 
 
 def run(program, home, *arguments):
+    # In English whatever the developer's own language: the checks read the program's words.
     environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, 'data'),
-                       XDG_CONFIG_HOME=os.path.join(home, 'config'), QT_QPA_PLATFORM='offscreen')
+                       XDG_CONFIG_HOME=os.path.join(home, 'config'), QT_QPA_PLATFORM='offscreen',
+                       LC_ALL='C.UTF-8')
+    environment.pop('LANGUAGE', None)
     done = subprocess.run([program, '--catalogue', 'Films', *arguments], env=environment,
                           capture_output=True, text=True, timeout=120)
     if done.returncode != 0:

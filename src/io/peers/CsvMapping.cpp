@@ -3,6 +3,7 @@
 #include "db/StoredDate.h"
 #include "db/TextRoutines.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QRegularExpression>
 
@@ -13,41 +14,89 @@ namespace {
 struct FieldInfo {
     CsvField field;
     const char* key;
-    const char* name;
+    const char* name;  // translated where it is shown
     // Header names that mean the field, as Folded gives them.
     std::initializer_list<const char*> headers;
 };
 
 const FieldInfo Fields[] = {
-    {CsvField::Nothing, "nothing", "(nothing)", {"movieid", "const", "url", "uri", "position"}},
-    {CsvField::NoteLine, "note", "A line of the notes", {}},
-    {CsvField::Title, "title", "Title", {"title", "name", "movie", "film", "movie title"}},
-    {CsvField::Year, "year", "Year", {"year", "release year", "released"}},
-    {CsvField::Genres, "genres", "Genres", {"genre", "genres"}},
-    {CsvField::Media, "media", "Media", {"media", "medium", "format"}},
+    {CsvField::Nothing,
+     "nothing",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "(nothing)"),
+     {"movieid", "const", "url", "uri", "position"}},
+    {CsvField::NoteLine, "note", QT_TRANSLATE_NOOP("io::CsvMapping", "A line of the notes"), {}},
+    {CsvField::Title,
+     "title",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Title"),
+     {"title", "name", "movie", "film", "movie title"}},
+    {CsvField::Year,
+     "year",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Year"),
+     {"year", "release year", "released"}},
+    {CsvField::Genres,
+     "genres",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Genres"),
+     {"genre", "genres"}},
+    {CsvField::Media,
+     "media",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Media"),
+     {"media", "medium", "format"}},
     {CsvField::Rating,
      "rating",
-     "Rating (certification)",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Rating (certification)"),
      {"certification", "mpaa", "mpaa rating", "rated", "age rating"}},
-    {CsvField::Directors, "directors", "Director(s)", {"director", "directors", "directed by"}},
-    {CsvField::Producers, "producers", "Producer(s)", {"producer", "producers"}},
-    {CsvField::Cast, "cast", "Cast", {"cast", "actor", "actors", "starring"}},
+    {CsvField::Directors,
+     "directors",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Director(s)"),
+     {"director", "directors", "directed by"}},
+    {CsvField::Producers,
+     "producers",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Producer(s)"),
+     {"producer", "producers"}},
+    {CsvField::Cast,
+     "cast",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Cast"),
+     {"cast", "actor", "actors", "starring"}},
     {CsvField::Minutes,
      "minutes",
-     "Minutes",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Minutes"),
      {"minutes", "runtime", "runtime mins", "running time", "length", "duration"}},
-    {CsvField::Stars, "stars", "Stars (out of 5)", {"stars", "rating", "my rating"}},
-    {CsvField::StarsOfTen, "stars10", "Stars (out of 10, halved)", {"your rating"}},
-    {CsvField::Location, "location", "Storage location", {"location", "storage location", "shelf"}},
-    {CsvField::Label, "label", "Label #", {"label", "label number", "label no"}},
+    {CsvField::Stars,
+     "stars",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Stars (out of 5)"),
+     {"stars", "rating", "my rating"}},
+    {CsvField::StarsOfTen,
+     "stars10",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Stars (out of 10, halved)"),
+     {"your rating"}},
+    {CsvField::Location,
+     "location",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Storage location"),
+     {"location", "storage location", "shelf"}},
+    {CsvField::Label,
+     "label",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Label #"),
+     {"label", "label number", "label no"}},
     {CsvField::Acquired,
      "acquired",
-     "Acquired",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Acquired"),
      {"acquired", "acquireddate", "acquired date", "date acquired", "purchase date", "purchased"}},
-    {CsvField::Cost, "cost", "Cost", {"cost", "price", "purchase price"}},
-    {CsvField::LentTo, "lentto", "Lent to", {"lentto", "lent to", "borrower", "loaned to"}},
-    {CsvField::LentDate, "lentdate", "Lent on", {"lentdate", "lent date", "lent on", "loan date"}},
-    {CsvField::Comments, "comments", "Notes", {"notes", "comments", "comment", "review"}},
+    {CsvField::Cost,
+     "cost",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Cost"),
+     {"cost", "price", "purchase price"}},
+    {CsvField::LentTo,
+     "lentto",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Lent to"),
+     {"lentto", "lent to", "borrower", "loaned to"}},
+    {CsvField::LentDate,
+     "lentdate",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Lent on"),
+     {"lentdate", "lent date", "lent on", "loan date"}},
+    {CsvField::Comments,
+     "comments",
+     QT_TRANSLATE_NOOP("io::CsvMapping", "Notes"),
+     {"notes", "comments", "comment", "review"}},
 };
 
 const FieldInfo& infoOf(CsvField field) {
@@ -120,7 +169,7 @@ QStringList splitNames(const QString& text) {
 }  // namespace
 
 QString CsvFieldName(CsvField field) {
-    return QString::fromLatin1(infoOf(field).name);
+    return QCoreApplication::translate("io::CsvMapping", infoOf(field).name);
 }
 
 QString CsvFieldKey(CsvField field) {

@@ -3,6 +3,8 @@
 #include "io/MovieFileError.h"
 #include "io/TextDecoding.h"
 
+#include <QCoreApplication>
+
 namespace io {
 
 namespace {
@@ -30,11 +32,15 @@ QChar separatorOf(QStringView text) {
 
 CsvTable ReadCsv(const QByteArray& bytes) {
     if (bytes.startsWith("PK\x03\x04") || bytes.trimmed().startsWith("<?xml"))
-        throw FileError(QStringLiteral("The file is not a CSV file: it is %1.")
-                            .arg(bytes.startsWith("PK") ? QStringLiteral("a zip archive")
-                                                        : QStringLiteral("an XML document")));
+        throw FileError(
+            bytes.startsWith("PK")
+                ? QCoreApplication::translate("io::CsvTable",
+                                              "The file is not a CSV file: it is a zip archive.")
+                : QCoreApplication::translate(
+                      "io::CsvTable", "The file is not a CSV file: it is an XML document."));
     if (bytes.contains('\0'))
-        throw FileError(QStringLiteral("The file is not a CSV file: it holds binary data."));
+        throw FileError(QCoreApplication::translate(
+            "io::CsvTable", "The file is not a CSV file: it holds binary data."));
     QByteArrayView body(bytes);
     if (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
@@ -42,7 +48,7 @@ CsvTable ReadCsv(const QByteArray& bytes) {
     table.windows1252 = DetectEncoding(body) == FileEncoding::Windows1252;
     const QString text = Decode(body, DetectEncoding(body));
     if (text.trimmed().isEmpty())
-        throw FileError(QStringLiteral("The file is empty."));
+        throw FileError(QCoreApplication::translate("io::CsvTable", "The file is empty."));
     const QChar separator = separatorOf(text);
 
     QStringList row;

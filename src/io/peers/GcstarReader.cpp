@@ -4,6 +4,7 @@
 #include "io/MovieFileError.h"
 #include "io/peers/PeerXml.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -197,21 +198,28 @@ PeerMovie readItem(QXmlStreamReader& xml) {
 }  // namespace
 
 PeerReading ReadGcstar(const QByteArray& bytes) {
-    RequireXml(bytes, QStringLiteral("a GCstar collection"));
+    RequireXml(bytes,
+               QCoreApplication::translate("io::GcstarReader",
+                                           "The file is not a GCstar collection: it is no XML."));
     QXmlStreamReader xml(bytes);
     if (!NextStartElement(xml)) {
         CheckXml(xml);
-        throw FileError(QStringLiteral("The file is not a GCstar collection: it holds no XML."));
+        throw FileError(QCoreApplication::translate(
+            "io::GcstarReader", "The file is not a GCstar collection: it holds no XML."));
     }
     if (xml.name() != QLatin1String("collection"))
-        throw FileError(QStringLiteral("The file is not a GCstar collection: its XML is a '%1' "
-                                       "document.")
-                            .arg(xml.name().toString()));
+        throw FileError(
+            QCoreApplication::translate("io::GcstarReader",
+                                        "The file is not a GCstar collection: its XML is a '%1' "
+                                        "document.")
+                .arg(xml.name().toString()));
     const QString type = xml.attributes().value(QLatin1String("type")).toString();
     if (type != QLatin1String("GCfilms"))
-        throw FileError(QStringLiteral("The GCstar file holds a collection of the kind '%1', not "
-                                       "of movies (GCfilms).")
-                            .arg(type));
+        throw FileError(
+            QCoreApplication::translate("io::GcstarReader",
+                                        "The GCstar file holds a collection of the kind '%1', not "
+                                        "of movies (GCfilms).")
+                .arg(type));
     PeerReading reading;
     while (NextStartElement(xml)) {
         if (xml.name() == QLatin1String("item"))

@@ -4,6 +4,7 @@
 #include "db/Movies.h"
 #include "io/CoverPicture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -16,9 +17,13 @@ namespace {
 QString unsafeName(const QString& name) {
     const QString path = QDir::fromNativeSeparators(name);
     if (QDir::isAbsolutePath(path) || path.contains(QLatin1String(":")))
-        return QStringLiteral("only a picture beside the collection is read, not '%1'.").arg(name);
+        return QCoreApplication::translate(
+                   "io::PeerCovers", "only a picture beside the collection is read, not '%1'.")
+            .arg(name);
     if (path.split(u'/').contains(QLatin1String("..")))
-        return QStringLiteral("the name '%1' leads out of the collection's folder.").arg(name);
+        return QCoreApplication::translate("io::PeerCovers",
+                                           "the name '%1' leads out of the collection's folder.")
+            .arg(name);
     return {};
 }
 
@@ -53,7 +58,8 @@ PictureImportResult ImportPeerCovers(db::Connection& connection, const PeerReadi
         const QString who = QStringLiteral("%1 (%2)").arg(cover.name, line.title);
         PreparedPicture prepared;
         if (!tableThere)
-            prepared.error = QStringLiteral(
+            prepared.error = QCoreApplication::translate(
+                "io::PeerCovers",
                 "This catalogue has no place for pictures yet.  Open it once more to bring it up "
                 "to date, then try again.");
         else if (!cover.problem.isEmpty())
@@ -63,7 +69,8 @@ PictureImportResult ImportPeerCovers(db::Connection& connection, const PeerReadi
         else if (!cover.path.isEmpty())
             prepared = PrepareCoverPicture(cover.path);
         else
-            prepared.error = QStringLiteral("the file holds no picture of that name.");
+            prepared.error = QCoreApplication::translate("io::PeerCovers",
+                                                         "the file holds no picture of that name.");
         const int movieId = prepared.ok() ? db::FindMovieByTitle(connection, line.title) : 0;
         if (!prepared.ok()) {
             result.refused.append(QStringLiteral("%1: %2").arg(who, prepared.error));

@@ -4,6 +4,7 @@
 #include "io/MovieFileError.h"
 #include "io/peers/ZipArchive.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -22,7 +23,7 @@ std::optional<PeerFormat> PeerFormatNamed(const QString& name) {
 QString PeerFormatTitle(PeerFormat format) {
     switch (format) {
         case PeerFormat::Tellico:
-            return QStringLiteral("KDE collection manager");
+            return QCoreApplication::translate("io::PeerFile", "KDE collection manager");
         case PeerFormat::Gcstar:
             return QStringLiteral("GCstar");
         case PeerFormat::Csv:
@@ -55,15 +56,19 @@ QByteArray ReadPeerBytes(const QString& path) {
     RequireRegularFile(path);
     const QFileInfo info(path);
     if (!info.exists())
-        throw FileError(QStringLiteral("'%1' does not exist.").arg(path));
+        throw FileError(
+            QCoreApplication::translate("io::PeerFile", "'%1' does not exist.").arg(path));
     if (info.size() > ZipUnpackLimit)
-        throw FileError(QStringLiteral("'%1' is larger than %2 MB, more than any collection "
-                                       "needs: it is not read.")
-                            .arg(path)
-                            .arg(ZipUnpackLimit / (1024 * 1024)));
+        throw FileError(
+            QCoreApplication::translate("io::PeerFile",
+                                        "'%1' is larger than %2 MB, more than any collection "
+                                        "needs: it is not read.")
+                .arg(path)
+                .arg(ZipUnpackLimit / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("'%1' could not be read: %2").arg(path, file.errorString()));
+        throw FileError(QCoreApplication::translate("io::PeerFile", "'%1' could not be read: %2")
+                            .arg(path, file.errorString()));
     return file.readAll();
 }
 

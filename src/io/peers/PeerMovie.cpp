@@ -5,6 +5,7 @@
 #include "io/ImportedLine.h"
 #include "io/MovieFileFormat.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace io {
@@ -36,7 +37,8 @@ QStringList names(const QStringList& given, const char* field) {
         if (name.isEmpty() || result.contains(name, Qt::CaseInsensitive))
             continue;
         if (db::CharacterCount(name) > db::NameMaximum)
-            throw LineRefused(QStringLiteral("a name in %1 is longer than %2 characters")
+            throw LineRefused(QCoreApplication::translate(
+                                  "io::PeerMovie", "a name in %1 is longer than %2 characters")
                                   .arg(QLatin1String(field))
                                   .arg(db::NameMaximum));
         result.append(name);
@@ -60,7 +62,7 @@ QString notesOf(const PeerMovie& movie, QStringList& leftOut) {
     notes.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     if (db::CharacterCount(notes) > db::NotesMaximum) {
         notes = firstCharacters(notes, db::NotesMaximum);
-        leftOut.append(QStringLiteral("the end of the comments"));
+        leftOut.append(QCoreApplication::translate("io::PeerMovie", "the end of the comments"));
     }
     for (const auto& [key, value] : movie.extras) {
         const QString line = oneLine(key) + QStringLiteral(": ") + oneLine(value);
@@ -79,7 +81,7 @@ void PeerReading::add(const PeerMovie& movie) {
     const QString title = oneLine(movie.title);
     try {
         if (title.isEmpty())
-            throw LineRefused(QStringLiteral("it has no title"));
+            throw LineRefused(QCoreApplication::translate("io::PeerMovie", "it has no title"));
         QStringList fields(MovieFieldCount);
         fields[1] = title;
         fields[2] = QString::number(movie.stars);
@@ -108,9 +110,10 @@ void PeerReading::add(const PeerMovie& movie) {
             fieldsLeftOut += int(leftOut.size());
             ++moviesWithFieldsLeftOut;
             if (leftOutExamples.size() < ExamplesListed)
-                leftOutExamples.append(QStringLiteral("Line %1 (%2): %3")
-                                           .arg(movie.number)
-                                           .arg(title, leftOut.join(QStringLiteral(", "))));
+                leftOutExamples.append(
+                    QCoreApplication::translate("io::PeerMovie", "Line %1 (%2): %3")
+                        .arg(movie.number)
+                        .arg(title, leftOut.join(QStringLiteral(", "))));
         }
         if (!movie.cover.name.isEmpty())
             covers.push_back({line.number, line.movie.title, movie.cover});
@@ -126,7 +129,8 @@ void PeerReading::add(const PeerMovie& movie) {
 QString PeerReading::notes() const {
     if (fieldsLeftOut == 0)
         return {};
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+                       "io::PeerMovie",
                        "\n\nFields that did not fit into the notes (at most %1 characters), so "
                        "they are left out: %2, in %3 movies.")
                        .arg(db::NotesMaximum)
@@ -135,7 +139,7 @@ QString PeerReading::notes() const {
     for (const QString& example : leftOutExamples)
         text += QStringLiteral("\n") + example;
     if (moviesWithFieldsLeftOut > leftOutExamples.size())
-        text += QStringLiteral("\n... and %1 more movies.")
+        text += QCoreApplication::translate("io::PeerMovie", "\n... and %1 more movies.")
                     .arg(moviesWithFieldsLeftOut - leftOutExamples.size());
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include "io/MovieFileError.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace io {
@@ -13,10 +14,11 @@ void checkToken(QXmlStreamReader& xml) {
         return;
     for (const QXmlStreamEntityDeclaration& entity : xml.entityDeclarations())
         if (!entity.systemId().isEmpty() || !entity.publicId().isEmpty())
-            throw FileError(
-                QStringLiteral("The file declares the external entity '%1', which would read "
-                               "another file. Such files are not read.")
-                    .arg(entity.name().toString()));
+            throw FileError(QCoreApplication::translate(
+                                "io::PeerXml",
+                                "The file declares the external entity '%1', which would read "
+                                "another file. Such files are not read.")
+                                .arg(entity.name().toString()));
 }
 
 QXmlStreamReader::TokenType next(QXmlStreamReader& xml) {
@@ -28,18 +30,19 @@ QXmlStreamReader::TokenType next(QXmlStreamReader& xml) {
 
 }  // namespace
 
-void RequireXml(const QByteArray& bytes, const QString& kind) {
+void RequireXml(const QByteArray& bytes, const QString& notXml) {
     QByteArrayView start(bytes);
     if (start.startsWith("\xEF\xBB\xBF"))
         start = start.sliced(3);
     if (!start.trimmed().startsWith("<"))
-        throw FileError(QStringLiteral("The file is not %1: it is no XML.").arg(kind));
+        throw FileError(notXml);
 }
 
 void CheckXml(const QXmlStreamReader& xml) {
     if (!xml.hasError() || xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
         return;
-    throw FileError(QStringLiteral("The file is not well-formed XML: %1 (line %2, column %3).")
+    throw FileError(QCoreApplication::translate(
+                        "io::PeerXml", "The file is not well-formed XML: %1 (line %2, column %3).")
                         .arg(xml.errorString())
                         .arg(xml.lineNumber())
                         .arg(xml.columnNumber()));
@@ -54,9 +57,11 @@ bool NextStartElement(QXmlStreamReader& xml) {
             return false;
     }
     if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-        throw FileError(QStringLiteral("The file ends in the middle of its XML (line %1): it is "
-                                       "cut short.")
-                            .arg(xml.lineNumber()));
+        throw FileError(
+            QCoreApplication::translate("io::PeerXml",
+                                        "The file ends in the middle of its XML (line %1): it is "
+                                        "cut short.")
+                .arg(xml.lineNumber()));
     return false;
 }
 

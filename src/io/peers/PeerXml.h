@@ -11,8 +11,9 @@ namespace io {
 // anything: a document type that declares an external entity is refused outright, since such an
 // entity is made to read other files, and an undeclared entity is an error of the XML.
 
-// Throws FileError, naming the kind of file expected, when the bytes are no XML at all.
-void RequireXml(const QByteArray& bytes, const QString& kind);
+// Throws FileError with notXml, which names the kind of file expected, when the bytes are no XML
+// at all.
+void RequireXml(const QByteArray& bytes, const QString& notXml);
 // Reads on to the next start element; throws FileError for an external entity or broken XML.
 bool NextStartElement(QXmlStreamReader& xml);
 // The element's own text, its children's left out; throws as above.

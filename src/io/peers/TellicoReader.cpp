@@ -5,6 +5,7 @@
 #include "io/peers/PeerXml.h"
 #include "io/peers/ZipArchive.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -250,18 +251,24 @@ struct ReadEntry {
 PeerReading ReadTellico(const QByteArray& bytes) {
     const QByteArray document =
         LooksLikeZip(bytes) ? ReadZipMember(bytes, QStringLiteral("tellico.xml")) : bytes;
-    RequireXml(document, QStringLiteral("a collection of the KDE collection manager"));
+    RequireXml(document,
+               QCoreApplication::translate(
+                   "io::TellicoReader",
+                   "The file is not a collection of the KDE collection manager: it is no XML."));
     QXmlStreamReader xml(document);
     if (!NextStartElement(xml)) {
         CheckXml(xml);
         throw FileError(
-            QStringLiteral("The file is not a collection of the KDE collection "
-                           "manager: it holds no XML."));
+            QCoreApplication::translate("io::TellicoReader",
+                                        "The file is not a collection of the KDE collection "
+                                        "manager: it holds no XML."));
     }
     if (xml.name() != QLatin1String("tellico"))
-        throw FileError(QStringLiteral("The file is not a collection of the KDE collection "
-                                       "manager: its XML is a '%1' document.")
-                            .arg(xml.name().toString()));
+        throw FileError(
+            QCoreApplication::translate("io::TellicoReader",
+                                        "The file is not a collection of the KDE collection "
+                                        "manager: its XML is a '%1' document.")
+                .arg(xml.name().toString()));
     std::vector<ReadEntry> entries;
     QHash<QString, Loan> loans;
     QHash<QString, QByteArray> images;
@@ -305,9 +312,11 @@ PeerReading ReadTellico(const QByteArray& bytes) {
     }
     CheckXml(xml);
     if (!video)
-        throw FileError(QStringLiteral("The file holds no video collection, only collections "
-                                       "of other kinds (type %1).")
-                            .arg(otherKinds.join(QStringLiteral(", "))));
+        throw FileError(
+            QCoreApplication::translate("io::TellicoReader",
+                                        "The file holds no video collection, only collections "
+                                        "of other kinds (type %1).")
+                .arg(otherKinds.join(QStringLiteral(", "))));
     std::vector<PeerMovie*> withCovers;
     for (ReadEntry& entry : entries)
         if (!entry.movie.cover.name.isEmpty())

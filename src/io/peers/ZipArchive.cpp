@@ -3,6 +3,7 @@
 #include "io/MovieFileError.h"
 
 #include <zlib.h>
+#include <QCoreApplication>
 #include <QHash>
 
 namespace io {
@@ -17,7 +18,8 @@ constexpr qsizetype CentralHeaderSize = 46;
 constexpr qsizetype LocalHeaderSize = 30;
 
 [[noreturn]] void refuse(const QString& why) {
-    throw FileError(QStringLiteral("The archive cannot be read: %1").arg(why));
+    throw FileError(
+        QCoreApplication::translate("io::ZipArchive", "The archive cannot be read: %1").arg(why));
 }
 
 // Little-endian numbers at an offset, checked against the end of the bytes.
@@ -28,14 +30,14 @@ public:
     quint32 u32(qsizetype at) const { return u16(at) | u16(at + 2) << 16; }
     QByteArray slice(qsizetype at, qint64 size) const {
         if (at < 0 || size < 0 || at + size > bytes_.size())
-            refuse(QStringLiteral("it is cut short or damaged."));
+            refuse(QCoreApplication::translate("io::ZipArchive", "it is cut short or damaged."));
         return bytes_.mid(at, size);
     }
 
 private:
     quint32 byte(qsizetype at) const {
         if (at < 0 || at >= bytes_.size())
-            refuse(QStringLiteral("it is cut short or damaged."));
+            refuse(QCoreApplication::translate("io::ZipArchive", "it is cut short or damaged."));
         return quint8(bytes_[at]);
     }
     const QByteArray& bytes_;
@@ -49,7 +51,8 @@ bool leadsOutside(const QString& name) {
 }
 
 QString tooLarge(qint64 limit) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "io::ZipArchive",
                "it would unpack to more than %1 MB, which no collection needs. It may be made to "
                "fill the memory (a zip bomb).")
         .arg(limit / (1024 * 1024));
@@ -58,7 +61,7 @@ QString tooLarge(qint64 limit) {
 QByteArray inflateRaw(const QByteArray& packed, qint64 expected, qint64 limit) {
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        refuse(QStringLiteral("the unpacker could not start."));
+        refuse(QCoreApplication::translate("io::ZipArchive", "the unpacker could not start."));
     QByteArray out;
     out.resize(qsizetype(std::min<qint64>(std::max<qint64>(expected, 4096), limit)));
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.constData()));
@@ -77,11 +80,11 @@ QByteArray inflateRaw(const QByteArray& packed, qint64 expected, qint64 limit) {
         status = inflate(&stream, Z_NO_FLUSH);
         if (status != Z_OK && status != Z_STREAM_END) {
             inflateEnd(&stream);
-            refuse(QStringLiteral("its packed data is damaged."));
+            refuse(QCoreApplication::translate("io::ZipArchive", "its packed data is damaged."));
         }
         if (status == Z_OK && stream.avail_in == 0 && stream.avail_out > 0) {
             inflateEnd(&stream);
-            refuse(QStringLiteral("its packed data is cut short."));
+            refuse(QCoreApplication::translate("io::ZipArchive", "its packed data is cut short."));
         }
     }
     out.resize(qsizetype(stream.total_out));
@@ -110,22 +113,26 @@ QHash<QString, qsizetype> readContents(const Reader& read, const QByteArray& arc
             break;
         }
     if (end < 0)
-        refuse(QStringLiteral("it is no zip archive, or a damaged one."));
+        refuse(QCoreApplication::translate("io::ZipArchive",
+                                           "it is no zip archive, or a damaged one."));
     const quint32 entries = read.u16(end + 10);
     qsizetype at = read.u32(end + 16);
     qint64 unpackedTotal = 0;
     QHash<QString, qsizetype> contents;
     for (quint32 i = 0; i < entries; ++i) {
         if (read.u32(at) != CentralHeaderSignature)
-            refuse(QStringLiteral("its table of contents is damaged."));
+            refuse(
+                QCoreApplication::translate("io::ZipArchive", "its table of contents is damaged."));
         const quint32 unpacked = read.u32(at + 24);
         const quint32 nameSize = read.u16(at + 28);
         const quint32 extraSize = read.u16(at + 30);
         const quint32 commentSize = read.u16(at + 32);
         const QString name = QString::fromUtf8(read.slice(at + CentralHeaderSize, nameSize));
         if (leadsOutside(name))
-            refuse(QStringLiteral("it holds the path '%1', which leads out of its folder. "
-                                  "Nothing of it is read.")
+            refuse(QCoreApplication::translate(
+                       "io::ZipArchive",
+                       "it holds the path '%1', which leads out of its folder. "
+                       "Nothing of it is read.")
                        .arg(name));
         if (unpacked == 0xFFFFFFFFu)
             refuse(tooLarge(unpackLimit));
@@ -142,13 +149,14 @@ QHash<QString, qsizetype> readContents(const Reader& read, const QByteArray& arc
 QByteArray unpackMember(const Reader& read, qsizetype found, const QString& member,
                         qint64 unpackLimit) {
     if (read.u16(found + 8) & 1)
-        refuse(QStringLiteral("it is encrypted."));
+        refuse(QCoreApplication::translate("io::ZipArchive", "it is encrypted."));
     const quint32 method = read.u16(found + 10);
     const quint32 packedSize = read.u32(found + 20);
     const quint32 unpackedSize = read.u32(found + 24);
     const qsizetype local = read.u32(found + 42);
     if (read.u32(local) != LocalHeaderSignature)
-        refuse(QStringLiteral("its entry for '%1' is damaged.").arg(member));
+        refuse(QCoreApplication::translate("io::ZipArchive", "its entry for '%1' is damaged.")
+                   .arg(member));
     const qsizetype data = local + LocalHeaderSize + read.u16(local + 26) + read.u16(local + 28);
     const QByteArray packed = read.slice(data, packedSize);
     QByteArray unpacked;
@@ -157,13 +165,17 @@ QByteArray unpackMember(const Reader& read, qsizetype found, const QString& memb
     else if (method == 8)
         unpacked = inflateRaw(packed, unpackedSize, unpackLimit);
     else
-        refuse(QStringLiteral("'%1' is packed in a way this program does not read (method %2).")
-                   .arg(member)
-                   .arg(method));
+        refuse(
+            QCoreApplication::translate(
+                "io::ZipArchive", "'%1' is packed in a way this program does not read (method %2).")
+                .arg(member)
+                .arg(method));
     if (unpacked.size() != qsizetype(unpackedSize) ||
         crc32(0, reinterpret_cast<const Bytef*>(unpacked.constData()), uInt(unpacked.size())) !=
             read.u32(found + 16))
-        refuse(QStringLiteral("'%1' is damaged (its check sum does not match).").arg(member));
+        refuse(QCoreApplication::translate("io::ZipArchive",
+                                           "'%1' is damaged (its check sum does not match).")
+                   .arg(member));
     return unpacked;
 }
 
@@ -174,7 +186,7 @@ QByteArray ReadZipMember(const QByteArray& archive, const QString& member, qint6
     const QHash<QString, qsizetype> contents = readContents(read, archive, unpackLimit);
     const auto found = contents.constFind(member);
     if (found == contents.constEnd())
-        refuse(QStringLiteral("it holds no '%1'.").arg(member));
+        refuse(QCoreApplication::translate("io::ZipArchive", "it holds no '%1'.").arg(member));
     return unpackMember(read, *found, member, unpackLimit);
 }
 
@@ -189,7 +201,9 @@ QHash<QString, ZipMember> ReadZipMembers(const QByteArray& archive, const QStrin
         ZipMember& member = found[name];
         const auto entry = contents.constFind(name);
         if (entry == contents.constEnd()) {
-            member.problem = QStringLiteral("The archive holds no '%1'.").arg(name);
+            member.problem =
+                QCoreApplication::translate("io::ZipArchive", "The archive holds no '%1'.")
+                    .arg(name);
             continue;
         }
         try {

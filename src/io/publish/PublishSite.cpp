@@ -4,6 +4,7 @@
 #include "io/PictureFolder.h"
 #include "io/publish/CatalogueJson.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -15,7 +16,9 @@ namespace {
 QByteArray resource(const QString& name) {
     QFile file(QStringLiteral(":/publish/") + name);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("The program's page template '%1' is missing.").arg(name));
+        throw FileError(QCoreApplication::translate("io::PublishSite",
+                                                    "The program's page template '%1' is missing.")
+                            .arg(name));
     return file.readAll();
 }
 
@@ -48,7 +51,9 @@ QByteArray page(const QByteArray& data) {
 PublishResult PublishSite(db::Connection& connection, const QString& catalogueName,
                           const QString& folder, const QDate& published) {
     if (!QDir().mkpath(folder))
-        throw FileError(QStringLiteral("The folder '%1' could not be made.").arg(folder));
+        throw FileError(
+            QCoreApplication::translate("io::PublishSite", "The folder '%1' could not be made.")
+                .arg(folder));
     // The pictures go first: the page names only those that are there.
     const QHash<int, QString> covers =
         WriteNumberedPictures(connection, QDir(folder).filePath(QStringLiteral("pictures")));
@@ -59,7 +64,8 @@ PublishResult PublishSite(db::Connection& connection, const QString& catalogueNa
     QSaveFile file(result.page);
     const QByteArray text = page(data.json);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw FileError(QStringLiteral("The web page could not be written to '%1'.\n\n%2")
+        throw FileError(QCoreApplication::translate(
+                            "io::PublishSite", "The web page could not be written to '%1'.\n\n%2")
                             .arg(result.page, file.errorString()));
     return result;
 }

@@ -2,6 +2,489 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>app::CatalogueDamage</name>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; und %1 weitere</translation>
+    </message>
+    <message>
+        <source>&apos;tallowmere check --repair&apos; rebuilds the damaged indexes (after a backup); older copies of the catalogue are kept in %1.</source>
+        <translation>&apos;tallowmere check --repair&apos; baut die beschädigten Indizes neu auf (nach einer Sicherung); ältere Kopien des Katalogs werden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Put back a copy from %1, or rescue what can be read with the stock sqlite3 tool&apos;s .recover; &apos;tallowmere check --repair&apos; cannot mend this.</source>
+        <translation>Spielen Sie eine Kopie aus %1 zurück oder retten Sie, was sich lesen lässt, mit .recover des üblichen Werkzeugs sqlite3; &apos;tallowmere check --repair&apos; kann das nicht beheben.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). Nothing was written.
+%3</source>
+        <translation>Der Katalog &apos;%1&apos; ist beschädigt (%2). Es wurde nichts geschrieben.
+%3</translation>
+    </message>
+    <message>
+        <source>Warning: the catalogue &apos;%1&apos; is damaged (%2). What was read from it may be incomplete.
+%3</source>
+        <translation>Warnung: Der Katalog &apos;%1&apos; ist beschädigt (%2). Was daraus gelesen wurde, kann unvollständig sein.
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>app::CatalogueName</name>
+    <message>
+        <source>A catalogue name is a name, not a path: it cannot hold &apos;/&apos;, &apos;\&apos; or &apos;..&apos;.</source>
+        <translation>Ein Katalogname ist ein Name, kein Pfad: Er darf weder &apos;/&apos;, &apos;\&apos; noch &apos;..&apos; enthalten.</translation>
+    </message>
+    <message>
+        <source>A catalogue name cannot hold control characters.</source>
+        <translation>Ein Katalogname darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A catalogue name needs letters or digits.</source>
+        <translation>Ein Katalogname braucht Buchstaben oder Ziffern.</translation>
+    </message>
+    <message>
+        <source>A catalogue name can have at most %1 letters and digits.</source>
+        <translation>Ein Katalogname darf höchstens %1 Buchstaben und Ziffern haben.</translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Tallowmere Movie Database: a catalogue of your movie collection.
+
+Without a command the window opens. The commands run without a window or a display:
+  export FILE           write every movie to a movie file
+  import FILE           read a movie file into the catalogue (backs it up first)
+  import --from tellico|gcstar|csv FILE [--preset list|diary]
+                        read another catalogue&apos;s file or a CSV file; a CSV file&apos;s
+                        columns follow the preset, or the mapping kept for its header,
+                        or are guessed from it
+  report NAME --pdf FILE [--ids 2,5]
+                        write a report as PDF; NAME as on the Reports menu or one of
+                        list, label, rating, media, detailed, inventory, cost, lent
+                        (rating and media take the ids of the ratings or media)
+  backup FILE           write a consistent copy of the catalogue, also while it is open
+  check [--repair]      check the file and the movies&apos; references; --repair mends them
+                        and rebuilds damaged indexes (after a backup)
+  publish DIR           write the catalogue as a web page, DIR/index.html
+  pictures import DIR   give movies the pictures of a folder, named after a movie&apos;s
+                        label number or title (A-12.jpg, Alien.png)
+  pictures export DIR   write every movie&apos;s picture into a folder, named the same way
+
+Nothing is written into a damaged catalogue; export, report and backup still read it,
+with a warning.
+
+Exit status: 0 when everything went well, 1 on a failure (a line that could not be
+imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.</source>
+        <translation>Tallowmere Movie Database: ein Katalog Ihrer Filmsammlung.
+
+Ohne Befehl öffnet sich das Fenster. Die Befehle laufen ohne Fenster und ohne Bildschirm:
+  export DATEI          jeden Film in eine Filmdatei schreiben
+  import DATEI          eine Filmdatei in den Katalog lesen (sichert ihn vorher)
+  import --from tellico|gcstar|csv DATEI [--preset list|diary]
+                        die Datei eines anderen Katalogs oder eine CSV-Datei lesen; die
+                        Spalten einer CSV-Datei folgen der Vorgabe oder der für ihre
+                        Kopfzeile gemerkten Zuordnung, oder sie werden aus ihr erraten
+  report NAME --pdf DATEI [--ids 2,5]
+                        einen Bericht als PDF schreiben; NAME wie im Menü Berichte oder
+                        einer von list, label, rating, media, detailed, inventory, cost,
+                        lent (rating und media nehmen die IDs der Altersfreigaben oder
+                        Medien)
+  backup DATEI          eine konsistente Kopie des Katalogs schreiben, auch während er
+                        offen ist
+  check [--repair]      die Datei und die Verweise der Filme prüfen; --repair behebt sie
+                        und baut beschädigte Indizes neu auf (nach einer Sicherung)
+  publish ORDNER        den Katalog als Webseite schreiben, ORDNER/index.html
+  pictures import ORDNER
+                        Filmen die Bilder eines Ordners geben, benannt nach der
+                        Etikettnummer oder dem Titel eines Films (A-12.jpg, Alien.png)
+  pictures export ORDNER
+                        das Bild jedes Films in einen Ordner schreiben, ebenso benannt
+
+In einen beschädigten Katalog wird nichts geschrieben; export, report und backup lesen
+ihn dennoch, mit einer Warnung.
+
+Rückgabewert: 0, wenn alles gut ging, 1 bei einem Fehler (eine Zeile, die nicht
+importiert werden konnte, ein beschädigter Katalog, ein belegter Katalog), 2 bei einer
+falschen Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallowmere --help&apos;.</source>
+        <translation>Versuchen Sie &apos;tallowmere --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Use the catalogue NAME.</source>
+        <translation>Den Katalog NAME verwenden.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>The report&apos;s PDF file.</source>
+        <translation>Die PDF-Datei des Berichts.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Ratings or media of a report, as ids.</source>
+        <translation>Altersfreigaben oder Medien eines Berichts, als IDs.</translation>
+    </message>
+    <message>
+        <source>IDS</source>
+        <translation>IDS</translation>
+    </message>
+    <message>
+        <source>With check: mend what it finds.</source>
+        <translation>Mit check: beheben, was gefunden wird.</translation>
+    </message>
+    <message>
+        <source>With import: the kind of file.</source>
+        <translation>Mit import: die Art der Datei.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>With import --from csv: the columns&apos; layout.</source>
+        <translation>Mit import --from csv: die Anordnung der Spalten.</translation>
+    </message>
+    <message>
+        <source>export, import, report, backup, check, publish or pictures.</source>
+        <translation>export, import, report, backup, check, publish oder pictures.</translation>
+    </message>
+    <message>
+        <source>[command]</source>
+        <translation>[Befehl]</translation>
+    </message>
+    <message>
+        <source>--pdf, --ids, --repair, --from and --preset belong to a command.</source>
+        <translation>--pdf, --ids, --repair, --from und --preset gehören zu einem Befehl.</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>Unbekannter Befehl &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;pictures&apos; takes import or export, then a folder.</source>
+        <translation>&apos;pictures&apos; nimmt import oder export, dann einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--pdf, --ids, --repair, --from and --preset do not belong to &apos;pictures&apos;.</source>
+        <translation>--pdf, --ids, --repair, --from und --preset gehören nicht zu &apos;pictures&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a report name.</source>
+        <translation>&apos;%1&apos; nimmt einen Berichtsnamen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one file name.</source>
+        <translation>&apos;%1&apos; nimmt einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no file name.</source>
+        <translation>&apos;%1&apos; nimmt keinen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>&apos;report&apos; needs --pdf FILE.</source>
+        <translation>&apos;report&apos; braucht --pdf DATEI.</translation>
+    </message>
+    <message>
+        <source>--pdf and --ids belong to &apos;report&apos;.</source>
+        <translation>--pdf und --ids gehören zu &apos;report&apos;.</translation>
+    </message>
+    <message>
+        <source>--repair belongs to &apos;check&apos;.</source>
+        <translation>--repair gehört zu &apos;check&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Commands</name>
+    <message>
+        <source>Exporting %1</source>
+        <translation>%1 wird exportiert</translation>
+    </message>
+    <message>
+        <source>%1 movies exported to %2.</source>
+        <translation>%1 Filme nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 pictures written to %2.</source>
+        <translation>%1 Bilder nach %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not exported, because their media, rating or storage location no longer exists: %1 (tallowmere check --repair mends that).</source>
+        <translation>Nicht exportiert, weil ihr Medium, ihre Altersfreigabe oder ihr Standort nicht mehr existiert: %1 (tallowmere check --repair behebt das).</translation>
+    </message>
+    <message>
+        <source>Movies with text the file cannot hold as it stands: %1.</source>
+        <translation>Filme mit Text, den die Datei so nicht aufnehmen kann: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a movie file: its first line is not the header of one.</source>
+        <translation>%1 ist keine Filmdatei: Ihre erste Zeile ist nicht die Kopfzeile einer solchen.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%1 Filme importiert.</translation>
+    </message>
+    <message>
+        <source>%1 pictures imported.</source>
+        <translation>%1 Bilder importiert.</translation>
+    </message>
+    <message>
+        <source>Picture not imported: %1</source>
+        <translation>Bild nicht importiert: %1</translation>
+    </message>
+    <message>
+        <source>Picture that names no movie of the file: %1</source>
+        <translation>Bild, das keinen Film der Datei nennt: %1</translation>
+    </message>
+    <message>
+        <source>Lines skipped because they are too short to hold a movie: %1.</source>
+        <translation>Übersprungene Zeilen, weil sie zu kurz für einen Film sind: %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3; not imported.</source>
+        <translation>%1:%2: %3; nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Other lines not imported: %1.</source>
+        <translation>Weitere nicht importierte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Lines read as Windows-1252 because they are not UTF-8: %1.</source>
+        <translation>Als Windows-1252 gelesene Zeilen, weil sie kein UTF-8 sind: %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3 Nothing of that line or the lines after it was imported.</source>
+        <translation>%1:%2: %3 Nichts aus dieser Zeile oder den folgenden wurde importiert.</translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2.</source>
+        <translation>%1 nach %2 gesichert.</translation>
+    </message>
+    <message>
+        <source>Catalogue %1: %2</source>
+        <translation>Katalog %1: %2</translation>
+    </message>
+    <message>
+        <source>File check: %1</source>
+        <translation>Dateiprüfung: %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>in Ordnung</translation>
+    </message>
+    <message>
+        <source>Indexes rebuilt. File check: %1</source>
+        <translation>Indizes neu aufgebaut. Dateiprüfung: %1</translation>
+    </message>
+    <message>
+        <source>Movies: %1</source>
+        <translation>Filme: %1</translation>
+    </message>
+    <message>
+        <source>Media, ratings and locations that name nothing: %1</source>
+        <translation>Medien, Altersfreigaben und Standorte, die auf nichts verweisen: %1</translation>
+    </message>
+    <message>
+        <source>Cast and genre links of movies that are gone: %1</source>
+        <translation>Darsteller- und Genre-Verknüpfungen gelöschter Filme: %1</translation>
+    </message>
+    <message>
+        <source>Pictures of movies that are gone: %1</source>
+        <translation>Bilder gelöschter Filme: %1</translation>
+    </message>
+    <message>
+        <source>%1 problems repaired.</source>
+        <translation>%1 Probleme behoben.</translation>
+    </message>
+    <message>
+        <source>tallowmere check --repair mends them.</source>
+        <translation>tallowmere check --repair behebt sie.</translation>
+    </message>
+    <message>
+        <source>The file is damaged. Keep it as it is. %1</source>
+        <translation>Die Datei ist beschädigt. Lassen Sie sie, wie sie ist. %1</translation>
+    </message>
+    <message>
+        <source>There is no report &apos;%1&apos;. The reports: %2.</source>
+        <translation>Es gibt keinen Bericht &apos;%1&apos;. Die Berichte: %2.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; needs --ids: the ids of the ratings or media to list, such as 2,5.</source>
+        <translation>Der Bericht &apos;%1&apos; braucht --ids: die IDs der aufzulistenden Altersfreigaben oder Medien, etwa 2,5.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; takes no --ids.</source>
+        <translation>Der Bericht &apos;%1&apos; nimmt kein --ids.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; it has been left as it is. Name another file.</source>
+        <translation>&apos;%1&apos; ist die Datei des Katalogs selbst; sie wurde nicht verändert. Geben Sie eine andere Datei an.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; could not be made.</source>
+        <translation>Der Bericht &apos;%1&apos; konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages written to %3.</source>
+        <translation>%1: %2 Seiten nach %3 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>app::OpenCatalogue</name>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>Es gibt keinen Katalog &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is first to be brought up to date for this version of the program, which needs its folder to be written: %2</source>
+        <translation>Der Katalog &apos;%1&apos; muss zuerst für diese Version des Programms aktualisiert werden, wozu in seinen Ordner geschrieben werden muss: %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::PeerCommands</name>
+    <message>
+        <source>Columns: %1.</source>
+        <translation>Spalten: %1.</translation>
+    </message>
+    <message>
+        <source>The file is read as Windows-1252: it is not UTF-8.</source>
+        <translation>Die Datei wird als Windows-1252 gelesen: Sie ist kein UTF-8.</translation>
+    </message>
+    <message>
+        <source>--from belongs to &apos;import&apos;.</source>
+        <translation>--from gehört zu &apos;import&apos;.</translation>
+    </message>
+    <message>
+        <source>--from takes tellico, gcstar or csv.</source>
+        <translation>--from nimmt tellico, gcstar oder csv.</translation>
+    </message>
+    <message>
+        <source>--preset belongs to &apos;import --from csv&apos;.</source>
+        <translation>--preset gehört zu &apos;import --from csv&apos;.</translation>
+    </message>
+    <message>
+        <source>--preset takes %1.</source>
+        <translation>--preset nimmt %1.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Movies to add: %1. Movies to update (a movie of the same title is in the catalogue): %2.</source>
+        <translation>Hinzuzufügende Filme: %1. Zu aktualisierende Filme (ein Film mit gleichem Titel ist im Katalog): %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%1 Filme importiert.</translation>
+    </message>
+    <message>
+        <source>%1 pictures imported.</source>
+        <translation>%1 Bilder importiert.</translation>
+    </message>
+    <message>
+        <source>Picture not imported: %1</source>
+        <translation>Bild nicht importiert: %1</translation>
+    </message>
+    <message>
+        <source>Picture whose movie is not in the catalogue: %1</source>
+        <translation>Bild, dessen Film nicht im Katalog ist: %1</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3; not imported.</source>
+        <translation>%1:%2: %3; nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Other movies not imported: %1.</source>
+        <translation>Weitere nicht importierte Filme: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing of that movie or those after it was imported.</source>
+        <translation>%1: %2 Nichts von diesem Film oder den folgenden wurde importiert.</translation>
+    </message>
+    <message>
+        <source>%1 movies published to %2.</source>
+        <translation>%1 Filme nach %2 veröffentlicht.</translation>
+    </message>
+</context>
+<context>
+    <name>app::PictureCommands</name>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>%1 pictures stored from %2.</source>
+        <translation>%1 Bilder aus %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Matched: %1</source>
+        <translation>Zugeordnet: %1</translation>
+    </message>
+    <message>
+        <source>Not matched to a label number or title: %1</source>
+        <translation>Keiner Etikettnummer und keinem Titel zugeordnet: %1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures written to %2.</source>
+        <translation>%1 Bilder nach %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Not written, because another movie has the same label number and title: %1</source>
+        <translation>Nicht geschrieben, weil ein anderer Film dieselbe Etikettnummer und denselben Titel hat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::ReportIds</name>
+    <message>
+        <source>These ids name no rating: %1. The rating ids: %2.</source>
+        <translation>Diese IDs nennen keine Altersfreigabe: %1. Die IDs der Altersfreigaben: %2.</translation>
+    </message>
+    <message>
+        <source>These ids name no media: %1. The media ids: %2.</source>
+        <translation>Diese IDs nennen kein Medium: %1. Die IDs der Medien: %2.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
     <name>app::Startup</name>
     <message>
         <source>%1 could not start: the step &quot;%2&quot; failed.
@@ -863,6 +1346,353 @@ Felder, die nicht in die Notizen passten (höchstens %1 Zeichen) und daher wegge
     <message>
         <source>The archive holds no &apos;%1&apos;.</source>
         <translation>Das Archiv enthält kein &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>report::DetailedReport</name>
+    <message>
+        <source>Movie Listing (Detailed)</source>
+        <translation>Filmliste (detailliert)</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>Keine Filme gefunden.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Anzahl der Filme: %1</translation>
+    </message>
+    <message>
+        <source>Stars:</source>
+        <translation>Sterne:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Standort:</translation>
+    </message>
+    <message>
+        <source>Genres:</source>
+        <translation>Genres:</translation>
+    </message>
+    <message>
+        <source>Label #:</source>
+        <translation>Etikett-Nr.:</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Medium:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>Acquired:</source>
+        <translation>Erworben:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Freigabe:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Preis:</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Regie:</translation>
+    </message>
+    <message>
+        <source>Lent To:</source>
+        <translation>Verliehen an:</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Produzent:</translation>
+    </message>
+    <message>
+        <source>Lent Date:</source>
+        <translation>Verliehen am:</translation>
+    </message>
+    <message>
+        <source>Actors:</source>
+        <translation>Darsteller:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>report::DocumentReplay</name>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The PDF file &apos;%1&apos; could not be written: %2.</source>
+        <translation>Die PDF-Datei &apos;%1&apos; konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>report::LabelCheckReport</name>
+    <message>
+        <source>Label Number Check</source>
+        <translation>Prüfung der Etikettnummern</translation>
+    </message>
+    <message>
+        <source>Labels on more than one movie: %1</source>
+        <translation>Etiketten auf mehr als einem Film: %1</translation>
+    </message>
+    <message>
+        <source>No label is on more than one movie.</source>
+        <translation>Kein Etikett ist auf mehr als einem Film.</translation>
+    </message>
+    <message>
+        <source>Gaps in the numbers: %1</source>
+        <translation>Lücken in den Nummern: %1</translation>
+    </message>
+    <message>
+        <source>No label numbers are missing.</source>
+        <translation>Es fehlen keine Etikettnummern.</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>bis %1</translation>
+    </message>
+</context>
+<context>
+    <name>report::ListingReports</name>
+    <message>
+        <source>Movie Listing by Rating</source>
+        <translation>Filmliste nach Altersfreigabe</translation>
+    </message>
+    <message>
+        <source>Rating: %1</source>
+        <translation>Altersfreigabe: %1</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Media</source>
+        <translation>Filmliste nach Medium</translation>
+    </message>
+    <message>
+        <source>Media: %1</source>
+        <translation>Medium: %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>Etikett-Nr.</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Sterne</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>Keine Filme gefunden.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Anzahl der Filme: %1</translation>
+    </message>
+    <message>
+        <source>Movie Listing</source>
+        <translation>Filmliste</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Label #</source>
+        <translation>Filmliste nach Etikettnummer</translation>
+    </message>
+</context>
+<context>
+    <name>report::PrintingProgress</name>
+    <message>
+        <source>%1, Page: %2</source>
+        <translation>%1, Seite: %2</translation>
+    </message>
+</context>
+<context>
+    <name>report::ReportError</name>
+    <message>
+        <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
+        <translation>Ein anderer Bericht wird gerade erstellt.  Warten Sie, bis er fertig ist, oder brechen Sie ihn ab.</translation>
+    </message>
+</context>
+<context>
+    <name>report::ReportList</name>
+    <message>
+        <source>Movie listing</source>
+        <translation>Filmliste</translation>
+    </message>
+    <message>
+        <source>Movie listing (by label #)</source>
+        <translation>Filmliste (nach Etikettnummer)</translation>
+    </message>
+    <message>
+        <source>Movie listing (by rating)</source>
+        <translation>Filmliste (nach Altersfreigabe)</translation>
+    </message>
+    <message>
+        <source>Movie listing (by media)</source>
+        <translation>Filmliste (nach Medium)</translation>
+    </message>
+    <message>
+        <source>Movie listing (detailed)</source>
+        <translation>Detaillierte Filmliste</translation>
+    </message>
+    <message>
+        <source>Inventory by location</source>
+        <translation>Bestand nach Standort</translation>
+    </message>
+    <message>
+        <source>Cost summary</source>
+        <translation>Kostenübersicht</translation>
+    </message>
+    <message>
+        <source>Movies lent out</source>
+        <translation>Verliehene Filme</translation>
+    </message>
+</context>
+<context>
+    <name>report::SpoolWriter</name>
+    <message>
+        <source>The folder for reports, &apos;%1&apos;, could not be made.</source>
+        <translation>Der Ordner für Berichte, &apos;%1&apos;, konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &apos;%1&apos;: %2.</source>
+        <translation>Der Bericht konnte nicht nach &apos;%1&apos; geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder for reports, &apos;%1&apos;, has no free file name left.</source>
+        <translation>Im Ordner für Berichte, &apos;%1&apos;, ist kein Dateiname mehr frei.</translation>
+    </message>
+    <message>
+        <source>Building Report</source>
+        <translation>Bericht wird erstellt</translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation>Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>report::SummaryReports</name>
+    <message>
+        <source>Too large to add up</source>
+        <translation>Zu groß zum Zusammenzählen</translation>
+    </message>
+    <message>
+        <source>Movie Cost Report</source>
+        <translation>Kostenbericht der Filme</translation>
+    </message>
+    <message>
+        <source>Inventory by Location</source>
+        <translation>Bestand nach Standort</translation>
+    </message>
+    <message>
+        <source>Movies Lent Out</source>
+        <translation>Verliehene Filme</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Erworben</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>Etikett-Nr.</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>No movies found with a cost.</source>
+        <translation>Keine Filme mit Preis gefunden.</translation>
+    </message>
+    <message>
+        <source>Movie count (that have a cost): %1</source>
+        <translation>Anzahl der Filme (mit Preis): %1</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>Keine Filme gefunden.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Anzahl der Filme: %1</translation>
+    </message>
+    <message>
+        <source>Lent To</source>
+        <translation>Verliehen an</translation>
+    </message>
+    <message>
+        <source>Lent Date</source>
+        <translation>Verliehen am</translation>
+    </message>
+    <message>
+        <source>Movie count (lent out): %1</source>
+        <translation>Anzahl der Filme (verliehen): %1</translation>
+    </message>
+    <message>
+        <source>No movies are lent out.</source>
+        <translation>Es sind keine Filme verliehen.</translation>
     </message>
 </context>
 <context>

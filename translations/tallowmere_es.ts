@@ -2,6 +2,492 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>app::CatalogueDamage</name>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; y %1 más</translation>
+    </message>
+    <message>
+        <source>&apos;tallowmere check --repair&apos; rebuilds the damaged indexes (after a backup); older copies of the catalogue are kept in %1.</source>
+        <translation>«tallowmere check --repair» reconstruye los índices dañados (tras una copia de seguridad); las copias anteriores del catálogo se conservan en %1.</translation>
+    </message>
+    <message>
+        <source>Put back a copy from %1, or rescue what can be read with the stock sqlite3 tool&apos;s .recover; &apos;tallowmere check --repair&apos; cannot mend this.</source>
+        <translation>Restaure una copia de %1, o rescate lo que se pueda leer con el .recover de la herramienta sqlite3 estándar; «tallowmere check --repair» no puede reparar esto.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). Nothing was written.
+%3</source>
+        <translation>El catálogo «%1» está dañado (%2). No se ha escrito nada.
+%3</translation>
+    </message>
+    <message>
+        <source>Warning: the catalogue &apos;%1&apos; is damaged (%2). What was read from it may be incomplete.
+%3</source>
+        <translation>Advertencia: el catálogo «%1» está dañado (%2). Lo que se ha leído de él puede estar incompleto.
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>app::CatalogueName</name>
+    <message>
+        <source>A catalogue name is a name, not a path: it cannot hold &apos;/&apos;, &apos;\&apos; or &apos;..&apos;.</source>
+        <translation>Un nombre de catálogo es un nombre, no una ruta: no puede contener «/», «\» ni «..».</translation>
+    </message>
+    <message>
+        <source>A catalogue name cannot hold control characters.</source>
+        <translation>Un nombre de catálogo no puede contener caracteres de control.</translation>
+    </message>
+    <message>
+        <source>A catalogue name needs letters or digits.</source>
+        <translation>Un nombre de catálogo necesita letras o cifras.</translation>
+    </message>
+    <message>
+        <source>A catalogue name can have at most %1 letters and digits.</source>
+        <translation>Un nombre de catálogo puede tener como máximo %1 letras y cifras.</translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Tallowmere Movie Database: a catalogue of your movie collection.
+
+Without a command the window opens. The commands run without a window or a display:
+  export FILE           write every movie to a movie file
+  import FILE           read a movie file into the catalogue (backs it up first)
+  import --from tellico|gcstar|csv FILE [--preset list|diary]
+                        read another catalogue&apos;s file or a CSV file; a CSV file&apos;s
+                        columns follow the preset, or the mapping kept for its header,
+                        or are guessed from it
+  report NAME --pdf FILE [--ids 2,5]
+                        write a report as PDF; NAME as on the Reports menu or one of
+                        list, label, rating, media, detailed, inventory, cost, lent
+                        (rating and media take the ids of the ratings or media)
+  backup FILE           write a consistent copy of the catalogue, also while it is open
+  check [--repair]      check the file and the movies&apos; references; --repair mends them
+                        and rebuilds damaged indexes (after a backup)
+  publish DIR           write the catalogue as a web page, DIR/index.html
+  pictures import DIR   give movies the pictures of a folder, named after a movie&apos;s
+                        label number or title (A-12.jpg, Alien.png)
+  pictures export DIR   write every movie&apos;s picture into a folder, named the same way
+
+Nothing is written into a damaged catalogue; export, report and backup still read it,
+with a warning.
+
+Exit status: 0 when everything went well, 1 on a failure (a line that could not be
+imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.</source>
+        <translation>Tallowmere Movie Database: un catálogo de su colección de películas.
+
+Sin un comando se abre la ventana. Los comandos se ejecutan sin ventana ni pantalla:
+  export ARCHIVO        escribir todas las películas en un archivo de películas
+  import ARCHIVO        leer un archivo de películas en el catálogo (antes hace una
+                        copia)
+  import --from tellico|gcstar|csv ARCHIVO [--preset list|diary]
+                        leer el archivo de otro catálogo o un archivo CSV; las columnas
+                        de un archivo CSV siguen el ajuste predefinido, o la asignación
+                        guardada para su encabezado, o se deducen de este
+  report NOMBRE --pdf ARCHIVO [--ids 2,5]
+                        escribir un informe en PDF; NOMBRE como en el menú Informes o
+                        uno de list, label, rating, media, detailed, inventory, cost,
+                        lent (rating y media llevan los identificadores de las
+                        clasificaciones o soportes)
+  backup ARCHIVO        escribir una copia coherente del catálogo, también mientras está
+                        abierto
+  check [--repair]      comprobar el archivo y las referencias de las películas;
+                        --repair las corrige y reconstruye los índices dañados (tras una
+                        copia de seguridad)
+  publish CARPETA       escribir el catálogo como página web, CARPETA/index.html
+  pictures import CARPETA
+                        dar a las películas las imágenes de una carpeta, nombradas según
+                        el número de etiqueta o el título (A-12.jpg, Alien.png)
+  pictures export CARPETA
+                        escribir la imagen de cada película en una carpeta, con el mismo
+                        nombre
+
+No se escribe nada en un catálogo dañado; export, report y backup lo leen de todos
+modos, con una advertencia.
+
+Estado de salida: 0 si todo fue bien, 1 si algo falló (una línea que no se pudo
+importar, un catálogo dañado, un catálogo ocupado), 2 si la línea de comandos es
+incorrecta.</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallowmere --help&apos;.</source>
+        <translation>Pruebe «tallowmere --help».</translation>
+    </message>
+    <message>
+        <source>Use the catalogue NAME.</source>
+        <translation>Usar el catálogo NOMBRE.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>The report&apos;s PDF file.</source>
+        <translation>El archivo PDF del informe.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Ratings or media of a report, as ids.</source>
+        <translation>Clasificaciones o soportes de un informe, por sus identificadores.</translation>
+    </message>
+    <message>
+        <source>IDS</source>
+        <translation>IDS</translation>
+    </message>
+    <message>
+        <source>With check: mend what it finds.</source>
+        <translation>Con check: reparar lo que encuentre.</translation>
+    </message>
+    <message>
+        <source>With import: the kind of file.</source>
+        <translation>Con import: el tipo de archivo.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMATO</translation>
+    </message>
+    <message>
+        <source>With import --from csv: the columns&apos; layout.</source>
+        <translation>Con import --from csv: la disposición de las columnas.</translation>
+    </message>
+    <message>
+        <source>export, import, report, backup, check, publish or pictures.</source>
+        <translation>export, import, report, backup, check, publish o pictures.</translation>
+    </message>
+    <message>
+        <source>[command]</source>
+        <translation>[comando]</translation>
+    </message>
+    <message>
+        <source>--pdf, --ids, --repair, --from and --preset belong to a command.</source>
+        <translation>--pdf, --ids, --repair, --from y --preset van con un comando.</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>Comando desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>&apos;pictures&apos; takes import or export, then a folder.</source>
+        <translation>«pictures» lleva import o export y después una carpeta.</translation>
+    </message>
+    <message>
+        <source>--pdf, --ids, --repair, --from and --preset do not belong to &apos;pictures&apos;.</source>
+        <translation>--pdf, --ids, --repair, --from y --preset no van con «pictures».</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a report name.</source>
+        <translation>«%1» lleva un nombre de informe.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one file name.</source>
+        <translation>«%1» lleva un nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no file name.</source>
+        <translation>«%1» no lleva nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;report&apos; needs --pdf FILE.</source>
+        <translation>«report» necesita --pdf ARCHIVO.</translation>
+    </message>
+    <message>
+        <source>--pdf and --ids belong to &apos;report&apos;.</source>
+        <translation>--pdf y --ids van con «report».</translation>
+    </message>
+    <message>
+        <source>--repair belongs to &apos;check&apos;.</source>
+        <translation>--repair va con «check».</translation>
+    </message>
+</context>
+<context>
+    <name>app::Commands</name>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportando %1</translation>
+    </message>
+    <message>
+        <source>%1 movies exported to %2.</source>
+        <translation>%1 películas exportadas a %2.</translation>
+    </message>
+    <message>
+        <source>%1 pictures written to %2.</source>
+        <translation>%1 imágenes escritas en %2.</translation>
+    </message>
+    <message>
+        <source>Not exported, because their media, rating or storage location no longer exists: %1 (tallowmere check --repair mends that).</source>
+        <translation>No exportadas porque su soporte, clasificación o ubicación ya no existe: %1 (tallowmere check --repair lo corrige).</translation>
+    </message>
+    <message>
+        <source>Movies with text the file cannot hold as it stands: %1.</source>
+        <translation>Películas con texto que el archivo no puede contener tal cual: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a movie file: its first line is not the header of one.</source>
+        <translation>%1 no es un archivo de películas: su primera línea no es la cabecera de uno.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%1 películas importadas.</translation>
+    </message>
+    <message>
+        <source>%1 pictures imported.</source>
+        <translation>%1 imágenes importadas.</translation>
+    </message>
+    <message>
+        <source>Picture not imported: %1</source>
+        <translation>Imagen no importada: %1</translation>
+    </message>
+    <message>
+        <source>Picture that names no movie of the file: %1</source>
+        <translation>Imagen que no corresponde a ninguna película del archivo: %1</translation>
+    </message>
+    <message>
+        <source>Lines skipped because they are too short to hold a movie: %1.</source>
+        <translation>Líneas omitidas por ser demasiado cortas para contener una película: %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3; not imported.</source>
+        <translation>%1:%2: %3; no importada.</translation>
+    </message>
+    <message>
+        <source>Other lines not imported: %1.</source>
+        <translation>Otras líneas no importadas: %1.</translation>
+    </message>
+    <message>
+        <source>Lines read as Windows-1252 because they are not UTF-8: %1.</source>
+        <translation>Líneas leídas como Windows-1252 porque no son UTF-8: %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3 Nothing of that line or the lines after it was imported.</source>
+        <translation>%1:%2: %3 No se importó nada de esa línea ni de las siguientes.</translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2.</source>
+        <translation>Copia de seguridad de %1 guardada en %2.</translation>
+    </message>
+    <message>
+        <source>Catalogue %1: %2</source>
+        <translation>Catálogo %1: %2</translation>
+    </message>
+    <message>
+        <source>File check: %1</source>
+        <translation>Comprobación del archivo: %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>Indexes rebuilt. File check: %1</source>
+        <translation>Índices reconstruidos. Comprobación del archivo: %1</translation>
+    </message>
+    <message>
+        <source>Movies: %1</source>
+        <translation>Películas: %1</translation>
+    </message>
+    <message>
+        <source>Media, ratings and locations that name nothing: %1</source>
+        <translation>Soportes, clasificaciones y ubicaciones que no remiten a nada: %1</translation>
+    </message>
+    <message>
+        <source>Cast and genre links of movies that are gone: %1</source>
+        <translation>Vínculos de reparto y género de películas que ya no existen: %1</translation>
+    </message>
+    <message>
+        <source>Pictures of movies that are gone: %1</source>
+        <translation>Imágenes de películas que ya no existen: %1</translation>
+    </message>
+    <message>
+        <source>%1 problems repaired.</source>
+        <translation>%1 problemas reparados.</translation>
+    </message>
+    <message>
+        <source>tallowmere check --repair mends them.</source>
+        <translation>tallowmere check --repair los corrige.</translation>
+    </message>
+    <message>
+        <source>The file is damaged. Keep it as it is. %1</source>
+        <translation>El archivo está dañado. Déjelo tal como está. %1</translation>
+    </message>
+    <message>
+        <source>There is no report &apos;%1&apos;. The reports: %2.</source>
+        <translation>No hay ningún informe «%1». Los informes: %2.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; needs --ids: the ids of the ratings or media to list, such as 2,5.</source>
+        <translation>El informe «%1» necesita --ids: los identificadores de las clasificaciones o soportes que listar, por ejemplo 2,5.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; takes no --ids.</source>
+        <translation>El informe «%1» no lleva --ids.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; it has been left as it is. Name another file.</source>
+        <translation>«%1» es el propio archivo del catálogo; se ha dejado como estaba. Indique otro archivo.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; could not be made.</source>
+        <translation>No se pudo crear el informe «%1».</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages written to %3.</source>
+        <translation>%1: %2 páginas escritas en %3.</translation>
+    </message>
+</context>
+<context>
+    <name>app::OpenCatalogue</name>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>No hay ningún catálogo «%1» (%2).</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is first to be brought up to date for this version of the program, which needs its folder to be written: %2</source>
+        <translation>El catálogo «%1» debe actualizarse primero para esta versión del programa, lo que requiere escribir en su carpeta: %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::PeerCommands</name>
+    <message>
+        <source>Columns: %1.</source>
+        <translation>Columnas: %1.</translation>
+    </message>
+    <message>
+        <source>The file is read as Windows-1252: it is not UTF-8.</source>
+        <translation>El archivo se lee como Windows-1252: no es UTF-8.</translation>
+    </message>
+    <message>
+        <source>--from belongs to &apos;import&apos;.</source>
+        <translation>--from va con «import».</translation>
+    </message>
+    <message>
+        <source>--from takes tellico, gcstar or csv.</source>
+        <translation>--from lleva tellico, gcstar o csv.</translation>
+    </message>
+    <message>
+        <source>--preset belongs to &apos;import --from csv&apos;.</source>
+        <translation>--preset va con «import --from csv».</translation>
+    </message>
+    <message>
+        <source>--preset takes %1.</source>
+        <translation>--preset lleva %1.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>Movies to add: %1. Movies to update (a movie of the same title is in the catalogue): %2.</source>
+        <translation>Películas que añadir: %1. Películas que actualizar (hay una película con el mismo título en el catálogo): %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%1 películas importadas.</translation>
+    </message>
+    <message>
+        <source>%1 pictures imported.</source>
+        <translation>%1 imágenes importadas.</translation>
+    </message>
+    <message>
+        <source>Picture not imported: %1</source>
+        <translation>Imagen no importada: %1</translation>
+    </message>
+    <message>
+        <source>Picture whose movie is not in the catalogue: %1</source>
+        <translation>Imagen cuya película no está en el catálogo: %1</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3; not imported.</source>
+        <translation>%1:%2: %3; no importada.</translation>
+    </message>
+    <message>
+        <source>Other movies not imported: %1.</source>
+        <translation>Otras películas no importadas: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing of that movie or those after it was imported.</source>
+        <translation>%1: %2 No se importó nada de esa película ni de las siguientes.</translation>
+    </message>
+    <message>
+        <source>%1 movies published to %2.</source>
+        <translation>%1 películas publicadas en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>app::PictureCommands</name>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Leyendo %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures stored from %2.</source>
+        <translation>%1 imágenes guardadas desde %2.</translation>
+    </message>
+    <message>
+        <source>Matched: %1</source>
+        <translation>Asociadas: %1</translation>
+    </message>
+    <message>
+        <source>Not matched to a label number or title: %1</source>
+        <translation>Sin número de etiqueta ni título que coincida: %1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1</source>
+        <translation>No guardadas: %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures written to %2.</source>
+        <translation>%1 imágenes escritas en %2.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Escritas: %1</translation>
+    </message>
+    <message>
+        <source>Not written, because another movie has the same label number and title: %1</source>
+        <translation>No escritas porque otra película tiene el mismo número de etiqueta y título: %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::ReportIds</name>
+    <message>
+        <source>These ids name no rating: %1. The rating ids: %2.</source>
+        <translation>Estos identificadores no corresponden a ninguna clasificación: %1. Los identificadores de las clasificaciones: %2.</translation>
+    </message>
+    <message>
+        <source>These ids name no media: %1. The media ids: %2.</source>
+        <translation>Estos identificadores no corresponden a ningún soporte: %1. Los identificadores de los soportes: %2.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+</context>
+<context>
     <name>app::Startup</name>
     <message>
         <source>%1 could not start: the step &quot;%2&quot; failed.
@@ -863,6 +1349,353 @@ Campos que no cabían en las notas (como máximo %1 caracteres) y por eso se omi
     <message>
         <source>The archive holds no &apos;%1&apos;.</source>
         <translation>El archivo comprimido no contiene «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>report::DetailedReport</name>
+    <message>
+        <source>Movie Listing (Detailed)</source>
+        <translation>Lista de películas (detallada)</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>No se encontraron películas.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Número de películas: %1</translation>
+    </message>
+    <message>
+        <source>Stars:</source>
+        <translation>Estrellas:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Genres:</source>
+        <translation>Géneros:</translation>
+    </message>
+    <message>
+        <source>Label #:</source>
+        <translation>N.º etiqueta:</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Soporte:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutos:</translation>
+    </message>
+    <message>
+        <source>Acquired:</source>
+        <translation>Adquirida:</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Clasificación:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Coste:</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Director:</translation>
+    </message>
+    <message>
+        <source>Lent To:</source>
+        <translation>Prestado a:</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Productor:</translation>
+    </message>
+    <message>
+        <source>Lent Date:</source>
+        <translation>Prestado el:</translation>
+    </message>
+    <message>
+        <source>Actors:</source>
+        <translation>Actores:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+</context>
+<context>
+    <name>report::DocumentReplay</name>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+    <message>
+        <source>The PDF file &apos;%1&apos; could not be written: %2.</source>
+        <translation>No se pudo escribir el archivo PDF «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>report::LabelCheckReport</name>
+    <message>
+        <source>Label Number Check</source>
+        <translation>Comprobación de números de etiqueta</translation>
+    </message>
+    <message>
+        <source>Labels on more than one movie: %1</source>
+        <translation>Etiquetas en más de una película: %1</translation>
+    </message>
+    <message>
+        <source>No label is on more than one movie.</source>
+        <translation>Ninguna etiqueta está en más de una película.</translation>
+    </message>
+    <message>
+        <source>Gaps in the numbers: %1</source>
+        <translation>Huecos en la numeración: %1</translation>
+    </message>
+    <message>
+        <source>No label numbers are missing.</source>
+        <translation>No falta ningún número de etiqueta.</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>a %1</translation>
+    </message>
+</context>
+<context>
+    <name>report::ListingReports</name>
+    <message>
+        <source>Movie Listing by Rating</source>
+        <translation>Lista de películas por clasificación</translation>
+    </message>
+    <message>
+        <source>Rating: %1</source>
+        <translation>Clasificación: %1</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Media</source>
+        <translation>Lista de películas por soporte</translation>
+    </message>
+    <message>
+        <source>Media: %1</source>
+        <translation>Soporte: %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N.º etiqueta</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Estrellas</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Clasif.</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>No se encontraron películas.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Número de películas: %1</translation>
+    </message>
+    <message>
+        <source>Movie Listing</source>
+        <translation>Lista de películas</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Label #</source>
+        <translation>Lista de películas por número de etiqueta</translation>
+    </message>
+</context>
+<context>
+    <name>report::PrintingProgress</name>
+    <message>
+        <source>%1, Page: %2</source>
+        <translation>%1, página: %2</translation>
+    </message>
+</context>
+<context>
+    <name>report::ReportError</name>
+    <message>
+        <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
+        <translation>Se está creando otro informe.  Espere a que termine o cancélelo.</translation>
+    </message>
+</context>
+<context>
+    <name>report::ReportList</name>
+    <message>
+        <source>Movie listing</source>
+        <translation>Lista de películas</translation>
+    </message>
+    <message>
+        <source>Movie listing (by label #)</source>
+        <translation>Lista de películas (por n.º de etiqueta)</translation>
+    </message>
+    <message>
+        <source>Movie listing (by rating)</source>
+        <translation>Lista de películas (por clasificación)</translation>
+    </message>
+    <message>
+        <source>Movie listing (by media)</source>
+        <translation>Lista de películas (por soporte)</translation>
+    </message>
+    <message>
+        <source>Movie listing (detailed)</source>
+        <translation>Lista de películas (detallada)</translation>
+    </message>
+    <message>
+        <source>Inventory by location</source>
+        <translation>Inventario por ubicación</translation>
+    </message>
+    <message>
+        <source>Cost summary</source>
+        <translation>Resumen de costes</translation>
+    </message>
+    <message>
+        <source>Movies lent out</source>
+        <translation>Películas prestadas</translation>
+    </message>
+</context>
+<context>
+    <name>report::SpoolWriter</name>
+    <message>
+        <source>The folder for reports, &apos;%1&apos;, could not be made.</source>
+        <translation>No se pudo crear la carpeta de informes, «%1».</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &apos;%1&apos;: %2.</source>
+        <translation>No se pudo escribir el informe en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The folder for reports, &apos;%1&apos;, has no free file name left.</source>
+        <translation>La carpeta de informes, «%1», ya no tiene ningún nombre de archivo libre.</translation>
+    </message>
+    <message>
+        <source>Building Report</source>
+        <translation>Creando el informe</translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation>Base de datos: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
+    <name>report::SummaryReports</name>
+    <message>
+        <source>Too large to add up</source>
+        <translation>Demasiado grande para sumarlo</translation>
+    </message>
+    <message>
+        <source>Movie Cost Report</source>
+        <translation>Informe de costes de las películas</translation>
+    </message>
+    <message>
+        <source>Inventory by Location</source>
+        <translation>Inventario por ubicación</translation>
+    </message>
+    <message>
+        <source>Movies Lent Out</source>
+        <translation>Películas prestadas</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Adquirida</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N.º etiqueta</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>No movies found with a cost.</source>
+        <translation>No se encontraron películas con coste.</translation>
+    </message>
+    <message>
+        <source>Movie count (that have a cost): %1</source>
+        <translation>Número de películas (con coste): %1</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Clasif.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>No se encontraron películas.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Número de películas: %1</translation>
+    </message>
+    <message>
+        <source>Lent To</source>
+        <translation>Prestado a</translation>
+    </message>
+    <message>
+        <source>Lent Date</source>
+        <translation>Fecha de préstamo</translation>
+    </message>
+    <message>
+        <source>Movie count (lent out): %1</source>
+        <translation>Número de películas (prestadas): %1</translation>
+    </message>
+    <message>
+        <source>No movies are lent out.</source>
+        <translation>No hay películas prestadas.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,491 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>app::CatalogueDamage</name>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; et %1 autres</translation>
+    </message>
+    <message>
+        <source>&apos;tallowmere check --repair&apos; rebuilds the damaged indexes (after a backup); older copies of the catalogue are kept in %1.</source>
+        <translation>« tallowmere check --repair » reconstruit les index endommagés (après une sauvegarde) ; des copies plus anciennes du catalogue sont conservées dans %1.</translation>
+    </message>
+    <message>
+        <source>Put back a copy from %1, or rescue what can be read with the stock sqlite3 tool&apos;s .recover; &apos;tallowmere check --repair&apos; cannot mend this.</source>
+        <translation>Remettez en place une copie de %1, ou sauvez ce qui peut être lu avec le .recover de l&apos;outil sqlite3 standard ; « tallowmere check --repair » ne peut pas réparer cela.</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). Nothing was written.
+%3</source>
+        <translation>Le catalogue « %1 » est endommagé (%2). Rien n&apos;a été écrit.
+%3</translation>
+    </message>
+    <message>
+        <source>Warning: the catalogue &apos;%1&apos; is damaged (%2). What was read from it may be incomplete.
+%3</source>
+        <translation>Attention : le catalogue « %1 » est endommagé (%2). Ce qui en a été lu peut être incomplet.
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>app::CatalogueName</name>
+    <message>
+        <source>A catalogue name is a name, not a path: it cannot hold &apos;/&apos;, &apos;\&apos; or &apos;..&apos;.</source>
+        <translation>Un nom de catalogue est un nom, pas un chemin : il ne peut contenir ni « / », ni « \ », ni « .. ».</translation>
+    </message>
+    <message>
+        <source>A catalogue name cannot hold control characters.</source>
+        <translation>Un nom de catalogue ne peut pas contenir de caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A catalogue name needs letters or digits.</source>
+        <translation>Un nom de catalogue doit contenir des lettres ou des chiffres.</translation>
+    </message>
+    <message>
+        <source>A catalogue name can have at most %1 letters and digits.</source>
+        <translation>Un nom de catalogue peut avoir au plus %1 lettres et chiffres.</translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Tallowmere Movie Database: a catalogue of your movie collection.
+
+Without a command the window opens. The commands run without a window or a display:
+  export FILE           write every movie to a movie file
+  import FILE           read a movie file into the catalogue (backs it up first)
+  import --from tellico|gcstar|csv FILE [--preset list|diary]
+                        read another catalogue&apos;s file or a CSV file; a CSV file&apos;s
+                        columns follow the preset, or the mapping kept for its header,
+                        or are guessed from it
+  report NAME --pdf FILE [--ids 2,5]
+                        write a report as PDF; NAME as on the Reports menu or one of
+                        list, label, rating, media, detailed, inventory, cost, lent
+                        (rating and media take the ids of the ratings or media)
+  backup FILE           write a consistent copy of the catalogue, also while it is open
+  check [--repair]      check the file and the movies&apos; references; --repair mends them
+                        and rebuilds damaged indexes (after a backup)
+  publish DIR           write the catalogue as a web page, DIR/index.html
+  pictures import DIR   give movies the pictures of a folder, named after a movie&apos;s
+                        label number or title (A-12.jpg, Alien.png)
+  pictures export DIR   write every movie&apos;s picture into a folder, named the same way
+
+Nothing is written into a damaged catalogue; export, report and backup still read it,
+with a warning.
+
+Exit status: 0 when everything went well, 1 on a failure (a line that could not be
+imported, a damaged catalogue, a busy catalogue), 2 when the command line is wrong.</source>
+        <translation>Tallowmere Movie Database : un catalogue de votre collection de films.
+
+Sans commande, la fenêtre s&apos;ouvre. Les commandes s&apos;exécutent sans fenêtre ni écran :
+  export FICHIER        écrire tous les films dans un fichier de films
+  import FICHIER        lire un fichier de films dans le catalogue (le sauvegarde
+                        d&apos;abord)
+  import --from tellico|gcstar|csv FICHIER [--preset list|diary]
+                        lire le fichier d&apos;un autre catalogue ou un fichier CSV ; les
+                        colonnes d&apos;un fichier CSV suivent le préréglage, ou la
+                        correspondance gardée pour son en-tête, ou sont devinées d&apos;après
+                        celui-ci
+  report NOM --pdf FICHIER [--ids 2,5]
+                        écrire un rapport en PDF ; NOM comme dans le menu Rapports ou
+                        l&apos;un de list, label, rating, media, detailed, inventory, cost,
+                        lent (rating et media prennent les identifiants des
+                        classifications ou supports)
+  backup FICHIER        écrire une copie cohérente du catalogue, même s&apos;il est ouvert
+  check [--repair]      vérifier le fichier et les références des films ; --repair les
+                        corrige et reconstruit les index endommagés (après une
+                        sauvegarde)
+  publish DOSSIER       écrire le catalogue comme page web, DOSSIER/index.html
+  pictures import DOSSIER
+                        donner aux films les images d&apos;un dossier, nommées d&apos;après le n°
+                        d&apos;étiquette ou le titre d&apos;un film (A-12.jpg, Alien.png)
+  pictures export DOSSIER
+                        écrire l&apos;image de chaque film dans un dossier, nommée de même
+
+Rien n&apos;est écrit dans un catalogue endommagé ; export, report et backup le lisent quand
+même, avec un avertissement.
+
+Code de sortie : 0 quand tout s&apos;est bien passé, 1 en cas d&apos;échec (une ligne qui n&apos;a pas
+pu être importée, un catalogue endommagé, un catalogue occupé), 2 quand la ligne de
+commande est incorrecte.</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallowmere --help&apos;.</source>
+        <translation>Essayez « tallowmere --help ».</translation>
+    </message>
+    <message>
+        <source>Use the catalogue NAME.</source>
+        <translation>Utiliser le catalogue NOM.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>The report&apos;s PDF file.</source>
+        <translation>Le fichier PDF du rapport.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Ratings or media of a report, as ids.</source>
+        <translation>Classifications ou supports d&apos;un rapport, par leurs identifiants.</translation>
+    </message>
+    <message>
+        <source>IDS</source>
+        <translation>IDS</translation>
+    </message>
+    <message>
+        <source>With check: mend what it finds.</source>
+        <translation>Avec check : réparer ce qui est trouvé.</translation>
+    </message>
+    <message>
+        <source>With import: the kind of file.</source>
+        <translation>Avec import : le type de fichier.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>With import --from csv: the columns&apos; layout.</source>
+        <translation>Avec import --from csv : la disposition des colonnes.</translation>
+    </message>
+    <message>
+        <source>export, import, report, backup, check, publish or pictures.</source>
+        <translation>export, import, report, backup, check, publish ou pictures.</translation>
+    </message>
+    <message>
+        <source>[command]</source>
+        <translation>[commande]</translation>
+    </message>
+    <message>
+        <source>--pdf, --ids, --repair, --from and --preset belong to a command.</source>
+        <translation>--pdf, --ids, --repair, --from et --preset vont avec une commande.</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;.</source>
+        <translation>Commande inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>&apos;pictures&apos; takes import or export, then a folder.</source>
+        <translation>« pictures » prend import ou export, puis un dossier.</translation>
+    </message>
+    <message>
+        <source>--pdf, --ids, --repair, --from and --preset do not belong to &apos;pictures&apos;.</source>
+        <translation>--pdf, --ids, --repair, --from et --preset ne vont pas avec « pictures ».</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a report name.</source>
+        <translation>« %1 » prend un nom de rapport.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one file name.</source>
+        <translation>« %1 » prend un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no file name.</source>
+        <translation>« %1 » ne prend pas de nom de fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;report&apos; needs --pdf FILE.</source>
+        <translation>« report » a besoin de --pdf FICHIER.</translation>
+    </message>
+    <message>
+        <source>--pdf and --ids belong to &apos;report&apos;.</source>
+        <translation>--pdf et --ids vont avec « report ».</translation>
+    </message>
+    <message>
+        <source>--repair belongs to &apos;check&apos;.</source>
+        <translation>--repair va avec « check ».</translation>
+    </message>
+</context>
+<context>
+    <name>app::Commands</name>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportation de %1</translation>
+    </message>
+    <message>
+        <source>%1 movies exported to %2.</source>
+        <translation>%1 films exportés vers %2.</translation>
+    </message>
+    <message>
+        <source>%1 pictures written to %2.</source>
+        <translation>%1 images écrites dans %2.</translation>
+    </message>
+    <message>
+        <source>Not exported, because their media, rating or storage location no longer exists: %1 (tallowmere check --repair mends that).</source>
+        <translation>Non exportés, car leur support, leur classification ou leur emplacement n&apos;existe plus : %1 (tallowmere check --repair corrige cela).</translation>
+    </message>
+    <message>
+        <source>Movies with text the file cannot hold as it stands: %1.</source>
+        <translation>Films dont le texte ne tient pas tel quel dans le fichier : %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a movie file: its first line is not the header of one.</source>
+        <translation>%1 n&apos;est pas un fichier de films : sa première ligne n&apos;en est pas l&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Sauvegarde : %1</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%1 films importés.</translation>
+    </message>
+    <message>
+        <source>%1 pictures imported.</source>
+        <translation>%1 images importées.</translation>
+    </message>
+    <message>
+        <source>Picture not imported: %1</source>
+        <translation>Image non importée : %1</translation>
+    </message>
+    <message>
+        <source>Picture that names no movie of the file: %1</source>
+        <translation>Image qui ne désigne aucun film du fichier : %1</translation>
+    </message>
+    <message>
+        <source>Lines skipped because they are too short to hold a movie: %1.</source>
+        <translation>Lignes ignorées car trop courtes pour contenir un film : %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3; not imported.</source>
+        <translation>%1:%2: %3 ; non importée.</translation>
+    </message>
+    <message>
+        <source>Other lines not imported: %1.</source>
+        <translation>Autres lignes non importées : %1.</translation>
+    </message>
+    <message>
+        <source>Lines read as Windows-1252 because they are not UTF-8: %1.</source>
+        <translation>Lignes lues en Windows-1252 car elles ne sont pas en UTF-8 : %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3 Nothing of that line or the lines after it was imported.</source>
+        <translation>%1:%2: %3 Rien de cette ligne ni des suivantes n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2.</source>
+        <translation>%1 sauvegardé dans %2.</translation>
+    </message>
+    <message>
+        <source>Catalogue %1: %2</source>
+        <translation>Catalogue %1 : %2</translation>
+    </message>
+    <message>
+        <source>File check: %1</source>
+        <translation>Vérification du fichier : %1</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Indexes rebuilt. File check: %1</source>
+        <translation>Index reconstruits. Vérification du fichier : %1</translation>
+    </message>
+    <message>
+        <source>Movies: %1</source>
+        <translation>Films : %1</translation>
+    </message>
+    <message>
+        <source>Media, ratings and locations that name nothing: %1</source>
+        <translation>Supports, classifications et emplacements qui ne désignent rien : %1</translation>
+    </message>
+    <message>
+        <source>Cast and genre links of movies that are gone: %1</source>
+        <translation>Liens de distribution et de genre de films disparus : %1</translation>
+    </message>
+    <message>
+        <source>Pictures of movies that are gone: %1</source>
+        <translation>Images de films disparus : %1</translation>
+    </message>
+    <message>
+        <source>%1 problems repaired.</source>
+        <translation>%1 problèmes réparés.</translation>
+    </message>
+    <message>
+        <source>tallowmere check --repair mends them.</source>
+        <translation>tallowmere check --repair les corrige.</translation>
+    </message>
+    <message>
+        <source>The file is damaged. Keep it as it is. %1</source>
+        <translation>Le fichier est endommagé. Laissez-le tel quel. %1</translation>
+    </message>
+    <message>
+        <source>There is no report &apos;%1&apos;. The reports: %2.</source>
+        <translation>Il n&apos;y a pas de rapport « %1 ». Les rapports : %2.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; needs --ids: the ids of the ratings or media to list, such as 2,5.</source>
+        <translation>Le rapport « %1 » a besoin de --ids : les identifiants des classifications ou supports à lister, par exemple 2,5.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; takes no --ids.</source>
+        <translation>Le rapport « %1 » ne prend pas --ids.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the catalogue&apos;s own file; it has been left as it is. Name another file.</source>
+        <translation>« %1 » est le fichier même du catalogue ; il a été laissé tel quel. Indiquez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The report &apos;%1&apos; could not be made.</source>
+        <translation>Le rapport « %1 » n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages written to %3.</source>
+        <translation>%1 : %2 pages écrites dans %3.</translation>
+    </message>
+</context>
+<context>
+    <name>app::OpenCatalogue</name>
+    <message>
+        <source>There is no catalogue &apos;%1&apos; (%2).</source>
+        <translation>Il n&apos;y a pas de catalogue « %1 » (%2).</translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is first to be brought up to date for this version of the program, which needs its folder to be written: %2</source>
+        <translation>Le catalogue « %1 » doit d&apos;abord être mis à jour pour cette version du programme, ce qui demande d&apos;écrire dans son dossier : %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::PeerCommands</name>
+    <message>
+        <source>Columns: %1.</source>
+        <translation>Colonnes : %1.</translation>
+    </message>
+    <message>
+        <source>The file is read as Windows-1252: it is not UTF-8.</source>
+        <translation>Le fichier est lu en Windows-1252 : il n&apos;est pas en UTF-8.</translation>
+    </message>
+    <message>
+        <source>--from belongs to &apos;import&apos;.</source>
+        <translation>--from va avec « import ».</translation>
+    </message>
+    <message>
+        <source>--from takes tellico, gcstar or csv.</source>
+        <translation>--from prend tellico, gcstar ou csv.</translation>
+    </message>
+    <message>
+        <source>--preset belongs to &apos;import --from csv&apos;.</source>
+        <translation>--preset va avec « import --from csv ».</translation>
+    </message>
+    <message>
+        <source>--preset takes %1.</source>
+        <translation>--preset prend %1.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>Movies to add: %1. Movies to update (a movie of the same title is in the catalogue): %2.</source>
+        <translation>Films à ajouter : %1. Films à mettre à jour (un film du même titre est dans le catalogue) : %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Sauvegarde : %1</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 movies imported.</source>
+        <translation>%1 films importés.</translation>
+    </message>
+    <message>
+        <source>%1 pictures imported.</source>
+        <translation>%1 images importées.</translation>
+    </message>
+    <message>
+        <source>Picture not imported: %1</source>
+        <translation>Image non importée : %1</translation>
+    </message>
+    <message>
+        <source>Picture whose movie is not in the catalogue: %1</source>
+        <translation>Image dont le film n&apos;est pas dans le catalogue : %1</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3; not imported.</source>
+        <translation>%1:%2: %3 ; non importé.</translation>
+    </message>
+    <message>
+        <source>Other movies not imported: %1.</source>
+        <translation>Autres films non importés : %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing of that movie or those after it was imported.</source>
+        <translation>%1 : %2 Rien de ce film ni des suivants n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 movies published to %2.</source>
+        <translation>%1 films publiés dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>app::PictureCommands</name>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Sauvegarde : %1</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures stored from %2.</source>
+        <translation>%1 images enregistrées depuis %2.</translation>
+    </message>
+    <message>
+        <source>Matched: %1</source>
+        <translation>Associées : %1</translation>
+    </message>
+    <message>
+        <source>Not matched to a label number or title: %1</source>
+        <translation>Associées à aucun n° d&apos;étiquette ni titre : %1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1</source>
+        <translation>Non enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>%1 pictures written to %2.</source>
+        <translation>%1 images écrites dans %2.</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Écrites : %1</translation>
+    </message>
+    <message>
+        <source>Not written, because another movie has the same label number and title: %1</source>
+        <translation>Non écrites, car un autre film a le même n° d&apos;étiquette et le même titre : %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::ReportIds</name>
+    <message>
+        <source>These ids name no rating: %1. The rating ids: %2.</source>
+        <translation>Ces identifiants ne désignent aucune classification : %1. Les identifiants des classifications : %2.</translation>
+    </message>
+    <message>
+        <source>These ids name no media: %1. The media ids: %2.</source>
+        <translation>Ces identifiants ne désignent aucun support : %1. Les identifiants des supports : %2.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+</context>
+<context>
     <name>app::Startup</name>
     <message>
         <source>%1 could not start: the step &quot;%2&quot; failed.
@@ -863,6 +1348,353 @@ Champs qui ne tenaient pas dans les notes (au plus %1 caractères) et ont donc �
     <message>
         <source>The archive holds no &apos;%1&apos;.</source>
         <translation>L&apos;archive ne contient pas « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>report::DetailedReport</name>
+    <message>
+        <source>Movie Listing (Detailed)</source>
+        <translation>Liste des films (détaillée)</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>Aucun film trouvé.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Nombre de films : %1</translation>
+    </message>
+    <message>
+        <source>Stars:</source>
+        <translation>Étoiles :</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Rangement :</translation>
+    </message>
+    <message>
+        <source>Genres:</source>
+        <translation>Genres :</translation>
+    </message>
+    <message>
+        <source>Label #:</source>
+        <translation>N° étiquette :</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Support :</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutes :</translation>
+    </message>
+    <message>
+        <source>Acquired:</source>
+        <translation>Acquis le :</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Classif. :</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Prix :</translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation>Réalisateur :</translation>
+    </message>
+    <message>
+        <source>Lent To:</source>
+        <translation>Prêté à :</translation>
+    </message>
+    <message>
+        <source>Producer:</source>
+        <translation>Producteur :</translation>
+    </message>
+    <message>
+        <source>Lent Date:</source>
+        <translation>Prêté le :</translation>
+    </message>
+    <message>
+        <source>Actors:</source>
+        <translation>Acteurs :</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes :</translation>
+    </message>
+</context>
+<context>
+    <name>report::DocumentReplay</name>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>The PDF file &apos;%1&apos; could not be written: %2.</source>
+        <translation>Le fichier PDF « %1 » n&apos;a pas pu être écrit : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>report::LabelCheckReport</name>
+    <message>
+        <source>Label Number Check</source>
+        <translation>Vérification des n° d&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Labels on more than one movie: %1</source>
+        <translation>Étiquettes sur plus d&apos;un film : %1</translation>
+    </message>
+    <message>
+        <source>No label is on more than one movie.</source>
+        <translation>Aucune étiquette n&apos;est sur plus d&apos;un film.</translation>
+    </message>
+    <message>
+        <source>Gaps in the numbers: %1</source>
+        <translation>Trous dans la numérotation : %1</translation>
+    </message>
+    <message>
+        <source>No label numbers are missing.</source>
+        <translation>Aucun n° d&apos;étiquette ne manque.</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>à %1</translation>
+    </message>
+</context>
+<context>
+    <name>report::ListingReports</name>
+    <message>
+        <source>Movie Listing by Rating</source>
+        <translation>Liste des films par classification</translation>
+    </message>
+    <message>
+        <source>Rating: %1</source>
+        <translation>Classification : %1</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Media</source>
+        <translation>Liste des films par support</translation>
+    </message>
+    <message>
+        <source>Media: %1</source>
+        <translation>Support : %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N° étiquette</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Classif.</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>Aucun film trouvé.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Nombre de films : %1</translation>
+    </message>
+    <message>
+        <source>Movie Listing</source>
+        <translation>Liste des films</translation>
+    </message>
+    <message>
+        <source>Movie Listing by Label #</source>
+        <translation>Liste des films par n° d&apos;étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>report::PrintingProgress</name>
+    <message>
+        <source>%1, Page: %2</source>
+        <translation>%1, page : %2</translation>
+    </message>
+</context>
+<context>
+    <name>report::ReportError</name>
+    <message>
+        <source>Another report is being built.  Wait until it is finished, or cancel it.</source>
+        <translation>Un autre rapport est en cours de création.  Attendez qu&apos;il soit terminé, ou annulez-le.</translation>
+    </message>
+</context>
+<context>
+    <name>report::ReportList</name>
+    <message>
+        <source>Movie listing</source>
+        <translation>Liste des films</translation>
+    </message>
+    <message>
+        <source>Movie listing (by label #)</source>
+        <translation>Liste des films (par n° d&apos;étiquette)</translation>
+    </message>
+    <message>
+        <source>Movie listing (by rating)</source>
+        <translation>Liste des films (par classification)</translation>
+    </message>
+    <message>
+        <source>Movie listing (by media)</source>
+        <translation>Liste des films (par support)</translation>
+    </message>
+    <message>
+        <source>Movie listing (detailed)</source>
+        <translation>Liste des films (détaillée)</translation>
+    </message>
+    <message>
+        <source>Inventory by location</source>
+        <translation>Inventaire par emplacement</translation>
+    </message>
+    <message>
+        <source>Cost summary</source>
+        <translation>Récapitulatif des coûts</translation>
+    </message>
+    <message>
+        <source>Movies lent out</source>
+        <translation>Films prêtés</translation>
+    </message>
+</context>
+<context>
+    <name>report::SpoolWriter</name>
+    <message>
+        <source>The folder for reports, &apos;%1&apos;, could not be made.</source>
+        <translation>Le dossier des rapports, « %1 », n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &apos;%1&apos;: %2.</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The folder for reports, &apos;%1&apos;, has no free file name left.</source>
+        <translation>Le dossier des rapports, « %1 », n&apos;a plus de nom de fichier libre.</translation>
+    </message>
+    <message>
+        <source>Building Report</source>
+        <translation>Création du rapport</translation>
+    </message>
+    <message>
+        <source>Database: %1</source>
+        <translation>Base de données : %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>report::SummaryReports</name>
+    <message>
+        <source>Too large to add up</source>
+        <translation>Trop grand pour être additionné</translation>
+    </message>
+    <message>
+        <source>Movie Cost Report</source>
+        <translation>Rapport des coûts des films</translation>
+    </message>
+    <message>
+        <source>Inventory by Location</source>
+        <translation>Inventaire par emplacement</translation>
+    </message>
+    <message>
+        <source>Movies Lent Out</source>
+        <translation>Films prêtés</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Acquis le</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N° étiquette</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>No movies found with a cost.</source>
+        <translation>Aucun film avec un prix trouvé.</translation>
+    </message>
+    <message>
+        <source>Movie count (that have a cost): %1</source>
+        <translation>Nombre de films (ayant un prix) : %1</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Classif.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>No movies found.</source>
+        <translation>Aucun film trouvé.</translation>
+    </message>
+    <message>
+        <source>Movie count: %1</source>
+        <translation>Nombre de films : %1</translation>
+    </message>
+    <message>
+        <source>Lent To</source>
+        <translation>Prêté à</translation>
+    </message>
+    <message>
+        <source>Lent Date</source>
+        <translation>Date de prêt</translation>
+    </message>
+    <message>
+        <source>Movie count (lent out): %1</source>
+        <translation>Nombre de films (prêtés) : %1</translation>
+    </message>
+    <message>
+        <source>No movies are lent out.</source>
+        <translation>Aucun film n&apos;est prêté.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "db/Catalogue.h"
 #include "db/FileCheck.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 namespace {
@@ -13,7 +15,8 @@ QString firstFindings(const QStringList& damage) {
     constexpr int Shown = 3;
     QString text = damage.mid(0, Shown).join(QStringLiteral("; "));
     if (damage.size() > Shown)
-        text += QStringLiteral("; and %1 more").arg(damage.size() - Shown);
+        text += QCoreApplication::translate("app::CatalogueDamage", "; and %1 more")
+                    .arg(damage.size() - Shown);
     return text;
 }
 
@@ -26,11 +29,13 @@ QStringList FileDamage(const db::Catalogue& catalogue) {
 QString DamageAdvice(const QString& folder, const QStringList& damage) {
     const QString backups = folder + QStringLiteral("/Backups");
     if (db::OnlyIndexesDamaged(damage))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "app::CatalogueDamage",
                    "'tallowmere check --repair' rebuilds the damaged indexes (after "
                    "a backup); older copies of the catalogue are kept in %1.")
             .arg(backups);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "app::CatalogueDamage",
                "Put back a copy from %1, or rescue what can be read with the stock "
                "sqlite3 tool's .recover; 'tallowmere check --repair' cannot mend "
                "this.")
@@ -41,9 +46,11 @@ bool SoundBeforeWriting(const db::Catalogue& catalogue) {
     const QStringList damage = FileDamage(catalogue);
     if (damage.isEmpty())
         return true;
-    say(stderr, QStringLiteral("The catalogue '%1' is damaged (%2). Nothing was written.\n%3")
-                    .arg(catalogue.name(), firstFindings(damage),
-                         DamageAdvice(catalogue.folder(), damage)));
+    say(stderr,
+        QCoreApplication::translate("app::CatalogueDamage",
+                                    "The catalogue '%1' is damaged (%2). Nothing was written.\n%3")
+            .arg(catalogue.name(), firstFindings(damage),
+                 DamageAdvice(catalogue.folder(), damage)));
     return false;
 }
 
@@ -60,8 +67,10 @@ bool DamageCheckBeside::warnWhenDamaged() {
     const QStringList damage = damage_.get();
     if (damage.isEmpty())
         return true;
-    say(stderr, QStringLiteral("Warning: the catalogue '%1' is damaged (%2). What was read from "
-                               "it may be incomplete.\n%3")
+    say(stderr, QCoreApplication::translate(
+                    "app::CatalogueDamage",
+                    "Warning: the catalogue '%1' is damaged (%2). What was read from "
+                    "it may be incomplete.\n%3")
                     .arg(name_, firstFindings(damage), DamageAdvice(folder_, damage)));
     return false;
 }

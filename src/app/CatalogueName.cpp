@@ -1,5 +1,6 @@
 #include "app/CatalogueName.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace app {
@@ -27,7 +28,8 @@ bool keeps(char32_t c) {
 CatalogueName CatalogueNameOf(const QString& text) {
     CatalogueName result;
     if (text.contains(u'/') || text.contains(u'\\') || text.contains(QStringLiteral(".."))) {
-        result.refusal = QStringLiteral(
+        result.refusal = QCoreApplication::translate(
+            "app::CatalogueName",
             "A catalogue name is a name, not a path: it cannot hold '/', '\\' or '..'.");
         return result;
     }
@@ -35,7 +37,8 @@ CatalogueName CatalogueNameOf(const QString& text) {
     int count = 0;
     for (const uint c : characters) {
         if (QChar::category(c) == QChar::Other_Control) {
-            result.refusal = QStringLiteral("A catalogue name cannot hold control characters.");
+            result.refusal = QCoreApplication::translate(
+                "app::CatalogueName", "A catalogue name cannot hold control characters.");
             return result;
         }
         if (!keeps(c))
@@ -46,10 +49,13 @@ CatalogueName CatalogueNameOf(const QString& text) {
         ++count;
     }
     if (count == 0)
-        result.refusal = QStringLiteral("A catalogue name needs letters or digits.");
+        result.refusal = QCoreApplication::translate("app::CatalogueName",
+                                                     "A catalogue name needs letters or digits.");
     else if (count > CatalogueName::MaxLength || result.name.toUtf8().size() > MaxFileNameBytes)
-        result.refusal = QStringLiteral("A catalogue name can have at most %1 letters and digits.")
-                             .arg(CatalogueName::MaxLength);
+        result.refusal =
+            QCoreApplication::translate("app::CatalogueName",
+                                        "A catalogue name can have at most %1 letters and digits.")
+                .arg(CatalogueName::MaxLength);
     if (!result.refusal.isEmpty())
         result.name.clear();
     return result;

@@ -43,7 +43,7 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
                                                         : invocation.catalogue;
     const QString path = db::Catalogue::FilePath(catalogue_.folder(), name);
     if (purpose == Purpose::Read && !QFile::exists(path))
-        throw db::Error(QStringLiteral("There is no catalogue '%1' (%2).").arg(name, path));
+        throw db::Error(tr("There is no catalogue '%1' (%2).").arg(name, path));
     // A reader writes nothing, not even the lock, so that it works where nothing can be
     // written; only a catalogue of an older version is first brought up to date.
     if (purpose == Purpose::Read) {
@@ -65,9 +65,9 @@ OpenCatalogue::OpenCatalogue(const Invocation& invocation, Purpose purpose)
     } catch (const db::Error& error) {
         if (purpose == Purpose::Write)
             throw;
-        throw db::Error(QStringLiteral("The catalogue '%1' is first to be brought up to date "
-                                       "for this version of the program, which needs its folder "
-                                       "to be written: %2")
+        throw db::Error(tr("The catalogue '%1' is first to be brought up to date "
+                           "for this version of the program, which needs its folder "
+                           "to be written: %2")
                             .arg(name, error.message()));
     }
 }

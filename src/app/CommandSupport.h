@@ -2,6 +2,7 @@
 
 #include "db/Catalogue.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
@@ -36,6 +37,8 @@ private:
 // file up to date; a reader opens it read-only, without the lock, beside a window that may
 // have it open.
 class OpenCatalogue {
+    Q_DECLARE_TR_FUNCTIONS(app::OpenCatalogue)
+
 public:
     enum class Purpose { Read, Write };
 

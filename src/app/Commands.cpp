@@ -30,6 +30,7 @@
 #include "report/SpoolReader.h"
 #include "report/SpoolWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScopeGuard>
 #include <cstdio>
@@ -44,22 +45,28 @@ int exportMovies(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
     DamageCheckBeside check(open.catalogue());
     TerminalProgress progress;
-    const io::ExportResult result = io::ExportMovies(
-        open.connection(), invocation.file,
-        [&](const QString& title) { progress.show(QStringLiteral("Exporting ") + title); });
+    const io::ExportResult result =
+        io::ExportMovies(open.connection(), invocation.file, [&](const QString& title) {
+            progress.show(QCoreApplication::translate("app::Commands", "Exporting %1").arg(title));
+        });
     // Movies sent to standard output are not followed by a word of ours.
     say(io::IsStandardOutput(invocation.file) ? stderr : stdout,
-        QStringLiteral("%1 movies exported to %2.").arg(result.exported).arg(invocation.file));
+        QCoreApplication::translate("app::Commands", "%1 movies exported to %2.")
+            .arg(result.exported)
+            .arg(invocation.file));
     if (result.pictures > 0)
-        say(stdout, QStringLiteral("%1 pictures written to %2.")
+        say(stdout, QCoreApplication::translate("app::Commands", "%1 pictures written to %2.")
                         .arg(result.pictures)
                         .arg(io::PictureFolderOf(invocation.file)));
     if (result.leftOut > 0)
-        say(stderr, QStringLiteral("Not exported, because their media, rating or storage location "
-                                   "no longer exists: %1 (tallowmere check --repair mends that).")
+        say(stderr, QCoreApplication::translate(
+                        "app::Commands",
+                        "Not exported, because their media, rating or storage location "
+                        "no longer exists: %1 (tallowmere check --repair mends that).")
                         .arg(result.leftOut));
     if (result.altered > 0)
-        say(stderr, QStringLiteral("Movies with text the file cannot hold as it stands: %1.")
+        say(stderr, QCoreApplication::translate(
+                        "app::Commands", "Movies with text the file cannot hold as it stands: %1.")
                         .arg(result.altered));
     const bool sound = check.warnWhenDamaged();
     return result.leftOut > 0 || !sound ? ExitFailure : ExitOk;
@@ -70,9 +77,10 @@ int importMovies(const Invocation& invocation) {
     // Backed up only once the import goes ahead: a command that fails on its file must not
     // push a good backup out.
     const auto notAMovieFile = [&] {
-        say(stderr, QStringLiteral("%1 is not a movie file: its first line is not the header of "
-                                   "one.")
-                        .arg(invocation.file));
+        say(stderr,
+            QCoreApplication::translate(
+                "app::Commands", "%1 is not a movie file: its first line is not the header of one.")
+                .arg(invocation.file));
         return ExitFailure;
     };
     if (io::MovieFileLines first(invocation.file); !io::ReadMovieFileHeader(first))
@@ -80,49 +88,62 @@ int importMovies(const Invocation& invocation) {
     if (!SoundBeforeWriting(open.catalogue()))
         return ExitFailure;
     if (db::CountMovies(open.connection()) > 0)
-        say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
+        say(stdout, QCoreApplication::translate("app::Commands", "Backup: %1")
+                        .arg(db::BackupBeforeChange(open.catalogue())));
     TerminalProgress progress;
     const io::ImportResult result =
         io::ImportMovies(open.connection(), invocation.file, [&](const QString& title, int line) {
-            progress.show(QStringLiteral("Line %1: %2").arg(line).arg(title));
+            progress.show(
+                QCoreApplication::translate("app::Commands", "Line %1: %2").arg(line).arg(title));
         });
     if (!result.headerAccepted)
         return notAMovieFile();
-    say(stdout, QStringLiteral("%1 movies imported.").arg(result.imported));
+    say(stdout,
+        QCoreApplication::translate("app::Commands", "%1 movies imported.").arg(result.imported));
     bool everything = true;
     if (result.pictures.stored > 0)
-        say(stdout, QStringLiteral("%1 pictures imported.").arg(result.pictures.stored));
+        say(stdout, QCoreApplication::translate("app::Commands", "%1 pictures imported.")
+                        .arg(result.pictures.stored));
     for (const QString& refusal : result.pictures.refused) {
-        say(stderr, QStringLiteral("Picture not imported: %1").arg(refusal));
+        say(stderr,
+            QCoreApplication::translate("app::Commands", "Picture not imported: %1").arg(refusal));
         everything = false;
     }
     for (const QString& file : result.pictures.unmatched) {
-        say(stderr, QStringLiteral("Picture that names no movie of the file: %1").arg(file));
+        say(stderr, QCoreApplication::translate("app::Commands",
+                                                "Picture that names no movie of the file: %1")
+                        .arg(file));
         everything = false;
     }
     if (result.skipped > 0) {
-        say(stderr, QStringLiteral("Lines skipped because they are too short to hold a movie: %1.")
-                        .arg(result.skipped));
+        say(stderr,
+            QCoreApplication::translate(
+                "app::Commands", "Lines skipped because they are too short to hold a movie: %1.")
+                .arg(result.skipped));
         everything = false;
     }
     for (const io::RefusedLine& line : result.refused)
-        say(stderr, QStringLiteral("%1:%2: %3; not imported.")
+        say(stderr, QCoreApplication::translate("app::Commands", "%1:%2: %3; not imported.")
                         .arg(invocation.file)
                         .arg(line.lineNumber)
                         .arg(line.reason));
     if (result.linesNotImported() > result.refused.size())
-        say(stderr, QStringLiteral("Other lines not imported: %1.")
+        say(stderr, QCoreApplication::translate("app::Commands", "Other lines not imported: %1.")
                         .arg(result.linesNotImported() - result.refused.size()));
     everything = everything && result.refusedCount == 0;
     if (result.windows1252Lines > 0)
-        say(stdout, QStringLiteral("Lines read as Windows-1252 because they are not UTF-8: %1.")
-                        .arg(result.windows1252Lines));
+        say(stdout,
+            QCoreApplication::translate(
+                "app::Commands", "Lines read as Windows-1252 because they are not UTF-8: %1.")
+                .arg(result.windows1252Lines));
     if (result.failedLine > 0) {
-        say(stderr, QStringLiteral("%1:%2: %3 Nothing of that line or the lines after it was "
-                                   "imported.")
-                        .arg(invocation.file)
-                        .arg(result.failedLine)
-                        .arg(result.failure));
+        say(stderr,
+            QCoreApplication::translate("app::Commands",
+                                        "%1:%2: %3 Nothing of that line or the lines after it was "
+                                        "imported.")
+                .arg(invocation.file)
+                .arg(result.failedLine)
+                .arg(result.failure));
         everything = false;
     }
     return everything ? ExitOk : ExitFailure;
@@ -132,8 +153,8 @@ int backupCatalogue(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
     DamageCheckBeside check(open.catalogue());
     db::BackupCatalogue(open.catalogue().filePath(), invocation.file);
-    say(stdout,
-        QStringLiteral("%1 backed up to %2.").arg(open.catalogue().name(), invocation.file));
+    say(stdout, QCoreApplication::translate("app::Commands", "%1 backed up to %2.")
+                    .arg(open.catalogue().name(), invocation.file));
     return check.warnWhenDamaged() ? ExitOk : ExitFailure;
 }
 
@@ -150,36 +171,47 @@ int checkCatalogue(const Invocation& invocation) {
     OpenCatalogue open(invocation, invocation.repair ? OpenCatalogue::Purpose::Write
                                                      : OpenCatalogue::Purpose::Read);
     const QString path = open.catalogue().filePath();
-    say(stdout, QStringLiteral("Catalogue %1: %2").arg(open.catalogue().name(), path));
+    say(stdout, QCoreApplication::translate("app::Commands", "Catalogue %1: %2")
+                    .arg(open.catalogue().name(), path));
     QStringList damage = db::IntegrityProblems(path);
-    say(stdout, QStringLiteral("File check: %1")
-                    .arg(damage.isEmpty() ? QStringLiteral("ok") : damage.join(u'\n')));
+    say(stdout, QCoreApplication::translate("app::Commands", "File check: %1")
+                    .arg(damage.isEmpty() ? QCoreApplication::translate("app::Commands", "ok")
+                                          : damage.join(u'\n')));
     if (invocation.repair && db::OnlyIndexesDamaged(damage)) {
-        say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
+        say(stdout, QCoreApplication::translate("app::Commands", "Backup: %1")
+                        .arg(db::BackupBeforeChange(open.catalogue())));
         open.connection().execute(QStringLiteral("REINDEX"));
         damage = db::IntegrityProblems(path);
-        say(stdout, QStringLiteral("Indexes rebuilt. File check: %1")
-                        .arg(damage.isEmpty() ? QStringLiteral("ok") : damage.join(u'\n')));
+        say(stdout, QCoreApplication::translate("app::Commands", "Indexes rebuilt. File check: %1")
+                        .arg(damage.isEmpty() ? QCoreApplication::translate("app::Commands", "ok")
+                                              : damage.join(u'\n')));
     }
-    say(stdout, QStringLiteral("Movies: %1").arg(db::CountMovies(open.connection())));
+    say(stdout, QCoreApplication::translate("app::Commands", "Movies: %1")
+                    .arg(db::CountMovies(open.connection())));
     const db::RepairableProblems found = db::FindRepairableProblems(open.connection());
-    say(stdout, QStringLiteral("Media, ratings and locations that name nothing: %1")
+    say(stdout, QCoreApplication::translate("app::Commands",
+                                            "Media, ratings and locations that name nothing: %1")
                     .arg(found.brokenReferences));
-    say(stdout,
-        QStringLiteral("Cast and genre links of movies that are gone: %1").arg(found.orphanLinks));
-    say(stdout, QStringLiteral("Pictures of movies that are gone: %1").arg(found.orphanPictures));
+    say(stdout, QCoreApplication::translate("app::Commands",
+                                            "Cast and genre links of movies that are gone: %1")
+                    .arg(found.orphanLinks));
+    say(stdout, QCoreApplication::translate("app::Commands", "Pictures of movies that are gone: %1")
+                    .arg(found.orphanPictures));
     const bool mendable = found.brokenReferences + found.orphanLinks + found.orphanPictures > 0;
     // Nothing is written into a damaged file: a repair could spread the damage.
     if (invocation.repair && mendable && damage.isEmpty()) {
-        say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
+        say(stdout, QCoreApplication::translate("app::Commands", "Backup: %1")
+                        .arg(db::BackupBeforeChange(open.catalogue())));
         QuietProgress quiet;
-        say(stdout, QStringLiteral("%1 problems repaired.")
+        say(stdout, QCoreApplication::translate("app::Commands", "%1 problems repaired.")
                         .arg(db::RepairReferences(open.connection(), quiet)));
     } else if (mendable && damage.isEmpty()) {
-        say(stdout, QStringLiteral("tallowmere check --repair mends them."));
+        say(stdout,
+            QCoreApplication::translate("app::Commands", "tallowmere check --repair mends them."));
     }
     if (!damage.isEmpty())
-        say(stderr, QStringLiteral("The file is damaged. Keep it as it is. %1")
+        say(stderr, QCoreApplication::translate("app::Commands",
+                                                "The file is damaged. Keep it as it is. %1")
                         .arg(DamageAdvice(open.catalogue().folder(), damage)));
     return damage.isEmpty() && (!mendable || invocation.repair) ? ExitOk : ExitFailure;
 }
@@ -202,17 +234,21 @@ int writeReport(const Invocation& invocation) {
         QStringList names;
         for (const report::ReportEntry& each : report::ReportEntries())
             names.append(QString::fromLatin1(each.shortName));
-        say(stderr, QStringLiteral("There is no report '%1'. The reports: %2.")
+        say(stderr, QCoreApplication::translate("app::Commands",
+                                                "There is no report '%1'. The reports: %2.")
                         .arg(invocation.report, names.join(QStringLiteral(", "))));
         return ExitBadUsage;
     }
     const std::optional<QList<int>> ids = idsOf(invocation.ids);
     if (!ids || entry->takesIds == ids->isEmpty()) {
-        say(stderr, entry->takesIds
-                        ? QStringLiteral("The report '%1' needs --ids: the ids of the ratings or "
-                                         "media to list, such as 2,5.")
-                              .arg(invocation.report)
-                        : QStringLiteral("The report '%1' takes no --ids.").arg(invocation.report));
+        say(stderr, entry->takesIds ? QCoreApplication::translate(
+                                          "app::Commands",
+                                          "The report '%1' needs --ids: the ids of the ratings or "
+                                          "media to list, such as 2,5.")
+                                          .arg(invocation.report)
+                                    : QCoreApplication::translate("app::Commands",
+                                                                  "The report '%1' takes no --ids.")
+                                          .arg(invocation.report));
         return ExitBadUsage;
     }
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Read);
@@ -224,9 +260,11 @@ int writeReport(const Invocation& invocation) {
         }
     }
     if (db::IsCatalogueFile(invocation.pdf, open.catalogue().filePath()))
-        throw db::Error(QStringLiteral("'%1' is the catalogue's own file; it has been left as it "
-                                       "is. Name another file.")
-                            .arg(invocation.pdf));
+        throw db::Error(
+            QCoreApplication::translate("app::Commands",
+                                        "'%1' is the catalogue's own file; it has been left as it "
+                                        "is. Name another file.")
+                .arg(invocation.pdf));
     report::RemoveLeftoverSpoolFiles(open.catalogue().folder());
     const ReportSpoolFolder spoolFolder(open.catalogue().folder());
     report::SpoolWriter writer(spoolFolder.path());
@@ -236,7 +274,9 @@ int writeReport(const Invocation& invocation) {
         report::MakeReport(entry->kind, writer, open.connection(), *ids);
     const std::optional<QString> spool = report::RunReport(*made, writer);
     if (!spool) {
-        say(stderr, QStringLiteral("The report '%1' could not be made.").arg(invocation.report));
+        say(stderr,
+            QCoreApplication::translate("app::Commands", "The report '%1' could not be made.")
+                .arg(invocation.report));
         return ExitFailure;
     }
     const auto removeSpool = qScopeGuard([&] { QFile::remove(*spool); });
@@ -244,7 +284,7 @@ int writeReport(const Invocation& invocation) {
     report::DrawingState state;
     report::WritePdf(reader, invocation.pdf, state);
     say(io::IsStandardOutput(invocation.pdf) ? stderr : stdout,
-        QStringLiteral("%1: %2 pages written to %3.")
+        QCoreApplication::translate("app::Commands", "%1: %2 pages written to %3.")
             .arg(made->Name())
             .arg(reader.pageCount())
             .arg(invocation.pdf));

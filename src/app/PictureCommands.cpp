@@ -6,6 +6,8 @@
 #include "db/MoviePictures.h"
 #include "io/PictureFolder.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 namespace {
@@ -22,16 +24,25 @@ int importPictures(const Invocation& invocation) {
     OpenCatalogue open(invocation, OpenCatalogue::Purpose::Write);
     // A picture replaces the one a movie had: those are kept in a backup first.
     if (!db::MoviesWithPictures(open.connection()).isEmpty())
-        say(stdout, QStringLiteral("Backup: %1").arg(db::BackupBeforeChange(open.catalogue())));
+        say(stdout, QCoreApplication::translate("app::PictureCommands", "Backup: %1")
+                        .arg(db::BackupBeforeChange(open.catalogue())));
     TerminalProgress progress;
-    const io::PictureImportResult result = io::ImportPicturesByName(
-        open.connection(), invocation.file,
-        [&](const QString& file) { progress.show(QStringLiteral("Reading ") + file); });
-    say(stdout,
-        QStringLiteral("%1 pictures stored from %2.").arg(result.stored).arg(invocation.file));
-    list(stdout, QStringLiteral("Matched: %1"), result.matched);
-    list(stdout, QStringLiteral("Not matched to a label number or title: %1"), result.unmatched);
-    list(stderr, QStringLiteral("Not stored: %1"), result.refused);
+    const io::PictureImportResult result =
+        io::ImportPicturesByName(open.connection(), invocation.file, [&](const QString& file) {
+            progress.show(
+                QCoreApplication::translate("app::PictureCommands", "Reading %1").arg(file));
+        });
+    say(stdout, QCoreApplication::translate("app::PictureCommands", "%1 pictures stored from %2.")
+                    .arg(result.stored)
+                    .arg(invocation.file));
+    list(stdout, QCoreApplication::translate("app::PictureCommands", "Matched: %1"),
+         result.matched);
+    list(stdout,
+         QCoreApplication::translate("app::PictureCommands",
+                                     "Not matched to a label number or title: %1"),
+         result.unmatched);
+    list(stderr, QCoreApplication::translate("app::PictureCommands", "Not stored: %1"),
+         result.refused);
     return result.unmatched.isEmpty() && result.refused.isEmpty() ? ExitOk : ExitFailure;
 }
 
@@ -40,12 +51,15 @@ int exportPictures(const Invocation& invocation) {
     QStringList notWritten;
     const QStringList written =
         io::ExportPicturesByName(open.connection(), invocation.file, &notWritten);
-    say(stdout,
-        QStringLiteral("%1 pictures written to %2.").arg(written.size()).arg(invocation.file));
-    list(stdout, QStringLiteral("Written: %1"), written);
+    say(stdout, QCoreApplication::translate("app::PictureCommands", "%1 pictures written to %2.")
+                    .arg(written.size())
+                    .arg(invocation.file));
+    list(stdout, QCoreApplication::translate("app::PictureCommands", "Written: %1"), written);
     list(stderr,
-         QStringLiteral("Not written, because another movie has the same label number and title: "
-                        "%1"),
+         QCoreApplication::translate(
+             "app::PictureCommands",
+             "Not written, because another movie has the same label number and title: "
+             "%1"),
          notWritten);
     return notWritten.isEmpty() ? ExitOk : ExitFailure;
 }

@@ -3,6 +3,7 @@
 #include "db/LookupLists.h"
 #include "db/LookupTable.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -25,10 +26,15 @@ std::optional<QString> UnknownReportIds(db::Connection& connection, bool ofRatin
     QStringList offered;
     for (const db::LookupEntry& entry : entries)
         offered.append(QStringLiteral("%1: %2").arg(entry.id).arg(entry.name));
-    const QString kind = ofRatings ? QStringLiteral("rating") : QStringLiteral("media");
-    return QStringLiteral("These ids name no %1: %2. The %1 ids: %3.")
-        .arg(kind, unknown.join(QStringLiteral(", ")),
-             offered.isEmpty() ? QStringLiteral("none") : offered.join(QStringLiteral(", ")));
+    // A whole sentence for each kind: languages word "rating" and "media" differently around it.
+    const QString sentence =
+        ofRatings ? QCoreApplication::translate("app::ReportIds",
+                                                "These ids name no rating: %1. The rating ids: %2.")
+                  : QCoreApplication::translate("app::ReportIds",
+                                                "These ids name no media: %1. The media ids: %2.");
+    return sentence.arg(unknown.join(QStringLiteral(", ")),
+                        offered.isEmpty() ? QCoreApplication::translate("app::ReportIds", "none")
+                                          : offered.join(QStringLiteral(", ")));
 }
 
 }  // namespace app

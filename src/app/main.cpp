@@ -26,19 +26,30 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// The help and what is wrong with the command line, in the user's language: the translations
+// need an application object, which the first reading had none of.
+int answerWithoutCommand(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    app::InstallTranslations(application);
+    const app::Invocation worded = app::ParseCommandLine(argumentsOf(argc, argv));
+    if (worded.kind == app::Invocation::Kind::Help) {
+        std::fputs(qPrintable(worded.message), stdout);
+        return app::ExitOk;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(worded.message));
+    return app::ExitBadUsage;
+}
+
 // The commands need no display: they draw reports on the offscreen platform.
 int runWithoutWindow(int argc, char* argv[], const app::Invocation& invocation) {
     switch (invocation.kind) {
         case app::Invocation::Kind::Help:
-            std::fputs(qPrintable(invocation.message), stdout);
-            return app::ExitOk;
+        case app::Invocation::Kind::BadUsage:
+            return answerWithoutCommand(argc, argv);
         case app::Invocation::Kind::Version:
             std::puts(qPrintable(ui::VersionText(TALLOWMERE_VERSION_MAJOR, TALLOWMERE_VERSION_MINOR,
                                                  TALLOWMERE_VERSION_PATCH)));
             return app::ExitOk;
-        case app::Invocation::Kind::BadUsage:
-            std::fprintf(stderr, "%s\n", qPrintable(invocation.message));
-            return app::ExitBadUsage;
         default:
             break;
     }

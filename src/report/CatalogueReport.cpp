@@ -19,16 +19,16 @@ void CatalogueReport::PrintColumnHeading(const std::vector<Tab>& tabs,
     writer_.NewLine();
     SetStyle(BoldStyle);
     for (const ColumnTitle& title : titles)
-        writer_.PrintText(QString::fromUtf8(title.text), title.tab);
+        writer_.PrintText(title.text, title.tab);
     SetStyle(NormalStyle);
     writer_.PrintBox(0.1, 0.85, 7.8, 0.85, 1);
     writer_.NewLine();
 }
 
-void CatalogueReport::PrintCount(const QString& label, qint64 count) {
+void CatalogueReport::PrintCount(const QString& sentence, qint64 count) {
     writer_.NewLine();
     writer_.NewLine();
-    writer_.PrintWholeText(label + CountText(count), 1);
+    writer_.PrintWholeText(sentence.arg(CountText(count)), 1);
 }
 
 }  // namespace report

@@ -22,7 +22,7 @@ public:
         Alignment alignment;
     };
     struct ColumnTitle {
-        const char* text;
+        QString text;  // in the user's language
         int tab;
     };
 
@@ -34,8 +34,8 @@ protected:
     // bold and a rule under them.
     void PrintColumnHeading(const std::vector<Tab>& tabs, const std::vector<ColumnTitle>& titles);
     void SetStyle(int style);
-    // Two lines below the rows: the label and the count, at tab 1.
-    void PrintCount(const QString& label, qint64 count);
+    // Two lines below the rows: the sentence with the count for its %1, at tab 1.
+    void PrintCount(const QString& sentence, qint64 count);
 
     SpoolWriter& writer_;
     db::Connection& connection_;

@@ -7,6 +7,8 @@
 #include "report/ReportValues.h"
 #include "report/SpoolWriter.h"
 
+#include <QCoreApplication>
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QSet>
@@ -25,6 +27,10 @@ constexpr int CoverSide = 1440;
 constexpr int CoverRight = 11088;  // 7.7 inches
 
 }  // namespace
+
+QString clsReportDetailed::Name() const {
+    return QCoreApplication::translate("report::DetailedReport", "Movie Listing (Detailed)");
+}
 
 void clsReportDetailed::PrintHeading() {
     writer_.PrintPageHeading();
@@ -56,7 +62,8 @@ void clsReportDetailed::PrintReport() {
     MovieRows rows(connection_, QStringLiteral(" ORDER BY m.[Title] COLLATE READING_ORDER"));
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintWholeText(QStringLiteral("No movies found."), 1);
+        writer_.PrintWholeText(
+            QCoreApplication::translate("report::DetailedReport", "No movies found."), 1);
         writer_.EndReport();
         return;
     }
@@ -67,7 +74,7 @@ void clsReportDetailed::PrintReport() {
     }
     // The count line is wider than the values' column.
     writer_.SetTab(2, 4.0, static_cast<int>(Alignment::Left));
-    PrintCount(QStringLiteral("Movie count: "), count);
+    PrintCount(QCoreApplication::translate("report::DetailedReport", "Movie count: %1"), count);
     writer_.EndReport();
 }
 
@@ -92,46 +99,47 @@ void clsReportDetailed::printMovie(const MovieRow& movie) {
         for (const Text& text : texts)
             writer_.PrintText(text.first, text.second);
     };
-    line({{QStringLiteral("Stars:"), 1}, {StarsText(movie.stars), 2}});
+    line({{QCoreApplication::translate("report::DetailedReport", "Stars:"), 1},
+          {StarsText(movie.stars), 2}});
     printCover(movie.movieId);
-    line({{QStringLiteral("Title:"), 1},
+    line({{QCoreApplication::translate("report::DetailedReport", "Title:"), 1},
           {movie.title, 2},
-          {QStringLiteral("Location:"), 3},
+          {QCoreApplication::translate("report::DetailedReport", "Location:"), 3},
           {movie.locationName, 4}});
-    line({{QStringLiteral("Genres:"), 1},
+    line({{QCoreApplication::translate("report::DetailedReport", "Genres:"), 1},
           {genres_.value(movie.movieId, QString::fromLatin1(db::NoGenreText)), 2},
-          {QStringLiteral("Label #:"), 3},
+          {QCoreApplication::translate("report::DetailedReport", "Label #:"), 3},
           {movie.labelNumber, 4}});
-    line({{QStringLiteral("Media:"), 1},
+    line({{QCoreApplication::translate("report::DetailedReport", "Media:"), 1},
           {movie.mediaName, 2},
-          {QStringLiteral("Minutes:"), 5},
+          {QCoreApplication::translate("report::DetailedReport", "Minutes:"), 5},
           {QString::number(movie.minutes), 6},
-          {QStringLiteral("Acquired:"), 3},
+          {QCoreApplication::translate("report::DetailedReport", "Acquired:"), 3},
           {DateText(movie.acquireDate), 4}});
-    line({{QStringLiteral("Rating:"), 1},
+    line({{QCoreApplication::translate("report::DetailedReport", "Rating:"), 1},
           {movie.ratingName, 2},
-          {QStringLiteral("Year:"), 5},
+          {QCoreApplication::translate("report::DetailedReport", "Year:"), 5},
           {QString::number(movie.releaseYear), 6},
-          {QStringLiteral("Cost:"), 3},
+          {QCoreApplication::translate("report::DetailedReport", "Cost:"), 3},
           {CurrencyText(movie.cost), 4}});
-    line({{QStringLiteral("Director:"), 1},
+    line({{QCoreApplication::translate("report::DetailedReport", "Director:"), 1},
           {movie.director, 2},
-          {QStringLiteral("Lent To:"), 3},
+          {QCoreApplication::translate("report::DetailedReport", "Lent To:"), 3},
           {movie.lentTo, 4}});
-    line({{QStringLiteral("Producer:"), 1},
+    line({{QCoreApplication::translate("report::DetailedReport", "Producer:"), 1},
           {movie.producer, 2},
-          {QStringLiteral("Lent Date:"), 3},
+          {QCoreApplication::translate("report::DetailedReport", "Lent Date:"), 3},
           {DateText(movie.lentDate), 4}});
     const QStringList cast = casts_.value(movie.movieId);
     for (qsizetype actor = 0; actor < cast.size(); ++actor) {
         writer_.NewLine();
         if (actor == 0)
-            writer_.PrintText(QStringLiteral("Actors:"), 1);
+            writer_.PrintText(QCoreApplication::translate("report::DetailedReport", "Actors:"), 1);
         writer_.PrintText(cast[actor], 2);
     }
     if (!movie.notes.isEmpty()) {
         writer_.NewLine();
-        writer_.PrintText(QStringLiteral("Notes:"), 1);
+        writer_.PrintText(QCoreApplication::translate("report::DetailedReport", "Notes:"), 1);
         // Style 1 wraps long notes inside their column.
         writer_.PrintText(movie.notes, 2, NormalStyle);
     }

@@ -16,7 +16,7 @@ public:
     clsReportDetailed(SpoolWriter& writer, db::Connection& connection)
         : CatalogueReport(writer, connection) {}
 
-    QString Name() const override { return QStringLiteral("Movie Listing (Detailed)"); }
+    QString Name() const override;
     void PrintReport() override;
     void PrintHeading() override;
 

@@ -7,6 +7,7 @@
 #include "report/ReportError.h"
 #include "report/SpoolReader.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -37,7 +38,8 @@ bool ReplayDocument(SpoolReader& reader, const std::function<void()>& newPage, Q
                     DrawingState& state, int copies, PrintingProgress* progress) {
     const QString name = reader.header().reportName;
     if (progress) {
-        progress->ShowProgress(QStringLiteral("Printing"), PageText(name, 1), false);
+        progress->ShowProgress(QCoreApplication::translate("report::DocumentReplay", "Printing"),
+                               PageText(name, 1), false);
         progress->LetEventsRun();
     }
     const DrawingState start = state;
@@ -79,8 +81,10 @@ bool WritePdf(SpoolReader& reader, io::DestinationFile& file, DrawingState& stat
     // A file is written aside and put in place at the end, so that a failure leaves an older
     // file whole; a device or a pipe is written through.
     auto failure = [&] {
-        return ReportError(QStringLiteral("The PDF file '%1' could not be written: %2.")
-                               .arg(file.path(), file.device().errorString()));
+        return ReportError(
+            QCoreApplication::translate("report::DocumentReplay",
+                                        "The PDF file '%1' could not be written: %2.")
+                .arg(file.path(), file.device().errorString()));
     };
     if (!file.open())
         throw failure();

@@ -5,7 +5,13 @@
 #include "report/ReportValues.h"
 #include "report/SpoolWriter.h"
 
+#include <QCoreApplication>
+
 namespace report {
+
+QString clsReportLabelCheck::Name() const {
+    return QCoreApplication::translate("report::LabelCheckReport", "Label Number Check");
+}
 
 void clsReportLabelCheck::PrintHeading() {
     writer_.PrintPageHeading();
@@ -35,10 +41,12 @@ void clsReportLabelCheck::PrintReport() {
     writer_.BeginReport(*this);
     const db::LabelCheck check = db::CheckLabelNumbers(connection_);
 
-    printSectionTitle(QStringLiteral("Labels on more than one movie: ") +
-                      CountText(qint64(check.duplicates.size())));
+    printSectionTitle(
+        QCoreApplication::translate("report::LabelCheckReport", "Labels on more than one movie: %1")
+            .arg(CountText(qint64(check.duplicates.size()))));
     if (check.duplicates.empty())
-        printLine(QStringLiteral("No label is on more than one movie."));
+        printLine(QCoreApplication::translate("report::LabelCheckReport",
+                                              "No label is on more than one movie."));
     for (const db::LabelCheck::Duplicate& duplicate : check.duplicates) {
         if (writer_.cancelled())
             break;
@@ -48,14 +56,20 @@ void clsReportLabelCheck::PrintReport() {
     }
 
     writer_.NewLine();
-    printSectionTitle(QStringLiteral("Gaps in the numbers: ") +
-                      CountText(qint64(check.gaps.size())));
+    printSectionTitle(
+        QCoreApplication::translate("report::LabelCheckReport", "Gaps in the numbers: %1")
+            .arg(CountText(qint64(check.gaps.size()))));
     if (check.gaps.empty())
-        printLine(QStringLiteral("No label numbers are missing."));
+        printLine(QCoreApplication::translate("report::LabelCheckReport",
+                                              "No label numbers are missing."));
     for (const db::LabelCheck::Gap& gap : check.gaps) {
         if (writer_.cancelled())
             break;
-        printLine(gap.first, gap.first == gap.last ? QString() : QStringLiteral("to ") + gap.last);
+        printLine(
+            gap.first,
+            gap.first == gap.last
+                ? QString()
+                : QCoreApplication::translate("report::LabelCheckReport", "to %1").arg(gap.last));
     }
     writer_.EndReport();
 }

@@ -11,7 +11,7 @@ public:
     clsReportLabelCheck(SpoolWriter& writer, db::Connection& connection)
         : CatalogueReport(writer, connection) {}
 
-    QString Name() const override { return QStringLiteral("Label Number Check"); }
+    QString Name() const override;
     void PrintReport() override;
     void PrintHeading() override;
 

@@ -6,6 +6,7 @@
 #include "report/ReportValues.h"
 #include "report/SpoolWriter.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace report {
@@ -21,8 +22,8 @@ const std::vector<CatalogueReport::Tab> GroupedTabs = {{1, 0.1, L}, {2, 2.0, L},
                                                        {7, 6.1, L}, {8, 6.7, L}, {9, 7.3, L}};
 
 struct GroupTerms {
-    const char* name;
-    const char* label;
+    QString name;
+    QString label;  // the group's name is its %1
     const char* ending;
 };
 
@@ -34,16 +35,40 @@ const QString ByLabel = QStringLiteral(
     " ORDER BY m.[LabelNumber] COLLATE UNICODE_NOCASE, m.[Title] COLLATE READING_ORDER");
 
 // The id after the name keeps a group whole where two ratings share a name.
-const GroupTerms& termsOf(ListingGroup group) {
-    static const GroupTerms rating{
-        "Movie Listing by Rating", "Rating: ",
-        " WHERE m.[RatingId] IN (%1) ORDER BY r.[Name] COLLATE READING_ORDER, r.[RatingId], "
-        "m.[Title] COLLATE READING_ORDER"};
-    static const GroupTerms media{
-        "Movie Listing by Media", "Media: ",
-        " WHERE m.[MediaId] IN (%1) ORDER BY mm.[Name] COLLATE READING_ORDER, mm.[MediaId], "
-        "m.[Title] COLLATE READING_ORDER"};
-    return group == ListingGroup::Rating ? rating : media;
+GroupTerms termsOf(ListingGroup group) {
+    if (group == ListingGroup::Rating)
+        return {
+            QCoreApplication::translate("report::ListingReports", "Movie Listing by Rating"),
+            QCoreApplication::translate("report::ListingReports", "Rating: %1"),
+            " WHERE m.[RatingId] IN (%1) ORDER BY r.[Name] COLLATE READING_ORDER, r.[RatingId], "
+            "m.[Title] COLLATE READING_ORDER"};
+    return {QCoreApplication::translate("report::ListingReports", "Movie Listing by Media"),
+            QCoreApplication::translate("report::ListingReports", "Media: %1"),
+            " WHERE m.[MediaId] IN (%1) ORDER BY mm.[Name] COLLATE READING_ORDER, mm.[MediaId], "
+            "m.[Title] COLLATE READING_ORDER"};
+}
+
+// The heading over a field's column.
+QString titleOf(ColumnListing::Field field) {
+    switch (field) {
+        case ColumnListing::Field::Title:
+            return QCoreApplication::translate("report::ListingReports", "Title");
+        case ColumnListing::Field::LabelNumber:
+            return QCoreApplication::translate("report::ListingReports", "Label #");
+        case ColumnListing::Field::Stars:
+            return QCoreApplication::translate("report::ListingReports", "Stars");
+        case ColumnListing::Field::Genre:
+            return QCoreApplication::translate("report::ListingReports", "Genre");
+        case ColumnListing::Field::Location:
+            return QCoreApplication::translate("report::ListingReports", "Location");
+        case ColumnListing::Field::Rating:
+            return QCoreApplication::translate("report::ListingReports", "Rating");
+        case ColumnListing::Field::Media:
+            return QCoreApplication::translate("report::ListingReports", "Media");
+        case ColumnListing::Field::Minutes:
+            return QCoreApplication::translate("report::ListingReports", "Min.");
+    }
+    return QString();
 }
 
 // An id list the program made from numbers; an empty one matches no movie.
@@ -66,7 +91,7 @@ ColumnListing::ColumnListing(SpoolWriter& writer, db::Connection& connection, QS
 void ColumnListing::PrintHeading() {
     std::vector<ColumnTitle> titles;
     for (const Column& column : layout_.columns)
-        titles.push_back(column.title);
+        titles.push_back({titleOf(column.field), column.tab});
     PrintColumnHeading(layout_.tabs, titles);
 }
 
@@ -77,10 +102,12 @@ void ColumnListing::PrintReport() {
     MovieRows rows(connection_, ending_);
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintWholeText(QStringLiteral("No movies found."), 1);
+        writer_.PrintWholeText(
+            QCoreApplication::translate("report::ListingReports", "No movies found."), 1);
     } else {
         printRows(rows);
-        PrintCount(QStringLiteral("Movie count: "), count_);
+        PrintCount(QCoreApplication::translate("report::ListingReports", "Movie count: %1"),
+                   count_);
     }
     writer_.EndReport();
 }
@@ -95,7 +122,7 @@ void ColumnListing::printRows(MovieRows& rows) {
 void ColumnListing::printRow(const MovieRow& row) {
     writer_.NewLine();
     for (const Column& column : layout_.columns)
-        writer_.PrintText(value(row, column.field), column.title.tab);
+        writer_.PrintText(value(row, column.field), column.tab);
     ++count_;
 }
 
@@ -122,7 +149,9 @@ QString ColumnListing::value(const MovieRow& row, Field field) const {
 }
 
 clsReportList::clsReportList(SpoolWriter& writer, db::Connection& connection)
-    : ColumnListing(writer, connection, QStringLiteral("Movie Listing"), ByLocation,
+    : ColumnListing(writer, connection,
+                    QCoreApplication::translate("report::ListingReports", "Movie Listing"),
+                    ByLocation,
                     {{{1, 0.1, L},
                       {2, 3.0, R},
                       {3, 3.2, L},
@@ -131,47 +160,50 @@ clsReportList::clsReportList(SpoolWriter& writer, db::Connection& connection)
                       {6, 5.6, L},
                       {7, 6.2, L},
                       {8, 6.8, L}},
-                     {{Field::Title, {"Title", 1}},
-                      {Field::Stars, {"Stars", 2}},
-                      {Field::Genre, {"Genre", 3}},
-                      {Field::Location, {"Location", 5}},
-                      {Field::Rating, {"Rating", 6}},
-                      {Field::Media, {"Media", 7}},
-                      {Field::Minutes, {"Min.", 8}}}}) {}
+                     {{Field::Title, 1},
+                      {Field::Stars, 2},
+                      {Field::Genre, 3},
+                      {Field::Location, 5},
+                      {Field::Rating, 6},
+                      {Field::Media, 7},
+                      {Field::Minutes, 8}}}) {}
 
 clsReportListLabelNumber::clsReportListLabelNumber(SpoolWriter& writer, db::Connection& connection)
-    : ColumnListing(writer, connection, QStringLiteral("Movie Listing by Label #"), ByLabel,
-                    {{{1, 0.1, L},
-                      {2, 1.0, L},
-                      {3, 3.0, R},
-                      {4, 3.2, L},
-                      {5, 4.2, L},
-                      {6, 4.3, L},
-                      {7, 5.6, L},
-                      {8, 6.2, L},
-                      {9, 6.8, L}},
-                     {{Field::LabelNumber, {"Label #", 1}},
-                      {Field::Title, {"Title", 2}},
-                      {Field::Stars, {"Stars", 3}},
-                      {Field::Genre, {"Genre", 4}},
-                      {Field::Location, {"Location", 6}},
-                      {Field::Rating, {"Rating", 7}},
-                      {Field::Media, {"Media", 8}},
-                      {Field::Minutes, {"Min.", 9}}}}) {}
+    : ColumnListing(
+          writer, connection,
+          QCoreApplication::translate("report::ListingReports", "Movie Listing by Label #"),
+          ByLabel,
+          {{{1, 0.1, L},
+            {2, 1.0, L},
+            {3, 3.0, R},
+            {4, 3.2, L},
+            {5, 4.2, L},
+            {6, 4.3, L},
+            {7, 5.6, L},
+            {8, 6.2, L},
+            {9, 6.8, L}},
+           {{Field::LabelNumber, 1},
+            {Field::Title, 2},
+            {Field::Stars, 3},
+            {Field::Genre, 4},
+            {Field::Location, 6},
+            {Field::Rating, 7},
+            {Field::Media, 8},
+            {Field::Minutes, 9}}}) {}
 
 GroupedListing::GroupedListing(SpoolWriter& writer, db::Connection& connection, ListingGroup group,
                                const QList<int>& ids)
-    : ColumnListing(writer, connection, QString::fromLatin1(termsOf(group).name),
+    : ColumnListing(writer, connection, termsOf(group).name,
                     QString::fromLatin1(termsOf(group).ending).arg(idList(ids)),
                     {GroupedTabs,
-                     {{Field::Title, {"Title", 1}},
-                      {Field::LabelNumber, {"Label #", 2}},
-                      {Field::Stars, {"Stars", 3}},
-                      {Field::Genre, {"Genre", 4}},
-                      {Field::Location, {"Location", 6}},
-                      {Field::Rating, {"Rating", 7}},
-                      {Field::Media, {"Media", 8}},
-                      {Field::Minutes, {"Min.", 9}}}}),
+                     {{Field::Title, 1},
+                      {Field::LabelNumber, 2},
+                      {Field::Stars, 3},
+                      {Field::Genre, 4},
+                      {Field::Location, 6},
+                      {Field::Rating, 7},
+                      {Field::Media, 8},
+                      {Field::Minutes, 9}}}),
       group_(group) {}
 
 void GroupedListing::printRows(MovieRows& rows) {
@@ -184,8 +216,7 @@ void GroupedListing::printRows(MovieRows& rows) {
         const MovieRow& first = rows.row();
         const int group = groupOf(first);
         writer_.NewLine();
-        writer_.PrintText(QString::fromLatin1(termsOf(group_).label) +
-                              (byRating ? first.ratingName : first.mediaName),
+        writer_.PrintText(termsOf(group_).label.arg(byRating ? first.ratingName : first.mediaName),
                           1, BoldStyle);
         writer_.NewLine();
         while (!rows.atEnd() && !writer_.cancelled() && groupOf(rows.row()) == group) {

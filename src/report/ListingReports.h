@@ -20,11 +20,12 @@ public:
     void PrintReport() override;
     void PrintHeading() override;
 
-protected:
     enum class Field { Title, LabelNumber, Stars, Genre, Location, Rating, Media, Minutes };
+
+protected:
     struct Column {
         Field field;
-        ColumnTitle title;  // the heading over the column, at the column's tab
+        int tab;  // the column's, and its heading's
     };
     struct Layout {
         std::vector<Tab> tabs;

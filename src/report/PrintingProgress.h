@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace report {
@@ -22,7 +23,9 @@ public:
 
 // "Movie Listing, Page: 3"
 inline QString PageText(const QString& reportName, int page) {
-    return reportName + QStringLiteral(", Page: ") + QString::number(page);
+    return QCoreApplication::translate("report::PrintingProgress", "%1, Page: %2")
+        .arg(reportName)
+        .arg(page);
 }
 
 }  // namespace report

@@ -4,18 +4,26 @@
 #include "report/ListingReports.h"
 #include "report/SummaryReports.h"
 
+#include <QCoreApplication>
+
 namespace report {
 
 const QList<ReportEntry>& ReportEntries() {
     static const QList<ReportEntry> entries = {
-        {ReportKind::List, "list", "Movie listing", false},
-        {ReportKind::Label, "label", "Movie listing (by label #)", false},
-        {ReportKind::Rating, "rating", "Movie listing (by rating)", true},
-        {ReportKind::Media, "media", "Movie listing (by media)", true},
-        {ReportKind::Detailed, "detailed", "Movie listing (detailed)", false},
-        {ReportKind::Inventory, "inventory", "Inventory by location", false},
-        {ReportKind::Cost, "cost", "Cost summary", false},
-        {ReportKind::Lent, "lent", "Movies lent out", false},
+        {ReportKind::List, "list", QT_TRANSLATE_NOOP("report::ReportList", "Movie listing"), false},
+        {ReportKind::Label, "label",
+         QT_TRANSLATE_NOOP("report::ReportList", "Movie listing (by label #)"), false},
+        {ReportKind::Rating, "rating",
+         QT_TRANSLATE_NOOP("report::ReportList", "Movie listing (by rating)"), true},
+        {ReportKind::Media, "media",
+         QT_TRANSLATE_NOOP("report::ReportList", "Movie listing (by media)"), true},
+        {ReportKind::Detailed, "detailed",
+         QT_TRANSLATE_NOOP("report::ReportList", "Movie listing (detailed)"), false},
+        {ReportKind::Inventory, "inventory",
+         QT_TRANSLATE_NOOP("report::ReportList", "Inventory by location"), false},
+        {ReportKind::Cost, "cost", QT_TRANSLATE_NOOP("report::ReportList", "Cost summary"), false},
+        {ReportKind::Lent, "lent", QT_TRANSLATE_NOOP("report::ReportList", "Movies lent out"),
+         false},
     };
     return entries;
 }
@@ -25,9 +33,15 @@ std::optional<ReportEntry> FindReport(const QString& name) {
     plain.remove(u'&');
     while (plain.endsWith(u'.'))
         plain.chop(1);
+    // Some languages set the menu's dots apart.
+    plain = plain.trimmed();
+    auto names = [&plain](const QString& text) {
+        return plain.compare(text, Qt::CaseInsensitive) == 0;
+    };
+    // The menu as the user sees it, and as it reads in English, which scripts may hold.
     for (const ReportEntry& entry : ReportEntries())
-        if (plain.compare(QLatin1String(entry.shortName), Qt::CaseInsensitive) == 0 ||
-            plain.compare(QLatin1String(entry.caption), Qt::CaseInsensitive) == 0)
+        if (names(QLatin1String(entry.shortName)) || names(QLatin1String(entry.caption)) ||
+            names(QCoreApplication::translate("report::ReportList", entry.caption)))
             return entry;
     return std::nullopt;
 }

@@ -21,13 +21,14 @@ enum class ReportKind { List, Label, Rating, Media, Detailed, Inventory, Cost, L
 struct ReportEntry {
     ReportKind kind;
     const char* shortName;  // "label"
-    const char* caption;    // as on the Reports menu: "Movie listing (by label #)"
+    const char* caption;    // as on the Reports menu, in English: "Movie listing (by label #)"
     bool takesIds;          // the ratings or media to list
 };
 
 const QList<ReportEntry>& ReportEntries();
 
-// The report of that short name or menu caption, ignoring case, "&" and a trailing "..".
+// The report of that short name or menu caption (in English or in the user's language), ignoring
+// case, "&" and a trailing "..".
 std::optional<ReportEntry> FindReport(const QString& name);
 
 // The report object, writing through writer; ids are the chosen ratings or media of the two

@@ -8,7 +8,7 @@ namespace report {
 
 std::optional<QString> RunReport(Report& report, SpoolWriter& writer) {
     if (writer.isWriting())
-        throw ReportError(QString::fromLatin1(ReportBusyText));
+        throw ReportError(ReportBusyMessage());
     if (!report.IsReportReady())
         return std::nullopt;
     try {

@@ -85,8 +85,7 @@ QString SpoolWriter::GetSpoolFileName(const QString& extension) const {
 
 void SpoolWriter::openSpoolFile() {
     if (!QDir().mkpath(folder_))
-        throw ReportError(
-            QStringLiteral("The folder for reports, '%1', could not be made.").arg(folder_));
+        throw ReportError(tr("The folder for reports, '%1', could not be made.").arg(folder_));
     // Each name is claimed as it is opened, so that no other file is ever written over.
     for (int step = 0; step < MaxNameSteps; ++step) {
         auto file = std::make_unique<QFile>(candidateName(QStringLiteral("tmp"), step));
@@ -96,17 +95,16 @@ void SpoolWriter::openSpoolFile() {
             return;
         }
         if (!file->exists())
-            throw ReportError(QStringLiteral("The report could not be written to '%1': %2.")
+            throw ReportError(tr("The report could not be written to '%1': %2.")
                                   .arg(file->fileName(), file->errorString()));
     }
-    throw ReportError(
-        QStringLiteral("The folder for reports, '%1', has no free file name left.").arg(folder_));
+    throw ReportError(tr("The folder for reports, '%1', has no free file name left.").arg(folder_));
 }
 
 void SpoolWriter::BeginReport(Report& report, int orientation, int paperSize,
                               const QString& password) {
     if (isWriting())
-        throw ReportError(QString::fromLatin1(ReportBusyText));
+        throw ReportError(ReportBusyMessage());
     orientation_ = orientation == static_cast<int>(Orientation::Landscape) ? 2 : 1;
     paperSize_ = paperSize == static_cast<int>(PaperSize::Legal) ? 2 : 1;
     scrambler_ = Scrambler(password);
@@ -147,8 +145,7 @@ void SpoolWriter::BeginReport(Report& report, int orientation, int paperSize,
             .breakHeight;
     currentHeight_ = 0;
     if (progress_)
-        progress_->ShowProgress(QStringLiteral("Building Report"), PageText(report.Name(), 1),
-                                true);
+        progress_->ShowProgress(tr("Building Report"), PageText(report.Name(), 1), true);
     sinceEvents_.start();
     ResetTabs();
     report.PrintHeading();
@@ -197,8 +194,7 @@ void SpoolWriter::closeAndRemove() {
 void SpoolWriter::fail(const QString& reason) {
     const QString name = fileName_;
     AbandonReport();
-    throw ReportError(
-        QStringLiteral("The report could not be written to '%1': %2.").arg(name, reason));
+    throw ReportError(tr("The report could not be written to '%1': %2.").arg(name, reason));
 }
 
 void SpoolWriter::flush() {
@@ -407,11 +403,11 @@ void SpoolWriter::PrintPageHeading() {
     SetTab(3, layout.rightTab, static_cast<int>(Alignment::Right));
     SetFont(ReportFontSize, fontName, NormalStyle);
     NewLine();
-    PrintText(QStringLiteral("Database: ") + databaseName_, 1);
+    PrintText(tr("Database: %1").arg(databaseName_), 1);
     SetFont(ReportFontSize, fontName, BoldStyle);
     PrintText(report_->Name(), 2);
     SetFont(ReportFontSize, fontName, NormalStyle);
-    PrintText(QStringLiteral("Page ") + QString::number(pageNumber_), 3);
+    PrintText(tr("Page %1").arg(pageNumber_), 3);
     NewLine();
     PrintText(slashDate(now()), 3);
     NewLine();

@@ -5,6 +5,7 @@
 #include "report/TabStops.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QList>
@@ -25,6 +26,8 @@ class Report;
 // selected is kept from one report to the next, so a later report in the same font begins with
 // a style command only; the preview carries its own font over in the same way.
 class SpoolWriter {
+    Q_DECLARE_TR_FUNCTIONS(report::SpoolWriter)
+
 public:
     // Spool files go into spoolFolder (<catalogue folder>/Temp), which is made when missing.
     explicit SpoolWriter(QString spoolFolder);

@@ -8,6 +8,7 @@
 #include "report/ReportValues.h"
 #include "report/SpoolWriter.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace report {
@@ -44,7 +45,9 @@ public:
             total_ = db::Currency::fromTenThousandths(sum);
     }
     QString text() const {
-        return tooLarge_ ? QStringLiteral("Too large to add up") : CurrencyText(total_);
+        return tooLarge_
+                   ? QCoreApplication::translate("report::SummaryReports", "Too large to add up")
+                   : CurrencyText(total_);
     }
 
 private:
@@ -54,9 +57,24 @@ private:
 
 }  // namespace
 
+QString clsReportCost::Name() const {
+    return QCoreApplication::translate("report::SummaryReports", "Movie Cost Report");
+}
+
+QString clsReportInventory::Name() const {
+    return QCoreApplication::translate("report::SummaryReports", "Inventory by Location");
+}
+
+QString clsReportLent::Name() const {
+    return QCoreApplication::translate("report::SummaryReports", "Movies Lent Out");
+}
+
 void clsReportCost::PrintHeading() {
     PrintColumnHeading({{1, 0.1, L}, {2, 2.25, L}, {4, 4.0, L}, {5, 5.25, L}, {6, 6.0, R}},
-                       {{"Title", 1}, {"Acquired", 2}, {"Label #", 4}, {"Amount", 6}});
+                       {{QCoreApplication::translate("report::SummaryReports", "Title"), 1},
+                        {QCoreApplication::translate("report::SummaryReports", "Acquired"), 2},
+                        {QCoreApplication::translate("report::SummaryReports", "Label #"), 4},
+                        {QCoreApplication::translate("report::SummaryReports", "Amount"), 6}});
 }
 
 void clsReportCost::PrintReport() {
@@ -64,7 +82,9 @@ void clsReportCost::PrintReport() {
     QSqlQuery rows = connection_.query(CostQuery);
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintWholeText(QStringLiteral("No movies found with a cost."), 1);
+        writer_.PrintWholeText(
+            QCoreApplication::translate("report::SummaryReports", "No movies found with a cost."),
+            1);
         writer_.EndReport();
         return;
     }
@@ -87,14 +107,21 @@ void clsReportCost::PrintReport() {
     SetStyle(BoldStyle);
     writer_.PrintText(total.text(), 6);
     SetStyle(NormalStyle);
-    PrintCount(QStringLiteral("Movie count (that have a cost): "), count);
+    PrintCount(
+        QCoreApplication::translate("report::SummaryReports", "Movie count (that have a cost): %1"),
+        count);
     writer_.EndReport();
 }
 
 void clsReportInventory::PrintHeading() {
     PrintColumnHeading(
         {{1, 0.1, L}, {2, 2.5, L}, {3, 3.4, L}, {4, 3.5, L}, {5, 4.8, R}, {6, 5.1, L}, {7, 5.8, L}},
-        {{"Title", 1}, {"Genre", 2}, {"Rating", 4}, {"Minutes", 5}, {"Media", 6}, {"Label #", 7}});
+        {{QCoreApplication::translate("report::SummaryReports", "Title"), 1},
+         {QCoreApplication::translate("report::SummaryReports", "Genre"), 2},
+         {QCoreApplication::translate("report::SummaryReports", "Rating"), 4},
+         {QCoreApplication::translate("report::SummaryReports", "Minutes"), 5},
+         {QCoreApplication::translate("report::SummaryReports", "Media"), 6},
+         {QCoreApplication::translate("report::SummaryReports", "Label #"), 7}});
 }
 
 void clsReportInventory::PrintReport() {
@@ -104,7 +131,8 @@ void clsReportInventory::PrintReport() {
     qint64 count = 0;
     if (!rows.next()) {
         writer_.NewLine();
-        writer_.PrintWholeText(QStringLiteral("No movies found."), 1);
+        writer_.PrintWholeText(
+            QCoreApplication::translate("report::SummaryReports", "No movies found."), 1);
     }
     // Each location: its bold name, an empty line, its movies and an empty line.
     while (!rows.atEnd() && !writer_.cancelled()) {
@@ -129,13 +157,15 @@ void clsReportInventory::PrintReport() {
         }
         writer_.NewLine();
     }
-    PrintCount(QStringLiteral("Movie count: "), count);
+    PrintCount(QCoreApplication::translate("report::SummaryReports", "Movie count: %1"), count);
     writer_.EndReport();
 }
 
 void clsReportLent::PrintHeading() {
     PrintColumnHeading({{1, 0.1, L}, {2, 2.5, L}, {3, 4.5, R}},
-                       {{"Title", 1}, {"Lent To", 2}, {"Lent Date", 3}});
+                       {{QCoreApplication::translate("report::SummaryReports", "Title"), 1},
+                        {QCoreApplication::translate("report::SummaryReports", "Lent To"), 2},
+                        {QCoreApplication::translate("report::SummaryReports", "Lent Date"), 3}});
 }
 
 void clsReportLent::PrintReport() {
@@ -156,10 +186,13 @@ void clsReportLent::PrintReport() {
             writer_.PrintText(lentDate, 3);
     }
     if (count > 0) {
-        PrintCount(QStringLiteral("Movie count (lent out): "), count);
+        PrintCount(
+            QCoreApplication::translate("report::SummaryReports", "Movie count (lent out): %1"),
+            count);
     } else {
         writer_.NewLine();
-        writer_.PrintWholeText(QStringLiteral("No movies are lent out."), 1);
+        writer_.PrintWholeText(
+            QCoreApplication::translate("report::SummaryReports", "No movies are lent out."), 1);
     }
     writer_.EndReport();
 }

@@ -12,7 +12,7 @@ public:
     clsReportCost(SpoolWriter& writer, db::Connection& connection)
         : CatalogueReport(writer, connection) {}
 
-    QString Name() const override { return QStringLiteral("Movie Cost Report"); }
+    QString Name() const override;
     void PrintReport() override;
     void PrintHeading() override;
 };
@@ -23,7 +23,7 @@ public:
     clsReportInventory(SpoolWriter& writer, db::Connection& connection)
         : CatalogueReport(writer, connection) {}
 
-    QString Name() const override { return QStringLiteral("Inventory by Location"); }
+    QString Name() const override;
     void PrintReport() override;
     void PrintHeading() override;
 
@@ -37,7 +37,7 @@ public:
     clsReportLent(SpoolWriter& writer, db::Connection& connection)
         : CatalogueReport(writer, connection) {}
 
-    QString Name() const override { return QStringLiteral("Movies Lent Out"); }
+    QString Name() const override;
     void PrintReport() override;
     void PrintHeading() override;
 };

@@ -1,3 +1,4 @@
+#include "ProgramLanguage.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
 #include "db/Movies.h"
@@ -63,6 +64,7 @@ public:
         environment.insert("QT_QPA_PLATFORM", platform);
         if (!display.isEmpty())
             environment.insert("DISPLAY", display);
+        test::SetLanguage(environment);
         process_.setProcessEnvironment(environment);
         process_.setProgram(QStringLiteral(TALLOWMERE_PROGRAM));
         process_.setArguments(arguments);

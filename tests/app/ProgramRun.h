@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramLanguage.h"
 #include "db/Catalogue.h"
 #include "db/Transaction.h"
 #include "db/Upgrade.h"
@@ -16,6 +17,9 @@ namespace test {
 class ProgramRun : public testing::Test {
 protected:
     QTemporaryDir home;
+    // The user's language the program is started in; see SetLanguage.
+    QString lang = QStringLiteral("C.UTF-8");
+    QString language;
 
     struct Outcome {
         int status;
@@ -32,6 +36,7 @@ protected:
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
         environment.remove("DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
+        SetLanguage(environment, lang, language);
         program.setProcessEnvironment(environment);
         if (shellPrefix.isEmpty()) {
             program.start(QStringLiteral(TALLOWMERE_PROGRAM), arguments);

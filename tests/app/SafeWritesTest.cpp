@@ -1,3 +1,4 @@
+#include "ProgramLanguage.h"
 #include "app/Startup.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
@@ -43,6 +44,7 @@ protected:
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
         environment.remove("DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
+        test::SetLanguage(environment);
         return environment;
     }
     Outcome start(const QString& program, const QStringList& arguments, int waitMs = 60000) {

@@ -63,11 +63,12 @@ def plain_png(width, height, colour):
 
 
 def run(program, home, *arguments):
-    # In English whatever the developer's own language: the checks read the program's words.
-    environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, 'data'),
+    # The program's own English words, whatever the developer's locale.
+    environment = {name: value for name, value in os.environ.items()
+                   if not name.startswith('LC_') and name != 'LANGUAGE'}
+    environment.update(HOME=home, XDG_DATA_HOME=os.path.join(home, 'data'),
                        XDG_CONFIG_HOME=os.path.join(home, 'config'), QT_QPA_PLATFORM='offscreen',
-                       LC_ALL='C.UTF-8')
-    environment.pop('LANGUAGE', None)
+                       LANG='C.UTF-8')
     done = subprocess.run([program, '--catalogue', 'Films', *arguments], env=environment,
                           capture_output=True, text=True, timeout=120)
     if done.returncode != 0:

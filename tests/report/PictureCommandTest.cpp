@@ -13,8 +13,10 @@
 #include "support/TestPictures.h"
 
 #include <gtest/gtest.h>
+#include <QLocale>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -151,6 +153,10 @@ TEST(DetailedReportCovers, EachCoverIsPrintedBesideItsBlockAndEmbeddedInThePdf) 
     db::SetMoviePicture(connection, alien, cover.data);
     db::SetMoviePicture(connection, casablanca, cover.data);
 
+    // The stars as an English user's report writes them, whatever the developer's locale.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
     report::SpoolWriter writer(files.folder() + QStringLiteral("/Temp"));
     report::clsReportDetailed detailed(writer, connection);
     const QString spool = *report::RunReport(detailed, writer);

@@ -207,6 +207,7 @@ std::vector<int> ReadingRanks(size_t count, const std::function<QStringView(size
     FoldedKeys plainKeys;
     ReadingKeys otherKeys;
     plainKeys.reserve(places ? count : 0, places ? qsizetype(count) * 24 : 0);
+    plain.reserve(places ? count : 0);
     for (size_t i = 0; i < count; ++i) {
         if (places && plainKeys.appendPlaces(textOf(i), *places)) {
             plain.push_back(i);

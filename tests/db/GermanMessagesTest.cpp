@@ -2,12 +2,12 @@
 #include "db/DatabaseError.h"
 #include "db/ProgressReporter.h"
 #include "db/Repair.h"
+#include "support/InstalledTranslation.h"
 #include "support/TestCatalogue.h"
 #include "support/TestData.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
-#include <QTranslator>
 
 namespace {
 
@@ -15,11 +15,7 @@ namespace {
 // program installs them once it has started.
 class GermanMessages : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(german.load(QStringLiteral(":/i18n/tallowmere_de.qm")));
-        QCoreApplication::installTranslator(&german);
-    }
-    void TearDown() override { QCoreApplication::removeTranslator(&german); }
+    void SetUp() override { ASSERT_TRUE(german.loaded()); }
 
     // What opening the catalogue of that name throws; empty when it opens.
     QString openingError(const QString& name) {
@@ -31,7 +27,7 @@ protected:
         return {};
     }
 
-    QTranslator german;
+    test::InstalledTranslation german{QStringLiteral("de")};
     test::TestCatalogue files;
 };
 
@@ -51,7 +47,7 @@ TEST_F(GermanMessages, AFileThatIsNoCatalogueIsRefusedInTheLanguageInstalledAtTh
     ASSERT_TRUE(test::WriteFile(path, "These are my notes, not a catalogue.\n"));
     EXPECT_EQ(openingError("NOTES"),
               "'" + path + "' ist kein Filmkatalog. Die Datei wurde unverändert gelassen.");
-    QCoreApplication::removeTranslator(&german);
+    german.uninstall();
     EXPECT_EQ(openingError("NOTES"),
               "'" + path + "' is not a movie catalogue. It has been left as it is.");
 }

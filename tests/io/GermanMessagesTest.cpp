@@ -7,11 +7,11 @@
 #include "io/peers/GcstarReader.h"
 #include "io/peers/PeerFile.h"
 #include "io/peers/ZipArchive.h"
+#include "support/InstalledTranslation.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
-#include <QTranslator>
 #include <functional>
 
 namespace {
@@ -20,13 +20,9 @@ namespace {
 // installs them once it has started.
 class GermanMessages : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(german.load(QStringLiteral(":/i18n/tallowmere_de.qm")));
-        QCoreApplication::installTranslator(&german);
-    }
-    void TearDown() override { QCoreApplication::removeTranslator(&german); }
+    void SetUp() override { ASSERT_TRUE(german.loaded()); }
 
-    QTranslator german;
+    test::InstalledTranslation german{QStringLiteral("de")};
 };
 
 QString fileError(const std::function<void()>& read) {

@@ -3,6 +3,7 @@
 #include "report/ReportList.h"
 #include "report/RunReport.h"
 #include "report/SpoolWriter.h"
+#include "support/InstalledTranslation.h"
 #include "support/ScriptedReport.h"
 #include "support/TestCatalogue.h"
 #include "support/TestData.h"
@@ -10,26 +11,8 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QTranslator>
 
 namespace {
-
-// The program's translation into one language, installed as the program installs it, for as
-// long as it lives.
-class Translation {
-public:
-    explicit Translation(const QString& language)
-        : loaded_(translator_.load(QStringLiteral("tallowmere_") + language,
-                                   QStringLiteral(":/i18n"))) {
-        QCoreApplication::installTranslator(&translator_);
-    }
-    ~Translation() { QCoreApplication::removeTranslator(&translator_); }
-    bool loaded() const { return loaded_; }
-
-private:
-    QTranslator translator_;
-    bool loaded_;
-};
 
 TEST(ReportLanguage, AReportIsWordedInTheUsersLanguage) {
     test::TestCatalogue files;
@@ -39,7 +22,7 @@ TEST(ReportLanguage, AReportIsWordedInTheUsersLanguage) {
     report::SpoolWriter writer(files.path(QStringLiteral("Temp")));
     writer.setDatabaseName(QStringLiteral("KIB"));
 
-    const Translation german(QStringLiteral("de"));
+    const test::InstalledTranslation german(QStringLiteral("de"));
     ASSERT_TRUE(german.loaded());
     report::clsReportRating byRating(writer, files.connection(), {2});
     const QStringList lines = test::SpoolFileLines(*report::RunReport(byRating, writer));
@@ -80,7 +63,7 @@ const std::pair<const char*, report::ReportKind> MenuCaptions[] = {
 // English one does, which scripts may hold.
 TEST(ReportLanguage, EachMenuCaptionNamesItsReportInEveryLanguage) {
     for (const QString language : {"de", "fr", "es"}) {
-        const Translation translation(language);
+        const test::InstalledTranslation translation(language);
         ASSERT_TRUE(translation.loaded()) << language.toStdString();
         for (const auto& [caption, kind] : MenuCaptions) {
             const QString shown = QCoreApplication::translate("ui::MainMenus", caption);

@@ -1,3 +1,4 @@
+#include "support/InstalledTranslation.h"
 #include "ui/main/MainWindowFixture.h"
 
 #include <QAction>
@@ -5,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTranslator>
 
 namespace {
 
@@ -38,9 +38,8 @@ QStringList clashes(const QStringList& captions) {
 
 TEST_F(MainWindowTest, EveryLanguageGivesEachMenuAndButtonItsOwnAltKey) {
     for (const QString language : {"de", "fr", "es"}) {
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/tallowmere_%1.qm").arg(language)));
-        QCoreApplication::installTranslator(&translator);
+        const test::InstalledTranslation translation(language);
+        ASSERT_TRUE(translation.loaded());
         openWindow();
         // The menu titles and the record view's buttons are all reached from the window.
         QStringList windowWide;
@@ -56,7 +55,6 @@ TEST_F(MainWindowTest, EveryLanguageGivesEachMenuAndButtonItsOwnAltKey) {
             if (button->isVisible())
                 windowWide.append(button->text());
         EXPECT_EQ(clashes(windowWide), QStringList()) << language.toStdString();
-        QCoreApplication::removeTranslator(&translator);
     }
 }
 

@@ -69,18 +69,12 @@ TEST_F(PublishedPageLanguage, TheProgramsLanguageIsThePagesLanguage) {
     EXPECT_TRUE(page.contains("<html lang=\"de\">"));
     EXPECT_TRUE(page.contains("<title>Filmkatalog</title>"));
     EXPECT_TRUE(page.contains("<noscript><p>Die Filmliste braucht JavaScript.</p></noscript>"));
-    QJsonObject words = publishedWords(page);
-    EXPECT_EQ(words["year"].toString(), "Jahr");
-    EXPECT_EQ(words["location"].toString(), "Standort");
-    EXPECT_EQ(words["someMovies"].toString(), "%1 von %2 Filmen");
+    EXPECT_EQ(publishedWords(page)["someMovies"].toString(), "%1 von %2 Filmen");
 
     german.uninstall();
     page = publish();
     EXPECT_TRUE(page.contains("<html lang=\"en\">"));
-    EXPECT_TRUE(page.contains("<title>Movie catalogue</title>"));
-    words = publishedWords(page);
-    EXPECT_EQ(words["year"].toString(), "Year");
-    EXPECT_EQ(words["someMovies"].toString(), "%1 of %2 movies");
+    EXPECT_EQ(publishedWords(page)["someMovies"].toString(), "%1 of %2 movies");
 }
 
 TEST_F(PublishedPageLanguage, NoTranslatedWordCanBreakOutOfItsPlace) {

@@ -1267,6 +1267,125 @@ Felder, die nicht in die Notizen passten (höchstens %1 Zeichen) und daher wegge
     </message>
 </context>
 <context>
+    <name>io::PublishedPage</name>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as a web page names it: de, fr, es</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Movie catalogue</source>
+        <translation>Filmkatalog</translation>
+    </message>
+    <message>
+        <source>The list of movies needs JavaScript.</source>
+        <translation>Die Filmliste braucht JavaScript.</translation>
+    </message>
+    <message>
+        <source>Published on %1</source>
+        <comment>%1 is the day, as 2026-12-07</comment>
+        <translation>Veröffentlicht am %1</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Words of a title, a name, a genre, the notes</source>
+        <translation>Wörter aus Titel, Namen, Genres oder Notizen</translation>
+    </message>
+    <message>
+        <source>%1 movies</source>
+        <translation>%1 Filme</translation>
+    </message>
+    <message>
+        <source>%1 of %2 movies</source>
+        <comment>The movies the filter lets through, of all</comment>
+        <translation>%1 von %2 Filmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Cover of %1</source>
+        <comment>%1 is the title</comment>
+        <translation>Coverbild von %1</translation>
+    </message>
+    <message>
+        <source>Cast</source>
+        <translation>Darsteller</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Regie</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Sterne</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>Etikett-Nr.</translation>
+    </message>
+    <message>
+        <source>Movie #</source>
+        <translation>Film-Nr.</translation>
+    </message>
+    <message>
+        <source>Storage location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Produzent</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Erworben am</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Verliehen an</translation>
+    </message>
+    <message>
+        <source>Lent on</source>
+        <translation>Verliehen am</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
     <name>io::TellicoReader</name>
     <message>
         <source>The file is not a collection of the KDE collection manager: it is no XML.</source>

@@ -1270,6 +1270,125 @@ Campos que no cabían en las notas (como máximo %1 caracteres) y por eso se omi
     </message>
 </context>
 <context>
+    <name>io::PublishedPage</name>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as a web page names it: de, fr, es</comment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Movie catalogue</source>
+        <translation>Catálogo de películas</translation>
+    </message>
+    <message>
+        <source>The list of movies needs JavaScript.</source>
+        <translation>La lista de películas necesita JavaScript.</translation>
+    </message>
+    <message>
+        <source>Published on %1</source>
+        <comment>%1 is the day, as 2026-12-07</comment>
+        <translation>Publicado el %1</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Words of a title, a name, a genre, the notes</source>
+        <translation>Palabras de un título, un nombre, un género, las notas</translation>
+    </message>
+    <message>
+        <source>%1 movies</source>
+        <translation>%1 películas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 movies</source>
+        <comment>The movies the filter lets through, of all</comment>
+        <translation>%1 de %2 películas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Cover of %1</source>
+        <comment>%1 is the title</comment>
+        <translation>Carátula de %1</translation>
+    </message>
+    <message>
+        <source>Cast</source>
+        <translation>Reparto</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Géneros</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Clasif.</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Estrellas</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N.º de etiqueta</translation>
+    </message>
+    <message>
+        <source>Movie #</source>
+        <translation>N.º de película</translation>
+    </message>
+    <message>
+        <source>Storage location</source>
+        <translation>Ubicación de almacenamiento</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Fecha de adquisición</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Prestado a</translation>
+    </message>
+    <message>
+        <source>Lent on</source>
+        <translation>Fecha de préstamo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
     <name>io::TellicoReader</name>
     <message>
         <source>The file is not a collection of the KDE collection manager: it is no XML.</source>

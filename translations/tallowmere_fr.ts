@@ -1269,6 +1269,125 @@ Champs qui ne tenaient pas dans les notes (au plus %1 caractères) et ont donc �
     </message>
 </context>
 <context>
+    <name>io::PublishedPage</name>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as a web page names it: de, fr, es</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Movie catalogue</source>
+        <translation>Catalogue de films</translation>
+    </message>
+    <message>
+        <source>The list of movies needs JavaScript.</source>
+        <translation>La liste des films nécessite JavaScript.</translation>
+    </message>
+    <message>
+        <source>Published on %1</source>
+        <comment>%1 is the day, as 2026-12-07</comment>
+        <translation>Publié le %1</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Words of a title, a name, a genre, the notes</source>
+        <translation>Mots d&apos;un titre, d&apos;un nom, d&apos;un genre, des notes</translation>
+    </message>
+    <message>
+        <source>%1 movies</source>
+        <translation>%1 films</translation>
+    </message>
+    <message>
+        <source>%1 of %2 movies</source>
+        <comment>The movies the filter lets through, of all</comment>
+        <translation>%1 films sur %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cover of %1</source>
+        <comment>%1 is the title</comment>
+        <translation>Jaquette de %1</translation>
+    </message>
+    <message>
+        <source>Cast</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Réalisateur</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Classif.</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Label #</source>
+        <translation>N° d&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Movie #</source>
+        <translation>N° de film</translation>
+    </message>
+    <message>
+        <source>Storage location</source>
+        <translation>Emplacement de rangement</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Acquired</source>
+        <translation>Date d&apos;acquisition</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Prêté à</translation>
+    </message>
+    <message>
+        <source>Lent on</source>
+        <translation>Date du prêt</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+</context>
+<context>
     <name>io::TellicoReader</name>
     <message>
         <source>The file is not a collection of the KDE collection manager: it is no XML.</source>

@@ -1,5 +1,6 @@
-// The published catalogue. Every text from the catalogue reaches the page through textContent
-// only, so a title such as <script> shows as the words it is.
+// The published catalogue. Every text from the catalogue, and every word of the program's
+// translation, reaches the page through textContent or an attribute only, so a title such as
+// <script> shows as the words it is.
 (function () {
   'use strict';
 
@@ -14,6 +15,17 @@
 
   const data = JSON.parse(document.getElementById('catalogue').textContent);
   const movies = data.movies;
+  // The page's own words, in the language of the program that published it.
+  const texts = JSON.parse(document.getElementById('words').textContent);
+
+  // A translated sentence with its %1, %2 (or %L1) filled in one pass, so that a title holding
+  // "%2" stays as it is.
+  function sentence(text, ...values) {
+    return text.replace(/%L?([1-9])/g, (whole, n) => {
+      const index = Number(n) - 1;
+      return index < values.length ? values[index] : whole;
+    });
+  }
 
   const byId = (id) => document.getElementById(id);
   const list = byId('list');
@@ -33,15 +45,15 @@
   const numberText = (n) => (n ? String(n) : '');
 
   const columns = [
-    { title: 'Title', width: '30%', text: (m) => m[F.title] },
-    { title: 'Year', width: '5em', text: (m) => numberText(m[F.year]), number: (m) => m[F.year] },
-    { title: 'Genres', width: '16%', text: genreText },
-    { title: 'Director', width: '14%', text: (m) => m[F.director] },
-    { title: 'Media', width: '8%', text: (m) => m[F.media] },
-    { title: 'Rating', width: '6%', text: (m) => m[F.rating] },
-    { title: 'Stars', width: '5em', text: (m) => numberText(m[F.stars]), number: (m) => m[F.stars] },
-    { title: 'Minutes', width: '6em', text: (m) => numberText(m[F.minutes]), number: (m) => m[F.minutes] },
-    { title: 'Label #', width: '7em', text: (m) => m[F.label] }
+    { title: texts.title, width: '30%', text: (m) => m[F.title] },
+    { title: texts.year, width: '5em', text: (m) => numberText(m[F.year]), number: (m) => m[F.year] },
+    { title: texts.genres, width: '16%', text: genreText },
+    { title: texts.director, width: '14%', text: (m) => m[F.director] },
+    { title: texts.media, width: '8%', text: (m) => m[F.media] },
+    { title: texts.rating, width: '6%', text: (m) => m[F.rating] },
+    { title: texts.stars, width: '5em', text: (m) => numberText(m[F.stars]), number: (m) => m[F.stars] },
+    { title: texts.minutes, width: '6em', text: (m) => numberText(m[F.minutes]), number: (m) => m[F.minutes] },
+    { title: texts.label, width: '7em', text: (m) => m[F.label] }
   ];
 
   // The order of all movies under the current sort, and the movies the filter lets through in it.
@@ -101,8 +113,8 @@
     lastOrder = order;
     const count = (n) => n.toLocaleString();
     countText.textContent = shown.length === movies.length
-      ? `${count(movies.length)} movies`
-      : `${count(shown.length)} of ${count(movies.length)} movies`;
+      ? sentence(texts.allMovies, count(movies.length))
+      : sentence(texts.someMovies, count(shown.length), count(movies.length));
     list.scrollTop = 0;
     render();
   }
@@ -231,21 +243,21 @@
     const m = movies[index];
     byId('detailTitle').textContent = m[F.title];
     const fields = [
-      ['Movie #', String(m[F.id])],
-      ['Year', numberText(m[F.year])],
-      ['Minutes', numberText(m[F.minutes])],
-      ['Stars', numberText(m[F.stars])],
-      ['Media', m[F.media]],
-      ['Rating', m[F.rating]],
-      ['Storage location', m[F.location]],
-      ['Label #', m[F.label]],
-      ['Director', m[F.director]],
-      ['Producer', m[F.producer]],
-      ['Acquired', m[F.acquired]],
-      ['Cost', m[F.cost]],
-      ['Lent to', m[F.lentTo]],
-      ['Lent on', m[F.lentDate]],
-      ['Notes', m[F.notes]]
+      [texts.movieNumber, String(m[F.id])],
+      [texts.year, numberText(m[F.year])],
+      [texts.minutes, numberText(m[F.minutes])],
+      [texts.stars, numberText(m[F.stars])],
+      [texts.media, m[F.media]],
+      [texts.rating, m[F.rating]],
+      [texts.location, m[F.location]],
+      [texts.label, m[F.label]],
+      [texts.director, m[F.director]],
+      [texts.producer, m[F.producer]],
+      [texts.acquired, m[F.acquired]],
+      [texts.cost, m[F.cost]],
+      [texts.lentTo, m[F.lentTo]],
+      [texts.lentOn, m[F.lentDate]],
+      [texts.notes, m[F.notes]]
     ];
     const dl = byId('fields');
     dl.replaceChildren();
@@ -254,7 +266,6 @@
       dt.textContent = name;
       const dd = document.createElement('dd');
       dd.textContent = value;
-      dd.dataset.field = name;
       dl.append(dt, dd);
     }
     fillList(byId('cast'), m[F.cast].map((i) => data.actors[i]));
@@ -262,7 +273,7 @@
     const cover = byId('cover');
     if (m[F.cover]) {
       cover.src = 'pictures/' + encodeURIComponent(m[F.cover]);
-      cover.alt = 'Cover of ' + m[F.title];
+      cover.alt = sentence(texts.coverOf, m[F.title]);
       cover.hidden = false;
     } else {
       cover.removeAttribute('src');
@@ -310,7 +321,12 @@
 
   document.title = data.name;
   byId('catalogueName').textContent = data.name;
-  byId('published').textContent = `Published on ${data.published}`;
+  byId('published').textContent = sentence(texts.published, data.published);
+  byId('filterLabel').textContent = texts.filter;
+  filterBox.placeholder = texts.filterHint;
+  byId('closeDetail').setAttribute('aria-label', texts.close);
+  byId('castHeading').textContent = texts.cast;
+  byId('genresHeading').textContent = texts.genres;
   headings.firstChild.setAttribute('aria-sort', 'ascending');
   applyFilter();
   // The filter's texts are made while nobody types yet.

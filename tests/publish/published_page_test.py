@@ -62,13 +62,16 @@ def plain_png(width, height, colour):
             chunk(b'IDAT', zlib.compress(rows)) + chunk(b'IEND', b''))
 
 
-def run(program, home, *arguments):
-    # The program's own English words, whatever the developer's locale.
+def run(program, home, *arguments, language=None):
+    # The program's own English words, whatever the developer's locale, unless a language is
+    # asked for, as a user's shell names it.
     environment = {name: value for name, value in os.environ.items()
                    if not name.startswith('LC_') and name != 'LANGUAGE'}
     environment.update(HOME=home, XDG_DATA_HOME=os.path.join(home, 'data'),
                        XDG_CONFIG_HOME=os.path.join(home, 'config'), QT_QPA_PLATFORM='offscreen',
                        LANG='C.UTF-8')
+    if language:
+        environment.update(LANGUAGE=language, LANG=f'{language}_{language.upper()}.UTF-8')
     done = subprocess.run([program, '--catalogue', 'Films', *arguments], env=environment,
                           capture_output=True, text=True, timeout=120)
     if done.returncode != 0:
@@ -106,8 +109,12 @@ class PublishedPage(unittest.TestCase):
         options.add_argument('--user-data-dir=' + os.path.join(cls.home, 'chromium'))
         cls.driver = webdriver.Chrome(service=Service(shutil.which('chromedriver')),
                                       options=options)
-        cls.driver.get('file://' + os.path.join(cls.site, 'index.html'))
         cls.wait = WebDriverWait(cls.driver, 20)
+        cls.open_page(cls.site)
+
+    @classmethod
+    def open_page(cls, site):
+        cls.driver.get('file://' + os.path.join(site, 'index.html'))
         cls.wait.until(lambda d: d.find_element(By.TAG_NAME, 'body').get_attribute('data-ready'))
 
     @classmethod
@@ -124,14 +131,16 @@ class PublishedPage(unittest.TestCase):
     def element(self, css):
         return self.driver.find_element(By.CSS_SELECTOR, css)
 
+    def headings(self):
+        return [th.text for th in self.driver.find_elements(By.CSS_SELECTOR, 'thead th')]
+
     def titles(self):
         return [row.find_elements(By.TAG_NAME, 'td')[0].text
                 for row in self.driver.find_elements(By.CSS_SELECTOR, 'tr.movie')
                 if row.is_displayed()]
 
     def column(self, heading):
-        names = [th.text for th in self.driver.find_elements(By.CSS_SELECTOR, 'thead th')]
-        index = names.index(heading)
+        index = self.headings().index(heading)
         return [row.find_elements(By.TAG_NAME, 'td')[index].text
                 for row in self.driver.find_elements(By.CSS_SELECTOR, 'tr.movie')
                 if row.is_displayed()]
@@ -160,7 +169,11 @@ class PublishedPage(unittest.TestCase):
         self.fail(f'no row {title!r}')
 
     def detail_field(self, name):
-        return self.element(f'#fields dd[data-field="{name}"]').text
+        """The value beside the label the visitor reads."""
+        for label in self.driver.find_elements(By.CSS_SELECTOR, '#fields dt'):
+            if label.text == name:
+                return label.find_element(By.XPATH, 'following-sibling::dd[1]').text
+        self.fail(f'no field {name!r}')
 
     # The tests.
     def test_shows_the_catalogue_its_date_and_its_movies_in_title_order(self):
@@ -170,6 +183,9 @@ class PublishedPage(unittest.TestCase):
         self.assertEqual(self.element('#published').text,
                          'Published on ' + date.today().isoformat())
         self.count_becomes('6 movies')
+        self.assertEqual(self.headings(), ['Title', 'Year', 'Genres', 'Director', 'Media',
+                                           'Rating', 'Stars', 'Minutes', 'Label #'])
+        self.assertEqual(self.element('label[for="filter"]').text, 'Filter')
         self.assertEqual(self.titles(), [QUOTE_TITLE, '<script>alert(1)</script>', 'Alien',
                                          'Amélie', 'Brazil', 'Zardoz'])
 
@@ -190,7 +206,7 @@ class PublishedPage(unittest.TestCase):
         self.assertIsNone(self.driver.execute_script('return window.xssFired'))
         with self.assertRaises(NoAlertPresentException):
             self.driver.switch_to.alert.text
-        self.assertEqual(len(self.driver.find_elements(By.TAG_NAME, 'script')), 2)
+        self.assertEqual(len(self.driver.find_elements(By.TAG_NAME, 'script')), 3)
 
     def test_the_filter_finds_words_in_any_order_ignoring_case_and_accents(self):
         self.type_filter('AMELIE')
@@ -265,6 +281,31 @@ class PublishedPage(unittest.TestCase):
         self.open_movie('Brazil')
         self.assertEqual(self.element('#detailTitle').text, 'Brazil')
         self.assertFalse(self.element('#cover').is_displayed(), 'no cover, no picture')
+
+    def test_a_german_program_publishes_the_page_in_german(self):
+        site = os.path.join(self.output, 'published-page-de')
+        shutil.rmtree(site, ignore_errors=True)
+        published = run(self.program, self.home, 'publish', site, language='de')
+        self.assertIn('6 Filme nach', published)
+        self.addCleanup(self.open_page, self.site)
+        self.open_page(site)
+        self.assertEqual(self.element('html').get_attribute('lang'), 'de')
+        self.assertEqual(self.headings(), ['Titel', 'Jahr', 'Genres', 'Regie', 'Medium',
+                                           'Freigabe', 'Sterne', 'Minuten', 'Etikett-Nr.'])
+        self.assertEqual(self.element('label[for="filter"]').text, 'Filtern')
+        self.assertEqual(self.element('#filter').get_attribute('placeholder'),
+                         'Wörter aus Titel, Namen, Genres oder Notizen')
+        self.assertEqual(self.element('#published').text,
+                         'Veröffentlicht am ' + date.today().isoformat())
+        self.count_becomes('6 Filme')
+        self.type_filter('science')
+        self.count_becomes('3 von 6 Filmen')
+        self.open_movie('Alien')
+        self.assertEqual(self.detail_field('Standort'), 'Living Room')
+        self.assertEqual(self.detail_field('Etikett-Nr.'), 'A-1')
+        self.assertEqual(self.element('#cover').get_attribute('alt'), 'Coverbild von Alien')
+        self.assertEqual(self.element('#closeDetail').get_attribute('aria-label'), 'Schließen')
+        self.assertEqual(self.element('#castHeading').text, 'Darsteller')
 
 
 def main():

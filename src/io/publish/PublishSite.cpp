@@ -3,6 +3,7 @@
 #include "io/MovieFileError.h"
 #include "io/PictureFolder.h"
 #include "io/publish/CatalogueJson.h"
+#include "io/publish/PublishedPageWords.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,18 +23,46 @@ QByteArray resource(const QString& name) {
     return file.readAll();
 }
 
-// The page template with its style, script and data put in their places.
-QByteArray page(const QByteArray& data) {
+// The words as the script reads them, escaped as the catalogue is, so that no word can end
+// its script element.
+QByteArray wordsJson(const QMap<QString, QString>& words) {
+    QByteArray out = "{";
+    for (auto word = words.cbegin(); word != words.cend(); ++word) {
+        if (word != words.cbegin())
+            out += ',';
+        AppendJsonString(out, word.key());
+        out += ':';
+        AppendJsonString(out, word.value());
+    }
+    out += '}';
+    return out;
+}
+
+// A word for HTML text or a double-quoted attribute.
+QByteArray htmlText(const QString& word) {
+    return word.toHtmlEscaped().toUtf8();
+}
+
+// The page template with its words, style, script and data put in their places. Slots are looked
+// for in the template only, never in what went into one, so no word or title can pass for a slot.
+QByteArray page(const QByteArray& data, const QMap<QString, QString>& words) {
     const QByteArray page = resource(QStringLiteral("index.html"));
     const QByteArray style = resource(QStringLiteral("page.css"));
     const QByteArray script = resource(QStringLiteral("page.js"));
+    const QByteArray language = htmlText(words.value(QStringLiteral("language")));
+    const QByteArray title = htmlText(words.value(QStringLiteral("pageTitle")));
+    const QByteArray noScript = htmlText(words.value(QStringLiteral("noScript")));
+    const QByteArray wordData = wordsJson(words);
     struct Slot {
         const char* marker;
         const QByteArray& text;
     };
-    const Slot fills[] = {{"/*@STYLE@*/", style}, {"/*@DATA@*/", data}, {"/*@SCRIPT@*/", script}};
+    const Slot fills[] = {{"/*@LANGUAGE@*/", language}, {"/*@TITLE@*/", title},
+                          {"/*@STYLE@*/", style},       {"/*@NOSCRIPT@*/", noScript},
+                          {"/*@DATA@*/", data},         {"/*@WORDS@*/", wordData},
+                          {"/*@SCRIPT@*/", script}};
     QByteArray out;
-    out.reserve(page.size() + style.size() + script.size() + data.size());
+    out.reserve(page.size() + style.size() + script.size() + data.size() + wordData.size());
     qsizetype from = 0;
     for (const Slot& fill : fills) {
         const qsizetype at = page.indexOf(fill.marker, from);
@@ -62,7 +91,7 @@ PublishResult PublishSite(db::Connection& connection, const QString& catalogueNa
     result.movies = data.movies;
     result.page = QDir(folder).absoluteFilePath(QStringLiteral("index.html"));
     QSaveFile file(result.page);
-    const QByteArray text = page(data.json);
+    const QByteArray text = page(data.json, PublishedPageWords());
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         throw FileError(QCoreApplication::translate(
                             "io::PublishSite", "The web page could not be written to '%1'.\n\n%2")

@@ -45,12 +45,12 @@
   const numberText = (n) => (n ? String(n) : '');
 
   const columns = [
-    { title: texts.title, width: '30%', text: (m) => m[F.title] },
+    { title: texts.title, width: '28%', text: (m) => m[F.title] },
     { title: texts.year, width: '5em', text: (m) => numberText(m[F.year]), number: (m) => m[F.year] },
     { title: texts.genres, width: '16%', text: genreText },
     { title: texts.director, width: '14%', text: (m) => m[F.director] },
     { title: texts.media, width: '8%', text: (m) => m[F.media] },
-    { title: texts.rating, width: '6%', text: (m) => m[F.rating] },
+    { title: texts.rating, width: '8%', text: (m) => m[F.rating] },
     { title: texts.stars, width: '5em', text: (m) => numberText(m[F.stars]), number: (m) => m[F.stars] },
     { title: texts.minutes, width: '6em', text: (m) => numberText(m[F.minutes]), number: (m) => m[F.minutes] },
     { title: texts.label, width: '7em', text: (m) => m[F.label] }

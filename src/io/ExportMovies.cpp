@@ -35,15 +35,6 @@ const QString MoviesQuery = QStringLiteral(
     "INNER JOIN [Media] AS mm ON mm.[MediaId] = m.[MediaId] "
     "ORDER BY coalesce(m.[TitleKey], unicode_fold(m.[Title])), m.[MovieId]");
 
-// Every cast and every movie's genres in two queries each: the links in the order they were
-// made, and the names. The names are joined here, which spares the database a lookup per link.
-const QString CastLinksQuery =
-    QStringLiteral("SELECT [MovieId], [ActorId] FROM [MovieActor] ORDER BY rowid");
-const QString ActorNamesQuery = QStringLiteral("SELECT [ActorId], [Name] FROM [Actor]");
-const QString GenreLinksQuery =
-    QStringLiteral("SELECT [MovieId], [GenreId] FROM [MovieGenre] ORDER BY rowid");
-const QString GenreNamesQuery = QStringLiteral("SELECT [GenreId], [Name] FROM [Genre]");
-
 enum Column {
     MovieId,
     Title,
@@ -196,8 +187,8 @@ ExportResult ExportMovies(db::Connection& connection, const QString& path,
             if (stop && stop())
                 throw Stopped();
             if (!writer) {
-                genres.emplace(connection, GenreLinksQuery, GenreNamesQuery, true);
-                casts.emplace(connection, CastLinksQuery, ActorNamesQuery, false);
+                genres.emplace(connection, MovieLinks::Kind::Genres);
+                casts.emplace(connection, MovieLinks::Kind::Cast);
                 writer.emplace(path, connection.path());
                 writer->writeLine(MovieFileHeader());
             }

@@ -16,9 +16,8 @@ namespace io {
 // written. A link to a name that is gone drops out, as it would through a join.
 class MovieLinks {
 public:
-    // linksQuery gives (movie id, name id), namesQuery (name id, name).
-    MovieLinks(db::Connection& connection, const QString& linksQuery, const QString& namesQuery,
-               bool trimmed);
+    enum class Kind { Genres, Cast };
+    MovieLinks(db::Connection& connection, Kind kind);
 
     // Calls visit(nameId, name) for each of the movie's links whose name still exists.
     template <typename Visit>

@@ -23,12 +23,6 @@ const QString MoviesQuery = QStringLiteral(
     "LEFT JOIN [Rating] AS r ON r.[RatingId] = m.[RatingId]) "
     "LEFT JOIN [Media] AS mm ON mm.[MediaId] = m.[MediaId] "
     "ORDER BY coalesce(m.[TitleKey], unicode_fold(m.[Title])), m.[MovieId]");
-const QString CastLinksQuery =
-    QStringLiteral("SELECT [MovieId], [ActorId] FROM [MovieActor] ORDER BY rowid");
-const QString ActorNamesQuery = QStringLiteral("SELECT [ActorId], [Name] FROM [Actor]");
-const QString GenreLinksQuery =
-    QStringLiteral("SELECT [MovieId], [GenreId] FROM [MovieGenre] ORDER BY rowid");
-const QString GenreNamesQuery = QStringLiteral("SELECT [GenreId], [Name] FROM [Genre]");
 
 enum Column {
     MovieId,
@@ -59,9 +53,7 @@ QString storedDay(const QString& stored) {
 // only used names are published and each once.
 class LinkedNames {
 public:
-    LinkedNames(db::Connection& connection, const QString& linksQuery, const QString& namesQuery,
-                bool trimmed)
-        : links_(connection, linksQuery, namesQuery, trimmed) {}
+    LinkedNames(db::Connection& connection, MovieLinks::Kind kind) : links_(connection, kind) {}
 
     // The movie's links as a JSON array of indexes; a link to a name that is gone drops out.
     void appendIndexes(QByteArray& out, int movieId) {
@@ -168,8 +160,8 @@ void AppendJsonString(QByteArray& out, QStringView text) {
 
 CatalogueJson MakeCatalogueJson(db::Connection& connection, const QString& catalogueName,
                                 const QDate& published, const QHash<int, QString>& covers) {
-    LinkedNames genres(connection, GenreLinksQuery, GenreNamesQuery, true);
-    LinkedNames casts(connection, CastLinksQuery, ActorNamesQuery, false);
+    LinkedNames genres(connection, MovieLinks::Kind::Genres);
+    LinkedNames casts(connection, MovieLinks::Kind::Cast);
     CatalogueJson result;
     QByteArray movies;
     movies.reserve(1 << 20);

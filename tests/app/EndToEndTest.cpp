@@ -1,4 +1,4 @@
-#include "ProgramLanguage.h"
+#include "ProgramEnvironment.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
 #include "db/Movies.h"
@@ -57,14 +57,10 @@ class Program {
 public:
     Program(const QTemporaryDir& home, const QString& platform, const QString& display = {},
             const QStringList& arguments = {}) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        QProcessEnvironment environment = test::ProgramEnvironment(home);
         environment.insert("QT_QPA_PLATFORM", platform);
         if (!display.isEmpty())
             environment.insert("DISPLAY", display);
-        test::SetLanguage(environment);
         process_.setProcessEnvironment(environment);
         process_.setProgram(QStringLiteral(TALLOWMERE_PROGRAM));
         process_.setArguments(arguments);

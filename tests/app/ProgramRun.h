@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramLanguage.h"
+#include "ProgramEnvironment.h"
 #include "db/Catalogue.h"
 #include "db/Transaction.h"
 #include "db/Upgrade.h"
@@ -30,12 +30,7 @@ protected:
     // ends in "exec" and the program's path follows it.
     Outcome run(const QStringList& arguments, const QString& shellPrefix = {}) {
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
+        QProcessEnvironment environment = ProgramEnvironment(home);
         SetLanguage(environment, lang, language);
         program.setProcessEnvironment(environment);
         if (shellPrefix.isEmpty()) {

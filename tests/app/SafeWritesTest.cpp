@@ -1,4 +1,4 @@
-#include "ProgramLanguage.h"
+#include "ProgramEnvironment.h"
 #include "app/Startup.h"
 #include "db/Catalogue.h"
 #include "db/Connection.h"
@@ -37,16 +37,7 @@ protected:
         QString errors;
         bool finished;
     };
-    QProcessEnvironment environment() const {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        test::SetLanguage(environment);
-        return environment;
-    }
+    QProcessEnvironment environment() const { return test::ProgramEnvironment(home); }
     Outcome start(const QString& program, const QStringList& arguments, int waitMs = 60000) {
         QProcess run;
         run.setProcessEnvironment(environment());

@@ -2,6 +2,7 @@
 
 #include <QProcessEnvironment>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace test {
 
@@ -16,6 +17,19 @@ inline void SetLanguage(QProcessEnvironment& environment, const QString& lang = 
     environment.insert("LANG", lang);
     if (!language.isEmpty())
         environment.insert("LANGUAGE", language);
+}
+
+// The program's environment on a home of its own, in English and with no display: the commands
+// need none; a window's test names its platform and display.
+inline QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    SetLanguage(environment);
+    return environment;
 }
 
 }  // namespace test

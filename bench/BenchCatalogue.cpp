@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace bench {
@@ -47,6 +48,17 @@ QString CopyOfSharedCatalogue(const QString& folder, const QString& name) {
     QFile::remove(target);
     QFile::copy(SharedCatalogue(), target);
     return target;
+}
+
+QProcessEnvironment ProgramHomeWithSharedCatalogue(const QTemporaryDir& home) {
+    const QString folder = home.filePath(QStringLiteral("data/KIB"));
+    QDir().mkpath(folder);
+    CopyOfSharedCatalogue(folder, QStringLiteral("KIB"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    return environment;
 }
 
 }  // namespace bench

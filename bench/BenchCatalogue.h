@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
+
+class QTemporaryDir;
 
 namespace bench {
 
@@ -18,5 +21,9 @@ QString SharedCatalogue();
 
 // A copy of the shared catalogue in a fresh temporary folder, for benchmarks that write.
 QString CopyOfSharedCatalogue(const QString& folder, const QString& name);
+
+// The built program's home for a run as a user starts it: a copy of the shared catalogue as its
+// catalogue "KIB", and the environment that points the program there.
+QProcessEnvironment ProgramHomeWithSharedCatalogue(const QTemporaryDir& home);
 
 }  // namespace bench

@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,13 +24,7 @@ double childrenCpuSeconds() {
 
 void BM_ReportCommandToPdf(benchmark::State& state, const char* report) {
     QTemporaryDir home;
-    const QString folder = home.filePath(QStringLiteral("data/KIB"));
-    QDir().mkpath(folder);
-    bench::CopyOfSharedCatalogue(folder, QStringLiteral("KIB"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    QProcessEnvironment environment = bench::ProgramHomeWithSharedCatalogue(home);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     const QString pdf = home.filePath(QStringLiteral("report.pdf"));
     const double cpuBefore = childrenCpuSeconds();

@@ -11,7 +11,6 @@
 #include <xcb/xcb.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -75,13 +74,7 @@ private:
 
 void BM_StartupToTheVisibleFilledWindow(benchmark::State& state) {
     QTemporaryDir home;
-    const QString folder = home.filePath(QStringLiteral("data/KIB"));
-    QDir().mkpath(folder);
-    bench::CopyOfSharedCatalogue(folder, QStringLiteral("KIB"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    QProcessEnvironment environment = bench::ProgramHomeWithSharedCatalogue(home);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("DISPLAY"), display);
     double resident = 0;

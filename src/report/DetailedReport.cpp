@@ -53,7 +53,30 @@ void clsReportDetailed::readCasts() {
     });
 }
 
+clsReportDetailed::Labels clsReportDetailed::translatedLabels() {
+    Labels labels;
+    labels.stars = QCoreApplication::translate("report::DetailedReport", "Stars:");
+    labels.title = QCoreApplication::translate("report::DetailedReport", "Title:");
+    labels.location = QCoreApplication::translate("report::DetailedReport", "Location:");
+    labels.genres = QCoreApplication::translate("report::DetailedReport", "Genres:");
+    labels.label = QCoreApplication::translate("report::DetailedReport", "Label #:");
+    labels.media = QCoreApplication::translate("report::DetailedReport", "Media:");
+    labels.minutes = QCoreApplication::translate("report::DetailedReport", "Minutes:");
+    labels.acquired = QCoreApplication::translate("report::DetailedReport", "Acquired:");
+    labels.rating = QCoreApplication::translate("report::DetailedReport", "Rating:");
+    labels.year = QCoreApplication::translate("report::DetailedReport", "Year:");
+    labels.cost = QCoreApplication::translate("report::DetailedReport", "Cost:");
+    labels.director = QCoreApplication::translate("report::DetailedReport", "Director:");
+    labels.lentTo = QCoreApplication::translate("report::DetailedReport", "Lent To:");
+    labels.producer = QCoreApplication::translate("report::DetailedReport", "Producer:");
+    labels.lentDate = QCoreApplication::translate("report::DetailedReport", "Lent Date:");
+    labels.actors = QCoreApplication::translate("report::DetailedReport", "Actors:");
+    labels.notes = QCoreApplication::translate("report::DetailedReport", "Notes:");
+    return labels;
+}
+
 void clsReportDetailed::PrintReport() {
+    labels_ = translatedLabels();
     writer_.BeginReport(*this);
     genres_ = db::GetAllGenreTexts(connection_);
     readCasts();
@@ -99,47 +122,40 @@ void clsReportDetailed::printMovie(const MovieRow& movie) {
         for (const Text& text : texts)
             writer_.PrintText(text.first, text.second);
     };
-    line({{QCoreApplication::translate("report::DetailedReport", "Stars:"), 1},
-          {StarsText(movie.stars), 2}});
+    line({{labels_.stars, 1}, {StarsText(movie.stars), 2}});
     printCover(movie.movieId);
-    line({{QCoreApplication::translate("report::DetailedReport", "Title:"), 1},
-          {movie.title, 2},
-          {QCoreApplication::translate("report::DetailedReport", "Location:"), 3},
-          {movie.locationName, 4}});
-    line({{QCoreApplication::translate("report::DetailedReport", "Genres:"), 1},
+    line({{labels_.title, 1}, {movie.title, 2}, {labels_.location, 3}, {movie.locationName, 4}});
+    line({{labels_.genres, 1},
           {genres_.value(movie.movieId, QString::fromLatin1(db::NoGenreText)), 2},
-          {QCoreApplication::translate("report::DetailedReport", "Label #:"), 3},
+          {labels_.label, 3},
           {movie.labelNumber, 4}});
-    line({{QCoreApplication::translate("report::DetailedReport", "Media:"), 1},
+    line({{labels_.media, 1},
           {movie.mediaName, 2},
-          {QCoreApplication::translate("report::DetailedReport", "Minutes:"), 5},
+          {labels_.minutes, 5},
           {QString::number(movie.minutes), 6},
-          {QCoreApplication::translate("report::DetailedReport", "Acquired:"), 3},
+          {labels_.acquired, 3},
           {DateText(movie.acquireDate), 4}});
-    line({{QCoreApplication::translate("report::DetailedReport", "Rating:"), 1},
+    line({{labels_.rating, 1},
           {movie.ratingName, 2},
-          {QCoreApplication::translate("report::DetailedReport", "Year:"), 5},
+          {labels_.year, 5},
           {QString::number(movie.releaseYear), 6},
-          {QCoreApplication::translate("report::DetailedReport", "Cost:"), 3},
+          {labels_.cost, 3},
           {CurrencyText(movie.cost), 4}});
-    line({{QCoreApplication::translate("report::DetailedReport", "Director:"), 1},
-          {movie.director, 2},
-          {QCoreApplication::translate("report::DetailedReport", "Lent To:"), 3},
-          {movie.lentTo, 4}});
-    line({{QCoreApplication::translate("report::DetailedReport", "Producer:"), 1},
+    line({{labels_.director, 1}, {movie.director, 2}, {labels_.lentTo, 3}, {movie.lentTo, 4}});
+    line({{labels_.producer, 1},
           {movie.producer, 2},
-          {QCoreApplication::translate("report::DetailedReport", "Lent Date:"), 3},
+          {labels_.lentDate, 3},
           {DateText(movie.lentDate), 4}});
     const QStringList cast = casts_.value(movie.movieId);
     for (qsizetype actor = 0; actor < cast.size(); ++actor) {
         writer_.NewLine();
         if (actor == 0)
-            writer_.PrintText(QCoreApplication::translate("report::DetailedReport", "Actors:"), 1);
+            writer_.PrintText(labels_.actors, 1);
         writer_.PrintText(cast[actor], 2);
     }
     if (!movie.notes.isEmpty()) {
         writer_.NewLine();
-        writer_.PrintText(QCoreApplication::translate("report::DetailedReport", "Notes:"), 1);
+        writer_.PrintText(labels_.notes, 1);
         // Style 1 wraps long notes inside their column.
         writer_.PrintText(movie.notes, 2, NormalStyle);
     }

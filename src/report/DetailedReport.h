@@ -21,6 +21,13 @@ public:
     void PrintHeading() override;
 
 private:
+    // The fields' names in the user's language, looked up once a report, not once a movie.
+    struct Labels {
+        QString stars, title, location, genres, label, media, minutes, acquired, rating, year, cost,
+            director, lentTo, producer, lentDate, actors, notes;
+    };
+    static Labels translatedLabels();
+
     void printMovie(const MovieRow& movie);
     // The casts of all movies, each sorted by name: one query, not one per movie.
     void readCasts();
@@ -30,6 +37,7 @@ private:
     QHash<int, QString> genres_;
     QHash<int, QStringList> casts_;
     QSet<int> withPictures_;
+    Labels labels_;
 };
 
 }  // namespace report
